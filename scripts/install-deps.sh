@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vendrel
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs every Debian package Kalvora needs to build, test and run. Works as root or through
+# sudo, and returns at once when everything is already installed.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-image-formats-plugins
+    qt6-l10n-tools libgl-dev
+    libimage-exiftool-perl
+    libimagequant-dev libgif-dev
+    fonts-liberation
+    clang-format
+    xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    run=()
+elif command -v sudo >/dev/null 2>&1; then
+    run=(sudo)
+else
+    echo "install-deps: missing packages (${missing[*]}) and neither root nor sudo" >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${run[@]}" apt-get update -qq
+"${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vendrel
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Installs what is missing, builds with warnings as errors, checks the formatting and runs every
+# test. The last line printed is CTest's summary.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+export KALVORA_WERROR=ON
+bash "$top/scripts/build.sh"
+bash "$top/scripts/check-format.sh"
+cd "${KALVORA_BUILD_DIR:-$top/build}"
+ctest --output-on-failure --parallel "$(nproc)"
