@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fileadder.h"
+
+#include "addfolder.h"
+#include "dialogs.h"
+#include "errorreport.h"
+#include "filehelpers.h"
+#include "settingsstore.h"
+#include "trappedprocedure.h"
+
+#include <QStringList>
+
+using namespace FileAdderTexts;
+
+void AddImageFiles(FileAdderContext &context)
+{
+    TrappedProcedure procedure(context.dialogs, QLatin1String(Location::kAddFiles));
+
+    QStringList files;
+    procedure.run(100, [&] {
+        files = context.dialogs.chooseFiles(
+            QLatin1String(kAddFilesTitle), QLatin1String(kPictureFilter));
+    });
+    if (files.isEmpty())
+        return;
+
+    procedure.run(102, [&] {
+        // A single choice is taken exactly as the dialog gave it; several are each tidied.
+        if (files.size() == 1) {
+            context.append(files.first());
+            return;
+        }
+        EventPacer pacer(context.events);
+        for (const QString &file : std::as_const(files)) {
+            pacer.pumpWhenDue();
+            context.append(NormalizePath(file));
+        }
+    });
+}
+
+void AddAllFilesInFolder(FileAdderContext &context)
+{
+    TrappedProcedure procedure(context.dialogs, QLatin1String(Location::kAddFolder));
+    const QString extensionKey = QLatin1String(kExtensionKey);
+    const QString lastFolderKey = QLatin1String(kLastFolderKey);
+
+    QString extension;
+    procedure.run(100, [&] {
+        extension = context.dialogs.askText(QLatin1String(kApplicationTitle),
+            QLatin1String(kExtensionPrompt),
+            context.settings.ReadSetting(extensionKey, QStringLiteral("*")));
+    });
+    if (extension.isEmpty())
+        return;
+    procedure.run(102, [&] { context.settings.WriteSetting(extensionKey, extension); });
+
+    QString folder;
+    procedure.run(104, [&] {
+        folder = PickFolder(context.dialogs, QLatin1String(kFolderPrompt),
+            context.settings.ReadSetting(lastFolderKey, QString()));
+    });
+    if (folder.isEmpty())
+        return;
+    procedure.run(106, [&] { context.settings.WriteSetting(lastFolderKey, folder); });
+
+    procedure.run(108, [&] { context.setBusy(true); });
+    QStringList files;
+    procedure.run(
+        110, [&] { files = ScanFolder(folder, extension, context.events, context.dialogs); });
+    procedure.run(112, [&] {
+        EventPacer pacer(context.events);
+        for (const QString &file : std::as_const(files)) {
+            pacer.pumpWhenDue();
+            context.append(file);
+        }
+    });
+    // Reached whatever failed above, so the window never stays busy.
+    procedure.run(114, [&] { context.setBusy(false); });
+}

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class EventPump;
+class SettingsStore;
+
+namespace FileAdderTexts {
+inline constexpr auto kApplicationTitle = "Kalvora";
+inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl or Shift to select multiple files";
+/// Upper-case patterns too: cameras name their files IMG_0001.JPG, and file dialogs on
+/// case-sensitive file systems match patterns exactly.
+inline constexpr auto kPictureFilter
+    = "All Pictures (*.emf *.wmf *.jpg *.jpeg *.bmp *.dib *.gif *.png *.ico *.tif"
+      " *.EMF *.WMF *.JPG *.JPEG *.BMP *.DIB *.GIF *.PNG *.ICO *.TIF)";
+inline constexpr auto kExtensionPrompt = "Enter file extension to load:\r\r"
+                                         "(* for all files, txt for all txt files, doc for all "
+                                         "doc files, etc.)";
+inline constexpr auto kFolderPrompt = "Please select folder:";
+inline constexpr auto kExtensionKey = "Extension";
+inline constexpr auto kLastFolderKey = "LastFolder";
+} // namespace FileAdderTexts
+
+/// What the main window lends the two add handlers.
+struct FileAdderContext
+{
+    Dialogs &dialogs;
+    SettingsStore &settings;
+    EventPump &events;
+    std::function<void(const QString &)> append; // ImageList::Append
+    std::function<void(bool)> setBusy; // busy pointer on/off
+};
+
+/// "Add Image File(s)": asks for files and appends them. One chosen file is appended as the
+/// dialog gave it; several are each normalised.
+void AddImageFiles(FileAdderContext &context);
+
+/// "Add All File(s) In Folder": asks for an extension and a folder, remembers both, and appends
+/// every matching file of the folder and the folders below it while the window shows busy.
+/// Cancelling either question ends the command with nothing stored or appended after it.
+void AddAllFilesInFolder(FileAdderContext &context);
