@@ -59,5 +59,5 @@ QString DateTexts::dateTime(const QDateTime &moment) const
 
 QString DateTexts::twelveHourTime(const QTime &time) const
 {
-    return withPlainBlanks(m_locale.toString(time, QStringLiteral("h:mm:ss AP")));
+    return withPlainBlanks(m_locale.toString(time, QStringLiteral("h:mm:ss Ap")));
 }

@@ -54,7 +54,9 @@ QString collapsePairs(QStringView text, QChar separator)
 
 QString NormalizePath(const QString &path, QChar separator)
 {
-    if (!path.startsWith(separator))
+    // Only backslash paths have a network form; a slash path's leading separator is the root,
+    // and doubling it would make one folder look like two different paths.
+    if (separator != QLatin1Char('\\') || !path.startsWith(separator))
         return collapsePairs(path, separator);
     qsizetype first = 0;
     while (first < path.size() && path[first] == separator)

@@ -28,9 +28,9 @@ QString FileNameOfPath(const QString &path, QChar separator = kSeparator);
 /// The text up to and including the last separator; the empty text when there is none.
 QString FolderOf(const QString &path, QChar separator = kSeparator);
 
-/// Collapses doubled separators, pair by pair from the left (a run of three becomes two). A
-/// path that starts with separators starts with exactly two afterwards, so a network path keeps
-/// its two leading separators.
+/// Collapses doubled separators, pair by pair from the left (a run of three becomes two). With
+/// the backslash, a path that starts with separators starts with exactly two afterwards, so a
+/// network path keeps its two; with the slash the root is one separator like any other.
 QString NormalizePath(const QString &path, QChar separator = kSeparator);
 
 /// Removes a file, letting pending window events run first. A read-only file is removed too; a

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stampoptions.h"
+
+#include <QTest>
+
+class TestStampOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionsInListOrder();
+    void firstStart();
+    void colourLayout_data();
+    void colourLayout();
+};
+
+void TestStampOptions::captionsInListOrder()
+{
+    QCOMPARE(FileDateKindCaptions(),
+        QStringList({"Date Created", "Date Taken", "Date Modified", "Date Accessed"}));
+    QCOMPARE(StampFormatCaptions(),
+        QStringList(
+            {"Timestamp And Datestamp", "Datestamp And Timestamp", "Timestamp", "Datestamp"}));
+    QCOMPARE(StampPositionCaptions(),
+        QStringList({"Upper-Left", "Upper-Right", "Lower-Left", "Lower-Right", "Center-Top",
+            "Center-Left", "Center-Right", "Center-Bottom", "Center"}));
+    QCOMPARE(caption(FileDateKind::DateModified), QStringLiteral("Date Modified"));
+    QCOMPARE(caption(StampFormat::Datestamp), QStringLiteral("Datestamp"));
+    QCOMPARE(caption(StampPosition::CenterBottom), QStringLiteral("Center-Bottom"));
+}
+
+void TestStampOptions::firstStart()
+{
+    const StampOptions options = StampOptions::firstStart(QStringLiteral("8/31/2021"),
+        QStringLiteral("1:23:45 PM"), QStringLiteral("/home/ann/Desktop"));
+    QCOMPARE(options.source, StampSource::CustomText);
+    QCOMPARE(options.customText, QString());
+    QCOMPARE(options.fileDateKind, int(FileDateKind::DateCreated));
+    QCOMPARE(options.format, QStringLiteral("Timestamp And Datestamp"));
+    QCOMPARE(options.position, QStringLiteral("Upper-Left"));
+    QCOMPARE(options.userDate, QStringLiteral("8/31/2021"));
+    QCOMPARE(options.userTime, QStringLiteral("1:23:45 PM"));
+    QCOMPARE(options.fontName, QStringLiteral("Arial"));
+    QCOMPARE(options.fontSize, 14.0);
+    QVERIFY(options.fontBold);
+    QVERIFY(!options.fontItalic && !options.fontUnderline && !options.fontStrikethru);
+    QCOMPARE(options.color, quint32(16777215));
+    QCOMPARE(options.jpegQuality, 85);
+    QCOMPARE(options.saveOption, SaveOption::ChosenFolder);
+    QCOMPARE(options.outputFolder, QStringLiteral("/home/ann/Desktop/"));
+    QCOMPARE(options.sampleText, QStringLiteral("AAaaBBbbCCcc"));
+}
+
+void TestStampOptions::colourLayout_data()
+{
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<quint32>("value");
+
+    QTest::newRow("white") << 255 << 255 << 255 << quint32(16777215);
+    QTest::newRow("black") << 0 << 0 << 0 << quint32(0);
+    QTest::newRow("pure red is the low byte") << 255 << 0 << 0 << quint32(255);
+    QTest::newRow("pure green") << 0 << 255 << 0 << quint32(65280);
+    QTest::newRow("pure blue is the high byte") << 0 << 0 << 255 << quint32(16711680);
+    QTest::newRow("mixed") << 1 << 2 << 3 << quint32(1 + 2 * 256 + 3 * 65536);
+}
+
+void TestStampOptions::colourLayout()
+{
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(quint32, value);
+    QCOMPARE(ColorValue(red, green, blue), value);
+    QCOMPARE(RedOf(value), red);
+    QCOMPARE(GreenOf(value), green);
+    QCOMPARE(BlueOf(value), blue);
+}
+
+QTEST_GUILESS_MAIN(TestStampOptions)
+#include "tst_stampoptions.moc"
