@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "stampoptions.h"
+
+#include <QString>
+
+class EventPump;
+class QImage;
+class ToolRunner;
+
+/// The failure number of a JPEG save that failed; the status number is in the description.
+inline constexpr int kSaveFailureNumber = 5;
+
+/// Where one file's result is written, and whether it then takes the source's place.
+struct OutputTarget
+{
+    QString path;
+    bool replaceSource = false;
+
+    friend bool operator==(const OutputTarget &, const OutputTarget &) = default;
+};
+
+/// How the result of a file is written, decided by its lower-case extension.
+enum class OutputKind {
+    Jpeg, ///< "jpg", "jpeg": the JPEG writer with the chosen quality
+    Bitmap, ///< "bmp", "dib", "wmf", "emf": a Windows bitmap, whatever the extension
+    Converted, ///< "gif", "png", "tif", "tiff", "ico": a bitmap the converter turns into it
+    Unsupported, ///< anything else: refused, so no file gets data of another format
+};
+
+/// The text after the last "." of the whole path, in its own letter case; the whole path when
+/// it has no ".".
+QString ExtensionOf(const QString &path);
+
+/// The path without its extension: the text before the last ".", when that "." is not the
+/// first character; otherwise the path unchanged.
+QString StripExtension(const QString &path);
+
+OutputKind OutputKindOf(const QString &ext);
+
+/// The result's path for \a sourcePath: the chosen folder or the source's folder, under the
+/// source's name. When that folder is the source's own, the result is written beside the
+/// source as "<name>_Stamped.<ext>" and is to replace the source afterwards. The folders are
+/// compared by their canonical paths, so another spelling of the source's folder (a trailing
+/// separator, "..", a symbolic link) never makes the result overwrite the source directly.
+OutputTarget OutputPathFor(
+    const QString &sourcePath, SaveOption saveOption, const QString &outputFolder);
+
+/// Writes \a image as a JPEG file with \a quality (1 to 100; values outside are clamped). The
+/// file is written completely or not at all. Throws RuntimeFailure number 5, "Cannot save the
+/// image. GDI+ Error:" followed by a status: 1 an unknown writer failure, 2 an empty image,
+/// 7 the file could not be written, 13 no JPEG writer.
+void SaveAsJPG(const QImage &image, const QString &path, int quality);
+
+/// Writes \a image as a Windows bitmap, whatever the extension of \a path. The file is written
+/// completely or not at all. Throws RuntimeFailure when it cannot be written.
+void SaveBitmap(const QImage &image, const QString &path);
+
+/// Writes the stamped surface to \a target in the format \a ext names: JPEG with \a quality, a
+/// bitmap, or a bitmap converted by the converter. A result that is to replace its source is
+/// first cleared of any leftover of an earlier run, so only what this call wrote can replace
+/// the source. Throws RuntimeFailure when any of it fails, leaving no converted file behind
+/// that is not in its named format.
+void WriteOutput(const QImage &surface, const OutputTarget &target, const QString &ext, int quality,
+    ToolRunner &tools);
+
+/// The arguments given to ExifTool to copy the source's tags into the output. Both paths are
+/// made absolute, so neither can be read as an option.
+QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath);
+
+/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath with ExifTool,
+/// then removes the "_original" copy ExifTool keeps. Formats that hold no tags (bitmaps and
+/// icons) are left alone. Throws RuntimeFailure when ExifTool cannot be found, started, or
+/// reports an error, so a caller never puts a result without its tags in place of a source.
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ToolRunner &tools);
+
+/// Copies the finished file \a source over \a destination atomically: a temporary file in the
+/// destination's folder is written and renamed over it, keeping the destination's permissions,
+/// so a crash or a full disk never leaves a truncated file. Throws RuntimeFailure when the copy
+/// cannot be made; the destination is then unchanged.
+void CopyOver(const QString &source, const QString &destination);
+
+/// Puts the stamped result \a stampedPath in place of \a sourcePath and removes it. When the
+/// copy fails the failure is thrown and the stamped result is kept.
+void ReplaceSource(const QString &stampedPath, const QString &sourcePath, EventPump &events);

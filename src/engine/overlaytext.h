@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+struct StampOptions;
+class QImage;
+
+/// The stamp font of the options: face, size in points, bold, italic, underline and
+/// strikethrough, drawn antialiased in grey levels only (colour fringes of subpixel rendering
+/// would show on a photo).
+QFont StampFont(const StampOptions &options);
+
+/// The colour of a stored colour value (red in the low byte).
+QColor StampColor(quint32 value);
+
+/// Draws \a text onto \a surface at the position that \a positionCaption names (one of the
+/// nine position captions, compared exactly; any other caption draws nothing), in \a font and
+/// \a color over the picture, antialiased, with a transparent background.
+///
+/// Lines are cut at "\r\n" (a lone "\n", as text boxes give, cuts too). The three left-hand
+/// positions draw the first line at the position and the later ones at x = 0; the others draw
+/// every line at the x of the widest line. Margins are those of the stamp's layout in twips
+/// (10 left and top, 70 right, 30 bottom; 15 twips to a pixel). The layout is computed in
+/// fractional pixels; each line's left edge and baseline are then rounded to whole pixels so
+/// the glyphs sit on the pixel grid. Text that does not fit is clipped at the picture's edges.
+void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
+    const QFont &font, const QColor &color);

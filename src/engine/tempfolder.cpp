@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tempfolder.h"
+
+#include <QDir>
+
+TempFolder::TempFolder()
+    : m_dir(QDir::temp().filePath(QStringLiteral("kalvora-XXXXXX")))
+{ }
+
+QString TempFolder::stampTmpJpg() const
+{
+    return m_dir.filePath(QStringLiteral("StampTmp.jpg"));
+}
