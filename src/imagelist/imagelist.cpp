@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imagelist.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace {
+
+QCursor LoadDragCursor()
+{
+    const QPixmap pixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/drag.ico"));
+    if (pixmap.isNull())
+        return QCursor(Qt::DragMoveCursor);
+    return QCursor(pixmap);
+}
+
+} // namespace
+
+ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
+    : QObject(view)
+    , m_view(view)
+    , m_isBusy(std::move(isBusy))
+    , m_dragCursor(LoadDragCursor())
+{
+    m_view->setColumnCount(1);
+    m_view->setHeaderLabels({QStringLiteral("Image File(s)")});
+    // The column keeps its width; long paths are cut at its edge until the user widens it.
+    m_view->header()->setStretchLastSection(false);
+    m_view->setColumnWidth(0, kColumnWidth);
+    m_view->setRootIsDecorated(false);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Reordering is the swap rule below, never Qt's own move of a dragged row.
+    m_view->setDragEnabled(false);
+    m_view->setAutoScroll(false);
+    // A folder scan may append many thousands of entries; uniform rows keep that cheap.
+    m_view->setUniformRowHeights(true);
+    m_view->setToolTip(QStringLiteral(
+        "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
+        "of window to reveal full names."));
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+}
+
+ImageList::~ImageList() = default;
+
+void ImageList::Append(const QString &path)
+{
+    m_view->addTopLevelItem(new QTreeWidgetItem(QStringList {path}));
+}
+
+int ImageList::Count() const
+{
+    return m_view->topLevelItemCount();
+}
+
+QString ImageList::PathAt(int index) const
+{
+    const QTreeWidgetItem *item = m_view->topLevelItem(index - 1);
+    return item ? item->text(0) : QString();
+}
+
+bool ImageList::Contains(const QString &path) const
+{
+    for (int i = 0, n = m_view->topLevelItemCount(); i < n; ++i) {
+        if (m_view->topLevelItem(i)->text(0) == path)
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> ImageList::Selected() const
+{
+    const QList<QTreeWidgetItem *> selected = m_view->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_view->indexOfTopLevelItem(selected.constFirst()) + 1;
+}
+
+void ImageList::RemoveSelected()
+{
+    if (const std::optional<int> index = Selected())
+        delete m_view->takeTopLevelItem(*index - 1);
+}
+
+void ImageList::Clear()
+{
+    m_view->clear();
+}
+
+bool ImageList::RequestRemoveSelected()
+{
+    if (busy() || Count() == 0)
+        return false;
+    RemoveSelected();
+    return true;
+}
+
+bool ImageList::RequestClear()
+{
+    if (busy())
+        return false;
+    Clear();
+    return true;
+}
+
+bool ImageList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view) {
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+            RequestRemoveSelected();
+            return true;
+        }
+        return false;
+    }
+    if (watched != m_view->viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        pressed(static_cast<QMouseEvent *>(event));
+        return false;
+    case QEvent::MouseMove:
+        if (!m_dragging)
+            return false;
+        moved(static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        released();
+        return false;
+    case QEvent::MouseButtonDblClick:
+        RequestRemoveSelected();
+        m_dragged = QPersistentModelIndex();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ImageList::pressed(QMouseEvent *event)
+{
+    m_dragging = true;
+    // Only a press on an entry grabs it. A press on the empty part of the list grabs nothing,
+    // so a later move cannot carry off an entry that was grabbed long before.
+    const QModelIndex index = m_view->indexAt(event->position().toPoint());
+    m_dragged = index.isValid() ? QPersistentModelIndex(index.siblingAtColumn(0))
+                                : QPersistentModelIndex();
+    if (m_dragged.isValid())
+        m_view->viewport()->setCursor(m_dragCursor);
+}
+
+void ImageList::moved(QMouseEvent *event)
+{
+    const QModelIndex hovered = m_view->indexAt(event->position().toPoint());
+    if (!hovered.isValid() || !m_dragged.isValid())
+        return;
+    const int from = m_dragged.row();
+    const int to = hovered.row();
+    QTreeWidgetItem *dragged = m_view->topLevelItem(from);
+    QTreeWidgetItem *target = m_view->topLevelItem(to);
+    // Equal texts (the entry itself, or a duplicate path) leave the list as it is.
+    if (!dragged || !target || dragged->text(0) == target->text(0))
+        return;
+    const QString path = dragged->text(0);
+    dragged->setText(0, target->text(0));
+    target->setText(0, path);
+    m_view->setCurrentItem(target);
+    m_dragged = QPersistentModelIndex(hovered.siblingAtColumn(0));
+    emit entriesSwapped(from + 1, to + 1);
+
+    const QPoint global = event->globalPosition().toPoint();
+    const QScreen *screen = QGuiApplication::screenAt(global);
+    if (!screen)
+        screen = m_view->screen();
+    scrollNear(to, global.y() - (screen ? screen->geometry().top() : 0));
+}
+
+void ImageList::released()
+{
+    m_dragging = false;
+    m_view->viewport()->unsetCursor();
+}
+
+void ImageList::scrollNear(int row, int screenRow)
+{
+    if (screenRow < kScrollUpBelowRow) {
+        if (row > 0)
+            m_view->scrollToItem(m_view->topLevelItem(row - 1));
+    } else if (screenRow > kScrollDownBeyondRow) {
+        if (row + 1 < Count())
+            m_view->scrollToItem(m_view->topLevelItem(row + 1));
+    }
+}
