@@ -67,13 +67,16 @@ std::function<bool(const QString &)> nameMatcher(const QString &pattern)
 // Calls \a accept with the name of each regular file of \a folder (ending with a separator)
 // that matches \a pattern, in the file system's order. Links to files count as files; pipes,
 // sockets and devices do not, since reading one would block or make no sense as a picture.
+// With a \a pacer, window events run during a long listing, matching names or not.
 void forEachFile(const QString &folder, const QString &pattern,
-    const std::function<void(const QString &)> &accept)
+    const std::function<void(const QString &)> &accept, EventPacer *pacer = nullptr)
 {
     const auto matches = nameMatcher(pattern);
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
+        if (pacer)
+            pacer->pumpWhenDue();
         const QString name = it.fileName();
         if (matches(name) && it.fileInfo().isFile())
             accept(name);
@@ -201,14 +204,16 @@ QStringList ScanFolder(
     QStringList files;
     for (const QString &entry : std::as_const(folders)) {
         const QString parent = withTrailingSeparator(entry);
-        forEachFile(parent, pattern, [&](const QString &name) {
-            pacer.pumpWhenDue();
-            // "~" marks the temporary copies that editors keep beside a file; hidden files are
-            // the system's own (such as the "._" companions that macOS leaves on cards).
-            if (name.startsWith(QLatin1Char('~')) || isHiddenName(name))
-                return;
-            files << NormalizePath(parent + name);
-        });
+        forEachFile(
+            parent, pattern,
+            [&](const QString &name) {
+                // "~" marks the temporary copies that editors keep beside a file; hidden files are
+                // the system's own (such as the "._" companions that macOS leaves on cards).
+                if (name.startsWith(QLatin1Char('~')) || isHiddenName(name))
+                    return;
+                files << NormalizePath(parent + name);
+            },
+            &pacer);
     }
     return files;
 }

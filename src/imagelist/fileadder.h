@@ -13,11 +13,11 @@ class SettingsStore;
 namespace FileAdderTexts {
 inline constexpr auto kApplicationTitle = "Kalvora";
 inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl or Shift to select multiple files";
-/// Upper-case patterns too: cameras name their files IMG_0001.JPG, and file dialogs on
-/// case-sensitive file systems match patterns exactly.
+/// The filter in the classic "description|patterns|" form; the application's dialogs turn it
+/// into the toolkit's own.
 inline constexpr auto kPictureFilter
-    = "All Pictures (*.emf *.wmf *.jpg *.jpeg *.bmp *.dib *.gif *.png *.ico *.tif"
-      " *.EMF *.WMF *.JPG *.JPEG *.BMP *.DIB *.GIF *.PNG *.ICO *.TIF)";
+    = "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif)"
+      "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif|";
 inline constexpr auto kExtensionPrompt = "Enter file extension to load:\r\r"
                                          "(* for all files, txt for all txt files, doc for all "
                                          "doc files, etc.)";
