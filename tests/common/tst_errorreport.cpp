@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "applicationtitle.h"
 #include "errorreport.h"
 #include "recordingdialogs.h"
 #include "runtimefailure.h"
@@ -17,6 +18,8 @@ private slots:
     void failingStepsAreReportedAndTheProcedureGoesOn();
     void failedTestTakesThePassingBranch();
     void foreignExceptionsAreReportedToo();
+    void shortTitle_data();
+    void shortTitle();
 };
 
 void TestErrorReport::reportText()
@@ -90,6 +93,34 @@ void TestErrorReport::foreignExceptionsAreReportedToo()
     QVERIFY(!procedure.run(110, [] { throw std::length_error("too long"); }));
     QCOMPARE(dialogs.messages().size(), 1);
     QVERIFY(dialogs.messages().first().startsWith(QStringLiteral("too long\r\n")));
+}
+
+void TestErrorReport::shortTitle_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("the product") << "Kalvora"
+                                 << "Kalvora";
+    const QString forty = QStringLiteral("Kalvora stamps dates on many photographs");
+    QCOMPARE(forty.size(), 40);
+    QTest::newRow("exactly forty") << forty << forty;
+    // 45 characters whose last word has 8 letters: that word and its blank go.
+    QTest::newRow("forty-five") << "Kalvora stamps dates and text on all pictures"
+                                << "Kalvora stamps dates and text on all";
+    QTest::newRow("several words go")
+        << QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V")
+        << QStringLiteral("A B C D E F G H I J K L M N O P Q R S T");
+    QTest::newRow("one long word")
+        << QString(50, QLatin1Char('x')) << QString(40, QLatin1Char('x'));
+}
+
+void TestErrorReport::shortTitle()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QCOMPARE(ShortTitle(name), title);
+    QVERIFY(ShortTitle(name).size() <= 40);
 }
 
 QTEST_GUILESS_MAIN(TestErrorReport)

@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+/// The product's name, the main window's caption.
+inline constexpr auto kProductName = "Kalvora";
+
+/// The title of every message box that has none of its own: the product name cut back at word
+/// boundaries to at most 40 characters.
+QString ShortTitle(const QString &productName = QLatin1String(kProductName));
