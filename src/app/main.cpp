@@ -1,11 +1,27 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
-#include <QTextStream>
+#include "eventpump.h"
+#include "form1.h"
+#include "qtdialogs.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+#include <QImageReader>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Kalvora " << KALVORA_VERSION << "\n";
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalvora"));
+    QApplication::setOrganizationName(QStringLiteral("Vendrel"));
+    QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
+    // Photos up to about 250 megapixels load; larger ones are refused whole, never half-read.
+    QImageReader::setAllocationLimit(1024);
+
+    SettingsStore settings;
+    QtDialogs dialogs;
+    QtEventPump events;
+    Form1 window(dialogs, settings, events);
+    dialogs.setOwner(&window);
+    window.show();
+    return app.exec();
 }

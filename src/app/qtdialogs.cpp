@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qtdialogs.h"
+
+#include "stampoptions.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QtDialogs::QtDialogs(QWidget *owner)
+    : m_owner(owner)
+{ }
+
+void QtDialogs::showMessage(const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
+        text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+QString QtDialogs::askText(const QString &title, const QString &prompt, const QString &proposed)
+{
+    bool accepted = false;
+    const QString answer
+        = QInputDialog::getText(m_owner, title, prompt, QLineEdit::Normal, proposed, &accepted);
+    return accepted ? answer : QString();
+}
+
+QStringList QtDialogs::chooseFiles(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(m_owner, title, QString(), QtFileFilter(filter));
+}
+
+QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFolder)
+{
+    QString folder = QFileDialog::getExistingDirectory(m_owner, prompt, initialFolder);
+    if (folder.isEmpty())
+        return folder;
+    folder = QDir::fromNativeSeparators(folder);
+    // A root keeps its separator ("/", "C:/"); any other folder is answered without one.
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))
+        && !folder.endsWith(QLatin1String(":/")))
+        folder.chop(1);
+    return folder;
+}
+
+FontChoice QtDialogs::chooseFont(const FontChoice &preset)
+{
+    bool accepted = false;
+    const QFont font = QFontDialog::getFont(&accepted, FontOfChoice(preset), m_owner);
+    return accepted ? ChoiceOfFont(font) : preset;
+}
+
+quint32 QtDialogs::chooseColor(quint32 preset)
+{
+    const QColor chosen
+        = QColorDialog::getColor(QColor(RedOf(preset), GreenOf(preset), BlueOf(preset)), m_owner);
+    return chosen.isValid() ? ColorValue(chosen.red(), chosen.green(), chosen.blue()) : preset;
+}
+
+QString QtFileFilter(const QString &filter)
+{
+    // A filter already written in Qt's form passes unchanged.
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i).trimmed();
+        QStringList patterns;
+        for (const QString &pattern : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            if (trimmed.isEmpty() || patterns.contains(trimmed))
+                continue;
+            patterns << trimmed;
+            const QString upper = trimmed.toUpper();
+            if (upper != trimmed && !patterns.contains(upper))
+                patterns << upper;
+        }
+        if (patterns.isEmpty())
+            continue;
+        // "All Pictures (*.jpg;*.png)" already shows its patterns; Qt adds its own list, so the
+        // described one goes.
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
+        entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    }
+    return entries.join(QLatin1String(";;"));
+}
+
+QFont FontOfChoice(const FontChoice &choice)
+{
+    QFont font(choice.name);
+    if (choice.pointSize > 0)
+        font.setPointSizeF(choice.pointSize);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
+    font.setUnderline(choice.underline);
+    font.setStrikeOut(choice.strikeOut);
+    return font;
+}
+
+FontChoice ChoiceOfFont(const QFont &font)
+{
+    FontChoice choice;
+    choice.name = font.family();
+    choice.pointSize = font.pointSizeF();
+    choice.bold = font.bold();
+    choice.italic = font.italic();
+    choice.underline = font.underline();
+    choice.strikeOut = font.strikeOut();
+    return choice;
+}

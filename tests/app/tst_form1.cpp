@@ -1,0 +1,449 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventpump.h"
+#include "filehelpers.h"
+#include "form1.h"
+#include "imagelist.h"
+#include "recordingdialogs.h"
+#include "settingsstore.h"
+#include "stampoptions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+/// Notes, each time the scan lets events run, whether the window showed busy then.
+class BusyWatchingPump final : public EventPump
+{
+public:
+    const Form1 *window = nullptr;
+    int calls = 0;
+    int busyCalls = 0;
+    int waitPointerCalls = 0;
+
+    void processEvents() override
+    {
+        ++calls;
+        busyCalls += window && window->isBusy();
+        const QCursor *pointer = QApplication::overrideCursor();
+        waitPointerCalls += pointer && pointer->shape() == Qt::WaitCursor;
+    }
+};
+
+/// A window over a scripted dialog seam and a settings file of its own.
+struct WindowFixture
+{
+    QTemporaryDir scratch;
+    RecordingDialogs dialogs;
+    SettingsStore settings {scratch.filePath(QStringLiteral("settings.ini"))};
+    BusyWatchingPump events;
+    Form1 window {dialogs, settings, events};
+
+    WindowFixture() { events.window = &window; }
+
+    template <typename T> T *find(const char *name) const
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+
+    void click(const char *button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+
+    QStringList listed() const
+    {
+        QStringList paths;
+        for (int i = 1; i <= const_cast<Form1 &>(window).imageList().Count(); ++i)
+            paths << const_cast<Form1 &>(window).imageList().PathAt(i);
+        return paths;
+    }
+
+    QString makeFile(const QString &relativePath)
+    {
+        const QString path = scratch.filePath(relativePath);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("x");
+        return path;
+    }
+};
+
+QString CaptionOf(const QWidget *widget)
+{
+    if (auto box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    if (auto button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto edit = qobject_cast<const QPlainTextEdit *>(widget))
+        return edit->toPlainText();
+    if (auto line = qobject_cast<const QLineEdit *>(widget))
+        return line->text();
+    if (auto tree = qobject_cast<const QTreeWidget *>(widget))
+        return tree->headerItem()->text(0);
+    if (auto bar = qobject_cast<const QProgressBar *>(widget))
+        return bar->text();
+    if (auto combo = qobject_cast<const QComboBox *>(widget))
+        return combo->currentText();
+    return QString();
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layout_data();
+    void layout();
+    void window();
+    void firstStartValues();
+    void optionGroupsAreSeparate();
+    void busyPointer();
+    void removalRefusedWhileBusy_data();
+    void removalRefusedWhileBusy();
+    void addImageFiles_data();
+    void addImageFiles();
+    void addAllFilesInFolder_data();
+    void addAllFilesInFolder();
+};
+
+// Every control of the window: its class, container, caption and place in twips (15 to a
+// pixel), as the window's design gives them.
+void TestForm1::layout_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+
+    const auto row = [](const char *name, const char *className, const char *container,
+                         const char *caption, int left, int top, int width, int height) {
+        QTest::newRow(name) << QString::fromLatin1(className) << QString::fromLatin1(container)
+                            << QString::fromLatin1(caption) << QRect(left, top, width, height);
+    };
+    row("ListView1", "QTreeWidget", "Form1", "Image File(s)", 120, 120, 7800, 2535);
+    row("PushButton2", "QPushButton", "Form1", "Add Image File(s)", 120, 2750, 3840, 405);
+    row("PushButton3", "QPushButton", "Form1", "Add All File(s) In Folder", 4080, 2750, 3840, 405);
+    row("PushButton4", "QPushButton", "Form1", "Clear List", 120, 3260, 3840, 405);
+    row("PushButton5", "QPushButton", "Form1", "Load Sample/Example Files", 4080, 3260, 3840, 405);
+    row("Frame2", "QGroupBox", "Form1", "Stamp Text Options", 120, 3730, 7800, 3900);
+    row("Option1", "QRadioButton", "Frame2", "Stamp With:", 240, 340, 1515, 270);
+    row("Combo4", "QComboBox", "Frame2", "Date Created", 1800, 300, 4845, 345);
+    row("PushButton1", "QPushButton", "Frame2", "?", 6765, 300, 840, 390);
+    row("Label1", "QLabel", "Frame2", "Format:", 480, 855, 945, 255);
+    row("Combo1", "QComboBox", "Frame2", "Timestamp And Datestamp", 1800, 810, 5805, 345);
+    row("Option2", "QRadioButton", "Frame2", "Stamp With User Specified Date/Time", 240, 1350, 4815,
+        270);
+    row("Label2", "QLabel", "Frame2", "Date:", 480, 1710, 585, 255);
+    row("Text1", "QLineEdit", "Frame2", "", 1200, 1665, 1860, 345);
+    row("Label3", "QLabel", "Frame2", "Time:", 3480, 1710, 585, 255);
+    row("Text2", "QLineEdit", "Frame2", "", 4200, 1665, 1860, 345);
+    row("Option3", "QRadioButton", "Frame2", "Stamp With Your Custom Text:", 240, 2160, 3135, 270);
+    row("Text5", "QPlainTextEdit", "Frame2", "", 480, 2475, 7020, 1185);
+    row("Frame4", "QGroupBox", "Form1", "Position Of Stamp Text", 8040, 60, 3840, 825);
+    row("Combo2", "QComboBox", "Frame4", "Upper-Left", 240, 300, 3405, 345);
+    row("Frame3", "QGroupBox", "Form1", "Font Color", 12000, 60, 3840, 825);
+    row("Picture2", "QLabel", "Frame3", "", 240, 270, 1530, 420);
+    row("PushButton10", "QPushButton", "Frame3", "Change Color", 1920, 270, 1680, 405);
+    row("Frame1", "QGroupBox", "Form1", "JPG Image Quality: 85%", 8040, 930, 7800, 855);
+    row("Slider1", "QSlider", "Frame1", "", 120, 270, 6840, 495);
+    row("PushButton11", "QPushButton", "Frame1", "?", 7080, 270, 480, 405);
+    row("Text4", "QPlainTextEdit", "Form1", "AAaaBBbbCCcc", 8040, 1890, 7800, 2280);
+    row("PushButton6", "QPushButton", "Form1", "Change Font", 8040, 4275, 3840, 405);
+    row("PushButton9", "QPushButton", "Form1", "Preview Stamp", 12000, 4275, 3840, 405);
+    row("Frame5", "QGroupBox", "Form1", "Save Option", 8040, 4740, 7800, 1815);
+    row("Option4", "QRadioButton", "Frame5", "Save results to this folder:", 240, 270, 3615, 255);
+    row("Frame6", "QGroupBox", "Frame5", "", 480, 510, 6840, 820);
+    row("Text6", "QLineEdit", "Frame6", "", 240, 300, 5670, 345);
+    row("PushButton7", "QPushButton", "Frame6", "...", 6000, 300, 600, 345);
+    row("Option5", "QRadioButton", "Frame5", "Save results in folder of original file", 240, 1410,
+        3615, 255);
+    row("PushButton8", "QPushButton", "Form1", "Start Stamping", 8040, 6675, 7800, 405);
+    row("ProgressBar1", "QProgressBar", "Form1", "Progress Bar", 8040, 7200, 7800, 405);
+}
+
+void TestForm1::layout()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+
+    WindowFixture f;
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const QList<QWidget *> found = f.window.findChildren<QWidget *>(name);
+    QCOMPARE(found.size(), 1);
+    const QWidget *widget = found.first();
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(CaptionOf(widget), caption);
+    const auto pixels = [](int t) { return qRound(t / 15.0); };
+    QCOMPARE(widget->geometry(),
+        QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())));
+}
+
+void TestForm1::window()
+{
+    WindowFixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Kalvora"));
+    QCOMPARE(f.window.size(), QSize(1064, 516));
+    QCOMPARE(f.window.minimumSize(), f.window.maximumSize());
+    QCOMPARE(f.window.font().family(), QStringLiteral("Arial"));
+    QCOMPARE(f.window.font().pointSize(), 9);
+    QVERIFY(f.window.font().bold());
+    // Arial is a name only: the font drawn is its metric twin.
+    QCOMPARE(QFontInfo(f.find<QPushButton>("PushButton8")->font()).family(),
+        QStringLiteral("Liberation Sans"));
+    // Every control lies inside its container.
+    for (const QWidget *child : f.window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            QVERIFY2(f.window.rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+}
+
+void TestForm1::firstStartValues()
+{
+    WindowFixture f;
+    const struct
+    {
+        const char *name;
+        QStringList items;
+    } lists[] = {{"Combo4", FileDateKindCaptions()}, {"Combo1", StampFormatCaptions()},
+        {"Combo2", StampPositionCaptions()}};
+    for (const auto &list : lists) {
+        const QComboBox *combo = f.find<QComboBox>(list.name);
+        QVERIFY(!combo->isEditable());
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        QCOMPARE(items, list.items);
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+    QCOMPARE(f.find<QComboBox>("Combo1")->itemText(0), QStringLiteral("Timestamp And Datestamp"));
+
+    QVERIFY(f.find<QRadioButton>("Option3")->isChecked());
+    QVERIFY(!f.find<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!f.find<QRadioButton>("Option2")->isChecked());
+    QVERIFY(f.find<QRadioButton>("Option4")->isChecked());
+    QVERIFY(!f.find<QRadioButton>("Option5")->isChecked());
+    QVERIFY(f.find<QGroupBox>("Frame6")->isEnabled());
+    QVERIFY(f.find<QLineEdit>("Text6")->isEnabled());
+
+    const QSlider *slider = f.find<QSlider>("Slider1");
+    QCOMPARE(slider->minimum(), 1);
+    QCOMPARE(slider->maximum(), 100);
+    QCOMPARE(slider->pageStep(), 5);
+    QCOMPARE(slider->value(), 85);
+
+    const QPlainTextEdit *sample = f.find<QPlainTextEdit>("Text4");
+    QCOMPARE(sample->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(sample->font().pointSize(), 14);
+    QVERIFY(sample->font().bold());
+    QVERIFY(!sample->font().italic());
+    QCOMPARE(sample->palette().color(QPalette::Text), QColor(Qt::white));
+    QCOMPARE(sample->palette().color(QPalette::Base), QColor(Qt::black));
+    const QLabel *swatch = f.find<QLabel>("Picture2");
+    QCOMPARE(swatch->palette().color(swatch->backgroundRole()), QColor(Qt::white));
+    QVERIFY(swatch->autoFillBackground());
+
+    const QProgressBar *progress = f.find<QProgressBar>("ProgressBar1");
+    QCOMPARE(progress->value(), 0);
+    QVERIFY(progress->isTextVisible());
+    QCOMPARE(f.window.imageList().Count(), 0);
+}
+
+void TestForm1::optionGroupsAreSeparate()
+{
+    WindowFixture f;
+    f.window.show();
+    QTest::mouseClick(f.find<QRadioButton>("Option1"), Qt::LeftButton);
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!f.find<QRadioButton>("Option3")->isChecked());
+    QVERIFY(f.find<QRadioButton>("Option4")->isChecked());
+
+    QTest::mouseClick(f.find<QRadioButton>("Option5"), Qt::LeftButton);
+    QVERIFY(f.find<QRadioButton>("Option5")->isChecked());
+    QVERIFY(!f.find<QRadioButton>("Option4")->isChecked());
+    QVERIFY(f.find<QRadioButton>("Option1")->isChecked());
+}
+
+void TestForm1::busyPointer()
+{
+    WindowFixture f;
+    QVERIFY(!f.window.isBusy());
+    QVERIFY(!QApplication::overrideCursor());
+    f.window.setBusy(true);
+    f.window.setBusy(true);
+    QVERIFY(f.window.isBusy());
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    f.window.setBusy(false);
+    QVERIFY(!f.window.isBusy());
+    QVERIFY(!QApplication::overrideCursor());
+
+    // A window closed while busy does not leave the busy pointer behind.
+    {
+        WindowFixture busy;
+        busy.window.setBusy(true);
+    }
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestForm1::removalRefusedWhileBusy_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<int>("remaining");
+    QTest::newRow("Delete key") << "key" << false << 1;
+    QTest::newRow("Delete key, busy") << "key" << true << 2;
+    QTest::newRow("Clear List") << "clear" << false << 0;
+    QTest::newRow("Clear List, busy") << "clear" << true << 2;
+}
+
+void TestForm1::removalRefusedWhileBusy()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, busy);
+    QFETCH(int, remaining);
+
+    WindowFixture f;
+    f.window.show();
+    f.window.imageList().Append(QStringLiteral("/p/one.jpg"));
+    f.window.imageList().Append(QStringLiteral("/p/two.jpg"));
+    auto *view = f.find<QTreeWidget>("ListView1");
+    view->setCurrentItem(view->topLevelItem(0));
+    f.window.setBusy(busy);
+    if (how == QLatin1String("key"))
+        QTest::keyClick(view, Qt::Key_Delete);
+    else
+        f.click("PushButton4");
+    f.window.setBusy(false);
+    QCOMPARE(f.window.imageList().Count(), remaining);
+    QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestForm1::addImageFiles_data()
+{
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("one file, taken as given")
+        << QStringList {QStringLiteral("/photos//holiday/a.jpg")}
+        << QStringList {QStringLiteral("/photos//holiday/a.jpg")};
+    QTest::newRow("several files, each tidied")
+        << QStringList {QStringLiteral("/photos//b.jpg"), QStringLiteral("/photos/c.JPG"),
+               QStringLiteral("/photos/c.JPG")}
+        << QStringList {QStringLiteral("/photos/b.jpg"), QStringLiteral("/photos/c.JPG"),
+               QStringLiteral("/photos/c.JPG")};
+    QTest::newRow("cancelled") << QStringList() << QStringList();
+}
+
+void TestForm1::addImageFiles()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(QStringList, expected);
+
+    WindowFixture f;
+    f.window.imageList().Append(QStringLiteral("/already/there.png"));
+    f.dialogs.fileAnswers.enqueue(chosen);
+    f.click("PushButton2");
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().kind, QStringLiteral("files"));
+    QCOMPARE(f.dialogs.shown.first().title,
+        QStringLiteral("Add File(s) - Hold Ctrl or Shift to select multiple files"));
+    QCOMPARE(f.listed(), QStringList {QStringLiteral("/already/there.png")} + expected);
+    QVERIFY(!f.window.isBusy());
+}
+
+void TestForm1::addAllFilesInFolder_data()
+{
+    QTest::addColumn<QStringList>("textAnswers");
+    QTest::addColumn<bool>("folderChosen");
+    QTest::addColumn<QStringList>("expected"); // relative to the chosen folder
+    QTest::addColumn<QString>("storedExtension");
+
+    const QStringList every {QStringLiteral("a.jpg"), QStringLiteral("b.png"),
+        QStringLiteral("sub/c.JPG"), QStringLiteral("sub/deeper/d.jpg")};
+    QTest::newRow("every file") << QStringList {QStringLiteral("*")} << true << every << "*";
+    QTest::newRow("one extension")
+        << QStringList {QStringLiteral("jpg")} << true
+        << QStringList {QStringLiteral("a.jpg"), QStringLiteral("sub/c.JPG"),
+               QStringLiteral("sub/deeper/d.jpg")}
+        << "jpg";
+    QTest::newRow("extension question cancelled")
+        << QStringList() << true << QStringList() << "bmp";
+    QTest::newRow("folder browser cancelled")
+        << QStringList {QStringLiteral("png")} << false << QStringList() << "png";
+}
+
+void TestForm1::addAllFilesInFolder()
+{
+    QFETCH(QStringList, textAnswers);
+    QFETCH(bool, folderChosen);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, storedExtension);
+
+    WindowFixture f;
+    f.settings.WriteSetting(QStringLiteral("Extension"), QStringLiteral("bmp"));
+    const QString earlier = f.scratch.path();
+    f.settings.WriteSetting(QStringLiteral("LastFolder"), earlier);
+    for (const char *name : {"pick/a.jpg", "pick/b.png", "pick/sub/c.JPG", "pick/sub/deeper/d.jpg"})
+        f.makeFile(QString::fromLatin1(name));
+    const QString folder = f.scratch.filePath(QStringLiteral("pick"));
+    for (const QString &answer : textAnswers)
+        f.dialogs.textAnswers.enqueue(answer);
+    if (folderChosen)
+        f.dialogs.folderAnswers.enqueue(folder);
+
+    f.click("PushButton3");
+
+    QCOMPARE(f.dialogs.shown.first().kind, QStringLiteral("text"));
+    QCOMPARE(f.dialogs.shown.first().proposed, QStringLiteral("bmp"));
+    const bool askedFolder = !textAnswers.isEmpty();
+    QCOMPARE(f.dialogs.shown.size(), askedFolder ? 2 : 1);
+    if (askedFolder) {
+        QCOMPARE(f.dialogs.shown.at(1).kind, QStringLiteral("folder"));
+        QCOMPARE(f.dialogs.shown.at(1).proposed, earlier);
+    }
+    QCOMPARE(f.settings.ReadSetting(QStringLiteral("Extension"), {}), storedExtension);
+    const bool scanned = askedFolder && folderChosen;
+    QCOMPARE(f.settings.ReadSetting(QStringLiteral("LastFolder"), {}), scanned ? folder : earlier);
+
+    QStringList listed = f.listed();
+    listed.sort();
+    QStringList wanted;
+    for (const QString &relative : expected)
+        wanted << NormalizePath(folder + QLatin1Char('/') + relative);
+    wanted.sort();
+    QCOMPARE(listed, wanted);
+
+    // The scan ran with the window busy and the busy pointer showing, and ended both.
+    if (scanned) {
+        QVERIFY(f.events.calls > 0);
+        QCOMPARE(f.events.busyCalls, f.events.calls);
+        QCOMPARE(f.events.waitPointerCalls, f.events.calls);
+    } else {
+        QCOMPARE(f.events.busyCalls, 0);
+    }
+    QVERIFY(!f.window.isBusy());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
