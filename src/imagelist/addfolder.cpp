@@ -196,6 +196,9 @@ QString PickFolder(Dialogs &dialogs, const QString &prompt, const QString &initi
 QStringList ScanFolder(
     const QString &folder, const QString &extension, EventPump &events, Dialogs &dialogs)
 {
+    // An empty answer would otherwise read as the root folder.
+    if (folder.isEmpty())
+        return {};
     QStringList folders {withTrailingSeparator(withoutTrailingSeparator(folder))};
     GetSubDirectories2016(folders, true, events, dialogs);
 
