@@ -35,9 +35,8 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidg
 
 Form1::~Form1()
 {
+    // The list is destroyed before the widgets it watches, which go with this window.
     setBusy(false);
-    // The list filters events of a widget that the form deletes with this window.
-    m_imageList.reset();
 }
 
 void Form1::setBusy(bool busy)

@@ -25,8 +25,7 @@ QCursor LoadDragCursor()
 } // namespace
 
 ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
-    : QObject(view)
-    , m_view(view)
+    : m_view(view)
     , m_isBusy(std::move(isBusy))
     , m_dragCursor(LoadDragCursor())
 {

@@ -25,8 +25,9 @@ class ImageList : public QObject
 {
     Q_OBJECT
 public:
-    /// Takes over \a view (its column, tooltip and mouse and key handling). \a isBusy tells
-    /// whether the window is busy; without one the list never is.
+    /// Takes over \a view (its column, tooltip and mouse and key handling) without owning it;
+    /// the list must not outlive the view. \a isBusy tells whether the window is busy; without
+    /// one the list never is.
     explicit ImageList(QTreeWidget *view, std::function<bool()> isBusy = {});
     ~ImageList() override;
 
