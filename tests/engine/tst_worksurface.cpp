@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "converter.h"
+#include "outputtestsupport.h"
+#include "tempfolder.h"
+
+#include <QStandardPaths>
+#include <QtEndian>
+
+namespace {
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    chunk += type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(crc32(type + data), crc.data());
+    return chunk + crc;
+}
+
+// A PNG file of the given size without its pixels: enough for a reader to learn the size.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bit depth
+    header[9] = 2; // colour type: RGB
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", {})
+        + pngChunk("IEND", {});
+}
+
+} // namespace
+
+class TestWorkSurface : public QObject
+{
+    Q_OBJECT
+
+    OutputFolders m_folders;
+    NullEventPump m_events;
+
+private slots:
+    void init() { m_folders.reset(); }
+
+    void loadsAnyPictureAsRgbAt96Dpi_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("jpeg") << "a.jpg" << QByteArray("jpeg");
+        QTest::newRow("png") << "a.png" << QByteArray("png");
+        QTest::newRow("gif, a palette") << "a.gif" << QByteArray("gif");
+        QTest::newRow("tiff") << "a.tiff" << QByteArray("tiff");
+        QTest::newRow("misnamed png") << "a.jpg" << QByteArray("png");
+    }
+
+    void loadsAnyPictureAsRgbAt96Dpi()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        const QString path = m_folders.pics + '/' + name;
+        QImage picture = gradient(64, 48);
+        picture.setDotsPerMeterX(11811);
+        if (format == "gif") {
+            // Qt writes no GIF; the converter does.
+            ToolRunner tools(m_events);
+            SaveBitmap(picture, path);
+            ConvertOutput(path, "gif", tools);
+        } else {
+            QVERIFY(picture.save(path, format.constData()));
+        }
+        const QImage surface = LoadWorkSurface(path);
+        QCOMPARE(surface.size(), QSize(64, 48));
+        QCOMPARE(surface.format(), QImage::Format_RGB32);
+        QCOMPARE(surface.dotsPerMeterX(), kSurfaceDotsPerMeter);
+        QCOMPARE(surface.dotsPerMeterY(), kSurfaceDotsPerMeter);
+    }
+
+    void unreadablePicturesAreNamed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing.jpg" << QByteArray() << "does not exist";
+        QTest::newRow("damaged") << "damaged.jpg" << QByteArray("not a picture at all")
+                                 << "Cannot load the picture";
+        QTest::newRow("too large")
+            << "huge.png" << pngHeader(20000, 15000) << "too large to be stamped";
+    }
+
+    void unreadablePicturesAreNamed()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = m_folders.pics + '/' + name;
+        if (!bytes.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const QString failure = failureOf([&] { LoadWorkSurface(path); });
+        QVERIFY2(failure.contains(reason), qPrintable(failure));
+        QVERIFY2(failure.contains(name), qPrintable(failure));
+    }
+
+    void sourceConvertedToTheTemporaryJpeg()
+    {
+        TempFolder temp;
+        QVERIFY(temp.isValid());
+        QCOMPARE(QFile::permissions(temp.path()) & 0x0077, QFile::Permissions());
+        const QString source = m_folders.pics + "/a.png";
+        QVERIFY(gradient(64, 48).save(source, "png"));
+        ToolRunner tools(m_events);
+        ConvertInput(source, temp.stampTmpJpg(), tools);
+        QCOMPARE(formatOf(temp.stampTmpJpg()), QByteArray("jpeg"));
+        QCOMPARE(LoadWorkSurface(temp.stampTmpJpg()).size(), QSize(64, 48));
+
+        // A failed conversion leaves no temporary JPEG, not even the previous file's.
+        tools.setConverter(QStandardPaths::findExecutable(QStringLiteral("false")));
+        const QString failure = failureOf([&] { ConvertInput(source, temp.stampTmpJpg(), tools); });
+        QVERIFY2(failure.contains(QLatin1String("a.png")), qPrintable(failure));
+        QVERIFY(!QFile::exists(temp.stampTmpJpg()));
+    }
+};
+
+QTEST_MAIN(TestWorkSurface)
+#include "tst_worksurface.moc"
