@@ -3,6 +3,7 @@
 #include "fileadder.h"
 
 #include "addfolder.h"
+#include "applicationtitle.h"
 #include "dialogs.h"
 #include "errorreport.h"
 #include "filehelpers.h"
@@ -47,8 +48,7 @@ void AddAllFilesInFolder(FileAdderContext &context)
 
     QString extension;
     procedure.run(100, [&] {
-        extension = context.dialogs.askText(QLatin1String(kApplicationTitle),
-            QLatin1String(kExtensionPrompt),
+        extension = context.dialogs.askText(ShortTitle(), QLatin1String(kExtensionPrompt),
             context.settings.ReadSetting(extensionKey, QStringLiteral("*")));
     });
     if (extension.isEmpty())

@@ -11,7 +11,6 @@ class EventPump;
 class SettingsStore;
 
 namespace FileAdderTexts {
-inline constexpr auto kApplicationTitle = "Kalvora";
 inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl or Shift to select multiple files";
 /// The filter in the classic "description|patterns|" form; the application's dialogs turn it
 /// into the toolkit's own.
