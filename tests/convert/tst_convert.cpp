@@ -438,6 +438,8 @@ void TestConvert::failureLeavesEveryFileAsItWas_data()
         << QStringList {"-out", "gif", "-colors", "many", "x.gif"} << 2;
     QTest::newRow("-colors without number") << QStringList {"-out", "gif", "x.gif", "-colors"} << 2;
     QTest::newRow("-dither on png") << QStringList {"-out", "png", "-dither", "x.png"} << 2;
+    QTest::newRow("-colors on a png by extension")
+        << QStringList {"-out", "-colors", "16", "x.png"} << 2;
     QTest::newRow("empty file name") << QStringList {"-out", "png", ""} << 2;
 }
 

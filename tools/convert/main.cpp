@@ -29,7 +29,7 @@ constexpr int kAllocationLimitMb = 1024;
 
 struct Command
 {
-    // Empty when no format word is given: the target's extension decides.
+    // Without a format word, the one the target's extension names; empty when it names none.
     std::optional<OutputFormat> format;
     QString source;
     QString target;
@@ -108,10 +108,14 @@ QString parseArguments(const QStringList &arguments, Command *command)
         command->format = FormatFromWord(positional.first());
         if (!command->format)
             return QStringLiteral("unknown format \"%1\"").arg(positional.first());
-        if (*command->format != OutputFormat::Gif
-            && (command->settings.dither || command->colorsGiven))
-            return QStringLiteral("-dither and -colors apply only to gif output");
+    } else {
+        // Without a format word the target's extension decides; main() reports one that names
+        // no format we write.
+        command->format = FormatFromExtension(command->target);
     }
+    if (command->format && *command->format != OutputFormat::Gif
+        && (command->settings.dither || command->colorsGiven))
+        return QStringLiteral("-dither and -colors apply only to gif output");
     return {};
 }
 
@@ -129,8 +133,6 @@ int main(int argc, char *argv[])
 
     // A well-formed command whose target names no format we write is a failed conversion,
     // not a usage mistake.
-    if (!command.format)
-        command.format = FormatFromExtension(command.target);
     if (!command.format) {
         printError(QStringLiteral("cannot convert \"%1\": no format word is given and its "
                                   "extension names no format that can be written")
