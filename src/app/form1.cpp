@@ -6,6 +6,7 @@
 #include "errorreport.h"
 #include "fileadder.h"
 #include "imagelist.h"
+#include "stampcontroller.h"
 #include "stampoptions.h"
 #include "trappedprocedure.h"
 
@@ -31,6 +32,9 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidg
     connect(m_ui->PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(m_ui->PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(m_ui->PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+
+    m_stamp = std::make_unique<StampController>(*this, m_dialogs, m_events, m_texts);
+    connect(m_ui->PushButton8, &QPushButton::clicked, this, &Form1::PushButton8_Click);
 }
 
 Form1::~Form1()
@@ -129,6 +133,11 @@ void Form1::PushButton3_Click()
 {
     FileAdderContext context = adderContext();
     AddAllFilesInFolder(context);
+}
+
+void Form1::PushButton8_Click()
+{
+    m_stamp->start();
 }
 
 void Form1::PushButton4_Click()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "datetexts.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -10,6 +12,7 @@ class Dialogs;
 class EventPump;
 class ImageList;
 class SettingsStore;
+class StampController;
 struct FileAdderContext;
 
 namespace Ui {
@@ -35,6 +38,10 @@ public:
     void setBusy(bool busy);
 
     ImageList &imageList() { return *m_imageList; }
+    StampController &stampController() { return *m_stamp; }
+
+    /// The date texts stamped file dates are written in; the user's locale unless set.
+    void setDateTexts(const DateTexts &texts) { m_texts = texts; }
     Ui::Form1 &ui() { return *m_ui; }
 
     /// "JPG Image Quality: " with the value and "%".
@@ -46,6 +53,7 @@ private:
     void PushButton2_Click();
     void PushButton3_Click();
     void PushButton4_Click();
+    void PushButton8_Click();
     FileAdderContext adderContext();
 
     std::unique_ptr<Ui::Form1> m_ui;
@@ -53,5 +61,7 @@ private:
     SettingsStore &m_settings;
     EventPump &m_events;
     std::unique_ptr<ImageList> m_imageList;
+    DateTexts m_texts;
+    std::unique_ptr<StampController> m_stamp;
     bool m_busy = false;
 };

@@ -4,9 +4,9 @@
 #include "form1.h"
 #include "qtdialogs.h"
 #include "settingsstore.h"
+#include "worksurface.h"
 
 #include <QApplication>
-#include <QImageReader>
 
 int main(int argc, char *argv[])
 {
@@ -14,8 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     QApplication::setOrganizationName(QStringLiteral("Vendrel"));
     QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
-    // Photos up to about 250 megapixels load; larger ones are refused whole, never half-read.
-    QImageReader::setAllocationLimit(1024);
+    ConfigureImageReading();
 
     SettingsStore settings;
     QtDialogs dialogs;

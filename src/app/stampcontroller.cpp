@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stampcontroller.h"
+
+#include "form1.h"
+#include "imagelist.h"
+#include "ui_form1.h"
+
+StampOptions ReadStampOptions(const Ui::Form1 &ui)
+{
+    StampOptions options;
+    if (ui.Option1->isChecked())
+        options.source = StampSource::FileDate;
+    else if (ui.Option2->isChecked())
+        options.source = StampSource::UserDateTime;
+    else
+        options.source = StampSource::CustomText;
+    options.fileDateKind = ui.Combo4->currentIndex();
+    options.userDate = ui.Text1->text();
+    options.userTime = ui.Text2->text();
+    options.customText = ui.Text5->toPlainText();
+    options.format = ui.Combo1->currentText();
+    options.position = ui.Combo2->currentText();
+
+    const QFont font = ui.Text4->font();
+    options.fontName = font.family();
+    options.fontSize = font.pointSizeF();
+    options.fontBold = font.bold();
+    options.fontItalic = font.italic();
+    options.fontUnderline = font.underline();
+    options.fontStrikethru = font.strikeOut();
+    const QColor color = ui.Text4->palette().color(QPalette::Text);
+    options.color = ColorValue(color.red(), color.green(), color.blue());
+
+    options.jpegQuality = ui.Slider1->value();
+    options.saveOption
+        = ui.Option5->isChecked() ? SaveOption::OriginalFolder : SaveOption::ChosenFolder;
+    options.outputFolder = ui.Text6->text();
+    options.sampleText = ui.Text4->toPlainText();
+    return options;
+}
+
+int WidgetProgressBar::value() const
+{
+    return m_bar.value();
+}
+
+void WidgetProgressBar::setValue(int value)
+{
+    m_bar.setValue(value);
+}
+
+QString WidgetProgressBar::text() const
+{
+    return m_bar.format();
+}
+
+void WidgetProgressBar::setText(const QString &text)
+{
+    m_bar.setFormat(text);
+}
+
+StampController::StampController(
+    Form1 &window, Dialogs &dialogs, EventPump &events, const DateTexts &texts)
+    : m_window(window)
+    , m_bar(*window.ui().ProgressBar1)
+    , m_tools(events, &m_bar)
+    , m_run(*this, dialogs, events, m_tools, m_temp, texts)
+{ }
+
+int StampController::imageCount() const
+{
+    return m_window.imageList().Count();
+}
+
+QString StampController::imagePath(int number) const
+{
+    return m_window.imageList().PathAt(number);
+}
+
+StampOptions StampController::currentOptions() const
+{
+    return ReadStampOptions(m_window.ui());
+}
+
+void StampController::setBusy(bool busy)
+{
+    m_window.setBusy(busy);
+}

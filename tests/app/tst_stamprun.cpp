@@ -1,0 +1,450 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventpump.h"
+#include "form1.h"
+#include "imagelist.h"
+#include "overlaytext.h"
+#include "recordingdialogs.h"
+#include "settingsstore.h"
+#include "stampcontroller.h"
+#include "testimages.h"
+#include "worksurface.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestImages;
+
+namespace {
+
+/// The application's pump that also notes each state the progress bar was in when events ran,
+/// and lets a test act at a chosen moment of the run.
+class RecordingPump final : public EventPump
+{
+public:
+    QProgressBar *bar = nullptr;
+    QList<QPair<int, QString>> states;
+    /// Called with the bar's text and how many times in a row events ran with it.
+    std::function<void(const QString &, int)> onEvents;
+
+    void processEvents() override
+    {
+        if (bar) {
+            const QPair<int, QString> state {bar->value(), bar->format()};
+            m_repeats = !states.isEmpty() && states.last() == state ? m_repeats + 1 : 1;
+            if (m_repeats == 1)
+                states << state;
+            if (onEvents)
+                onEvents(state.second, m_repeats);
+        }
+        QCoreApplication::processEvents();
+    }
+
+private:
+    int m_repeats = 0;
+};
+
+/// Counts the paint events a widget receives.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+QImage darkGray(int width = 320, int height = 240)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(qRgb(60, 60, 60));
+    return picture;
+}
+
+// Every file below a folder, by path relative to it.
+QStringList filesBelow(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+// Runs with TZ=Europe/Berlin.
+class TestStampRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void stampsEveryFileIntoTheChosenFolder();
+    void replacesSourcesInTheirOwnFolder();
+    void stampSources_data();
+    void stampSources();
+    void refusals_data();
+    void refusals();
+    void secondClickIsIgnoredAndTheWindowRepaints();
+    void listShrinkingDuringARunEndsIt();
+
+private:
+    QString makeSource(const QString &name, const QImage &picture = darkGray());
+    void fillList(const QStringList &names);
+    void useCustomText(const QString &text);
+    void saveToChosenFolder();
+    void clickStartStamping()
+    {
+        QTest::mouseClick(child<QPushButton>("PushButton8"), Qt::LeftButton);
+    }
+    template <typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    QString sourcePath(const QString &name) const { return m_sources->filePath(name); }
+    QString outputPath(const QString &name) const { return m_output->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    std::unique_ptr<QTemporaryDir> m_sources;
+    std::unique_ptr<QTemporaryDir> m_output;
+    std::unique_ptr<RecordingDialogs> m_dialogs;
+    std::unique_ptr<SettingsStore> m_settings;
+    std::unique_ptr<RecordingPump> m_events;
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestStampRun::init()
+{
+    m_scratch = std::make_unique<QTemporaryDir>();
+    m_sources = std::make_unique<QTemporaryDir>();
+    m_output = std::make_unique<QTemporaryDir>();
+    m_dialogs = std::make_unique<RecordingDialogs>();
+    m_settings = std::make_unique<SettingsStore>(m_scratch->filePath(QStringLiteral("s.ini")));
+    m_events = std::make_unique<RecordingPump>();
+    m_window = std::make_unique<Form1>(*m_dialogs, *m_settings, *m_events);
+    m_window->setDateTexts(DateTexts(QLocale(QStringLiteral("en_US"))));
+    m_events->bar = child<QProgressBar>("ProgressBar1");
+}
+
+void TestStampRun::cleanup()
+{
+    QVERIFY(!m_window->stampController().isRunning());
+    QVERIFY(!m_window->isBusy());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    m_window.reset();
+    // Nothing of the run is left in the temporary folder.
+    QCOMPARE(filesBelow(QDir::tempPath()).filter(QStringLiteral("StampTmp")), QStringList());
+}
+
+QString TestStampRun::makeSource(const QString &name, const QImage &picture)
+{
+    const QString path = sourcePath(name);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == QLatin1String("jpg")) {
+        if (!writeTaggedJpeg(path, picture))
+            qFatal("cannot write %s", qPrintable(path));
+    } else if (suffix == QLatin1String("gif")) {
+        // Qt reads GIF but cannot write it: our converter turns a bitmap into one.
+        if (!picture.save(path, "bmp")
+            || QProcess::execute(QCoreApplication::applicationDirPath() + "/kalvora-convert",
+                   {"-out", "gif", "-dither", "-colors", "256", path})
+                != 0)
+            qFatal("cannot write %s", qPrintable(path));
+    } else if (!picture.save(path, suffix == QLatin1String("tif") ? "tiff" : suffix.toLatin1())) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    return path;
+}
+
+void TestStampRun::fillList(const QStringList &names)
+{
+    for (const QString &name : names)
+        m_window->imageList().Append(sourcePath(name));
+}
+
+void TestStampRun::useCustomText(const QString &text)
+{
+    child<QRadioButton>("Option3")->setChecked(true);
+    child<QPlainTextEdit>("Text5")->setPlainText(text);
+}
+
+void TestStampRun::saveToChosenFolder()
+{
+    child<QRadioButton>("Option4")->setChecked(true);
+    child<QLineEdit>("Text6")->setText(m_output->path() + QLatin1Char('/'));
+}
+
+void TestStampRun::stampsEveryFileIntoTheChosenFolder()
+{
+    const QStringList stamped {"photo.jpg", "chart.png", "anim.gif", "scan.tif", "plain.bmp"};
+    for (const QString &name : stamped)
+        makeSource(name);
+    makeSource(QStringLiteral("deleted.jpg"));
+    QFile broken(sourcePath(QStringLiteral("broken.jpg")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\xFF\xD8\xFF\xE0 not a picture at all");
+    broken.close();
+    fillList({"photo.jpg", "chart.png", "deleted.jpg", "anim.gif", "broken.jpg", "scan.tif",
+        "plain.bmp"});
+    QVERIFY(QFile::remove(sourcePath(QStringLiteral("deleted.jpg"))));
+    QMap<QString, QByteArray> before;
+    for (const QString &name : filesBelow(m_sources->path()))
+        before[name] = contents(sourcePath(name));
+    useCustomText(QStringLiteral("HELLO"));
+    saveToChosenFolder();
+
+    clickStartStamping();
+
+    // Results under the sources' names, each in its source's format, each stamped.
+    QCOMPARE(filesBelow(m_output->path()),
+        QStringList({"anim.gif", "chart.png", "photo.jpg", "plain.bmp", "scan.tif"}));
+    const QMap<QString, QByteArray> formats {{"photo.jpg", "jpeg"}, {"chart.png", "png"},
+        {"anim.gif", "gif"}, {"scan.tif", "tiff"}, {"plain.bmp", "bmp"}};
+    for (auto it = formats.cbegin(); it != formats.cend(); ++it) {
+        QCOMPARE(formatOf(outputPath(it.key())), it.value());
+        const QRect area
+            = changedArea(QImage(sourcePath(it.key())), QImage(outputPath(it.key())), 60);
+        QVERIFY2(!area.isEmpty() && area.right() < 160 && area.bottom() < 60, qPrintable(it.key()));
+    }
+    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), outputPath("photo.jpg")), QStringLiteral("Peak"));
+    QCOMPARE(exifTag(QStringLiteral("IPTC:Keywords"), outputPath("photo.jpg")),
+        QStringLiteral("alpine"));
+    QCOMPARE(exifTag(QStringLiteral("DateTimeOriginal"), outputPath("photo.jpg")),
+        QStringLiteral("2021:08:31 13:23:45"));
+
+    // The sources are untouched.
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QCOMPARE(contents(sourcePath(it.key())), it.value());
+
+    // One report for the damaged picture, then "Done.", both titled like every message box.
+    QCOMPARE(m_dialogs->shown.size(), 2);
+    QCOMPARE(m_dialogs->shown[0].title, QStringLiteral("Application Error"));
+    QVERIFY(m_dialogs->shown[0].text.contains(
+        QStringLiteral("in Kalvorim2021/08/31.Form1.PushButton8_Click at line 188")));
+    QVERIFY(m_dialogs->shown[0].text.contains(QStringLiteral("broken.jpg")));
+    QCOMPARE(m_dialogs->shown[1].text, QStringLiteral("Done."));
+    QCOMPARE(m_dialogs->shown[1].title, QStringLiteral("Kalvora"));
+    QCOMPARE(m_dialogs->shown[1].icon, Dialogs::Icon::None);
+
+    // Progress: i / 7 x 100 with the file's name, then back to rest.
+    QList<QPair<int, QString>> expected;
+    const QStringList listed {
+        "photo.jpg", "chart.png", "deleted.jpg", "anim.gif", "broken.jpg", "scan.tif", "plain.bmp"};
+    for (int i = 0; i < listed.size(); ++i)
+        expected.append({qRound((i + 1) * 100.0 / 7), "Processing: " + listed[i]});
+    QList<QPair<int, QString>> processing;
+    for (const auto &state : std::as_const(m_events->states)) {
+        if (state.second.startsWith(QLatin1String("Processing: ")) && !processing.contains(state))
+            processing << state;
+    }
+    QCOMPARE(processing, expected);
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 0);
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+}
+
+void TestStampRun::replacesSourcesInTheirOwnFolder()
+{
+    const QStringList names {"photo.jpg", "chart.png", "anim.gif", "scan.tif", "plain.bmp"};
+    const QString originals = m_scratch->filePath(QStringLiteral("originals"));
+    QVERIFY(QDir().mkpath(originals));
+    for (const QString &name : names) {
+        makeSource(name);
+        QVERIFY(QFile::copy(sourcePath(name), originals + QLatin1Char('/') + name));
+    }
+    fillList(names);
+    useCustomText(QStringLiteral("HELLO"));
+    child<QRadioButton>("Option5")->setChecked(true);
+    child<QLineEdit>("Text6")->setText(QStringLiteral("/no/such/folder/"));
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(filesBelow(m_sources->path()), sorted);
+    for (const QString &name : names) {
+        const QString original = originals + QLatin1Char('/') + name;
+        QCOMPARE(formatOf(sourcePath(name)), formatOf(original));
+        QVERIFY2(!changedArea(QImage(original), QImage(sourcePath(name)), 60).isEmpty(),
+            qPrintable(name));
+    }
+    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), sourcePath("photo.jpg")), QStringLiteral("Peak"));
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+}
+
+void TestStampRun::stampSources_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expectedText");
+
+    QTest::newRow("file date") << "Option1"
+                               << "8/31/2021 1:23:45 PM";
+    QTest::newRow("user date and time") << "Option2"
+                                        << "2021-01-01 noon";
+    QTest::newRow("custom text of two lines") << "Option3"
+                                              << "Holiday\nLake Bled";
+}
+
+void TestStampRun::stampSources()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, expectedText);
+    const QString path = makeSource(QStringLiteral("exact.bmp"), gradient(400, 300));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime(QDate(2021, 8, 31), QTime(11, 23, 45), Qt::UTC),
+        QFileDevice::FileModificationTime));
+    file.close();
+    const QImage original = LoadWorkSurface(path);
+    fillList({"exact.bmp"});
+    child<QComboBox>("Combo4")->setCurrentText(QStringLiteral("Date Modified"));
+    child<QComboBox>("Combo1")->setCurrentText(QStringLiteral("Datestamp And Timestamp"));
+    child<QComboBox>("Combo2")->setCurrentText(QStringLiteral("Center"));
+    child<QLineEdit>("Text1")->setText(QStringLiteral("2021-01-01"));
+    child<QLineEdit>("Text2")->setText(QStringLiteral("noon"));
+    child<QPlainTextEdit>("Text5")->setPlainText(QStringLiteral("Holiday\nLake Bled"));
+    m_window->findChild<QRadioButton *>(source)->setChecked(true);
+    saveToChosenFolder();
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    QImage expected = original;
+    const StampOptions options = m_window->stampController().currentOptions();
+    OverlayText(expected, expectedText, QStringLiteral("Center"), StampFont(options),
+        StampColor(options.color));
+    QVERIFY(expected != original);
+    QCOMPARE(QImage(outputPath("exact.bmp")).convertToFormat(QImage::Format_RGB32),
+        expected.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestStampRun::refusals_data()
+{
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<bool>("folderExists");
+    QTest::addColumn<QString>("customText");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("empty list, checked first") << false << false << ""
+                                               << "No files added.";
+    QTest::newRow("missing folder, checked second")
+        << true << false << ""
+        << "Folder does not exist. Please select another folder.";
+    QTest::newRow("empty custom text") << true << true << ""
+                                       << "Please enter custom text.";
+}
+
+void TestStampRun::refusals()
+{
+    QFETCH(bool, listed);
+    QFETCH(bool, folderExists);
+    QFETCH(QString, customText);
+    QFETCH(QString, message);
+    makeSource(QStringLiteral("a.bmp"));
+    if (listed)
+        fillList({"a.bmp"});
+    useCustomText(customText);
+    child<QRadioButton>("Option4")->setChecked(true);
+    child<QLineEdit>("Text6")->setText(
+        folderExists ? m_output->path() : m_output->filePath("missing"));
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {message});
+    QCOMPARE(m_dialogs->shown.first().title, QStringLiteral("Kalvora"));
+    QCOMPARE(filesBelow(m_output->path()), QStringList());
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->format(), QStringLiteral("Progress Bar"));
+    QVERIFY(m_events->states.isEmpty() || m_events->states.last().first == 0);
+}
+
+void TestStampRun::secondClickIsIgnoredAndTheWindowRepaints()
+{
+    // A large PNG keeps the converter busy long enough to click and repaint meanwhile.
+    QImage noise(2400, 1800, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x)
+            line[x] = qRgb((x * 7 + y * 13) % 251, (x * y) % 253, (x ^ y) % 255);
+    }
+    makeSource(QStringLiteral("big.png"), noise);
+    makeSource(QStringLiteral("small.bmp"));
+    fillList({"big.png", "small.bmp"});
+    useCustomText(QStringLiteral("HELLO"));
+    saveToChosenFolder();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    PaintCounter counter;
+    m_window->installEventFilter(&counter);
+    QTimer repaint;
+    connect(&repaint, &QTimer::timeout, m_window.get(), [this] { m_window->update(); });
+    bool clickedAgain = false;
+    m_events->onEvents = [&](const QString &text, int repeats) {
+        // The first time events run for the big picture, its options are not yet read; from
+        // the second on, the picture's conversion is under way.
+        if (text != QLatin1String("Processing: big.png") || repeats != 2)
+            return;
+        clickedAgain = true;
+        repaint.start(20);
+        clickStartStamping();
+        child<QPlainTextEdit>("Text5")->setPlainText(QStringLiteral("CHANGED"));
+    };
+
+    clickStartStamping();
+    repaint.stop();
+    m_window->removeEventFilter(&counter);
+
+    QVERIFY(clickedAgain);
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    QCOMPARE(filesBelow(m_output->path()), QStringList({"big.png", "small.bmp"}));
+
+    // The text changed during the first file reached the second file only.
+    const StampOptions options = m_window->stampController().currentOptions();
+    const auto stamped = [&](const QString &text) {
+        QImage picture = LoadWorkSurface(sourcePath("small.bmp"));
+        OverlayText(picture, text, options.position, StampFont(options), StampColor(options.color));
+        return picture;
+    };
+    const QImage second = QImage(outputPath("small.bmp")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(second, stamped(QStringLiteral("CHANGED")));
+    QVERIFY(second != stamped(QStringLiteral("HELLO")));
+    QVERIFY2(counter.paints >= 3, qPrintable(QString::number(counter.paints)));
+}
+
+void TestStampRun::listShrinkingDuringARunEndsIt()
+{
+    for (const char *name : {"a.png", "b.bmp", "c.bmp"})
+        makeSource(QLatin1String(name));
+    fillList({"a.png", "b.bmp", "c.bmp"});
+    useCustomText(QStringLiteral("HELLO"));
+    saveToChosenFolder();
+    m_events->onEvents = [&](const QString &text, int repeats) {
+        if (text == QLatin1String("Processing: a.png") && repeats == 2) {
+            m_window->imageList().Clear();
+            m_window->imageList().Append(sourcePath("c.bmp"));
+        }
+    };
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    QCOMPARE(filesBelow(m_output->path()), QStringList {"a.png"});
+}
+
+QTEST_MAIN(TestStampRun)
+#include "tst_stamprun.moc"
