@@ -16,14 +16,27 @@ class TempFolder;
 class ToolRunner;
 class TrappedProcedure;
 
+/// Where one file's time went, in nanoseconds, for measuring runs.
+struct StampTimings
+{
+    qint64 convert = 0; ///< a PNG or TIF source rendered as the temporary JPEG
+    qint64 load = 0;
+    qint64 draw = 0; ///< the date read, the text composed and drawn
+    qint64 save = 0; ///< written in the source's format, converted where needed
+    qint64 metadata = 0;
+    qint64 replace = 0;
+};
+
 /// What one file's stamping needs besides the file and its options: the tools, the private
-/// temporary folder, the locale's date texts and the event pump.
+/// temporary folder, the locale's date texts and the event pump, and where to add up the time
+/// each stage took (nothing is measured without it).
 struct StampContext
 {
     ToolRunner &tools;
     TempFolder &temp;
     const DateTexts &texts;
     EventPump &events;
+    StampTimings *timings = nullptr;
 };
 
 /// The stamp options of one file, with the font and colour the run took at its start. The

@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// stampbench [FILES] [--replace]: stamps a folder of generated 12-megapixel JPEGs carrying
+// EXIF, GPS, IPTC and XMP tags, the way "Start Stamping" does each file, and prints where each
+// file's time went: load, draw, save, metadata copy, replacement of the source and the rest.
+// With --replace the results go in place of the sources; otherwise into a folder of their own.
+#include "datetexts.h"
+#include "dialogs.h"
+#include "errorreport.h"
+#include "eventpump.h"
+#include "overlaytext.h"
+#include "stampfile.h"
+#include "tempfolder.h"
+#include "toolrunner.h"
+#include "trappedprocedure.h"
+#include "worksurface.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Failures go to the terminal; nobody is there to answer a dialog.
+class ConsoleDialogs final : public Dialogs
+{
+public:
+    void showMessage(const QString &title, const QString &text, Icon) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    QString askText(const QString &, const QString &, const QString &) override { return {}; }
+    QStringList chooseFiles(const QString &, const QString &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return {}; }
+    FontChoice chooseFont(const FontChoice &preset) override { return preset; }
+    quint32 chooseColor(quint32 preset) override { return preset; }
+};
+
+// Camera-like detail, so the JPEG codec works as hard as on a real photo.
+QImage photoLike(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            row[x] = qRgb((x / 7 + y / 5) % 256, (x * y / 97) % 256, (x ^ y) % 256);
+    }
+    return image;
+}
+
+bool makeTaggedPhoto(const QString &path)
+{
+    if (!photoLike(4000, 3000).save(path, "jpeg", 90))
+        return false;
+    return QProcess::execute(QStringLiteral("exiftool"),
+               {"-q", "-overwrite_original", "-DateTimeOriginal=2021:08:31 13:23:45",
+                   "-GPSLatitude=48.5", "-GPSLatitudeRef=N", "-IPTC:Keywords=alpine",
+                   "-XMP:Title=Peak", path})
+        == 0;
+}
+
+double ms(qint64 nsecs)
+{
+    return nsecs / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ConfigureImageReading();
+    const QStringList arguments = app.arguments().mid(1);
+    const bool replace = arguments.contains(QStringLiteral("--replace"));
+    int count = 6;
+    for (const QString &argument : arguments)
+        if (argument.toInt() > 0)
+            count = argument.toInt();
+
+    QTemporaryDir sources;
+    QTemporaryDir results;
+    const QString first = sources.filePath(QStringLiteral("IMG_0001.JPG"));
+    if (!makeTaggedPhoto(first)) {
+        std::fprintf(stderr, "cannot make the test photo (is exiftool installed?)\n");
+        return 1;
+    }
+    QStringList paths {first};
+    for (int i = 2; i <= count; ++i) {
+        paths << sources.filePath(QStringLiteral("IMG_%1.JPG").arg(i, 4, 10, QLatin1Char('0')));
+        QFile::copy(first, paths.last());
+    }
+
+    NullEventPump events;
+    ToolRunner tools(events);
+    TempFolder temp;
+    const DateTexts texts;
+    ConsoleDialogs dialogs;
+    StampOptions options;
+    options.source = StampSource::FileDate;
+    options.fileDateKind = int(FileDateKind::DateTaken);
+    options.format = caption(StampFormat::DatestampAndTimestamp);
+    options.position = caption(StampPosition::LowerRight);
+    options.fontSize = 48;
+    options.saveOption = replace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder;
+    options.outputFolder = results.path() + QLatin1Char('/');
+    const StampFileOptions file {options, StampFont(options), StampColor(options.color),
+        [&] { return options.position; }, [&] { return options.jpegQuality; }};
+
+    std::printf("%d tagged 12-megapixel JPEGs, results %s\n", count,
+        replace ? "in place of the sources" : "in a folder of their own");
+    std::printf("%-14s %8s %8s %8s %8s %8s %8s %8s\n", "file", "load", "draw", "save", "metadata",
+        "replace", "rest", "total");
+    StampTimings sum;
+    qint64 sumTotal = 0;
+    for (const QString &path : std::as_const(paths)) {
+        StampTimings timings;
+        StampContext context {tools, temp, texts, events, &timings};
+        TrappedProcedure procedure(dialogs, QLatin1String(Location::kStartStamping));
+        QElapsedTimer timer;
+        timer.start();
+        StampFile(path, file, context, procedure);
+        const qint64 total = timer.nsecsElapsed();
+        const qint64 rest = total - timings.convert - timings.load - timings.draw - timings.save
+            - timings.metadata - timings.replace;
+        std::printf("%-14s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n",
+            qPrintable(path.section(QLatin1Char('/'), -1)), ms(timings.load), ms(timings.draw),
+            ms(timings.save), ms(timings.metadata), ms(timings.replace), ms(rest), ms(total));
+        sum.load += timings.load;
+        sum.draw += timings.draw;
+        sum.save += timings.save;
+        sum.metadata += timings.metadata;
+        sum.replace += timings.replace;
+        sumTotal += total;
+    }
+    const qint64 sumRest = sumTotal - sum.load - sum.draw - sum.save - sum.metadata - sum.replace;
+    std::printf("%-14s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f   (ms per file)\n", "mean",
+        ms(sum.load) / count, ms(sum.draw) / count, ms(sum.save) / count, ms(sum.metadata) / count,
+        ms(sum.replace) / count, ms(sumRest) / count, ms(sumTotal) / count);
+    return 0;
+}
