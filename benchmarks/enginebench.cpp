@@ -4,6 +4,7 @@
 // enginebench: what one file costs the stamping engine. Measures a tool run that ends at once
 // (against the 100-millisecond wait cycle), and a 12-megapixel JPEG loaded, stamped and saved
 // (against Qt's own decode plus encode of the same file), and the metadata copy by ExifTool.
+#include "benchpictures.h"
 #include "eventpump.h"
 #include "imageoutput.h"
 #include "overlaytext.h"
@@ -34,17 +35,6 @@ double bestOf(int rounds, const std::function<void()> &work)
         best = std::min(best, timer.nsecsElapsed() / 1e6);
     }
     return best;
-}
-
-QImage photoLike(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = qRgb((x / 7 + y / 5) % 256, (x * y / 97) % 256, (x ^ y) % 256);
-    }
-    return image;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // EXIF, GPS, IPTC and XMP tags, the way "Start Stamping" does each file, and prints where each
 // file's time went: load, draw, save, metadata copy, replacement of the source and the rest.
 // With --replace the results go in place of the sources; otherwise into a folder of their own.
+#include "benchpictures.h"
 #include "datetexts.h"
 #include "dialogs.h"
 #include "errorreport.h"
@@ -40,18 +41,6 @@ public:
     FontChoice chooseFont(const FontChoice &preset) override { return preset; }
     quint32 chooseColor(quint32 preset) override { return preset; }
 };
-
-// Camera-like detail, so the JPEG codec works as hard as on a real photo.
-QImage photoLike(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            row[x] = qRgb((x / 7 + y / 5) % 256, (x * y / 97) % 256, (x ^ y) % 256);
-    }
-    return image;
-}
 
 bool makeTaggedPhoto(const QString &path)
 {

@@ -9,59 +9,23 @@
 #include "imageoutput.h"
 #include "overlaytext.h"
 #include "runtimefailure.h"
+#include "testimages.h"
 #include "toolrunner.h"
 #include "worksurface.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 
-// A picture with far more than 256 colours, so palettes and JPEG quality show.
-inline QImage gradient(int width = 160, int height = 120)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) % 256));
-    return image;
-}
-
-inline QByteArray formatOf(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.canRead() ? reader.format() : QByteArray();
-}
-
-inline QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline QString exifTag(const QString &tag, const QString &path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("exiftool"), {"-s", "-s", "-s", "-" + tag, path});
-    tool.waitForFinished(30000);
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
+using namespace TestImages;
 
 // A JPEG carrying a date taken, a GPS position, an IPTC keyword and an XMP title.
 inline void makeTaggedJpeg(const QString &path)
 {
-    QVERIFY(gradient().save(path, "jpeg"));
-    QProcess tool;
-    tool.start(QStringLiteral("exiftool"),
-        {"-overwrite_original", "-DateTimeOriginal=2021:08:31 12:34:56", "-GPSLatitude=48.5",
-            "-GPSLatitudeRef=N", "-IPTC:Keywords=alpine", "-XMP:Title=Peak", path});
-    QVERIFY(tool.waitForFinished(30000));
-    QCOMPARE(tool.exitCode(), 0);
+    QVERIFY(writeTaggedJpeg(path));
 }
 
 inline QString failureOf(const std::function<void()> &action)

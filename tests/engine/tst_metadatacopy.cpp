@@ -49,7 +49,7 @@ private slots:
         ToolRunner tools(m_events);
         const OutputTarget target = stamp(source, SaveOption::ChosenFolder, m_out, tools);
         QCOMPARE(target.path, m_out + "/photo." + ext);
-        QCOMPARE(exifTag("DateTimeOriginal", target.path), QStringLiteral("2021:08:31 12:34:56"));
+        QCOMPARE(exifTag("DateTimeOriginal", target.path), QStringLiteral("2021:08:31 13:23:45"));
         QVERIFY(exifTag("GPSLatitude", target.path).startsWith(QLatin1String("48 deg 30' 0.00\"")));
         QCOMPARE(exifTag("Keywords", target.path), QStringLiteral("alpine"));
         QCOMPARE(exifTag("Title", target.path), QStringLiteral("Peak"));
@@ -77,7 +77,7 @@ private slots:
             folder.isEmpty() ? QString() : m_dir.filePath(folder), tools);
 
         QCOMPARE(QDir(m_pics).entryList(QDir::Files), QStringList {"a.jpg"});
-        QCOMPARE(exifTag("DateTimeOriginal", source), QStringLiteral("2021:08:31 12:34:56"));
+        QCOMPARE(exifTag("DateTimeOriginal", source), QStringLiteral("2021:08:31 13:23:45"));
         QCOMPARE(exifTag("Keywords", source), QStringLiteral("alpine"));
         // The middle, where the stamp is, has turned yellow; a corner has not changed.
         const QImage after = LoadWorkSurface(source);
