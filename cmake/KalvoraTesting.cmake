@@ -14,8 +14,6 @@ function(kalvora_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test kalvora_warnings ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-    target_compile_definitions(${name} PRIVATE
-        KALVORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     add_test(NAME ${name}
         COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/run-test.sh ${ARG_TZ} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)

@@ -6,6 +6,7 @@
 #include "errorreport.h"
 #include "fileadder.h"
 #include "imagelist.h"
+#include "overlaytext.h"
 #include "stampcontroller.h"
 #include "stampoptions.h"
 #include "trappedprocedure.h"
@@ -97,14 +98,8 @@ void Form1::showFirstStartValues()
     m_ui->Option5->setChecked(options.saveOption == SaveOption::OriginalFolder);
     m_ui->Frame6->setEnabled(m_ui->Option4->isChecked());
 
-    QFont font(options.fontName);
-    font.setPointSizeF(options.fontSize);
-    font.setBold(options.fontBold);
-    font.setItalic(options.fontItalic);
-    font.setUnderline(options.fontUnderline);
-    font.setStrikeOut(options.fontStrikethru);
-    m_ui->Text4->setFont(font);
-    const QColor color(RedOf(options.color), GreenOf(options.color), BlueOf(options.color));
+    m_ui->Text4->setFont(StampFont(options));
+    const QColor color = StampColor(options.color);
     QPalette sample = m_ui->Text4->palette();
     sample.setColor(QPalette::Text, color);
     sample.setColor(QPalette::Base, options.color == kWhite ? Qt::black : Qt::white);

@@ -3,6 +3,7 @@
 #include "addfolder.h"
 #include "eventpump.h"
 #include "recordingdialogs.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace TestFiles;
+
 namespace {
 
 class CountingPump final : public EventPump
@@ -22,20 +25,6 @@ public:
     void processEvents() override { ++calls; }
     int calls = 0;
 };
-
-void makeFile(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write("x");
-}
-
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
 
 int depthOf(const QString &folder)
 {

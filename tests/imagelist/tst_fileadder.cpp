@@ -6,6 +6,7 @@
 #include "recordingdialogs.h"
 #include "runtimefailure.h"
 #include "settingsstore.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,24 +18,7 @@
 #include <unistd.h>
 
 using namespace FileAdderTexts;
-
-namespace {
-
-void makeFile(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write("x");
-}
-
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
-
-} // namespace
+using namespace TestFiles;
 
 class TestFileAdder : public QObject
 {
