@@ -9,9 +9,14 @@
 #include "trappedprocedure.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 #include <functional>
 
@@ -35,12 +40,23 @@ bool isHiddenName(const QString &name)
     return name.startsWith(QLatin1Char('.'));
 }
 
-// A folder whose entries this user may list. The rights are tested up front because an
-// enumeration that is refused looks just like an empty folder.
+// A folder whose entries this process may list. It is tested up front because an enumeration
+// that is refused looks just like an empty folder. On Unix the folder is opened for real: the
+// permission bits and access() answer for the real user, not for what this process may do.
 bool isListableFolder(const QString &folder)
 {
     const QFileInfo info(folder);
-    return info.isDir() && info.isReadable() && info.isExecutable();
+    if (!info.isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    DIR *opened = ::opendir(QFile::encodeName(folder).constData());
+    if (!opened)
+        return false;
+    ::closedir(opened);
+    return true;
+#else
+    return info.isReadable() && info.isExecutable();
+#endif
 }
 
 // The file name pattern of the extension question, as the Windows file search reads it: "*"
