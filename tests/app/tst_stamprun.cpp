@@ -102,6 +102,7 @@ private slots:
     void refusals();
     void secondClickIsIgnoredAndTheWindowRepaints();
     void listShrinkingDuringARunEndsIt();
+    void missingExifToolStopsBeforeTheFirstFile();
 
 private:
     QString makeSource(const QString &name, const QImage &picture = darkGray());
@@ -444,6 +445,29 @@ void TestStampRun::listShrinkingDuringARunEndsIt()
 
     QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
     QCOMPARE(filesBelow(m_output->path()), QStringList {"a.png"});
+}
+
+void TestStampRun::missingExifToolStopsBeforeTheFirstFile()
+{
+    // Without ExifTool every result would lose its tags: nothing is stamped, and the one
+    // report says what is missing.
+    makeSource(QStringLiteral("photo.jpg"));
+    const QByteArray original = contents(sourcePath("photo.jpg"));
+    fillList({"photo.jpg"});
+    useCustomText(QStringLiteral("HELLO"));
+    child<QRadioButton>("Option5")->setChecked(true);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(m_scratch->path()));
+    clickStartStamping();
+    qputenv("PATH", path);
+
+    const QStringList messages = m_dialogs->messages();
+    QCOMPARE(messages.size(), 2);
+    QVERIFY(messages[0].contains(QStringLiteral("exiftool")));
+    QVERIFY(messages[0].contains(QStringLiteral("at line 126")));
+    QCOMPARE(messages[1], QStringLiteral("Done."));
+    QCOMPARE(contents(sourcePath("photo.jpg")), original);
+    QCOMPARE(filesBelow(m_sources->path()), QStringList {"photo.jpg"});
 }
 
 QTEST_MAIN(TestStampRun)
