@@ -6,9 +6,12 @@
 #include "errorreport.h"
 #include "fileadder.h"
 #include "imagelist.h"
+#include "listdrop.h"
 #include "overlaytext.h"
+#include "samplefiles.h"
 #include "stampcontroller.h"
 #include "stampoptions.h"
+#include "stamppreview.h"
 #include "trappedprocedure.h"
 
 #include <QApplication>
@@ -36,6 +39,18 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidg
 
     m_stamp = std::make_unique<StampController>(*this, m_dialogs, m_events, m_texts);
     connect(m_ui->PushButton8, &QPushButton::clicked, this, &Form1::PushButton8_Click);
+
+    // Sample files, the stamp preview and files dropped onto the list.
+    connect(m_ui->PushButton5, &QPushButton::clicked, this, [this] {
+        SampleFilesContext context {
+            m_settings, m_dialogs, *m_imageList, QtYesNoQuestion(this), SamplesFolder()};
+        LoadSampleFiles(context);
+    });
+    m_preview = std::make_unique<StampPreview>(
+        *this, *m_stamp, m_dialogs, m_events, [this] { return m_busy; });
+    connect(
+        m_ui->PushButton9, &QPushButton::clicked, this, [this] { m_preview->PushButton9_Click(); });
+    m_drop = std::make_unique<ListDrop>(*m_imageList, m_events, m_dialogs);
 }
 
 Form1::~Form1()

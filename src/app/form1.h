@@ -11,7 +11,9 @@
 class Dialogs;
 class EventPump;
 class ImageList;
+class ListDrop;
 class SettingsStore;
+class StampPreview;
 class StampController;
 struct FileAdderContext;
 
@@ -39,6 +41,8 @@ public:
 
     ImageList &imageList() { return *m_imageList; }
     StampController &stampController() { return *m_stamp; }
+    StampPreview &stampPreview() { return *m_preview; }
+    ListDrop &listDrop() { return *m_drop; }
 
     /// The date texts stamped file dates are written in; the user's locale unless set.
     void setDateTexts(const DateTexts &texts) { m_texts = texts; }
@@ -63,5 +67,7 @@ private:
     std::unique_ptr<ImageList> m_imageList;
     DateTexts m_texts;
     std::unique_ptr<StampController> m_stamp;
+    std::unique_ptr<StampPreview> m_preview;
+    std::unique_ptr<ListDrop> m_drop;
     bool m_busy = false;
 };
