@@ -32,7 +32,7 @@ namespace {
 constexpr int kInvalidPropertyValue = 380;
 
 // The list column is 7000 twips wide, 15 twips to a pixel.
-constexpr int kListColumnWidth = 7000 / 15;
+constexpr int kListColumnWidth = qRound(7000 / 15.0);
 
 [[noreturn]] void invalidValue(const QString &what)
 {
