@@ -98,6 +98,8 @@ private slots:
     void homePageVisit();
     void handPointer();
     void skin();
+    void filesBesideTheProgram_data();
+    void filesBesideTheProgram();
     void closingTheWindowEndsTheProgram();
 };
 
@@ -486,6 +488,39 @@ void TestStartUp::skin()
     QCOMPARE(background("Frame2"), face);
     QCOMPARE(background("Picture2"), QColor(Qt::white)); // the swatch keeps the stamp colour
     QCOMPARE(f.window->styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
+}
+
+void TestStartUp::filesBesideTheProgram_data()
+{
+    QTest::addColumn<bool>("beside");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("beside the program") << true << true << "prefix/bin/HAND-M.CUR";
+    QTest::newRow("installed data") << false << true << "prefix/share/kalvora/HAND-M.CUR";
+    QTest::newRow("nowhere: beside the program") << false << false << "prefix/bin/HAND-M.CUR";
+}
+
+void TestStartUp::filesBesideTheProgram()
+{
+    QFETCH(bool, beside);
+    QFETCH(bool, installed);
+    QFETCH(QString, found);
+
+    QTemporaryDir root;
+    QDir dir(root.path());
+    QVERIFY(dir.mkpath(QStringLiteral("prefix/bin"))
+        && dir.mkpath(QStringLiteral("prefix/share/kalvora")));
+    const auto touch = [&](const QString &path) {
+        QFile file(root.filePath(path));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    };
+    if (beside)
+        touch(QStringLiteral("prefix/bin/HAND-M.CUR"));
+    if (installed)
+        touch(QStringLiteral("prefix/share/kalvora/HAND-M.CUR"));
+    QCOMPARE(
+        ProgramFilePath(root.filePath(QStringLiteral("prefix/bin")), QStringLiteral("HAND-M.CUR")),
+        root.filePath(found));
 }
 
 // Closing the main window closes every other window, which gets no say in it, and ends the
