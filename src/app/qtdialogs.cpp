@@ -28,8 +28,8 @@ void QtDialogs::showMessage(const QString &title, const QString &text, Icon icon
 QString QtDialogs::askText(const QString &title, const QString &prompt, const QString &proposed)
 {
     bool accepted = false;
-    const QString answer
-        = QInputDialog::getText(m_owner, title, prompt, QLineEdit::Normal, proposed, &accepted);
+    const QString answer = QInputDialog::getText(
+        m_owner, title, DisplayedText(prompt), QLineEdit::Normal, proposed, &accepted);
     return accepted ? answer : QString();
 }
 
@@ -40,7 +40,8 @@ QStringList QtDialogs::chooseFiles(const QString &title, const QString &filter)
 
 QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFolder)
 {
-    QString folder = QFileDialog::getExistingDirectory(m_owner, prompt, initialFolder);
+    QString folder
+        = QFileDialog::getExistingDirectory(m_owner, DisplayedText(prompt), initialFolder);
     if (folder.isEmpty())
         return folder;
     folder = QDir::fromNativeSeparators(folder);

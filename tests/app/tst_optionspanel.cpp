@@ -365,6 +365,18 @@ void TestOptionsPanel::unwritableSettingsReportedOnce()
     QVERIFY2(
         dialogs.messages().first().contains(storeFile), qPrintable(dialogs.messages().first()));
     QCOMPARE(dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+
+    // The "..." button traps its failures: the folder it cannot remember is reported at its
+    // step, and the box still takes the folder.
+    dialogs.folderAnswers.enqueue(QStringLiteral("/srv/out"));
+    QTest::mouseClick(
+        window.findChild<QPushButton *>(QStringLiteral("PushButton7")), Qt::LeftButton);
+    QCOMPARE(dialogs.messages().size(), 2);
+    QVERIFY2(dialogs.messages().last().contains(QStringLiteral(
+                 "\r\nin Kalvorim2021/08/31.Form1.PushButton7_Click at line 102\r\r")),
+        qPrintable(dialogs.messages().last()));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("Text6"))->text(),
+        QStringLiteral("/srv/out/"));
 }
 
 QTEST_MAIN(TestOptionsPanel)

@@ -170,10 +170,11 @@ void TestQtDialogs::askText()
             accept ? input->accept() : input->reject();
         },
         &seen);
-    const QString answer
-        = dialogs.askText(QStringLiteral("Kalvora"), QStringLiteral("Extension?"), "*");
+    // The prompt keeps its classic line ends in the call and shows them as line breaks.
+    const QString answer = dialogs.askText(
+        QStringLiteral("Kalvora"), QStringLiteral("Enter file extension:\r\r(* for all)"), "*");
     QVERIFY(seen);
-    QCOMPARE(label, QStringLiteral("Extension?"));
+    QCOMPARE(label, QStringLiteral("Enter file extension:\n\n(* for all)"));
     QCOMPARE(proposed, QStringLiteral("*"));
     QCOMPARE(answer, expected);
 }
