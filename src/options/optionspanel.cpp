@@ -39,25 +39,30 @@ void OptionsPanel::connectHandlers()
     // Option buttons answer clicks (mouse, space bar, arrow keys), like a person's choice; a
     // click on the button already set refreshes the sample too.
     for (QRadioButton *source : {c.Option1, c.Option2, c.Option3})
-        QObject::connect(source, &QRadioButton::clicked, source, [this] { SourceButtons_Click(); });
+        QObject::connect(
+            source, &QRadioButton::clicked, &m_connections, [this] { SourceButtons_Click(); });
     for (QRadioButton *save : {c.Option4, c.Option5})
-        QObject::connect(save, &QRadioButton::clicked, save, [this] { SaveButtons_Click(); });
+        QObject::connect(
+            save, &QRadioButton::clicked, &m_connections, [this] { SaveButtons_Click(); });
     QObject::connect(
-        c.Combo4, &QComboBox::currentIndexChanged, c.Combo4, [this] { Combo4_Click(); });
+        c.Combo4, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo4_Click(); });
     QObject::connect(
-        c.Combo1, &QComboBox::currentIndexChanged, c.Combo1, [this] { Combo1_Click(); });
+        c.Combo1, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo1_Click(); });
     QObject::connect(
-        c.Combo2, &QComboBox::currentIndexChanged, c.Combo2, [this] { Combo2_Click(); });
-    QObject::connect(c.Text1, &QLineEdit::textChanged, c.Text1, [this] { Text1_Change(); });
-    QObject::connect(c.Text2, &QLineEdit::textChanged, c.Text2, [this] { Text2_Change(); });
-    QObject::connect(c.Text6, &QLineEdit::textChanged, c.Text6, [this] { Text6_Change(); });
-    QObject::connect(c.Text5, &QPlainTextEdit::textChanged, c.Text5, [this] { Text5_Change(); });
-    QObject::connect(c.Text4, &QPlainTextEdit::textChanged, c.Text4, [this] { Text4_Change(); });
-    QObject::connect(c.Slider1, &QSlider::valueChanged, c.Slider1, [this] { Slider1_Change(); });
+        c.Combo2, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo2_Click(); });
+    QObject::connect(c.Text1, &QLineEdit::textChanged, &m_connections, [this] { Text1_Change(); });
+    QObject::connect(c.Text2, &QLineEdit::textChanged, &m_connections, [this] { Text2_Change(); });
+    QObject::connect(c.Text6, &QLineEdit::textChanged, &m_connections, [this] { Text6_Change(); });
     QObject::connect(
-        c.PushButton7, &QPushButton::clicked, c.PushButton7, [this] { PushButton7_Click(); });
+        c.Text5, &QPlainTextEdit::textChanged, &m_connections, [this] { Text5_Change(); });
     QObject::connect(
-        c.PushButton1, &QPushButton::clicked, c.PushButton1, [this] { PushButton1_Click(); });
+        c.Text4, &QPlainTextEdit::textChanged, &m_connections, [this] { Text4_Change(); });
+    QObject::connect(
+        c.Slider1, &QSlider::valueChanged, &m_connections, [this] { Slider1_Change(); });
+    QObject::connect(
+        c.PushButton7, &QPushButton::clicked, &m_connections, [this] { PushButton7_Click(); });
+    QObject::connect(
+        c.PushButton1, &QPushButton::clicked, &m_connections, [this] { PushButton1_Click(); });
 }
 
 void OptionsPanel::persist(const SettingKey &key, const QString &text)

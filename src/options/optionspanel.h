@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -97,6 +98,9 @@ private:
     void setSample(const QString &text);
 
     OptionsPanelControls m_controls;
+    // The context of every connection to the controls: they end with the panel, so a control
+    // that outlives it never calls into a panel that is gone.
+    QObject m_connections;
     SettingsStore &m_settings;
     Dialogs &m_dialogs;
     const Clock &m_clock;
