@@ -14,7 +14,7 @@ packages=(
     libimagequant-dev libgif-dev
     fonts-liberation
     clang-format
-    xvfb xauth imagemagick x11-utils xdotool
+    xvfb xauth imagemagick x11-utils xdotool openbox
 )
 
 missing=()

@@ -3,7 +3,9 @@
 #include "eventpump.h"
 #include "form1.h"
 #include "qtdialogs.h"
+#include "samplefiles.h"
 #include "settingsstore.h"
+#include "startup.h"
 #include "worksurface.h"
 
 #include <QApplication>
@@ -19,7 +21,9 @@ int main(int argc, char *argv[])
     SettingsStore settings;
     QtDialogs dialogs;
     QtEventPump events;
-    Form1 window(dialogs, settings, events);
+    StartUpSeams seams;
+    seams.takeSampleSnapshot = [&settings] { TakeSampleSnapshot(settings); };
+    Form1 window(dialogs, settings, events, std::move(seams));
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "imagelist.h"
+#include "stampfont.h"
 #include "ui_form1.h"
 
 StampOptions ReadStampOptions(const Ui::Form1 &ui)
@@ -22,15 +23,8 @@ StampOptions ReadStampOptions(const Ui::Form1 &ui)
     options.format = ui.Combo1->currentText();
     options.position = ui.Combo2->currentText();
 
-    const QFont font = ui.Text4->font();
-    options.fontName = font.family();
-    options.fontSize = font.pointSizeF();
-    options.fontBold = font.bold();
-    options.fontItalic = font.italic();
-    options.fontUnderline = font.underline();
-    options.fontStrikethru = font.strikeOut();
-    const QColor color = ui.Text4->palette().color(QPalette::Text);
-    options.color = ColorValue(color.red(), color.green(), color.blue());
+    options.setFont(ChoiceOfFont(ui.Text4->font()));
+    options.color = ValueOfColor(ui.Text4->palette().color(QPalette::Text));
 
     options.jpegQuality = ui.Slider1->value();
     options.saveOption

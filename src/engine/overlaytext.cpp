@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlaytext.h"
 
+#include "stampfont.h"
 #include "stampoptions.h"
 
 #include <QFontMetricsF>
@@ -51,13 +52,7 @@ std::optional<Placement> placementOf(const QString &caption)
 
 QFont StampFont(const StampOptions &options)
 {
-    QFont font(options.fontName);
-    if (options.fontSize > 0)
-        font.setPointSizeF(options.fontSize);
-    font.setBold(options.fontBold);
-    font.setItalic(options.fontItalic);
-    font.setUnderline(options.fontUnderline);
-    font.setStrikeOut(options.fontStrikethru);
+    QFont font = FontOfChoice(options.font());
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     return font;
@@ -65,7 +60,7 @@ QFont StampFont(const StampOptions &options)
 
 QColor StampColor(quint32 value)
 {
-    return QColor(RedOf(value), GreenOf(value), BlueOf(value));
+    return ColorOfValue(value);
 }
 
 void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
