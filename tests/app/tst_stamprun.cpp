@@ -385,6 +385,9 @@ void TestStampRun::secondClickIsIgnoredAndTheWindowRepaints()
     makeSource(QStringLiteral("big.png"), noise);
     makeSource(QStringLiteral("small.bmp"));
     fillList({"big.png", "small.bmp"});
+    // One file at a time: the second is handed out only once the first is reported.
+    m_window->stampController().run().setWorkerCount(1);
+    m_window->stampController().run().setLookAhead(0);
     useCustomText(QStringLiteral("HELLO"));
     saveToChosenFolder();
     m_window->show();
@@ -434,6 +437,8 @@ void TestStampRun::listShrinkingDuringARunEndsIt()
     fillList({"a.png", "b.bmp", "c.bmp"});
     useCustomText(QStringLiteral("HELLO"));
     saveToChosenFolder();
+    m_window->stampController().run().setWorkerCount(1);
+    m_window->stampController().run().setLookAhead(0);
     m_events->onEvents = [&](const QString &text, int repeats) {
         if (text == QLatin1String("Processing: a.png") && repeats == 2) {
             m_window->imageList().Clear();
