@@ -217,7 +217,9 @@ void TestStampJob::optionsSnapshotIsHonoured()
     QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
     const QRect area = stampArea(source, m_output.filePath(QStringLiteral("p.bmp")));
     QVERIFY2(region.contains(area), qPrintable(position));
-    QCOMPARE(QImage(m_output.filePath(QStringLiteral("p.bmp"))).pixel(area.center().x(), area.bottom()) & 0xFFFFFF,
+    QCOMPARE(
+        QImage(m_output.filePath(QStringLiteral("p.bmp"))).pixel(area.center().x(), area.bottom())
+            & 0xFFFFFF,
         expected.pixel(area.center().x(), area.bottom()) & 0xFFFFFF);
 
     // The JPEG is encoded at the snapshot's quality: the same picture encoded here at that
@@ -250,8 +252,8 @@ void TestStampJob::damagedJpegIsNeverWritten_data()
     QTest::addColumn<bool>("inPlace");
     for (const bool inPlace : {false, true}) {
         const char *where = inPlace ? ", in place" : ", into a folder";
-        for (const char *damage : {"not a picture", "cut at 30%", "cut at 90%", "huffman table",
-                 "scan data"})
+        for (const char *damage :
+            {"not a picture", "cut at 30%", "cut at 90%", "huffman table", "scan data"})
             QTest::newRow(qPrintable(QLatin1String(damage) + QLatin1String(where)))
                 << QString::fromLatin1(damage) << inPlace;
     }
@@ -283,8 +285,8 @@ void TestStampJob::damagedJpegIsNeverWritten()
     file.write(bytes);
     file.close();
 
-    const StampJobResult result
-        = stamp(source, customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder));
+    const StampJobResult result = stamp(
+        source, customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder));
 
     QCOMPARE(result.outcome, StampFileOutcome::Failed);
     QCOMPARE(result.failures.size(), 1);
@@ -304,7 +306,8 @@ void TestStampJob::unusualNamesKeepTheirTags_data()
         "line\nbreak.jpg", "cost $5 @home.jpg", "tab\there %c.jpg"};
     for (const bool inPlace : {false, true})
         for (const QString &name : names)
-            QTest::newRow(qPrintable(QString(name).replace('\n', "\\n") + (inPlace ? " in place" : "")))
+            QTest::newRow(
+                qPrintable(QString(name).replace('\n', "\\n") + (inPlace ? " in place" : "")))
                 << name << inPlace;
 }
 
@@ -316,14 +319,14 @@ void TestStampJob::unusualNamesKeepTheirTags()
     QVERIFY(writeTaggedJpeg(sourcePath(QStringLiteral("plain.jpg")), darkGray()));
     QVERIFY(QFile::rename(sourcePath(QStringLiteral("plain.jpg")), source));
 
-    const StampJobResult result
-        = stamp(source, customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder));
+    const StampJobResult result = stamp(
+        source, customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder));
 
     QVERIFY2(result.failures.isEmpty(), qPrintable(describe(result.failures)));
     const QString output = inPlace ? source : m_output.filePath(name);
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), output), QStringLiteral("Peak"));
-    QCOMPARE(exifTag(QStringLiteral("DateTimeOriginal"), output),
-        QStringLiteral("2021:08:31 13:23:45"));
+    QCOMPARE(
+        exifTag(QStringLiteral("DateTimeOriginal"), output), QStringLiteral("2021:08:31 13:23:45"));
     QCOMPARE(filesIn(inPlace ? m_sources : m_output), QStringList {name});
 }
 
