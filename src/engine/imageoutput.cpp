@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -154,27 +155,58 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext)
 void WriteOutput(
     const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools)
 {
-    switch (OutputKindOf(ext)) {
-    case OutputKind::Jpeg:
-        SaveAsJPG(surface, path, quality);
-        break;
-    case OutputKind::Bitmap:
-        SaveBitmap(surface, path);
-        break;
-    case OutputKind::Converted:
-        SaveBitmap(surface, path);
+    const OutputKind kind = OutputKindOf(ext);
+    if (kind == OutputKind::Unsupported)
+        throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
+                                            "cannot be written.")
+                                 .arg(shown(path), ext),
+            5);
+    // The path is a new private file that only this call writes and that is renamed into place
+    // later, so it is written directly: a temporary file and a flush to disk here would only
+    // be undone by the tag copy, which rewrites it.
+    QFile file(path);
+    const auto fail = [&](const QString &description, int number) {
+        file.close();
+        QFile::remove(path);
+        throw RuntimeFailure(description, number);
+    };
+    if (surface.isNull())
+        fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                 .arg(statusOf(QImageWriter::InvalidImageError)),
+            kSaveFailureNumber);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        fail(kind == OutputKind::Jpeg ? QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                                            .arg(statusOf(QImageWriter::DeviceError))
+                                      : QStringLiteral("Cannot save the picture %1: %2")
+                                            .arg(shown(path), file.errorString()),
+            kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
+    if (kind == OutputKind::Jpeg) {
+        const QByteArray bytes = EncodeJpeg(surface, quality);
+        if (bytes.isEmpty())
+            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                     .arg(statusOf(QImageWriter::UnknownError)),
+                kSaveFailureNumber);
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                     .arg(statusOf(QImageWriter::DeviceError)),
+                kSaveFailureNumber);
+        return;
+    }
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(surface) || !file.flush())
+        fail(QStringLiteral("Cannot save the picture %1: %2")
+                 .arg(shown(path),
+                     writer.error() == QImageWriter::DeviceError ? file.errorString()
+                                                                 : writer.errorString()),
+            75);
+    file.close();
+    if (kind == OutputKind::Converted) {
         try {
             ConvertOutput(path, ext, tools);
         } catch (...) {
             QFile::remove(path);
             throw;
         }
-        break;
-    case OutputKind::Unsupported:
-        throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
-                                            "cannot be written.")
-                                 .arg(shown(path), ext),
-            5);
     }
 }
 
@@ -234,9 +266,15 @@ void PutInPlace(const QString &intermediatePath, const QString &finalPath)
 {
     // The result takes the place of the file it replaces with that file's permissions; a new
     // file keeps the ones it was created with (the user's default).
+    // A file that is replaced is only replaced by a result that is on the disk: flushed first,
+    // so not even a power failure can leave an empty file in its place.
     const QFileInfo existing(finalPath);
-    if (existing.exists() && !existing.isDir())
+    if (existing.exists() && !existing.isDir()) {
         QFile::setPermissions(intermediatePath, existing.permissions());
+        QFile result(intermediatePath);
+        if (result.open(QIODevice::ReadWrite))
+            ::fsync(result.handle());
+    }
     std::error_code error;
     std::filesystem::rename(
         std::filesystem::path(QFile::encodeName(intermediatePath).toStdString()),

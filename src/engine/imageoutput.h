@@ -65,9 +65,10 @@ void SaveBitmap(const QImage &image, const QString &path);
 /// at most a file that is recognisably Kalvora's.
 QString IntermediatePathFor(const QString &finalPath, const QString &ext);
 
-/// Writes the stamped surface to \a path in the format \a ext names: JPEG with \a quality, a
-/// bitmap, or a bitmap converted by the converter. Throws RuntimeFailure when any of it fails,
-/// leaving no file at \a path.
+/// Writes the stamped surface to the new private file \a path (see IntermediatePathFor) in the
+/// format \a ext names: JPEG with \a quality, a bitmap, or a bitmap converted by the converter.
+/// Throws RuntimeFailure when any of it fails, leaving no file at \a path; an existing file
+/// at \a path is never touched.
 void WriteOutput(
     const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools);
 
@@ -88,7 +89,8 @@ void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifTool
 void CopyOver(const QString &source, const QString &destination);
 
 /// Renames the finished result \a intermediatePath to \a finalPath, replacing what is there in
-/// one step and giving the result the permissions of the file it replaces. Throws
+/// one step and giving the result the permissions of the file it replaces (flushed to disk
+/// first, so a power failure cannot leave an empty file in its place). Throws
 /// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
 /// then removed and \a finalPath is unchanged.
 void PutInPlace(const QString &intermediatePath, const QString &finalPath);
