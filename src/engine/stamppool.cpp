@@ -21,9 +21,6 @@
 
 namespace {
 
-// How much lower than the window's thread the workers are scheduled.
-[[maybe_unused]] constexpr int kWorkerNiceness = 4;
-
 QString claimOf(const QString &path)
 {
     const QFileInfo info(path);
@@ -147,13 +144,15 @@ void StampPool::work()
 void StampPool::runJobs()
 {
 #ifdef __linux__
-    // Workers yield to the window's thread, so the window keeps handling events even when the
-    // machine has more work than cores; ExifTool, started from here, inherits this.
-    const id_t thread = id_t(::syscall(SYS_gettid));
-    errno = 0;
-    const int nice = ::getpriority(PRIO_PROCESS, thread);
-    if (errno == 0)
-        ::setpriority(PRIO_PROCESS, thread, std::min(nice + kWorkerNiceness, 19));
+    // Workers may yield to the window's thread, so the window keeps handling events even when
+    // the machine has more work than cores; ExifTool, started from here, inherits this.
+    if (m_tools.workerNiceness > 0) {
+        const id_t thread = id_t(::syscall(SYS_gettid));
+        errno = 0;
+        const int nice = ::getpriority(PRIO_PROCESS, thread);
+        if (errno == 0)
+            ::setpriority(PRIO_PROCESS, thread, std::min(nice + m_tools.workerNiceness, 19));
+    }
 #endif
     // What the worker owns: its ExifTool, started at once so Perl loads meanwhile, and a
     // converter runner that lets no window events run.

@@ -43,6 +43,10 @@ public:
         QString exifTool;
         QString converter;
         DateTexts texts;
+        /// How much lower than the calling thread the workers (and their ExifTool) are
+        /// scheduled; a window's run lowers them so its thread keeps handling events on a busy
+        /// machine. Linux only.
+        int workerNiceness = 0;
     };
 
     StampPool(Tools tools, QString temporaryFolder, int workers = DefaultWorkerCount());

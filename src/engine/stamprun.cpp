@@ -27,6 +27,10 @@ constexpr auto kDone = "Done.";
 constexpr auto kProcessing = "Processing: ";
 constexpr auto kIdleText = "Progress Bar";
 
+// How much lower than the window's thread the workers are scheduled, so the window stays
+// responsive even when the machine has more work than cores.
+constexpr int kWorkerNiceness = 4;
+
 // The longest the run waits for a worker before it lets window events run again.
 constexpr int kEventsEveryMs = 10;
 
@@ -113,7 +117,8 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     // its source would lose them for good: stop before the first file.
     QString exifTool;
     if (procedure.run(126, [&] { exifTool = m_tools.exifTool(); })) {
-        StampPool pool({exifTool, converterIfFound(m_tools), m_texts}, m_temp.path(), m_workers);
+        StampPool pool({exifTool, converterIfFound(m_tools), m_texts, kWorkerNiceness},
+            m_temp.path(), m_workers);
         const int bound = pool.workerCount() + m_lookAhead;
         std::deque<HandedOut> handed;
         int next = 1;
