@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcontroller.h"
 
+#include "errorreport.h"
 #include "form1.h"
 #include "imagelist.h"
 #include "stampfont.h"
 #include "ui_form1.h"
+
+#include <QEvent>
 
 StampOptions ReadStampOptions(const Ui::Form1 &ui)
 {
@@ -59,8 +62,18 @@ StampController::StampController(
     : m_window(window)
     , m_bar(*window.ui().ProgressBar1)
     , m_tools(events, &m_bar)
-    , m_run(*this, dialogs, events, m_tools, m_temp, texts)
-{ }
+    , m_run(*this, dialogs, events, m_tools, m_temp, texts,
+          QString::fromLatin1(Location::kStartStamping))
+{
+    window.installEventFilter(this);
+}
+
+bool StampController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && m_run.isRunning())
+        m_run.requestStop();
+    return QObject::eventFilter(watched, event);
+}
 
 int StampController::imageCount() const
 {

@@ -94,6 +94,11 @@ int RunAndWait(const QString &program, const QStringList &arguments, ProgressBar
     return process.exitCode();
 }
 
+ToolRunner::ToolRunner()
+    : m_events(m_noEvents)
+    , m_bar(nullptr)
+{ }
+
 ToolRunner::ToolRunner(EventPump &events, ProgressBar *bar)
     : m_events(events)
     , m_bar(bar)
