@@ -338,16 +338,6 @@ private slots:
         QVERIFY(!stamped);
         QVERIFY(!QFile::exists(target));
     }
-
-    void missingSourceIsToldApart()
-    {
-        try {
-            LoadPicture(path(QStringLiteral("vanished.png")));
-            QFAIL("a missing file loaded");
-        } catch (const PictureFailure &failure) {
-            QCOMPARE(failure.reason(), PictureFailure::Reason::Missing);
-        }
-    }
 };
 
 QTEST_MAIN(TestPictureCodec)
