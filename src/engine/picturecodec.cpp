@@ -128,9 +128,13 @@ QList<QImage> decodeFrames(
     if (expected > 1 && found != expected)
         throw damaged(
             shown, QStringLiteral("%1 of its %2 frames can be read").arg(found).arg(expected));
+    // Refused before decoding, with its own reason: 16-bit frames take twice the memory.
     const QSize size = reader.size();
+    const int bits = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+    const qint64 bytesPerPixel = qMax(bits / 8, 4);
     if (size.isValid()
-        && qint64(size.width()) * size.height() * 4 > qint64(kImageAllocationLimitMb) << 20)
+        && qint64(size.width()) * size.height() * bytesPerPixel > qint64(kImageAllocationLimitMb)
+                << 20)
         throw PictureFailure(PictureFailure::Reason::Unreadable,
             QStringLiteral("The picture %1 is too large to be stamped (%2 x %3 pixels).")
                 .arg(shown)
@@ -144,8 +148,15 @@ QList<QImage> decodeFrames(
         // reached by number.
         if (format != PictureFormat::Gif && i > 0 && !reader.jumpToImage(int(i)))
             throw damaged(shown, QStringLiteral("frame %1 cannot be reached").arg(i + 1));
+        // A failed read may leave a half-filled image behind: only the answer counts.
         QImage image;
-        if (!reader.read(&image))
+        const bool read = reader.read(&image);
+        if (!read && reader.error() == QImageReader::UnsupportedFormatError)
+            throw PictureFailure(PictureFailure::Reason::NotWritable,
+                QStringLiteral("The picture %1 cannot be read: this system has no %2 reader.")
+                    .arg(shown, QString::fromLatin1(qtFormatName(format)).toUpper()),
+                481);
+        if (!read || image.isNull())
             throw damaged(shown,
                 QStringLiteral("frame %1 cannot be read whole (%2)")
                     .arg(i + 1)
