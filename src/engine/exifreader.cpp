@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 // exiv2 0.27 hands its images out in std::auto_ptr, which C++17 deprecated; the warnings are
 // about the library's own types and say nothing about this file.
@@ -67,8 +68,11 @@ ExifFields ReadExifFields(const QString &path)
     initializeExiv2();
     ExifFields fields;
     try {
+        // exiv2 reads a name such as "-", "http://..." or "data:..." as standard input or a
+        // remote resource; an absolute path is always a file.
+        const QString absolute = QFileInfo(path).absoluteFilePath();
         Exiv2::Image::AutoPtr image
-            = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString(), false);
+            = Exiv2::ImageFactory::open(QFile::encodeName(absolute).toStdString(), false);
         if (!image.get())
             return fields;
         image->readMetadata();

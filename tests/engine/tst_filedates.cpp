@@ -5,6 +5,7 @@
 #include "runtimefailure.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -23,6 +24,7 @@ private slots:
     void dateTaken();
     void dateTakenLocale();
     void dateTakenFailures();
+    void nameLikeAStream();
     void noPicture();
     void fileTimes_data();
     void fileTimes();
@@ -154,6 +156,20 @@ void TestFileDates::dateTakenFailures()
     }
     QVERIFY_THROWS_EXCEPTION(
         RuntimeFailure, DateTakenText(writeBytes(QStringLiteral("empty.jpg"), {}), m_us));
+}
+
+void TestFileDates::nameLikeAStream()
+{
+    // Names that exiv2 would read as standard input or a web address are plain files.
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    QVERIFY(QDir().mkpath(QStringLiteral("http:")));
+    for (const QString &path : {QStringLiteral("-"), QStringLiteral("http://x.jpg")}) {
+        QFile::remove(path);
+        QVERIFY(QFile::copy(
+            taggedPicture("jpeg", {QStringLiteral("-DateTimeOriginal=2021:08:31 13:23:45")}),
+            path));
+        QCOMPARE(DateTakenText(path, m_us), QStringLiteral("8/31/2021 1:23:45 PM"));
+    }
 }
 
 void TestFileDates::noPicture()
