@@ -29,10 +29,14 @@ struct PictureFrame
     int delay = 0;
     QList<quint32> colours;
 
-    /// TIFF: the page's compression (a libtiff code) and orientation tag (0 when absent), and
-    /// its resolution as stored, kept so the page is written back as it was.
+    /// TIFF: the page's compression (a libtiff code), orientation tag (0 when absent), kind
+    /// (a reduced-size preview, a page of a document), page number (-1 when absent) and
+    /// resolution as stored, kept so the page is written back as it was.
     int compression = 0;
     int orientation = 0;
+    int subfileType = 0;
+    int pageNumber = -1;
+    int pageCount = 0;
     bool hasResolution = false;
     float xResolution = 0;
     float yResolution = 0;

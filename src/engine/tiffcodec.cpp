@@ -264,6 +264,15 @@ PictureFrame pageInfo(TIFF *tiff)
     page.compression = compression;
     if (TIFFGetField(tiff, TIFFTAG_ORIENTATION, &orientation))
         page.orientation = orientation;
+    uint32_t subfileType = 0;
+    if (TIFFGetField(tiff, TIFFTAG_SUBFILETYPE, &subfileType))
+        page.subfileType = int(subfileType);
+    uint16_t pageNumber = 0;
+    uint16_t pageCount = 0;
+    if (TIFFGetField(tiff, TIFFTAG_PAGENUMBER, &pageNumber, &pageCount)) {
+        page.pageNumber = pageNumber;
+        page.pageCount = pageCount;
+    }
     float x = 0;
     float y = 0;
     uint16_t unit = RESUNIT_INCH;
@@ -295,7 +304,7 @@ void rowSamples(const QImage &image, int y, bool alpha, std::vector<unsigned cha
             out[x * channels + c] = pixels[x * 4 + c];
 }
 
-bool writePage(TIFF *tiff, const PictureFrame &page, int number, int count)
+bool writePage(TIFF *tiff, const PictureFrame &page)
 {
     const bool deep = page.image.depth() == 64;
     const bool alpha = page.image.hasAlphaChannel();
@@ -330,10 +339,10 @@ bool writePage(TIFF *tiff, const PictureFrame &page, int number, int count)
         TIFFSetField(tiff, TIFFTAG_YRESOLUTION, page.yResolution);
         TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, uint16_t(page.resolutionUnit));
     }
-    if (count > 1) {
-        TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_PAGE));
-        TIFFSetField(tiff, TIFFTAG_PAGENUMBER, uint16_t(number), uint16_t(count));
-    }
+    if (page.subfileType != 0)
+        TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(page.subfileType));
+    if (page.pageNumber >= 0)
+        TIFFSetField(tiff, TIFFTAG_PAGENUMBER, uint16_t(page.pageNumber), uint16_t(page.pageCount));
 
     std::vector<unsigned char> row(size_t(image.width()) * channels * (bits / 8));
     for (int y = 0; y < image.height(); ++y) {
@@ -389,7 +398,7 @@ QByteArray EncodeTiff(const QList<PictureFrame> &pages, QString *error)
     TiffHandle tiff = open(&file, "w");
     bool written = bool(tiff);
     for (qsizetype i = 0; written && i < pages.size(); ++i)
-        written = writePage(tiff.get(), pages[i], int(i), int(pages.size()));
+        written = writePage(tiff.get(), pages[i]);
     tiff.reset();
     if (written && file.errors.isEmpty())
         return bytes;

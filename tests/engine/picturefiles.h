@@ -61,7 +61,7 @@ inline QImage manyColourFrame(int width, int height, int count, int seed)
 
 /// Writes \a pages as one TIFF file: RGB or RGBA (straight alpha) with 8 or 16 bits a sample
 /// as each page's format has them, or the colour space \a photometric names (four 8-bit inks
-/// for PHOTOMETRIC_SEPARATED).
+/// for PHOTOMETRIC_SEPARATED); 300 dots per inch, and page numbers when there are several.
 inline bool writeTiff(const QString &path, const QList<QImage> &pages,
     uint16_t compression = COMPRESSION_LZW, uint16_t photometric = PHOTOMETRIC_RGB)
 {
@@ -84,6 +84,14 @@ inline bool writeTiff(const QString &path, const QList<QImage> &pages,
         TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
         TIFFSetField(tiff, TIFFTAG_COMPRESSION, compression);
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(8));
+        TIFFSetField(tiff, TIFFTAG_XRESOLUTION, 300.0);
+        TIFFSetField(tiff, TIFFTAG_YRESOLUTION, 300.0);
+        TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, uint16_t(RESUNIT_INCH));
+        if (pages.size() > 1) {
+            TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_PAGE));
+            TIFFSetField(
+                tiff, TIFFTAG_PAGENUMBER, uint16_t(pages.indexOf(page)), uint16_t(pages.size()));
+        }
         if (alpha && photometric == PHOTOMETRIC_RGB) {
             const uint16_t extra[] = {EXTRASAMPLE_UNASSALPHA};
             TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), extra);

@@ -154,6 +154,18 @@ private slots:
         QVERIFY(writeTiff(source,
             {pattern(40, 30, QImage::Format_RGB32, 1), pattern(32, 24, QImage::Format_RGBA64, 2)}));
         verifyEveryFrameStamped(source, 2);
+        // Each page keeps its number, kind and resolution.
+        QString tags;
+        TestImages::exifTool({QStringLiteral("-a"), QStringLiteral("-s3"),
+                                 QStringLiteral("-PageNumber"), QStringLiteral("-SubfileType"),
+                                 QStringLiteral("-XResolution"), source + QStringLiteral(".out")},
+            &tags);
+        QStringList found = tags.split(QLatin1Char('\n'));
+        found.sort();
+        const QString page = QStringLiteral("Single page of multi-page image");
+        QCOMPARE(found,
+            QStringList({QStringLiteral("0 2"), QStringLiteral("1 2"), QStringLiteral("300"),
+                QStringLiteral("300"), page, page}));
     }
 
     void stampsEveryGifFrame_data()
