@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folderexpansion.h"
 
-#include "folderwalk.h"
 #include "dialogs.h"
 #include "eventpump.h"
+#include "folderwalk.h"
 
 namespace {
 
