@@ -80,7 +80,7 @@ QImage LoadSourcePicture(
 /// place (over the source when the result belongs in the source's own folder). It shows no
 /// dialog, reads no control and touches no progress bar, so it runs on any thread.
 ///
-/// A failed step is noted and the job goes on where the spec's trapped steps would; a failure
-/// that leaves nothing sound to go on with (no picture, no result, no tags) ends the job, and
-/// then no file of this job is left behind and the source is untouched.
+/// A failed step is noted and the job goes on with its next step, as a trapped procedure would;
+/// a failure that leaves nothing sound to go on with (no picture, no result, no tags) ends the
+/// job, and then no file of this job is left behind and the source is untouched.
 StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools);
