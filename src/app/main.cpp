@@ -5,6 +5,7 @@
 #include "qtdialogs.h"
 #include "samplefiles.h"
 #include "settingsstore.h"
+#include "stalefolders.h"
 #include "startup.h"
 #include "worksurface.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Vendrel"));
     QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
     ConfigureImageReading();
+    // Private temporary folders that crashed or killed copies left behind.
+    RemoveStaleTempFolders();
 
     SettingsStore settings;
     QtDialogs dialogs;

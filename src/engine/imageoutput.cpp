@@ -7,6 +7,7 @@
 #include "filehelpers.h"
 #include "jpegcodec.h"
 #include "runtimefailure.h"
+#include "stalefolders.h"
 #include "toolrunner.h"
 
 #include <QDir>
@@ -18,6 +19,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -56,13 +59,38 @@ int statusOf(QImageWriter::ImageWriterError error)
     return 1;
 }
 
-[[noreturn]] void failJpeg(int status)
+// Writes all of \a bytes to the open \a file straight through the system, so a failure has
+// the system's own reason ("No space left on device"), which buffered writes lose.
+bool writeAll(QFile &file, const QByteArray &bytes, QString *reason)
 {
-    throw RuntimeFailure(
-        QStringLiteral("Cannot save the image. GDI+ Error:%1").arg(status), kSaveFailureNumber);
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file.handle(), data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            *reason = QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO));
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+[[noreturn]] void failSave(int status, const QString &path, const QString &reason)
+{
+    throw RuntimeFailure(SaveFailureText(status, path, reason), kSaveFailureNumber);
 }
 
 } // namespace
+
+QString SaveFailureText(int status, const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot save the image. GDI+ Error:%1\n%2: %3")
+        .arg(QString::number(status), shown(path), reason);
+}
 
 QString ExtensionOf(const QString &path)
 {
@@ -96,9 +124,10 @@ OutputTarget OutputPathFor(
         = saveOption == SaveOption::ChosenFolder ? outputFolder : FolderOf(sourcePath);
     OutputTarget target {NormalizePath(folder + kSeparator + name), false};
     if (sameFolder(FolderOf(target.path), FolderOf(sourcePath))) {
+        // The name's own extension: a dot in a folder's name plays no part.
         target.replaceSource = true;
-        target.path
-            = StripExtension(target.path) + QStringLiteral("_Stamped.") + ExtensionOf(sourcePath);
+        target.path = FolderOf(target.path) + StripExtension(name) + QStringLiteral("_Stamped.")
+            + ExtensionOf(name);
     }
     return target;
 }
@@ -106,13 +135,15 @@ OutputTarget OutputPathFor(
 void SaveAsJPG(const QImage &image, const QString &path, int quality)
 {
     if (image.isNull())
-        failJpeg(statusOf(QImageWriter::InvalidImageError));
+        failSave(statusOf(QImageWriter::InvalidImageError), path,
+            QStringLiteral("the picture is empty"));
     const QByteArray bytes = EncodeJpeg(image, quality);
     if (bytes.isEmpty())
-        failJpeg(statusOf(QImageWriter::UnknownError));
+        failSave(
+            statusOf(QImageWriter::UnknownError), path, QStringLiteral("the JPEG encoder failed"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        failJpeg(statusOf(QImageWriter::DeviceError));
+        failSave(statusOf(QImageWriter::DeviceError), path, file.errorString());
 }
 
 void SaveBitmap(const QImage &image, const QString &path)
@@ -143,7 +174,9 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext)
         = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const QDir folder = QFileInfo(finalPath).absoluteDir();
     for (;;) {
-        QString name = QStringLiteral(".kalvora-");
+        // Named after this process, so a later run can tell a dead run's leftovers from the
+        // files of a run still at work (see RemoveStaleResults).
+        QString name = QStringLiteral(".kalvora-%1-").arg(PrivateOwnerTag());
         for (int i = 0; i < 10; ++i)
             name += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(62)]);
         const QString path = folder.filePath(name + QLatin1Char('.') + ext);
@@ -171,24 +204,24 @@ void WriteOutput(
         throw RuntimeFailure(description, number);
     };
     if (surface.isNull())
-        fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
-                 .arg(statusOf(QImageWriter::InvalidImageError)),
+        fail(SaveFailureText(statusOf(QImageWriter::InvalidImageError), path,
+                 QStringLiteral("the picture is empty")),
             kSaveFailureNumber);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        fail(kind == OutputKind::Jpeg ? QStringLiteral("Cannot save the image. GDI+ Error:%1")
-                                            .arg(statusOf(QImageWriter::DeviceError))
-                                      : QStringLiteral("Cannot save the picture %1: %2")
-                                            .arg(shown(path), file.errorString()),
+        fail(kind == OutputKind::Jpeg
+                ? SaveFailureText(statusOf(QImageWriter::DeviceError), path, file.errorString())
+                : QStringLiteral("Cannot save the picture %1: %2")
+                      .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
         const QByteArray bytes = EncodeJpeg(surface, quality);
         if (bytes.isEmpty())
-            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
-                     .arg(statusOf(QImageWriter::UnknownError)),
+            fail(SaveFailureText(statusOf(QImageWriter::UnknownError), path,
+                     QStringLiteral("the JPEG encoder failed")),
                 kSaveFailureNumber);
-        if (file.write(bytes) != bytes.size() || !file.flush())
-            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
-                     .arg(statusOf(QImageWriter::DeviceError)),
+        QString reason;
+        if (!writeAll(file, bytes, &reason))
+            fail(SaveFailureText(statusOf(QImageWriter::DeviceError), path, reason),
                 kSaveFailureNumber);
         return;
     }
@@ -207,6 +240,19 @@ void WriteOutput(
             QFile::remove(path);
             throw;
         }
+    }
+}
+
+void WriteNewFile(const QByteArray &bytes, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        failSave(statusOf(QImageWriter::DeviceError), path, file.errorString());
+    QString reason;
+    if (!writeAll(file, bytes, &reason)) {
+        file.close();
+        QFile::remove(path);
+        failSave(statusOf(QImageWriter::DeviceError), path, reason);
     }
 }
 

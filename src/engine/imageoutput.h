@@ -30,6 +30,10 @@ enum class OutputKind {
     Unsupported, ///< anything else: refused, so no file gets data of another format
 };
 
+/// The text of a failed save: "Cannot save the image. GDI+ Error:" and \a status on the first
+/// line, then the file and the system's reason ("No space left on device").
+QString SaveFailureText(int status, const QString &path, const QString &reason);
+
 /// The text after the last "." of the whole path, in its own letter case; the whole path when
 /// it has no ".".
 QString ExtensionOf(const QString &path);
@@ -59,7 +63,8 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality);
 void SaveBitmap(const QImage &image, const QString &path);
 
 /// A private name for a result on its way to \a finalPath: a hidden file in the same folder,
-/// ".kalvora-" with random letters and \a ext, that no file of the folder has. A result is
+/// ".kalvora-", this process (PrivateOwnerTag), "-", ten random letters and \a ext, that no
+/// file of the folder has. A result is
 /// written, converted and tagged under this name and only renamed to its own when complete, so
 /// no other file of the user's is ever written over or removed on the way, and a crash leaves
 /// at most a file that is recognisably Kalvora's.
@@ -71,6 +76,11 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext);
 /// at \a path is never touched.
 void WriteOutput(
     const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools);
+
+/// Writes \a bytes to the new private file \a path (see IntermediatePathFor). Throws
+/// RuntimeFailure (see SaveFailureText) naming the file and the system's reason when it cannot,
+/// leaving no file at \a path; an existing file at \a path is never touched.
+void WriteNewFile(const QByteArray &bytes, const QString &path);
 
 /// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
 bool HoldsTags(const QString &ext);

@@ -284,10 +284,8 @@ void WritePicture(const Picture &picture, const QString &path)
         throw failed(file.errorString());
 }
 
-void StampPictureFile(
-    const QString &sourcePath, const QString &targetPath, const FrameStamper &stamp)
+void StampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath)
 {
-    Picture picture = LoadPicture(sourcePath);
     const int count = int(picture.frames.size());
     for (int i = 0; i < count; ++i) {
         QImage &image = picture.frames[i].image;
@@ -301,7 +299,7 @@ void StampPictureFile(
         if (image.size() != size)
             throw PictureFailure(PictureFailure::Reason::WriteFailed,
                 QStringLiteral("Cannot save the image %1: frame %2 changed its size.")
-                    .arg(shownPath(targetPath))
+                    .arg(shownPath(sourcePath))
                     .arg(i + 1),
                 5);
         if (image.format() != format)
@@ -309,5 +307,12 @@ void StampPictureFile(
         image.setDotsPerMeterX(dotsX);
         image.setDotsPerMeterY(dotsY);
     }
+}
+
+void StampPictureFile(
+    const QString &sourcePath, const QString &targetPath, const FrameStamper &stamp)
+{
+    Picture picture = LoadPicture(sourcePath);
+    StampPicture(picture, stamp, targetPath);
     WritePicture(picture, targetPath);
 }

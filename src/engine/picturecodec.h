@@ -102,6 +102,11 @@ void WritePicture(const Picture &picture, const QString &path);
 /// Stamps a frame: the image at 96 dots per inch, its number from 0 and the frame count.
 using FrameStamper = std::function<void(QImage &image, int index, int count)>;
 
+/// Hands every frame of \a picture to \a stamp at 96 dots per inch (so point sizes do not
+/// depend on the density the file names; the stored density is put back), keeping each frame's
+/// pixel format. Throws PictureFailure naming \a sourcePath when a frame changes its size.
+void StampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath);
+
 /// Loads \a sourcePath whole, hands every frame to \a stamp at 96 dots per inch (so point
 /// sizes do not depend on the density the file names; the stored density is put back) and
 /// writes the result to \a targetPath in the source's own format. Nothing is written when any

@@ -44,13 +44,51 @@ std::optional<quint64> processStartTime(qint64 pid)
 #endif
 }
 
+// Whether the program that a private name names by its id and start time has ended. One whose
+// start time cannot be told counts as running.
+bool ownerIsGone(const QString &pidText, const QString &startText)
+{
+    bool pidOk = false;
+    bool startOk = false;
+    const qint64 pid = pidText.toLongLong(&pidOk);
+    const quint64 start = startText.toULongLong(&startOk);
+    if (!pidOk || !startOk || pid <= 0)
+        return false;
+    const std::optional<quint64> running = processStartTime(pid);
+    return !(running && (*running == start || *running == 0 || start == 0));
+}
+
 } // namespace
+
+QString PrivateOwnerTag()
+{
+    const qint64 pid = QCoreApplication::applicationPid();
+    return QStringLiteral("%1-%2").arg(pid).arg(processStartTime(pid).value_or(0));
+}
 
 QString PrivateTempFolderTemplate(const QString &folder)
 {
-    const qint64 pid = QCoreApplication::applicationPid();
-    const quint64 start = processStartTime(pid).value_or(0);
-    return QDir(folder).filePath(kPrefix + QStringLiteral("%1-%2-XXXXXX").arg(pid).arg(start));
+    return QDir(folder).filePath(kPrefix + PrivateOwnerTag() + QStringLiteral("-XXXXXX"));
+}
+
+int RemoveStaleResults(const QString &folder)
+{
+    // The private name, then whatever ExifTool or a save appended to it for its own temporary
+    // copy ("_exiftool_tmp", ".XXXXXX").
+    static const QRegularExpression kName(
+        QStringLiteral("^\\.kalvora-(\\d+)-(\\d+)-[A-Za-z0-9]{10}\\.[^/]+$"));
+    int removed = 0;
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        {QStringLiteral(".kalvora-*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        const QRegularExpressionMatch match = kName.match(entry.fileName());
+        if (!match.hasMatch() || entry.isSymLink() || !entry.isFile()
+            || entry.ownerId() != ::getuid())
+            continue;
+        if (ownerIsGone(match.captured(1), match.captured(2)) && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 int RemoveStaleTempFolders(const QString &folder)
@@ -66,14 +104,7 @@ int RemoveStaleTempFolders(const QString &folder)
         if (!match.hasMatch() || entry.isSymLink() || !entry.isDir()
             || entry.ownerId() != ::getuid())
             continue;
-        bool pidOk = false;
-        bool startOk = false;
-        const qint64 pid = match.captured(1).toLongLong(&pidOk);
-        const quint64 start = match.captured(2).toULongLong(&startOk);
-        if (!pidOk || !startOk || pid <= 0)
-            continue;
-        const std::optional<quint64> running = processStartTime(pid);
-        if (running && (*running == start || *running == 0 || start == 0))
+        if (!ownerIsGone(match.captured(1), match.captured(2)))
             continue;
         // QDir removes links inside the folder without following them.
         if (QDir(entry.filePath()).removeRecursively())

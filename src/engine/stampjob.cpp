@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampjob.h"
 
-#include "converter.h"
 #include "filehelpers.h"
 #include "imageoutput.h"
 #include "overlaytext.h"
 #include "runtimefailure.h"
+#include "sourcepicture.h"
 #include "stamptext.h"
-#include "worksurface.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,13 +18,6 @@
 #include <functional>
 
 namespace {
-
-// PNG and TIF sources are read through a JPEG the converter renders first.
-bool needsInputConversion(const QString &ext)
-{
-    const QString lower = ext.toLower();
-    return lower == QLatin1String("png") || lower == QLatin1String("tif");
-}
 
 // Adds the time from its creation to its end to one stage of the timings.
 class StageTimer
@@ -93,27 +85,7 @@ public:
     QString path;
 };
 
-// Where a converted source's JPEG is rendered.
-QString convertedPathIn(const QString &workFolder)
-{
-    return QDir(workFolder).filePath(QStringLiteral("source.jpg"));
-}
-
 } // namespace
-
-QImage LoadSourcePicture(
-    const QString &sourcePath, const QString &workFolder, ToolRunner &converter)
-{
-    if (!needsInputConversion(ExtensionOf(sourcePath)))
-        return FileExists(sourcePath) ? LoadWorkSurface(sourcePath) : QImage();
-    if (!IsOpenableFile(sourcePath))
-        return QImage();
-    const QString converted = convertedPathIn(workFolder);
-    ConvertInput(sourcePath, converted, converter);
-    const QImage picture = LoadWorkSurface(converted);
-    QFile::remove(converted);
-    return picture;
-}
 
 StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
 {
@@ -125,43 +97,32 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
     QString ext;
     QString finalPath;
     if (!steps.run(144, [&] {
-            ext = ExtensionOf(sourcePath);
+            // The extension is the file name's: a folder named "x.png" says nothing about
+            // the files in it.
+            ext = ExtensionOf(FileNameOfPath(sourcePath));
             const OutputTarget target
                 = OutputPathFor(sourcePath, options.saveOption, options.outputFolder);
             // A result that belongs in the source's own folder takes the source's place.
-            finalPath = target.replaceSource ? sourcePath : target.path;
+            finalPath = target.replaceSource ? sourcePath
+                : job.resultPath.isEmpty()   ? target.path
+                                             : job.resultPath;
         }))
         return result;
 
-    QString loadPath = sourcePath;
-    if (needsInputConversion(ext)) {
-        const StageTimer timer(result.timings, &StampTimings::convert);
-        if (!IsOpenableFile(sourcePath)) {
-            result.outcome = StampFileOutcome::Missing;
+    std::optional<SourcePicture> picture;
+    {
+        const StageTimer timer(result.timings, &StampTimings::load);
+        if (!steps.run(188, [&] { picture = LoadSource(sourcePath); }))
             return result;
-        }
-        loadPath = convertedPathIn(job.workFolder);
-        steps.run(176, [&] { ConvertInput(sourcePath, loadPath, tools.converter); });
     }
-    if (!FileExists(loadPath)) {
-        result.outcome
-            = result.failures.isEmpty() ? StampFileOutcome::Missing : StampFileOutcome::Failed;
+    if (!picture) {
+        result.outcome = StampFileOutcome::Missing;
         return result;
     }
 
-    QImage surface;
-    {
-        const StageTimer timer(result.timings, &StampTimings::load);
-        if (!steps.run(188, [&] { surface = LoadWorkSurface(loadPath); }))
-            return result;
-    }
-    if (loadPath != sourcePath)
-        QFile::remove(loadPath);
-
     {
         const StageTimer timer(result.timings, &StampTimings::draw);
-        // The dates always come from the listed file, never from its converted copy. A date
-        // taken that cannot be read is reported and stamped as "no date taken".
+        // A date taken that cannot be read is reported and stamped as "no date taken".
         QString dateText;
         if (options.source == StampSource::FileDate)
             steps.run(190,
@@ -169,11 +130,17 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
         std::optional<QString> text;
         if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
             return result;
-        if (text)
-            steps.run(240, [&] {
-                OverlayText(surface, *text, options.position, StampFont(options),
-                    StampColor(options.color));
-            });
+        // Every frame, page or size is stamped, upright as the picture is viewed.
+        if (text && !steps.run(240, [&] {
+                const QFont font = StampFont(options);
+                const QColor color = StampColor(options.color);
+                picture->stamp(
+                    [&](QImage &image, int orientation) {
+                        OverlayText(image, *text, options.position, font, color, orientation);
+                    },
+                    sourcePath);
+            }))
+            return result;
     }
 
     IntermediateFile written;
@@ -181,13 +148,13 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
         const StageTimer timer(result.timings, &StampTimings::save);
         const bool done = steps.run(244, [&] {
             written.path = IntermediatePathFor(finalPath, ext);
-            WriteOutput(surface, written.path, ext, options.jpegQuality, tools.converter);
+            picture->write(written.path, ext, options.jpegQuality, tools.converter);
         });
         steps.name(written.path, finalPath);
         if (!done)
             return result;
     }
-    surface = QImage(); // the pixels are written: free them before the tags are copied
+    picture.reset(); // the pixels are written: free them before the tags are copied
     {
         const StageTimer timer(result.timings, &StampTimings::metadata);
         const bool done = steps.run(

@@ -15,7 +15,7 @@ class ToolRunner;
 /// Where one file's time went, in nanoseconds, for measuring runs.
 struct StampTimings
 {
-    qint64 convert = 0; ///< a PNG or TIF source rendered as a JPEG to load
+    qint64 convert = 0; ///< a source rendered by the converter to load (none today)
     qint64 load = 0;
     qint64 draw = 0; ///< the date read, the text composed and drawn
     qint64 save = 0; ///< written in the source's format, converted where needed
@@ -49,6 +49,9 @@ struct StampJob
     QString sourcePath;
     StampOptions options;
     QString workFolder;
+    /// Where the result goes when it does not replace its source; empty: the name that
+    /// OutputPathFor gives. A run gives each result a name of its own (see ResultNames).
+    QString resultPath;
 };
 
 struct StampJobResult
@@ -67,15 +70,9 @@ struct StampJobTools
     const DateTexts &texts;
 };
 
-/// Loads the listed file \a sourcePath onto a work surface exactly as a stamp job does: a PNG
-/// or TIF source through a JPEG that the converter renders in \a workFolder (removed again),
-/// any other file as it is. Answers a null image when the file is not there. Throws
-/// RuntimeFailure naming the file when it cannot be converted, read or decoded, or is damaged.
-QImage LoadSourcePicture(
-    const QString &sourcePath, const QString &workFolder, ToolRunner &converter);
-
-/// Stamps one file, value in and value out: converts a PNG or TIF source to a JPEG in the job's
-/// folder, loads the picture, composes and draws the stamp text, writes the result under a
+/// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
+/// and ICO whole, in their own pixels), composes the stamp text and draws it upright on every
+/// frame as the picture is viewed, writes the result under a
 /// private name beside where it belongs, copies the source's tags into it and renames it into
 /// place (over the source when the result belongs in the source's own folder). It shows no
 /// dialog, reads no control and touches no progress bar, so it runs on any thread.

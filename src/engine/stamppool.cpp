@@ -3,7 +3,9 @@
 #include "stamppool.h"
 
 #include "exiftoolsession.h"
+#include "filehelpers.h"
 #include "imageoutput.h"
+#include "stalefolders.h"
 #include "toolrunner.h"
 
 #include <QDir>
@@ -38,11 +40,40 @@ QString claimOf(const QString &path)
 QStringList JobClaims(const StampJob &job)
 {
     QStringList claims {claimOf(job.sourcePath)};
+    if (!job.resultPath.isEmpty()) {
+        claims << claimOf(job.resultPath);
+        return claims;
+    }
     const OutputTarget target
         = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
     if (!target.replaceSource)
         claims << claimOf(target.path);
     return claims;
+}
+
+QString NumberedName(const QString &path, int number)
+{
+    const QString name = FileNameOfPath(path);
+    const QString folder = path.left(path.size() - name.size());
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QStringLiteral(" (%1)").arg(number);
+    if (dot < 1)
+        return folder + name + suffix;
+    return folder + name.left(dot) + suffix + name.mid(dot);
+}
+
+QString ResultNames::reserve(const QString &path)
+{
+    const std::lock_guard lock(m_mutex);
+    // The first result of a name takes it, replacing a file from before the run; later ones
+    // take the first numbered name that neither this run nor anyone else has used.
+    QString candidate = path;
+    for (int number = 2; m_taken.contains(claimOf(candidate))
+         || (candidate != path && QFileInfo::exists(candidate));
+         ++number)
+        candidate = NumberedName(path, number);
+    m_taken.insert(claimOf(candidate));
+    return candidate;
 }
 
 int DefaultWorkerCount()
@@ -77,6 +108,16 @@ int StampPool::submit(StampJob job)
         const std::lock_guard lock(m_mutex);
         ticket = m_nextTicket++;
         Entry &entry = m_entries[ticket];
+        const OutputTarget target
+            = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
+        if (job.resultPath.isEmpty() && !target.replaceSource)
+            job.resultPath = m_resultNames.reserve(target.path);
+        // A dead run's private files in the folder a result goes to are cleared before this
+        // run writes there, once a folder.
+        const QString folder
+            = QFileInfo(target.replaceSource ? job.sourcePath : target.path).absolutePath();
+        if (m_clearedFolders.insert(folder).second)
+            RemoveStaleResults(folder);
         entry.claims = JobClaims(job);
         if (job.workFolder.isEmpty())
             job.workFolder = QDir(m_temporaryFolder).filePath(QStringLiteral("job-%1").arg(ticket));

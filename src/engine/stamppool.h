@@ -13,12 +13,33 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 #include <vector>
 
 /// The files a job reads or writes, as the pool compares them: its source and where its result
 /// goes, each by its canonical path where it exists (so two spellings of one file match).
 QStringList JobClaims(const StampJob &job);
+
+/// \a path with " (2)", " (3)" ... before the extension of its file name ("y (2).jpg"), or after
+/// a name without one.
+QString NumberedName(const QString &path, int number);
+
+/// The result names one run has handed out, so a later result of the run never overwrites an
+/// earlier one: "y.jpg" from one folder and "y.jpg" from another become "y.jpg" and
+/// "y (2).jpg". Safe to use from several threads at once.
+class ResultNames
+{
+public:
+    /// Reserves \a path for a result of this run when no earlier result took it; otherwise the
+    /// first numbered name (NumberedName) that no result of this run took and no file has.
+    /// A file from before the run at \a path itself is replaced, as it always was.
+    QString reserve(const QString &path);
+
+private:
+    std::mutex m_mutex;
+    std::set<QString> m_taken;
+};
 
 /// The number of workers a run uses by default: one per processor core.
 int DefaultWorkerCount();
@@ -30,8 +51,11 @@ int DefaultWorkerCount();
 /// no window part. Jobs are handed out with submit(), which answers a ticket; results are taken
 /// by ticket, so the caller reports them in the order it handed them out, whatever order they
 /// finish in. Each job gets a private folder of its own under the pool's temporary folder,
-/// removed when it ends. The pool holds at most one picture per worker in memory: jobs waiting
-/// for a worker and finished results hold none.
+/// removed when it ends. A job whose result goes to another folder than its source's is given
+/// its result's name as it is handed out, in list order (see ResultNames). The first job for a
+/// folder clears the intermediate files that dead runs left there (RemoveStaleResults). The pool
+/// holds at most one picture per worker in memory: jobs waiting for a worker and finished results
+/// hold none.
 ///
 /// The caller bounds its own look-ahead; claims() tells it whether a job in flight still works
 /// on a file, so the same file is never worked on twice at once.
@@ -94,6 +118,8 @@ private:
     std::condition_variable m_workerEnded;
     std::deque<int> m_queue;
     std::map<int, Entry> m_entries;
+    ResultNames m_resultNames;
+    std::set<QString> m_clearedFolders;
     int m_nextTicket = 0;
     int m_workersLeft = 0;
     bool m_closing = false;

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tempfolder.h"
 
+#include "stalefolders.h"
+
 #include <QDir>
 
 TempFolder::TempFolder()
-    : m_dir(QDir::temp().filePath(QStringLiteral("kalvora-XXXXXX")))
+    : m_dir(PrivateTempFolderTemplate())
 { }
 
 QString TempFolder::stampTmpJpg() const

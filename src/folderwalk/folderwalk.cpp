@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -84,8 +85,35 @@ std::function<bool(const QString &)> nameMatcher(const QString &pattern)
 // that matches \a pattern, in the file system's order. Links to files count as files; pipes,
 // sockets and devices do not, since reading one would block or make no sense as a picture.
 // With a \a pacer, window events run during a long listing, matching names or not.
+// The entries of \a folder whose names are not valid UTF-8 and that \a matches accepts as
+// they read (with replacement characters). Qt reads such a name with replacement characters,
+// which name no file, so it never lists them: they are counted from the system's own listing.
+template <typename Matcher> int countUndecodableNames(const QString &folder, const Matcher &matches)
+{
+#ifdef Q_OS_UNIX
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return 0;
+    int count = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString name = decoder.decode(raw);
+        if (decoder.hasError() && matches(name) && entry->d_type != DT_DIR)
+            ++count;
+    }
+    ::closedir(dir);
+    return count;
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(matches);
+    return 0;
+#endif
+}
+
 void forEachFile(const QString &folder, const QString &pattern,
-    const std::function<void(const QString &)> &accept, EventPacer *pacer = nullptr)
+    const std::function<void(const QString &)> &accept, EventPacer *pacer = nullptr,
+    int *undecodable = nullptr)
 {
     const auto matches = nameMatcher(pattern);
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -97,6 +125,8 @@ void forEachFile(const QString &folder, const QString &pattern,
         if (matches(name) && it.fileInfo().isFile())
             accept(name);
     }
+    if (undecodable)
+        *undecodable += countUndecodableNames(folder, matches);
 }
 
 } // namespace
@@ -202,8 +232,17 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern)
     return names;
 }
 
-QStringList ScanFolder(
-    const QString &folder, const QString &extension, EventPump &events, Dialogs &dialogs)
+QString UndecodableNamesNote(int count)
+{
+    return count == 1 ? QStringLiteral("1 file was left out: its name is not valid UTF-8, so "
+                                       "this program cannot open it.")
+                      : QStringLiteral("%1 files were left out: their names are not valid "
+                                       "UTF-8, so this program cannot open them.")
+                            .arg(count);
+}
+
+QStringList ScanFolder(const QString &folder, const QString &extension, EventPump &events,
+    Dialogs &dialogs, int *undecodable)
 {
     // An empty answer would otherwise read as the root folder.
     if (folder.isEmpty())
@@ -225,7 +264,7 @@ QStringList ScanFolder(
                     return;
                 files << NormalizePath(parent + name);
             },
-            &pacer);
+            &pacer, undecodable);
     }
     return files;
 }

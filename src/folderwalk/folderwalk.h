@@ -33,9 +33,15 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern);
 /// The folder scan of "Add All File(s) In Folder" and of a dropped folder: every accepted file
 /// of \a folder and all folders below it, normalised, in the walk's order. \a extension is the
 /// user's answer ("*" for every file). Names starting with "~" (editors' temporary copies) and
-/// hidden files are left out.
-QStringList ScanFolder(
-    const QString &folder, const QString &extension, EventPump &events, Dialogs &dialogs);
+/// hidden files are left out. Files whose names are not valid UTF-8 cannot be opened by name
+/// and are left out too; \a undecodable, when given, is increased by their number, for the
+/// caller to say so once (UndecodableNamesNote).
+QStringList ScanFolder(const QString &folder, const QString &extension, EventPump &events,
+    Dialogs &dialogs, int *undecodable = nullptr);
+
+/// What a command says once when \a count files were left out for names that are not valid
+/// UTF-8.
+QString UndecodableNamesNote(int count);
 
 /// Lets window events run at least every \a intervalMs milliseconds of a long loop without
 /// paying for a pump call on every item.

@@ -67,8 +67,10 @@ void AddAllFilesInFolder(FileAdderContext &context)
 
     procedure.run(108, [&] { context.setBusy(true); });
     QStringList files;
-    procedure.run(
-        110, [&] { files = ScanFolder(folder, extension, context.events, context.dialogs); });
+    int undecodable = 0;
+    procedure.run(110, [&] {
+        files = ScanFolder(folder, extension, context.events, context.dialogs, &undecodable);
+    });
     procedure.run(112, [&] {
         EventPacer pacer(context.events);
         for (const QString &file : std::as_const(files)) {
@@ -78,4 +80,9 @@ void AddAllFilesInFolder(FileAdderContext &context)
     });
     // Reached whatever failed above, so the window never stays busy.
     procedure.run(114, [&] { context.setBusy(false); });
+    if (undecodable > 0)
+        procedure.run(116, [&] {
+            context.dialogs.showMessage(
+                ShortTitle(), UndecodableNamesNote(undecodable), Dialogs::Icon::Exclamation);
+        });
 }

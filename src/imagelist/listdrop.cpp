@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listdrop.h"
 
+#include "applicationtitle.h"
+#include "dialogs.h"
+
 #include "folderwalk.h"
 #include "imagelist.h"
 
@@ -88,8 +91,13 @@ void ListDrop::appendPending()
     m_appending = true;
     while (!m_pending.isEmpty()) {
         const QStringList paths = m_pending.dequeue();
+        m_undecodable = 0;
         for (const QString &path : paths)
             appendPath(path);
+        // Said once a drop, however many folders it held.
+        if (m_undecodable > 0)
+            m_dialogs.showMessage(
+                ShortTitle(), UndecodableNamesNote(m_undecodable), Dialogs::Icon::Exclamation);
     }
     m_appending = false;
     emit droppedPathsAppended();
@@ -102,7 +110,8 @@ void ListDrop::appendPath(const QString &path)
         m_list.Append(path);
         return;
     }
-    const QStringList files = ScanFolder(path, QStringLiteral("*"), m_events, m_dialogs);
+    const QStringList files
+        = ScanFolder(path, QStringLiteral("*"), m_events, m_dialogs, &m_undecodable);
     EventPacer pacer(m_events);
     for (const QString &file : files) {
         pacer.pumpWhenDue();

@@ -48,5 +48,6 @@ private:
     EventPump &m_events;
     Dialogs &m_dialogs;
     QQueue<QStringList> m_pending;
+    int m_undecodable = 0;
     bool m_appending = false;
 };

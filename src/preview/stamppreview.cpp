@@ -3,18 +3,18 @@
 #include "stamppreview.h"
 
 #include "applicationtitle.h"
-#include "converter.h"
 #include "dialogs.h"
 #include "errorreport.h"
 #include "eventpump.h"
 #include "filehelpers.h"
 #include "form2.h"
 #include "overlaytext.h"
+#include "runtimefailure.h"
+#include "sourcepicture.h"
 #include "stamprun.h"
-#include "toolrunner.h"
 #include "trappedprocedure.h"
-#include "worksurface.h"
 
+#include <QDir>
 #include <QWidget>
 
 bool PreviewConvertsFirst(const QString &sourcePath)
@@ -83,28 +83,33 @@ void StampPreview::preview()
 
     QString source;
     procedure.run(110, [&] { source = m_window.imagePath(1); });
-    QString loadPath = source;
-    bool readable = true;
-    if (PreviewConvertsFirst(source)) {
-        // The wait for the converter shows on the progress bar, unless a run is using it.
-        ToolRunner tools(m_events, wasBusy ? nullptr : &m_window.progressBar());
-        tools.setFileCount(count);
-        loadPath = m_temp.stampTmpJpg();
-        readable = procedure.run(112, [&] { ConvertInput(source, loadPath, tools); });
-    }
+    // The busy pointer shows before a large picture is loaded.
+    procedure.run(112, [&] { m_events.processEvents(); });
 
-    // Only a picture of this file is shown: after a failure the main window stays, rather than
-    // an earlier picture being shown as if it were this one.
-    QImage picture;
-    const bool loaded
-        = readable && procedure.run(114, [&] { picture = LoadWorkSurface(loadPath); });
+    // The picture is loaded and stamped as a run loads and stamps it; a picture of several
+    // frames shows its first. Only a picture of this file is shown: after a failure (or a file
+    // that has gone) the main window stays, rather than an earlier picture being shown as if it
+    // were this one.
+    std::optional<SourcePicture> picture;
+    const bool loaded = procedure.run(114, [&] {
+        picture = LoadSource(source);
+        if (!picture)
+            throw RuntimeFailure(QStringLiteral("The picture %1 does not exist.")
+                                     .arg(QDir::toNativeSeparators(source)),
+                53);
+    });
     if (loaded) {
-        m_surface = picture;
         procedure.run(116, [&] {
             // The text and position as they read now, after events have run.
             const StampOptions options = m_window.currentOptions();
-            OverlayText(m_surface, options.sampleText, options.position, font, color);
+            picture->stamp(
+                [&](QImage &image, int orientation) {
+                    OverlayText(
+                        image, options.sampleText, options.position, font, color, orientation);
+                },
+                source);
         });
+        m_surface = picture->firstFrame();
     }
     if (!wasBusy)
         procedure.run(118, [&] { m_window.setBusy(false); });

@@ -16,21 +16,16 @@ class Form2;
 class QWidget;
 class StampRunWindow;
 
-/// True when the preview renders \a sourcePath as a JPEG before loading it: when the part of
-/// its file name after the last dot (the whole name without one) is "png" or "tif" in any
-/// letter case. The folders above the file play no part.
-bool PreviewConvertsFirst(const QString &sourcePath);
-
 /// "Preview Stamp": stamps the sample text onto the first listed picture and shows the result
-/// in the preview window in place of the main window. Nothing is written but the converted
-/// copy of a PNG or TIF source in the preview's own temporary folder.
+/// in the preview window in place of the main window. Nothing is written.
 ///
-/// The picture is loaded as a stamp run loads it (converted first where the run converts it,
-/// then onto a work surface by the engine's loader), and the text is the sample box's, drawn
-/// with the stamp font, colour and position by the engine's renderer. The preview keeps its
-/// own work surface and temporary folder, so it never changes what a stamp run under way loads,
-/// draws or writes, and it leaves the window busy if a run made it so. A picture that cannot be
-/// loaded is reported naming the file and the reason, and the main window stays.
+/// The picture is loaded and stamped through the engine's LoadSource, the one loader a stamp run
+/// uses too (PNG, TIFF, GIF and ICO in their own pixels, every frame stamped, the first shown),
+/// and the text is the sample box's, drawn with the stamp font, colour and position by the
+/// engine's renderer, upright as the picture is viewed. The preview keeps its own work surface
+/// and temporary folder, so it never changes what a stamp run under way loads, draws or writes,
+/// and it leaves the window busy if a run made it so. A picture that cannot be loaded is
+/// reported naming the file and the reason, and the main window stays.
 class StampPreview
 {
 public:
@@ -51,7 +46,7 @@ public:
     /// The preview window while it exists (shown or hidden by Back); null before the first
     /// preview and after a close request.
     Form2 *form2() const;
-    /// Where the preview keeps the converted copy of a PNG or TIF source.
+    /// The preview's own temporary folder.
     const TempFolder &tempFolder() const { return m_temp; }
 
 private:

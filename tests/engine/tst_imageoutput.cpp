@@ -115,10 +115,13 @@ private slots:
         QTest::addColumn<bool>("emptyImage");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
+        // The first line as users have always seen it, then the file and the reason.
         QTest::newRow("empty picture") << true << "a.jpg"
-                                       << "Cannot save the image. GDI+ Error:2";
+                                       << "Cannot save the image. GDI+ Error:2\n%1: the picture "
+                                          "is empty";
         QTest::newRow("missing folder") << false << "nowhere/a.jpg"
-                                        << "Cannot save the image. GDI+ Error:7";
+                                        << "Cannot save the image. GDI+ Error:7\n%1: No such "
+                                           "file or directory";
     }
 
     void jpegFailures()
@@ -135,7 +138,7 @@ private slots:
             number = failure.number();
             description = failure.description();
         }
-        QCOMPARE(description, expected);
+        QCOMPARE(description, expected.arg(path));
         QCOMPARE(number, kSaveFailureNumber);
         QVERIFY(!QFile::exists(path));
     }

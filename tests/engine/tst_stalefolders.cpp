@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "imageoutput.h"
 #include "stalefolders.h"
 
 #include <QCoreApplication>
@@ -122,6 +123,58 @@ private slots:
         QVERIFY(QFile::exists(precious));
         QFile::remove(path);
         QDir(path).removeRecursively();
+    }
+
+    void removesOnlyResultsOfGonePrograms_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        const QString self = QString::number(QCoreApplication::applicationPid());
+        const QString start = ownStartTicks();
+        const QString gone = QString::number(m_gonePid);
+        const QString dead = ".kalvora-" + gone + "-123-Ab12Cd34Ef";
+
+        QTest::newRow("a dead run's result") << dead + ".jpg" << true;
+        QTest::newRow("ExifTool's copy of it") << dead + ".jpg_exiftool_tmp" << true;
+        QTest::newRow("a running program's result")
+            << ".kalvora-" + self + "-" + start + "-Ab12Cd34Ef.png" << false;
+        QTest::newRow("the user's x_Stamped.jpg") << QStringLiteral("x_Stamped.jpg") << false;
+        QTest::newRow("the user's z.jpg_original") << QStringLiteral("z.jpg_original") << false;
+        QTest::newRow("a name like ours without an owner")
+            << QStringLiteral(".kalvora-Ab12Cd34Ef.jpg") << false;
+        QTest::newRow("a user's hidden notes") << ".kalvora-" + gone + "-1-notes.txt" << false;
+        QTest::newRow("a folder of that name") << dead + ".d" << false;
+    }
+
+    void removesOnlyResultsOfGonePrograms()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir photos;
+        const QString path = photos.filePath(name);
+        if (name.endsWith(QLatin1String(".d"))) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("bytes");
+        }
+
+        QCOMPARE(RemoveStaleResults(photos.path()), removed ? 1 : 0);
+        QCOMPARE(QFileInfo::exists(path), !removed);
+    }
+
+    void intermediateNamesAreRecognisablyOurs()
+    {
+        // A name handed out now is one a later program clears only once this one has gone.
+        QTemporaryDir photos;
+        const QString path = IntermediatePathFor(photos.filePath(QStringLiteral("a.jpg")), "jpg");
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QCOMPARE(RemoveStaleResults(photos.path()), 0);
+        QVERIFY2(QFileInfo(path).fileName().startsWith(QStringLiteral(".kalvora-%1-%2-")
+                                                           .arg(QCoreApplication::applicationPid())
+                                                           .arg(ownStartTicks())),
+            qPrintable(path));
     }
 };
 

@@ -117,7 +117,7 @@ StampOptions TestStampJob::customText(SaveOption save) const
 
 StampJobResult TestStampJob::stamp(const QString &path, const StampOptions &options)
 {
-    return RunStampJob({path, options, m_work.path()}, {m_converter, *m_exifTool, m_texts});
+    return RunStampJob({path, options, m_work.path(), {}}, {m_converter, *m_exifTool, m_texts});
 }
 
 void TestStampJob::jpegIntoChosenFolder()
@@ -345,7 +345,7 @@ void TestStampJob::exifToolCrashIsReported()
 
     const StampOptions options = customText(SaveOption::OriginalFolder);
     const StampJobResult crashed
-        = RunStampJob({first, options, m_work.path()}, {m_converter, exifTool, m_texts});
+        = RunStampJob({first, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
     QCOMPARE(crashed.outcome, StampFileOutcome::Failed);
     QCOMPARE(crashed.failures.size(), 1);
     QCOMPARE(crashed.failures.first().step, 282);
@@ -357,7 +357,7 @@ void TestStampJob::exifToolCrashIsReported()
 
     // The next file gets a new ExifTool.
     const StampJobResult next
-        = RunStampJob({second, options, m_work.path()}, {m_converter, exifTool, m_texts});
+        = RunStampJob({second, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
     QVERIFY2(next.failures.isEmpty(), qPrintable(describe(next.failures)));
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), second), QStringLiteral("Peak"));
 }

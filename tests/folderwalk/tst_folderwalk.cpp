@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +54,8 @@ private slots:
     void scanAppliesTheFileRules();
     void scanReachesDeepFolders();
     void scanOfTheSameFolderTwice();
+    void scanCountsNamesThatAreNotUtf8_data();
+    void scanCountsNamesThatAreNotUtf8();
 
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
@@ -281,6 +284,40 @@ void TestFolderWalk::scanOfTheSameFolderTwice()
     const QStringList twice = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events, m_dialogs);
     QCOMPARE(once, QStringList {path(QStringLiteral("one.png"))});
     QCOMPARE(twice, once);
+}
+
+void TestFolderWalk::scanCountsNamesThatAreNotUtf8_data()
+{
+    QTest::addColumn<QList<QByteArray>>("names");
+    QTest::addColumn<int>("undecodable");
+    QTest::newRow("none") << QList<QByteArray> {"plain.jpg"} << 0;
+    QTest::newRow("one Latin-1 name") << QList<QByteArray> {"caf\xe9.jpg", "plain.jpg"} << 1;
+    QTest::newRow("two, one in a subfolder")
+        << QList<QByteArray> {"\xff\xfe.jpg", "sub/bad\xc3.jpg", "sub/gut.jpg"} << 2;
+}
+
+void TestFolderWalk::scanCountsNamesThatAreNotUtf8()
+{
+    QFETCH(QList<QByteArray>, names);
+    QFETCH(int, undecodable);
+    // Names made of raw bytes, as a camera card or an old archive may hold them.
+    const QByteArray top = QFile::encodeName(m_dir->path());
+    QVERIFY(QDir().mkpath(path(QStringLiteral("sub"))));
+    int valid = 0;
+    for (const QByteArray &name : names) {
+        const QByteArray file = top + '/' + name;
+        const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        valid += QString::fromUtf8(name).contains(QChar::ReplacementCharacter) ? 0 : 1;
+    }
+
+    int counted = 0;
+    const QStringList files
+        = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events, m_dialogs, &counted);
+    QCOMPARE(counted, undecodable);
+    QCOMPARE(files.size(), valid);
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFolderWalk)

@@ -37,5 +37,9 @@ QStringList FilesInFolder(const QString &folder, const QString &extension, QStri
 {
     NullEventPump events;
     CollectingDialogs dialogs(problems);
-    return ScanFolder(folder, extension, events, dialogs);
+    int undecodable = 0;
+    QStringList files = ScanFolder(folder, extension, events, dialogs, &undecodable);
+    if (undecodable > 0 && problems)
+        *problems << UndecodableNamesNote(undecodable);
+    return files;
 }

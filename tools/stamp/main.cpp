@@ -8,6 +8,7 @@
 #include "filehelpers.h"
 #include "folderexpansion.h"
 #include "runtimefailure.h"
+#include "stalefolders.h"
 #include "stampcommand.h"
 #include "stamppool.h"
 #include "tempfolder.h"
@@ -123,6 +124,8 @@ int main(int argc, char **argv)
     } catch (const RuntimeFailure &) {
         // Only PNG, TIF and converted outputs need it; their jobs report its absence.
     }
+    // Private temporary folders that crashed or killed runs left behind.
+    RemoveStaleTempFolders();
     TempFolder temp;
     if (!temp.isValid()) {
         print(QStringLiteral("kalvora-stamp: cannot create a temporary folder: %1")
@@ -161,7 +164,7 @@ int main(int argc, char **argv)
                 handed.emplace_back(next++, -1);
                 continue;
             }
-            const StampJob job {entry.path, options, {}};
+            const StampJob job {entry.path, options, {}, {}};
             if (pool.claims(JobClaims(job)))
                 break;
             handed.emplace_back(next++, pool.submit(job));

@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sourcepicture.h"
+
+#include "exifreader.h"
+#include "filehelpers.h"
+#include "imageoutput.h"
+#include "runtimefailure.h"
+#include "worksurface.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Enough of the file's start for PictureFormatOf to tell the four formats apart.
+constexpr qint64 kSignatureBytes = 16;
+
+std::optional<PictureFormat> contentFormatOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return PictureFormatOf(file.read(kSignatureBytes));
+}
+
+} // namespace
+
+QImage SourcePicture::firstFrame() const
+{
+    if (whole && !whole->frames.isEmpty())
+        return whole->frames.first().image;
+    return surface;
+}
+
+void SourcePicture::stamp(const StampDrawer &draw, const QString &sourcePath)
+{
+    if (!whole) {
+        draw(surface, orientation);
+        return;
+    }
+    StampPicture(
+        *whole, [&](QImage &image, int, int) { draw(image, orientation); }, sourcePath);
+}
+
+void SourcePicture::write(
+    const QString &path, const QString &ext, int quality, ToolRunner &converter) const
+{
+    if (!whole) {
+        WriteOutput(surface, path, ext, quality, converter);
+        return;
+    }
+    WriteNewFile(EncodePicture(*whole), path);
+}
+
+namespace {
+
+// The whole format a file name promises, by the extension of its name.
+std::optional<PictureFormat> namedFormatOf(const QString &sourcePath)
+{
+    const QString ext = ExtensionOf(FileNameOfPath(sourcePath)).toLower();
+    if (ext == QLatin1String("png"))
+        return PictureFormat::Png;
+    if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
+        return PictureFormat::Tiff;
+    if (ext == QLatin1String("gif"))
+        return PictureFormat::Gif;
+    if (ext == QLatin1String("ico"))
+        return PictureFormat::Ico;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool LoadsWhole(const QString &sourcePath)
+{
+    return namedFormatOf(sourcePath).has_value();
+}
+
+std::optional<SourcePicture> LoadSource(const QString &sourcePath)
+{
+    if (!QFileInfo::exists(sourcePath))
+        return std::nullopt;
+    SourcePicture source;
+    // A file named as one of the whole formats whose content is another (a JPEG saved as
+    // ".png") is read for what it is and written through the converter in the format its name
+    // promises, so a file never gets data of another format than its name says.
+    const std::optional<PictureFormat> named = namedFormatOf(sourcePath);
+    if (named && contentFormatOf(sourcePath) == named) {
+        try {
+            source.whole = LoadPicture(sourcePath);
+        } catch (const PictureFailure &failure) {
+            if (failure.reason() == PictureFailure::Reason::Missing)
+                return std::nullopt;
+            throw;
+        }
+    } else {
+        try {
+            source.surface = LoadWorkSurface(sourcePath);
+        } catch (const RuntimeFailure &) {
+            // Gone between the look and the read: as missing as if it had never been there.
+            if (!QFileInfo::exists(sourcePath))
+                return std::nullopt;
+            throw;
+        }
+    }
+    source.orientation = PictureOrientation(sourcePath);
+    return source;
+}
