@@ -12,6 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 namespace {
 
 // Enough of the file's start for PictureFormatOf to tell the four formats apart.
@@ -80,8 +84,17 @@ bool LoadsWhole(const QString &sourcePath)
 
 std::optional<SourcePicture> LoadSource(const QString &sourcePath)
 {
-    if (!QFileInfo::exists(sourcePath))
-        return std::nullopt;
+    // Only a file that is not there is skipped as missing; one that cannot be reached (a
+    // folder on its way that may not be searched) is reported with the system's reason.
+    struct stat info;
+    if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
+                                 .arg(QDir::toNativeSeparators(sourcePath),
+                                     QString::fromLocal8Bit(std::strerror(errno))),
+            481);
+    }
     SourcePicture source;
     // A file named as one of the whole formats whose content is another (a JPEG saved as
     // ".png") is read for what it is and written through the converter in the format its name

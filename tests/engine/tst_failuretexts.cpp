@@ -8,6 +8,7 @@
 #include "datetexts.h"
 #include "exiftoolsession.h"
 #include "stampjob.h"
+#include "testfiles.h"
 #include "testimages.h"
 #include "toolrunner.h"
 #include "worksurface.h"
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace TestFiles;
 using namespace TestImages;
 
 namespace {
@@ -56,6 +58,7 @@ private slots:
     void saveFailureNamesFileAndReason_data();
     void saveFailureNamesFileAndReason();
     void extensionComesFromTheFileName();
+    void permissionsAreNamed();
 
 private:
     StampJobResult stampInto(const QString &source, const QString &folder);
@@ -160,6 +163,38 @@ void TestFailureTexts::extensionComesFromTheFileName()
     QVERIFY2(text.contains(QLatin1String("photo")) && !text.contains(QLatin1String("png/")),
         qPrintable(text));
     QCOMPARE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestFailureTexts::permissionsAreNamed()
+{
+    const ObeyingPermissions obeying;
+    if (!ObeyingPermissions::lockedFoldersAreLocked())
+        QSKIP("this process reads every folder whatever its permissions");
+    QTemporaryDir dir;
+    // A source in a folder that may not be searched is unreadable, not missing.
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkpath(locked));
+    QVERIFY(QFile::copy(m_source, locked + QStringLiteral("/photo.jpg")));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    const QString readOnly = dir.filePath(QStringLiteral("read-only"));
+    QVERIFY(QDir().mkpath(readOnly));
+    QVERIFY(QFile::setPermissions(readOnly,
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser
+            | QFileDevice::ExeUser));
+
+    const StampJobResult unreadable
+        = stampInto(locked + QStringLiteral("/photo.jpg"), m_dir.filePath(QStringLiteral("out")));
+    const StampJobResult unwritable = stampInto(m_source, readOnly);
+    QFile::setPermissions(
+        locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(unreadable.outcome, StampFileOutcome::Failed);
+    QCOMPARE(unreadable.failures.value(0).description,
+        QStringLiteral("Cannot load the picture %1/photo.jpg: Permission denied").arg(locked));
+    QCOMPARE(unwritable.outcome, StampFileOutcome::Failed);
+    QCOMPARE(unwritable.failures.value(0).description,
+        QStringLiteral("Cannot save the image. GDI+ Error:7\n%1/photo.jpg: Permission denied")
+            .arg(readOnly));
 }
 
 QTEST_MAIN(TestFailureTexts)

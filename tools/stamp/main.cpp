@@ -16,12 +16,16 @@
 #include "worksurface.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -143,8 +147,12 @@ int main(int argc, char **argv)
                 listed.push_back({file, {}});
             for (const QString &text : std::as_const(problems))
                 print(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(input), oneLine(text)));
-        } else if (!FileExists(path)) {
-            listed.push_back({path, QStringLiteral("the file does not exist")});
+        } else if (struct stat info; ::stat(QFile::encodeName(path).constData(), &info) != 0) {
+            // A file that cannot be reached says why: it may be there behind a locked folder.
+            listed.push_back({path,
+                errno == ENOENT || errno == ENOTDIR
+                    ? QStringLiteral("the file does not exist")
+                    : QString::fromLocal8Bit(std::strerror(errno))});
         } else {
             listed.push_back({path, {}});
         }
