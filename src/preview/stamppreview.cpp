@@ -17,13 +17,6 @@
 #include <QDir>
 #include <QWidget>
 
-bool PreviewConvertsFirst(const QString &sourcePath)
-{
-    const QString name = FileNameOfPath(sourcePath);
-    const QString last = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
-    return last == QLatin1String("png") || last == QLatin1String("tif");
-}
-
 StampPreview::StampPreview(QWidget &mainWindow, StampRunWindow &window, Dialogs &dialogs,
     EventPump &events, std::function<bool()> isBusy)
     : m_mainWindow(mainWindow)

@@ -25,6 +25,9 @@
 
 using namespace TestImages;
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 struct Outcome
@@ -72,6 +75,7 @@ private slots:
     void flagsShapeTheStamp();
     void qualityFlag();
     void foldersAreWalked();
+    void namesNotInUtf8AreCountedOnce();
     void goodAndBadFilesTogether();
     void inPlace();
     void fromSettings();
@@ -273,6 +277,28 @@ void TestKalvoraStamp::foldersAreWalked()
 
     QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
     QCOMPARE(filesIn(m_output->path()), QStringList({"a.jpg", "b.JPG", "c.jpg"}));
+}
+
+void TestKalvoraStamp::namesNotInUtf8AreCountedOnce()
+{
+    QVERIFY(darkGray().save(source("good.jpg"), "jpeg"));
+    QVERIFY(QDir().mkpath(source("sub")));
+    // Two names of raw Latin-1 bytes, one of them in a subfolder.
+    for (const QByteArray &name : {QByteArray("/caf\xe9.jpg"), QByteArray("/sub/\xff.jpg")}) {
+        const int fd = ::open(
+            (QFile::encodeName(m_sources->path()) + name).constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+
+    const Outcome outcome
+        = runStamp({"--text", "U", "--output", m_output->path(), m_sources->path()});
+
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+    QCOMPARE(filesIn(m_output->path()), QStringList {"good.jpg"});
+    QCOMPARE(outcome.errors.count(QLatin1String("left out")), 1);
+    QVERIFY2(outcome.errors.contains(QLatin1String("2 files were left out")),
+        qPrintable(outcome.errors));
 }
 
 void TestKalvoraStamp::goodAndBadFilesTogether()

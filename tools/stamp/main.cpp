@@ -150,7 +150,9 @@ int main(int argc, char **argv)
         } else if (struct stat info; ::stat(QFile::encodeName(path).constData(), &info) != 0) {
             // A file that cannot be reached says why: it may be there behind a locked folder.
             listed.push_back({path,
-                errno == ENOENT || errno == ENOTDIR
+                path.contains(QChar::ReplacementCharacter)
+                    ? QStringLiteral("the name is not valid UTF-8, so it cannot be opened")
+                    : errno == ENOENT || errno == ENOTDIR
                     ? QStringLiteral("the file does not exist")
                     : QString::fromLocal8Bit(std::strerror(errno))});
         } else {
