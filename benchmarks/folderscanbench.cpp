@@ -6,10 +6,10 @@
 // "Add All File(s) In Folder" and reports how often it let window events run and the longest
 // stretch without doing so: that stretch is how long the window would stay frozen. Then it
 // runs the whole command, the questions answered, into the image list's own widget.
-#include "addfolder.h"
 #include "dialogs.h"
 #include "eventpump.h"
 #include "fileadder.h"
+#include "folderwalk.h"
 #include "imagelist.h"
 #include "settingsstore.h"
 

@@ -2,19 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // stampbench [FILES] [--replace]: stamps a folder of generated 12-megapixel JPEGs carrying
-// EXIF, GPS, IPTC and XMP tags, the way "Start Stamping" does each file, and prints where each
-// file's time went: load, draw, save, metadata copy, replacement of the source and the rest.
+// EXIF, GPS, IPTC and XMP tags one after another on one thread, as one worker of a run does
+// each file, and prints where each file's time went: load, draw, save, metadata copy (through
+// the kept-open ExifTool), the rename into place and the rest.
 // With --replace the results go in place of the sources; otherwise into a folder of their own.
 #include "benchpictures.h"
 #include "datetexts.h"
-#include "dialogs.h"
-#include "errorreport.h"
-#include "eventpump.h"
-#include "overlaytext.h"
-#include "stampfile.h"
+#include "exiftoolsession.h"
+#include "stampjob.h"
 #include "tempfolder.h"
 #include "toolrunner.h"
-#include "trappedprocedure.h"
 #include "worksurface.h"
 
 #include <QElapsedTimer>
@@ -26,21 +23,6 @@
 #include <cstdio>
 
 namespace {
-
-// Failures go to the terminal; nobody is there to answer a dialog.
-class ConsoleDialogs final : public Dialogs
-{
-public:
-    void showMessage(const QString &title, const QString &text, Icon) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    QString askText(const QString &, const QString &, const QString &) override { return {}; }
-    QStringList chooseFiles(const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    FontChoice chooseFont(const FontChoice &preset) override { return preset; }
-    quint32 chooseColor(quint32 preset) override { return preset; }
-};
 
 bool makeTaggedPhoto(const QString &path)
 {
@@ -86,11 +68,11 @@ int main(int argc, char **argv)
         QFile::copy(first, paths.last());
     }
 
-    NullEventPump events;
-    ToolRunner tools(events);
+    ToolRunner converter;
     TempFolder temp;
     const DateTexts texts;
-    ConsoleDialogs dialogs;
+    ExifToolSession exifTool(converter.exifTool());
+    const StampJobTools tools {converter, exifTool, texts};
     StampOptions options;
     options.source = StampSource::FileDate;
     options.fileDateKind = int(FileDateKind::DateTaken);
@@ -99,8 +81,6 @@ int main(int argc, char **argv)
     options.fontSize = 48;
     options.saveOption = replace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder;
     options.outputFolder = results.path() + QLatin1Char('/');
-    const StampFileOptions file {options, StampFont(options), StampColor(options.color),
-        [&] { return options.position; }, [&] { return options.jpegQuality; }};
 
     std::printf("%d tagged 12-megapixel JPEGs, results %s\n", count,
         replace ? "in place of the sources" : "in a folder of their own");
@@ -109,13 +89,13 @@ int main(int argc, char **argv)
     StampTimings sum;
     qint64 sumTotal = 0;
     for (const QString &path : std::as_const(paths)) {
-        StampTimings timings;
-        StampContext context {tools, temp, texts, events, &timings};
-        TrappedProcedure procedure(dialogs, QLatin1String(Location::kStartStamping));
         QElapsedTimer timer;
         timer.start();
-        StampFile(path, file, context, procedure);
+        const StampJobResult result = RunStampJob({path, options, temp.path()}, tools);
         const qint64 total = timer.nsecsElapsed();
+        const StampTimings &timings = result.timings;
+        for (const StampFailure &failure : result.failures)
+            std::fprintf(stderr, "%s (step %d)\n", qPrintable(failure.description), failure.step);
         const qint64 rest = total - timings.convert - timings.load - timings.draw - timings.save
             - timings.metadata - timings.replace;
         std::printf("%-14s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n",

@@ -11,11 +11,11 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-image-formats-plugins
     qt6-l10n-tools libgl-dev
     libimage-exiftool-perl
-    libimagequant-dev libgif-dev
+    libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev
     fonts-liberation
     clang-format
-    xvfb xauth imagemagick x11-utils
-    help2man librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
+    xvfb xauth imagemagick x11-utils xdotool openbox
+    libqt6svg6 help2man librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 missing=()

@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "form1.h"
+#include "listdrop.h"
+
+#include <QDir>
+
 ProgramArguments ParseProgramArguments(const QStringList &arguments)
 {
     ProgramArguments parsed;
@@ -42,4 +47,22 @@ QString ProgramUsage()
         "\n"
         "Every choice made in the window is kept in ~/.config/Vendrel/Kalvora.ini.\n"
         "kalvora-stamp stamps pictures from the command line without a window.\n");
+}
+
+QStringList AbsolutePaths(const QStringList &paths, const QString &folder)
+{
+    QStringList absolute;
+    for (const QString &path : paths)
+        absolute << QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+    return absolute;
+}
+
+std::unique_ptr<Form1> OpenMainWindow(const ProgramArguments &arguments, Dialogs &dialogs,
+    SettingsStore &settings, EventPump &events, StartUpSeams seams)
+{
+    auto window = std::make_unique<Form1>(dialogs, settings, events, std::move(seams));
+    window->show();
+    if (!arguments.paths.isEmpty())
+        window->listDrop().appendLater(AbsolutePaths(arguments.paths, QDir::currentPath()));
+    return window;
 }

@@ -3,32 +3,59 @@
 #include "form1.h"
 #include "ui_form1.h"
 
+#include "addfolder.h"
 #include "errorreport.h"
 #include "fileadder.h"
+#include "fontcolorchoice.h"
 #include "imagelist.h"
+#include "listdrop.h"
+#include "optionspanel.h"
 #include "overlaytext.h"
+#include "samplebox.h"
+#include "samplefiles.h"
 #include "stampcontroller.h"
 #include "stampoptions.h"
+#include "stamppreview.h"
 #include "trappedprocedure.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 
 Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidget *parent)
+    : Form1(dialogs, settings, events, StartUpSeams {}, parent)
+{ }
+
+Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, StartUpSeams seams,
+    QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Form1>())
     , m_dialogs(dialogs)
     , m_settings(settings)
     , m_events(events)
+    , m_seams(std::move(seams))
+    , m_clock(m_seams.clock ? *m_seams.clock : m_systemClock)
+    , m_texts(m_seams.dateTexts.value_or(DateTexts()))
 {
     m_ui->setupUi(this);
     setFixedSize(size());
     paintPanelsWhite();
     m_imageList = std::make_unique<ImageList>(m_ui->ListView1, [this] { return m_busy; });
 
-    m_ui->Combo4->addItems(FileDateKindCaptions());
-    m_ui->Combo1->addItems(StampFormatCaptions());
-    m_ui->Combo2->addItems(StampPositionCaptions());
-    showFirstStartValues();
+    const Ui::Form1 &ui = *m_ui;
+    m_sample = std::make_unique<SampleBox>(*ui.Text4, *ui.Picture2);
+    m_panel = std::make_unique<OptionsPanel>(
+        OptionsPanelControls {ui.Option1, ui.Option2, ui.Option3, ui.Combo4, ui.Combo1, ui.Combo2,
+            ui.Text1, ui.Text2, ui.Text5, ui.Text4, ui.Text6, ui.Slider1, ui.Frame1, ui.Option4,
+            ui.Option5, ui.Frame6, ui.PushButton7, ui.PushButton1},
+        m_settings, m_dialogs, m_clock, m_texts,
+        [this](const QString &prompt, const QString &initial) {
+            return PickFolder(m_dialogs, prompt, initial);
+        });
+    m_fontColor = std::make_unique<FontColorChoice>(*m_sample, m_settings, m_dialogs);
+    connect(m_ui->PushButton6, &QPushButton::clicked, this,
+        [this] { m_fontColor->PushButton6_Click(); });
+    connect(m_ui->PushButton10, &QPushButton::clicked, this,
+        [this] { m_fontColor->PushButton10_Click(); });
 
     connect(m_ui->PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(m_ui->PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
@@ -36,6 +63,20 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidg
 
     m_stamp = std::make_unique<StampController>(*this, m_dialogs, m_events, m_texts);
     connect(m_ui->PushButton8, &QPushButton::clicked, this, &Form1::PushButton8_Click);
+
+    // Sample files, the stamp preview and files dropped onto the list.
+    connect(m_ui->PushButton5, &QPushButton::clicked, this, [this] {
+        SampleFilesContext context {
+            m_settings, m_dialogs, *m_imageList, QtYesNoQuestion(this), SamplesFolder()};
+        LoadSampleFiles(context);
+    });
+    m_preview = std::make_unique<StampPreview>(
+        *this, *m_stamp, m_dialogs, m_events, [this] { return m_busy; });
+    connect(
+        m_ui->PushButton9, &QPushButton::clicked, this, [this] { m_preview->PushButton9_Click(); });
+    m_drop = std::make_unique<ListDrop>(*m_imageList, m_events, m_dialogs);
+
+    StartUp(*this, m_settings, m_dialogs, m_clock, m_texts, m_seams).Form_Load();
 }
 
 Form1::~Form1()
@@ -79,36 +120,18 @@ void Form1::paintPanelsWhite()
 
 QString Form1::QualityCaption(int quality)
 {
-    return QStringLiteral("JPG Image Quality: %1%").arg(quality);
+    return OptionsPanel::QualityCaption(quality);
 }
 
-// What the window shows before anything has been chosen: custom text as the source, the first
-// item of each list, quality 85, results saved to a chosen folder, and the stamp font, Arial 14
-// bold, white on a black sample.
-void Form1::showFirstStartValues()
+void Form1::closeEvent(QCloseEvent *event)
 {
-    const StampOptions options;
-    m_ui->Combo4->setCurrentIndex(options.fileDateKind);
-    m_ui->Combo1->setCurrentText(options.format);
-    m_ui->Combo2->setCurrentText(options.position);
-    m_ui->Option3->setChecked(options.source == StampSource::CustomText);
-    m_ui->Slider1->setValue(options.jpegQuality);
-    m_ui->Frame1->setTitle(QualityCaption(m_ui->Slider1->value()));
-    m_ui->Option4->setChecked(options.saveOption == SaveOption::ChosenFolder);
-    m_ui->Option5->setChecked(options.saveOption == SaveOption::OriginalFolder);
-    m_ui->Frame6->setEnabled(m_ui->Option4->isChecked());
-
-    m_ui->Text4->setFont(StampFont(options));
-    const QColor color = StampColor(options.color);
-    QPalette sample = m_ui->Text4->palette();
-    sample.setColor(QPalette::Text, color);
-    sample.setColor(QPalette::Base, options.color == kWhite ? Qt::black : Qt::white);
-    m_ui->Text4->setPalette(sample);
-    m_ui->Text4->setPlainText(options.sampleText);
-
-    QPalette swatch = m_ui->Picture2->palette();
-    swatch.setColor(QPalette::Window, color);
-    m_ui->Picture2->setPalette(swatch);
+    // Closing the main window ends the program: every other window goes with it, without its
+    // own close handling, and with no window left the application quits.
+    for (QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != this && other->isVisible())
+            other->hide();
+    }
+    QWidget::closeEvent(event);
 }
 
 FileAdderContext Form1::adderContext()

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "clock.h"
 #include "datetexts.h"
+#include "startup.h"
 
 #include <QWidget>
 
@@ -10,8 +12,13 @@
 
 class Dialogs;
 class EventPump;
+class FontColorChoice;
 class ImageList;
+class ListDrop;
+class OptionsPanel;
+class SampleBox;
 class SettingsStore;
+class StampPreview;
 class StampController;
 struct FileAdderContext;
 
@@ -22,14 +29,18 @@ class Form1;
 /// The main window: the image list with its four buttons, and the options panel of frames and
 /// boxes laid out as the Designer form form1.ui draws them.
 ///
-/// The window answers its list's buttons itself; the options panel's own handlers belong in a
-/// controller of their own, which reaches the controls through ui(). While a long operation
-/// runs the window is busy: it shows the busy pointer and the list refuses removals.
+/// The window answers its list's buttons itself; the options panel, the font and colour choice
+/// and the stamp run are controllers of their own that the window only wires to its controls.
+/// Constructing the window runs its start-up, which restores every option from the settings.
+/// While a long operation runs the window is busy: it shows the busy pointer and the list refuses
+/// removals. Closing the window ends the program and takes every other window with it.
 class Form1 : public QWidget
 {
     Q_OBJECT
 public:
     Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidget *parent = nullptr);
+    Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, StartUpSeams seams,
+        QWidget *parent = nullptr);
     ~Form1() override;
 
     bool isBusy() const { return m_busy; }
@@ -39,17 +50,25 @@ public:
 
     ImageList &imageList() { return *m_imageList; }
     StampController &stampController() { return *m_stamp; }
+    StampPreview &stampPreview() { return *m_preview; }
+    ListDrop &listDrop() { return *m_drop; }
+    OptionsPanel &optionsPanel() { return *m_panel; }
+    SampleBox &sampleBox() { return *m_sample; }
+    FontColorChoice &fontColorChoice() { return *m_fontColor; }
 
-    /// The date texts stamped file dates are written in; the user's locale unless set.
+    /// The date texts stamped file dates and the sample are written in; the user's locale unless
+    /// set.
     void setDateTexts(const DateTexts &texts) { m_texts = texts; }
     Ui::Form1 &ui() { return *m_ui; }
 
     /// "JPG Image Quality: " with the value and "%".
     static QString QualityCaption(int quality);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void paintPanelsWhite();
-    void showFirstStartValues();
     void PushButton2_Click();
     void PushButton3_Click();
     void PushButton4_Click();
@@ -60,8 +79,16 @@ private:
     Dialogs &m_dialogs;
     SettingsStore &m_settings;
     EventPump &m_events;
+    StartUpSeams m_seams;
+    SystemClock m_systemClock;
+    const Clock &m_clock;
     std::unique_ptr<ImageList> m_imageList;
     DateTexts m_texts;
+    std::unique_ptr<SampleBox> m_sample;
+    std::unique_ptr<OptionsPanel> m_panel;
+    std::unique_ptr<FontColorChoice> m_fontColor;
     std::unique_ptr<StampController> m_stamp;
+    std::unique_ptr<StampPreview> m_preview;
+    std::unique_ptr<ListDrop> m_drop;
     bool m_busy = false;
 };

@@ -4,10 +4,13 @@
 #include "eventpump.h"
 #include "form1.h"
 #include "qtdialogs.h"
+#include "samplefiles.h"
 #include "settingsstore.h"
+#include "startup.h"
 #include "worksurface.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -32,6 +35,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
     // Ties the window to its menu entry, so the desktop shows the entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.vendrel.Kalvora"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("example.vendrel.Kalvora"), QIcon(QStringLiteral(":/kalvora.svg"))));
     ConfigureImageReading();
 
     // Qt has taken its own options (-platform, -style, ...) out of the list by now.
@@ -45,8 +50,10 @@ int main(int argc, char *argv[])
     SettingsStore settings;
     QtDialogs dialogs;
     QtEventPump events;
-    Form1 window(dialogs, settings, events);
-    dialogs.setOwner(&window);
-    window.show();
+    StartUpSeams seams;
+    seams.takeSampleSnapshot = [&settings] { TakeSampleSnapshot(settings); };
+    const std::unique_ptr<Form1> window
+        = OpenMainWindow(parsed, dialogs, settings, events, std::move(seams));
+    dialogs.setOwner(window.get());
     return app.exec();
 }

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtdialogs.h"
 
-#include "stampoptions.h"
+#include "stampfont.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -18,15 +20,16 @@ QtDialogs::QtDialogs(QWidget *owner)
 void QtDialogs::showMessage(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-        text, QMessageBox::Ok, m_owner);
+        DisplayedText(text), QMessageBox::Ok, m_owner);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtDialogs::askText(const QString &title, const QString &prompt, const QString &proposed)
 {
     bool accepted = false;
-    const QString answer
-        = QInputDialog::getText(m_owner, title, prompt, QLineEdit::Normal, proposed, &accepted);
+    const QString answer = QInputDialog::getText(
+        m_owner, title, DisplayedText(prompt), QLineEdit::Normal, proposed, &accepted);
     return accepted ? answer : QString();
 }
 
@@ -37,7 +40,8 @@ QStringList QtDialogs::chooseFiles(const QString &title, const QString &filter)
 
 QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFolder)
 {
-    QString folder = QFileDialog::getExistingDirectory(m_owner, prompt, initialFolder);
+    QString folder
+        = QFileDialog::getExistingDirectory(m_owner, DisplayedText(prompt), initialFolder);
     if (folder.isEmpty())
         return folder;
     folder = QDir::fromNativeSeparators(folder);
@@ -50,16 +54,26 @@ QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFol
 
 FontChoice QtDialogs::chooseFont(const FontChoice &preset)
 {
-    bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, FontOfChoice(preset), m_owner);
-    return accepted ? ChoiceOfFont(font) : preset;
+    // Qt's own dialog, so its effects section can be taken away: a platform dialog would offer
+    // choices that are not kept.
+    QFontDialog dialog(FontOfChoice(preset), m_owner);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    for (QGroupBox *section : dialog.findChildren<QGroupBox *>()) {
+        if (!section->findChildren<QCheckBox *>().isEmpty())
+            section->hide();
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return preset;
+    FontChoice chosen = ChoiceOfFont(dialog.selectedFont());
+    chosen.strikeOut = preset.strikeOut;
+    chosen.underline = preset.underline;
+    return chosen;
 }
 
 quint32 QtDialogs::chooseColor(quint32 preset)
 {
-    const QColor chosen
-        = QColorDialog::getColor(QColor(RedOf(preset), GreenOf(preset), BlueOf(preset)), m_owner);
-    return chosen.isValid() ? ColorValue(chosen.red(), chosen.green(), chosen.blue()) : preset;
+    const QColor chosen = QColorDialog::getColor(ColorOfValue(preset), m_owner);
+    return chosen.isValid() ? ValueOfColor(chosen) : preset;
 }
 
 QString QtFileFilter(const QString &filter)
@@ -91,28 +105,4 @@ QString QtFileFilter(const QString &filter)
         entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return entries.join(QLatin1String(";;"));
-}
-
-QFont FontOfChoice(const FontChoice &choice)
-{
-    QFont font(choice.name);
-    if (choice.pointSize > 0)
-        font.setPointSizeF(choice.pointSize);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikeOut);
-    return font;
-}
-
-FontChoice ChoiceOfFont(const QFont &font)
-{
-    FontChoice choice;
-    choice.name = font.family();
-    choice.pointSize = font.pointSizeF();
-    choice.bold = font.bold();
-    choice.italic = font.italic();
-    choice.underline = font.underline();
-    choice.strikeOut = font.strikeOut();
-    return choice;
 }

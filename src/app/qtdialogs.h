@@ -4,13 +4,16 @@
 
 #include "dialogs.h"
 
-#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
 /// The program's dialogs, shown with Qt's own: message box, input box, open-file dialog, folder
 /// browser, font and colour dialogs. Each is modal over the owner window once one is set with
 /// setOwner(); the main window needs the dialogs before it exists, so the owner comes later.
+///
+/// Message texts keep their carriage returns in the calls and show them as line breaks. The font
+/// dialog has no effects section: strikethrough and underline are not the person's to choose
+/// there, so they come back as preset.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -36,7 +39,3 @@ private:
 /// lower-case pattern is joined by its upper-case twin, because the file systems here tell case
 /// apart and cameras name their files "IMG_0001.JPG".
 QString QtFileFilter(const QString &filter);
-
-/// The Qt font for a font choice, and back.
-QFont FontOfChoice(const FontChoice &choice);
-FontChoice ChoiceOfFont(const QFont &font);

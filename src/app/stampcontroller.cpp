@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcontroller.h"
 
+#include "errorreport.h"
 #include "form1.h"
 #include "imagelist.h"
+#include "stampfont.h"
 #include "ui_form1.h"
+
+#include <QEvent>
 
 StampOptions ReadStampOptions(const Ui::Form1 &ui)
 {
@@ -22,15 +26,8 @@ StampOptions ReadStampOptions(const Ui::Form1 &ui)
     options.format = ui.Combo1->currentText();
     options.position = ui.Combo2->currentText();
 
-    const QFont font = ui.Text4->font();
-    options.fontName = font.family();
-    options.fontSize = font.pointSizeF();
-    options.fontBold = font.bold();
-    options.fontItalic = font.italic();
-    options.fontUnderline = font.underline();
-    options.fontStrikethru = font.strikeOut();
-    const QColor color = ui.Text4->palette().color(QPalette::Text);
-    options.color = ColorValue(color.red(), color.green(), color.blue());
+    options.setFont(ChoiceOfFont(ui.Text4->font()));
+    options.color = ValueOfColor(ui.Text4->palette().color(QPalette::Text));
 
     options.jpegQuality = ui.Slider1->value();
     options.saveOption
@@ -65,8 +62,18 @@ StampController::StampController(
     : m_window(window)
     , m_bar(*window.ui().ProgressBar1)
     , m_tools(events, &m_bar)
-    , m_run(*this, dialogs, events, m_tools, m_temp, texts)
-{ }
+    , m_run(*this, dialogs, events, m_tools, m_temp, texts,
+          QString::fromLatin1(Location::kStartStamping))
+{
+    window.installEventFilter(this);
+}
+
+bool StampController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && m_run.isRunning())
+        m_run.requestStop();
+    return QObject::eventFilter(watched, event);
+}
 
 int StampController::imageCount() const
 {

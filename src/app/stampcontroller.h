@@ -7,6 +7,8 @@
 #include "tempfolder.h"
 #include "toolrunner.h"
 
+#include <QObject>
+
 class DateTexts;
 class Dialogs;
 class EventPump;
@@ -41,7 +43,11 @@ private:
 
 /// Connects "Start Stamping" to the stamp run: lends the run the window's list, controls,
 /// progress bar and busy pointer, and owns the tools and the private temporary folder.
-class StampController final : public StampRunWindow
+///
+/// Closing the window during a run ends the run early: no further file is handed out, and the
+/// files at work finish their safe replacement before the run returns, so no source is left
+/// half-written.
+class StampController final : public QObject, public StampRunWindow
 {
 public:
     StampController(Form1 &window, Dialogs &dialogs, EventPump &events, const DateTexts &texts);
@@ -49,6 +55,9 @@ public:
     void start() { m_run.start(); }
     bool isRunning() const { return m_run.isRunning(); }
     ToolRunner &tools() { return m_tools; }
+    StampRun &run() { return m_run; }
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     int imageCount() const override;
     QString imagePath(int number) const override;

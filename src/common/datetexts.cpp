@@ -34,12 +34,20 @@ QString longTimeWithoutZone(const QLocale &locale)
     return format.trimmed();
 }
 
+// The C locale (what Linux gives a program started with LANG=C or POSIX) writes its short date
+// as "d MMM yyyy": its blanks would split one date into three words wherever a text is cut at
+// blanks, so that locale gets the international numeric forms instead.
+bool isCLocale(const QLocale &locale)
+{
+    return locale.language() == QLocale::C;
+}
+
 } // namespace
 
 DateTexts::DateTexts(const QLocale &locale)
     : m_locale(locale)
-    , m_dateFormat(shortDateWithFullYear(locale))
-    , m_timeFormat(longTimeWithoutZone(locale))
+    , m_dateFormat(isCLocale(locale) ? QStringLiteral("yyyy-MM-dd") : shortDateWithFullYear(locale))
+    , m_timeFormat(isCLocale(locale) ? QStringLiteral("HH:mm:ss") : longTimeWithoutZone(locale))
 { }
 
 QString DateTexts::date(const QDate &date) const

@@ -11,7 +11,8 @@ class QTime;
 
 /// Dates and times as the user's desktop writes them in lists and dialogs: the locale's short
 /// date with a four-digit year and its long time without a time zone ("8/31/2021" and
-/// "1:23:45 PM" in the United States, "31.08.2021" and "13:23:45" in Germany).
+/// "1:23:45 PM" in the United States, "31.08.2021" and "13:23:45" in Germany). Under the C or
+/// POSIX locale, whose short date holds blanks, dates are "2021-08-31" and times "13:23:45".
 ///
 /// The locale is given, so tests fix it; the program passes QLocale::system().
 class DateTexts

@@ -2,21 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fontchoice.h"
+
 #include <QString>
 #include <QStringList>
 
-/// The font a font dialog is preset with and answers with.
-struct FontChoice
-{
-    QString name;
-    double pointSize = 9;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-
-    friend bool operator==(const FontChoice &, const FontChoice &) = default;
-};
+/// A message text as it is shown on screen. The program's messages keep their classic line ends,
+/// carriage returns with or without a line feed; every such end becomes one line break here, so
+/// "a\r\rb" shows an empty line between a and b on every platform.
+QString DisplayedText(const QString &text);
 
 /// Every modal dialog the program shows. The application answers through Qt's dialogs; tests
 /// script the answers and record what was asked. Nothing here needs a widget, so the engine can

@@ -96,6 +96,10 @@ void ConvertInput(const QString &sourcePath, const QString &jpegPath, ToolRunner
         {QStringLiteral("-out"), QStringLiteral("jpeg"), QStringLiteral("-o"), absolute(jpegPath),
             absolute(sourcePath)},
         &errorText);
+    if (code == kConverterSourceMissing) {
+        RemoveFile(jpegPath, tools.events());
+        return;
+    }
     QString failure;
     if (code != 0)
         failure = describe(code, errorText);

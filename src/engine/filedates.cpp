@@ -3,11 +3,12 @@
 #include "filedates.h"
 
 #include "datetexts.h"
-#include "runtimefailure.h"
+#include "exifreader.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts)
 {
@@ -56,45 +57,31 @@ QTime parseTakenTime(const QString &word)
     return {};
 }
 
+// An EXIF date and time, "2021:08:31 13:23:45"; words after the time (a zone some writers
+// add) are ignored. Cameras without a clock write zeros or blanks, which is no date.
+std::optional<QDateTime> parseExifDateTime(const QString &value)
+{
+    const QStringList words = value.simplified().split(QLatin1Char(' '));
+    if (words.size() < 2)
+        return std::nullopt;
+    const QDate date = parseTakenDate(words[0]);
+    const QTime time = parseTakenTime(words[1]);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
+}
+
 } // namespace
 
 QString DateTakenText(const QString &path, const DateTexts &texts)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeFailure(
-            QStringLiteral("Cannot read the date taken of %1: %2").arg(path, file.errorString()),
-            53);
-    const QByteArray head = file.read(kDateTakenScanBytes);
-    file.close();
-    if (head.isEmpty())
-        throw RuntimeFailure(
-            QStringLiteral("Cannot read the date taken of %1: the file is empty.").arg(path), 9);
-
-    // One character per byte, as Latin-1; the zero bytes cut the text into fields.
-    const QStringList fields = QString::fromLatin1(head).split(QChar(0));
-    qsizetype field = 0;
-    while (field < fields.size() && !fields[field].contains(QLatin1String("Exif")))
-        ++field;
-    if (field == fields.size())
-        return {};
-    ++field;
-    while (field < fields.size() && !fields[field].contains(QLatin1Char(':')))
-        ++field;
-    if (field == fields.size())
-        return {};
-
-    const QStringList words = fields[field].split(QLatin1Char(' '));
-    if (words.size() < 2)
-        throw RuntimeFailure(
-            QStringLiteral("The date taken of %1 has no time: \"%2\"").arg(path, fields[field]), 9);
-    const QDate date = parseTakenDate(words[0]);
-    if (!date.isValid())
-        throw RuntimeFailure(
-            QStringLiteral("The date taken of %1 is not a date: \"%2\"").arg(path, words[0]), 13);
-    const QTime time = parseTakenTime(words[1]);
-    if (!time.isValid())
-        throw RuntimeFailure(
-            QStringLiteral("The date taken of %1 is not a time: \"%2\"").arg(path, words[1]), 13);
-    return texts.date(date) + QLatin1Char(' ') + texts.twelveHourTime(time);
+    const ExifFields exif = ReadExifFields(path);
+    // An edited photo keeps the moment it was taken in DateTimeOriginal; ModifyDate is only the
+    // last resort, for pictures that never recorded more.
+    for (const QString &value : {exif.dateTimeOriginal, exif.createDate, exif.modifyDate}) {
+        if (const auto taken = parseExifDateTime(value))
+            return texts.date(taken->date()) + QLatin1Char(' ')
+                + texts.twelveHourTime(taken->time());
+    }
+    return {};
 }

@@ -15,12 +15,10 @@ enum class FileTime { Created, Modified, Accessed };
 /// no creation time, Created answers the last-modified time.
 QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts);
 
-/// How many leading bytes of a file are searched for the date taken.
-inline constexpr qint64 kDateTakenScanBytes = 1024;
-
-/// The date a camera recorded, found in the file's first 1024 bytes: the first field (the bytes
-/// between two zero bytes) holding a colon after the first field holding "Exif". Answers the
-/// locale's short date, a blank and a 12-hour time, or the empty text when there is no such
-/// field. Throws RuntimeFailure when the file cannot be read or is empty, when the field has no
-/// second word, or when its words are not a date and a time.
+/// The date a camera recorded, read from the picture's EXIF wherever the format stores it:
+/// DateTimeOriginal, else CreateDate, else ModifyDate, the first that holds a valid date and
+/// time. Answers the locale's short date, a blank and a 12-hour time, or the empty text ("no
+/// date taken") when none does: a picture without EXIF, or with a date such as
+/// "0000:00:00 00:00:00", is not an error. Throws RuntimeFailure, naming the file and the reason,
+/// only when the file cannot be read or is empty.
 QString DateTakenText(const QString &path, const DateTexts &texts);

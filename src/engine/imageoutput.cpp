@@ -3,7 +3,9 @@
 #include "imageoutput.h"
 
 #include "converter.h"
+#include "exiftoolsession.h"
 #include "filehelpers.h"
+#include "jpegcodec.h"
 #include "runtimefailure.h"
 #include "toolrunner.h"
 
@@ -12,9 +14,13 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -54,11 +60,6 @@ int statusOf(QImageWriter::ImageWriterError error)
 {
     throw RuntimeFailure(
         QStringLiteral("Cannot save the image. GDI+ Error:%1").arg(status), kSaveFailureNumber);
-}
-
-bool holdsNoTags(const QString &ext)
-{
-    return OutputKindOf(ext) == OutputKind::Bitmap || ext.compare(u"ico", Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -106,18 +107,11 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality)
 {
     if (image.isNull())
         failJpeg(statusOf(QImageWriter::InvalidImageError));
+    const QByteArray bytes = EncodeJpeg(image, quality);
+    if (bytes.isEmpty())
+        failJpeg(statusOf(QImageWriter::UnknownError));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failJpeg(statusOf(QImageWriter::DeviceError));
-    QImageWriter writer(&file, "jpeg");
-    if (!writer.canWrite())
-        failJpeg(statusOf(writer.error()));
-    writer.setQuality(std::clamp(quality, 1, 100));
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        failJpeg(statusOf(writer.error()));
-    }
-    if (!file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         failJpeg(statusOf(QImageWriter::DeviceError));
 }
 
@@ -143,66 +137,90 @@ void SaveBitmap(const QImage &image, const QString &path)
             QStringLiteral("Cannot save the picture %1: %2").arg(shown(path), reason), 75);
 }
 
-void WriteOutput(const QImage &surface, const OutputTarget &target, const QString &ext, int quality,
-    ToolRunner &tools)
+QString IntermediatePathFor(const QString &finalPath, const QString &ext)
+{
+    static constexpr char kLetters[]
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QDir folder = QFileInfo(finalPath).absoluteDir();
+    for (;;) {
+        QString name = QStringLiteral(".kalvora-");
+        for (int i = 0; i < 10; ++i)
+            name += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(62)]);
+        const QString path = folder.filePath(name + QLatin1Char('.') + ext);
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+void WriteOutput(
+    const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools)
 {
     const OutputKind kind = OutputKindOf(ext);
     if (kind == OutputKind::Unsupported)
         throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
                                             "cannot be written.")
-                                 .arg(shown(target.path), ext),
+                                 .arg(shown(path), ext),
             5);
-    if (target.replaceSource) {
-        // A result of an earlier run must never be taken for this one's.
-        RemoveFile(target.path, tools.events());
-        if (FileExists(target.path))
-            throw RuntimeFailure(
-                QStringLiteral("Cannot remove the earlier result %1.").arg(shown(target.path)), 75);
+    // The path is a new private file that only this call writes and that is renamed into place
+    // later, so it is written directly: a temporary file and a flush to disk here would only
+    // be undone by the tag copy, which rewrites it.
+    QFile file(path);
+    const auto fail = [&](const QString &description, int number) {
+        file.close();
+        QFile::remove(path);
+        throw RuntimeFailure(description, number);
+    };
+    if (surface.isNull())
+        fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                 .arg(statusOf(QImageWriter::InvalidImageError)),
+            kSaveFailureNumber);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        fail(kind == OutputKind::Jpeg ? QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                                            .arg(statusOf(QImageWriter::DeviceError))
+                                      : QStringLiteral("Cannot save the picture %1: %2")
+                                            .arg(shown(path), file.errorString()),
+            kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
+    if (kind == OutputKind::Jpeg) {
+        const QByteArray bytes = EncodeJpeg(surface, quality);
+        if (bytes.isEmpty())
+            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                     .arg(statusOf(QImageWriter::UnknownError)),
+                kSaveFailureNumber);
+        if (file.write(bytes) != bytes.size() || !file.flush())
+            fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
+                     .arg(statusOf(QImageWriter::DeviceError)),
+                kSaveFailureNumber);
+        return;
     }
-    switch (kind) {
-    case OutputKind::Jpeg:
-        SaveAsJPG(surface, target.path, quality);
-        break;
-    case OutputKind::Bitmap:
-        SaveBitmap(surface, target.path);
-        break;
-    case OutputKind::Converted:
-        SaveBitmap(surface, target.path);
-        ConvertOutput(target.path, ext, tools);
-        break;
-    case OutputKind::Unsupported:
-        break;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(surface) || !file.flush())
+        fail(QStringLiteral("Cannot save the picture %1: %2")
+                 .arg(shown(path),
+                     writer.error() == QImageWriter::DeviceError ? file.errorString()
+                                                                 : writer.errorString()),
+            75);
+    file.close();
+    if (kind == OutputKind::Converted) {
+        try {
+            ConvertOutput(path, ext, tools);
+        } catch (...) {
+            QFile::remove(path);
+            throw;
+        }
     }
 }
 
-QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath)
+bool HoldsTags(const QString &ext)
 {
-    return {QStringLiteral("-TagsFromFile"), QFileInfo(sourcePath).absoluteFilePath(),
-        QStringLiteral("-EXIF:All"), QStringLiteral("-GPS:All"), QStringLiteral("-IPTC:All"),
-        QStringLiteral("-XMP:All"), QFileInfo(outputPath).absoluteFilePath()};
+    return OutputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
 }
 
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ToolRunner &tools)
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder)
 {
     // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
-    if (holdsNoTags(ExtensionOf(outputPath)))
-        return;
-    const QString exifTool = tools.exifTool();
-    QString errorText;
-    const int code = tools.run(exifTool, CopyMetadataArguments(sourcePath, outputPath), &errorText);
-    // ExifTool keeps the output as it was under this name; nothing needs it.
-    RemoveFile(
-        QFileInfo(outputPath).absoluteFilePath() + QStringLiteral("_original"), tools.events());
-    if (code == 0)
-        return;
-    QString reason = code == kToolNotStarted
-        ? QStringLiteral("exiftool could not be started")
-        : QStringLiteral("exiftool ended with code %1").arg(code);
-    if (!errorText.isEmpty())
-        reason += QStringLiteral(" (%1)").arg(errorText);
-    throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1 into %2: %3.")
-                             .arg(shown(sourcePath), shown(outputPath), reason),
-        5);
+    if (HoldsTags(ExtensionOf(outputPath)))
+        exifTool.copyTags(sourcePath, outputPath, linkFolder);
 }
 
 void CopyOver(const QString &source, const QString &destination)
@@ -244,8 +262,27 @@ void CopyOver(const QString &source, const QString &destination)
         fail(out.errorString());
 }
 
-void ReplaceSource(const QString &stampedPath, const QString &sourcePath, EventPump &events)
+void PutInPlace(const QString &intermediatePath, const QString &finalPath)
 {
-    CopyOver(stampedPath, sourcePath);
-    RemoveFile(stampedPath, events);
+    // The result takes the place of the file it replaces with that file's permissions; a new
+    // file keeps the ones it was created with (the user's default).
+    // A file that is replaced is only replaced by a result that is on the disk: flushed first,
+    // so not even a power failure can leave an empty file in its place.
+    const QFileInfo existing(finalPath);
+    if (existing.exists() && !existing.isDir()) {
+        QFile::setPermissions(intermediatePath, existing.permissions());
+        QFile result(intermediatePath);
+        if (result.open(QIODevice::ReadWrite))
+            ::fsync(result.handle());
+    }
+    std::error_code error;
+    std::filesystem::rename(
+        std::filesystem::path(QFile::encodeName(intermediatePath).toStdString()),
+        std::filesystem::path(QFile::encodeName(finalPath).toStdString()), error);
+    if (!error)
+        return;
+    QFile::remove(intermediatePath);
+    throw RuntimeFailure(QStringLiteral("Cannot put the stamped picture in place of %1: %2.")
+                             .arg(shown(finalPath), QString::fromLocal8Bit(error.message())),
+        75);
 }

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-class EventPump;
+class ExifToolSession;
 class QImage;
 class ToolRunner;
 
@@ -58,23 +58,29 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality);
 /// completely or not at all. Throws RuntimeFailure when it cannot be written.
 void SaveBitmap(const QImage &image, const QString &path);
 
-/// Writes the stamped surface to \a target in the format \a ext names: JPEG with \a quality, a
-/// bitmap, or a bitmap converted by the converter. A result that is to replace its source is
-/// first cleared of any leftover of an earlier run, so only what this call wrote can replace
-/// the source. Throws RuntimeFailure when any of it fails, leaving no converted file behind
-/// that is not in its named format.
-void WriteOutput(const QImage &surface, const OutputTarget &target, const QString &ext, int quality,
-    ToolRunner &tools);
+/// A private name for a result on its way to \a finalPath: a hidden file in the same folder,
+/// ".kalvora-" with random letters and \a ext, that no file of the folder has. A result is
+/// written, converted and tagged under this name and only renamed to its own when complete, so
+/// no other file of the user's is ever written over or removed on the way, and a crash leaves
+/// at most a file that is recognisably Kalvora's.
+QString IntermediatePathFor(const QString &finalPath, const QString &ext);
 
-/// The arguments given to ExifTool to copy the source's tags into the output. Both paths are
-/// made absolute, so neither can be read as an option.
-QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath);
+/// Writes the stamped surface to the new private file \a path (see IntermediatePathFor) in the
+/// format \a ext names: JPEG with \a quality, a bitmap, or a bitmap converted by the converter.
+/// Throws RuntimeFailure when any of it fails, leaving no file at \a path; an existing file
+/// at \a path is never touched.
+void WriteOutput(
+    const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools);
 
-/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath with ExifTool,
-/// then removes the "_original" copy ExifTool keeps. Formats that hold no tags (bitmaps and
-/// icons) are left alone. Throws RuntimeFailure when ExifTool cannot be found, started, or
-/// reports an error, so a caller never puts a result without its tags in place of a source.
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ToolRunner &tools);
+/// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
+bool HoldsTags(const QString &ext);
+
+/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
+/// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left
+/// alone. Throws RuntimeFailure when ExifTool fails, warns or copies nothing from a source that
+/// has tags, so a result without its tags never takes a source's place.
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder);
 
 /// Copies the finished file \a source over \a destination atomically: a temporary file in the
 /// destination's folder is written and renamed over it, keeping the destination's permissions,
@@ -82,6 +88,9 @@ void CopyMetadata(const QString &sourcePath, const QString &outputPath, ToolRunn
 /// cannot be made; the destination is then unchanged.
 void CopyOver(const QString &source, const QString &destination);
 
-/// Puts the stamped result \a stampedPath in place of \a sourcePath and removes it. When the
-/// copy fails the failure is thrown and the stamped result is kept.
-void ReplaceSource(const QString &stampedPath, const QString &sourcePath, EventPump &events);
+/// Renames the finished result \a intermediatePath to \a finalPath, replacing what is there in
+/// one step and giving the result the permissions of the file it replaces (flushed to disk
+/// first, so a power failure cannot leave an empty file in its place). Throws
+/// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
+/// then removed and \a finalPath is unchanged.
+void PutInPlace(const QString &intermediatePath, const QString &finalPath);

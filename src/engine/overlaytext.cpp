@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlaytext.h"
 
+#include "stampfont.h"
 #include "stampoptions.h"
 
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
+
+#include <QtMath>
 
 #include <algorithm>
 
@@ -49,15 +53,35 @@ std::optional<Placement> placementOf(const QString &caption)
 
 } // namespace
 
+QTransform ViewedToStored(int orientation, const QSize &storedSize)
+{
+    const double w = storedSize.width();
+    const double h = storedSize.height();
+    // EXIF names where the stored first row and first column appear when viewed; each case
+    // maps a viewed point (x, y) back onto the stored pixels. 5 to 8 swap the sides.
+    switch (orientation) {
+    case 2: // mirrored left to right
+        return QTransform(-1, 0, 0, 1, w, 0);
+    case 3: // turned half round
+        return QTransform(-1, 0, 0, -1, w, h);
+    case 4: // mirrored top to bottom
+        return QTransform(1, 0, 0, -1, 0, h);
+    case 5: // mirrored along the diagonal from the top-left corner
+        return QTransform(0, 1, 1, 0, 0, 0);
+    case 6: // viewed turned a quarter clockwise
+        return QTransform(0, -1, 1, 0, 0, h);
+    case 7: // mirrored along the other diagonal
+        return QTransform(0, -1, -1, 0, w, h);
+    case 8: // viewed turned a quarter anticlockwise
+        return QTransform(0, 1, -1, 0, w, 0);
+    default:
+        return {};
+    }
+}
+
 QFont StampFont(const StampOptions &options)
 {
-    QFont font(options.fontName);
-    if (options.fontSize > 0)
-        font.setPointSizeF(options.fontSize);
-    font.setBold(options.fontBold);
-    font.setItalic(options.fontItalic);
-    font.setUnderline(options.fontUnderline);
-    font.setStrikeOut(options.fontStrikethru);
+    QFont font = FontOfChoice(options.font());
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     return font;
@@ -65,11 +89,11 @@ QFont StampFont(const StampOptions &options)
 
 QColor StampColor(quint32 value)
 {
-    return QColor(RedOf(value), GreenOf(value), BlueOf(value));
+    return ColorOfValue(value);
 }
 
 void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
-    const QFont &font, const QColor &color)
+    const QFont &font, const QColor &color, int orientation)
 {
     if (text.isEmpty() || surface.isNull())
         return;
@@ -81,19 +105,18 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
     joined.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     const QStringList lines = joined.split(QLatin1Char('\n'));
 
-    QPainter painter(&surface);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
-    painter.setPen(color);
     // Measured on the surface itself, so sizes in points follow its 96 dots per inch.
-    const QFontMetricsF metrics(painter.font(), &surface);
+    const QFontMetricsF metrics(font, &surface);
     double textWidth = 0;
     for (const QString &line : lines)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const double lineHeight = metrics.height();
     const double textHeight = lineHeight * lines.size();
-    const double width = surface.width();
-    const double height = surface.height();
+    // The layout is that of the picture as viewed: sideways pictures swap their sides.
+    const QTransform toStored = ViewedToStored(orientation, surface.size());
+    const QSize viewed = toStored.mapRect(QRect(QPoint(0, 0), surface.size())).size();
+    const double width = viewed.width();
+    const double height = viewed.height();
 
     double x = 0;
     switch (placement->horizontal) {
@@ -120,11 +143,47 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
         break;
     }
 
+    QList<QPoint> origins;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // Left-hand positions print the text as one block, whose later lines start at the
         // surface's left edge; the others align every line on the widest line's x.
         const double lineX = placement->horizontal == Horizontal::Left && i > 0 ? 0.0 : x;
         const double top = y + i * lineHeight;
-        painter.drawText(QPointF(qRound(lineX), qRound(top + metrics.ascent())), lines[i]);
+        origins << QPoint(qRound(lineX), qRound(top + metrics.ascent()));
     }
+
+    const auto drawLines = [&](QPaintDevice *device, const QPoint &offset) {
+        QPainter painter(device);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(color);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            painter.drawText(origins[i] - offset, lines[i]);
+    };
+    if (toStored.isIdentity()) {
+        drawLines(&surface, QPoint());
+        return;
+    }
+
+    // A turned picture gets the stamp drawn upright on a transparent layer around the text,
+    // which is then laid onto the stored pixels turned by whole quarters. The glyphs are thus
+    // rasterised exactly as on an upright picture: text drawn through a turned painter loses
+    // its hinting and looks different from one orientation to the next.
+    const int pad = qCeil(lineHeight);
+    QRect block;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        block |= QRect(origins[i].x() - pad, qFloor(origins[i].y() - metrics.ascent()) - pad,
+            qCeil(metrics.horizontalAdvance(lines[i])) + 2 * pad, qCeil(lineHeight) + 2 * pad);
+    block &= QRect(QPoint(0, 0), viewed);
+    if (block.isEmpty())
+        return;
+    QImage layer(block.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDotsPerMeterX(surface.dotsPerMeterX());
+    layer.setDotsPerMeterY(surface.dotsPerMeterY());
+    layer.fill(Qt::transparent);
+    drawLines(&layer, block.topLeft());
+
+    QPainter painter(&surface);
+    painter.setTransform(toStored);
+    painter.drawImage(block.topLeft(), layer);
 }

@@ -8,6 +8,8 @@
 
 struct StampOptions;
 class QImage;
+class QSize;
+class QTransform;
 
 /// The stamp font of the options: face, size in points, bold, italic, underline and
 /// strikethrough, drawn antialiased in grey levels only (colour fringes of subpixel rendering
@@ -27,5 +29,16 @@ QColor StampColor(quint32 value);
 /// (10 left and top, 70 right, 30 bottom; 15 twips to a pixel). The layout is computed in
 /// fractional pixels; each line's left edge and baseline are then rounded to whole pixels so
 /// the glyphs sit on the pixel grid. Text that does not fit is clipped at the picture's edges.
+///
+/// \a orientation is the picture's EXIF orientation (1 to 8; any other value counts as 1). The
+/// surface holds the pixels as stored; the stamp is laid out on the picture as it is viewed
+/// and drawn upright there, so a portrait phone photo (orientation 6) gets its stamp at the
+/// chosen corner of the portrait, while the stored pixels keep their own orientation and the
+/// tag stays true.
 void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
-    const QFont &font, const QColor &color);
+    const QFont &font, const QColor &color, int orientation = 1);
+
+/// The transform from the picture as viewed to its stored pixels, for an EXIF orientation
+/// (1 to 8; any other value gives the identity) and the stored size. Its inverse turns the
+/// stored pixels upright for showing.
+QTransform ViewedToStored(int orientation, const QSize &storedSize);

@@ -3,18 +3,20 @@
 #include "stamprun.h"
 
 #include "applicationtitle.h"
+#include "datetexts.h"
 #include "dialogs.h"
 #include "errorreport.h"
 #include "eventpump.h"
 #include "filehelpers.h"
-#include "overlaytext.h"
 #include "progressbar.h"
-#include "stampfile.h"
+#include "runtimefailure.h"
+#include "stamppool.h"
 #include "tempfolder.h"
 #include "toolrunner.h"
 #include "trappedprocedure.h"
 
 #include <cmath>
+#include <deque>
 
 namespace {
 
@@ -25,24 +27,59 @@ constexpr auto kDone = "Done.";
 constexpr auto kProcessing = "Processing: ";
 constexpr auto kIdleText = "Progress Bar";
 
+// How much lower than the window's thread the workers are scheduled, so the window stays
+// responsive even when the machine has more work than cores.
+constexpr int kWorkerNiceness = 4;
+
+// The longest the run waits for a worker before it lets window events run again.
+constexpr int kEventsEveryMs = 10;
+
+// The converter beside the program, or nothing: a list without PNG, TIF or converted outputs
+// never needs it, and a job that does reports its absence.
+QString converterIfFound(const ToolRunner &tools)
+{
+    try {
+        return tools.converter();
+    } catch (const RuntimeFailure &) {
+        return {};
+    }
+}
+
+// A file handed out to the pool and not yet reported.
+struct HandedOut
+{
+    int ticket;
+    int number;
+    QString path;
+};
+
 } // namespace
 
 StampRun::StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, ToolRunner &tools,
-    TempFolder &temp, const DateTexts &texts)
+    TempFolder &temp, const DateTexts &texts, QString location)
     : m_window(window)
     , m_dialogs(dialogs)
     , m_events(events)
     , m_tools(tools)
     , m_temp(temp)
     , m_texts(texts)
+    , m_location(std::move(location))
+    , m_workers(DefaultWorkerCount())
+    , m_lookAhead(m_workers)
 { }
+
+void StampRun::setWorkerCount(int workers)
+{
+    m_workers = qMax(1, workers);
+}
 
 void StampRun::start()
 {
     if (m_running)
         return;
     m_running = true;
-    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kStartStamping));
+    m_stopRequested = false;
+    TrappedProcedure procedure(m_dialogs, m_location);
     if (!refused(procedure))
         stampAll(procedure);
     m_running = false;
@@ -74,51 +111,69 @@ bool StampRun::refused(TrappedProcedure &procedure)
 
 void StampRun::stampAll(TrappedProcedure &procedure)
 {
-    // The font and colour are taken once, as the run starts; every other option is read again
-    // for each file.
-    QFont font;
-    QColor color;
-    procedure.run(110, [&] {
-        const StampOptions options = m_window.currentOptions();
-        font = StampFont(options);
-        color = StampColor(options.color);
-    });
     procedure.run(124, [&] { m_window.setBusy(true); });
 
     // Without ExifTool every result would lose its source's tags, and a result that replaces
     // its source would lose them for good: stop before the first file.
-    if (procedure.run(126, [&] { m_tools.exifTool(); })) {
-        StampContext context {m_tools, m_temp, m_texts, m_events};
-        const int count = m_window.imageCount();
-        for (int number = 1; number <= count; ++number) {
-            // Entries removed while the run waited end it early rather than repeat a file.
-            if (number > m_window.imageCount())
+    QString exifTool;
+    if (procedure.run(126, [&] { exifTool = m_tools.exifTool(); })) {
+        StampPool pool({exifTool, converterIfFound(m_tools), m_texts, kWorkerNiceness},
+            m_temp.path(), m_workers);
+        const int bound = pool.workerCount() + m_lookAhead;
+        std::deque<HandedOut> handed;
+        int next = 1;
+        int shown = 0;
+        for (;;) {
+            // Hand out files in list order, each with the options as they read now, up to the
+            // bound and never a file that a job at work still reads or writes.
+            while (
+                !m_stopRequested && int(handed.size()) < bound && next <= m_window.imageCount()) {
+                StampJob job;
+                if (!procedure.run(134, [&] { job.sourcePath = m_window.imagePath(next); })) {
+                    ++next;
+                    continue;
+                }
+                job.options = m_window.currentOptions();
+                if (pool.claims(JobClaims(job)))
+                    break;
+                handed.push_back({pool.submit(job), next, job.sourcePath});
+                ++next;
+            }
+            if (handed.empty())
                 break;
-            QString path;
-            procedure.run(134, [&] { path = m_window.imagePath(number); });
-            procedure.run(136, [&] {
-                const double share = double(number) / m_window.imageCount() * 100;
-                m_window.progressBar().setValue(int(std::lround(share)));
-            });
-            procedure.run(138, [&] {
-                m_window.progressBar().setText(QLatin1String(kProcessing) + FileNameOfPath(path));
-            });
-            m_events.processEvents();
-            procedure.run(142, [&] { m_window.setBusy(true); });
 
-            StampFileOptions file {m_window.currentOptions(), font, color,
-                [this] { return m_window.currentOptions().position; },
-                [this] { return m_window.currentOptions().jpegQuality; }};
-            m_tools.setFileCount(m_window.imageCount());
-            StampFile(path, file, context, procedure);
+            const HandedOut &head = handed.front();
+            if (head.number != shown && !m_stopRequested) {
+                shown = head.number;
+                procedure.run(136, [&] {
+                    const double share = double(head.number) / m_window.imageCount() * 100;
+                    m_window.progressBar().setValue(int(std::lround(share)));
+                });
+                procedure.run(138, [&] {
+                    m_window.progressBar().setText(
+                        QLatin1String(kProcessing) + FileNameOfPath(head.path));
+                });
+                procedure.run(142, [&] { m_window.setBusy(true); });
+            }
+            m_events.processEvents();
+            std::optional<StampJobResult> result = pool.take(head.ticket, kEventsEveryMs);
+            if (!result)
+                continue;
+            handed.pop_front();
+            // Reported in list order. While a report is open, nothing new is handed out.
+            if (!m_stopRequested)
+                for (const StampFailure &failure : std::as_const(result->failures))
+                    ErrorReport(m_dialogs, m_location, failure.step, failure.description);
         }
+        while (!pool.finish(kEventsEveryMs))
+            m_events.processEvents();
     }
 
-    procedure.run(304, [&] { RemoveFile(m_temp.stampTmpJpg(), m_events); });
     procedure.run(306, [&] { m_window.setBusy(false); });
     procedure.run(308, [&] { m_window.progressBar().setValue(0); });
     procedure.run(310, [&] { m_window.progressBar().setText(QLatin1String(kIdleText)); });
-    message(kDone);
+    if (!m_stopRequested)
+        message(kDone);
 }
 
 void StampRun::message(const char *text)

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "eventpump.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-class EventPump;
 class ProgressBar;
 
 /// The length of one wait cycle while a tool runs, in milliseconds.
@@ -48,7 +49,8 @@ int RunAndWait(const QString &program, const QStringList &arguments, ProgressBar
     const QString &baseText, int baseValue, int fileCount, EventPump &events,
     QString *errorText = nullptr, int cycleMs = kToolCycleMs);
 
-/// The two tools the engine runs, and how it runs them during a stamp run or a preview.
+/// The two tools the engine runs, and how it runs them: during a preview on the window's
+/// thread, or headless in a stamp job.
 ///
 /// Tools are located, not unpacked: ExifTool on the PATH, kalvora-convert beside the program.
 /// Each run goes through RunAndWait with the progress bar's text and value as they stand when
@@ -56,6 +58,9 @@ int RunAndWait(const QString &program, const QStringList &arguments, ProgressBar
 class ToolRunner
 {
 public:
+    /// A runner with no window part: it lets no events run and shows nothing, so it can run
+    /// tools on any thread (a stamp job's worker, a command-line program).
+    ToolRunner();
     explicit ToolRunner(EventPump &events, ProgressBar *bar = nullptr);
 
     EventPump &events() const { return m_events; }
@@ -81,6 +86,7 @@ public:
         const QString &program, const QStringList &arguments, QString *errorText = nullptr) const;
 
 private:
+    NullEventPump m_noEvents;
     EventPump &m_events;
     ProgressBar *m_bar;
     int m_fileCount = 1;

@@ -2,56 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
-#include <QStringList>
 
 class Dialogs;
-class EventPump;
-
-/// True when \a name holds a character that the 8-bit code page (Latin-1) cannot show as
-/// itself: a code below 32, from 127 to 159, a "?" or a character outside Latin-1.
-bool HasUnsupportedChars(const QString &name);
-
-/// Extends \a folders (paths ending with '/') in place with every folder below them, level by
-/// level: all children, then all grandchildren, and so on. A folder that cannot be read is
-/// dropped and the walk goes on; hidden folders (names starting with ".") below the given ones
-/// are not walked. Every folder is walked at most once, however often links lead to it, so a
-/// link to a folder above it cannot make the walk loop. Lets window events run before each
-/// folder. Other failures are reported through ErrorReport and the walk goes on.
-void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events, Dialogs &dialogs);
-
-/// The plain names of the files in \a folder (with or without a trailing '/') that match
-/// \a pattern ("*.*" for every file, or "*." and an extension; letter case does not count), in
-/// the file system's order. Hidden files are included; folders and special files (pipes,
-/// sockets, devices) are not.
-QStringList ListFilesInFolder(const QString &folder, const QString &pattern);
 
 /// Asks for a folder, starting at \a initialFolder when it exists. Answers the folder without
 /// a trailing separator (the root keeps its own), or the empty text when the user cancels.
 QString PickFolder(Dialogs &dialogs, const QString &prompt, const QString &initialFolder);
-
-/// The folder scan of "Add All File(s) In Folder" and of a dropped folder: every accepted file
-/// of \a folder and all folders below it, normalised, in the walk's order. \a extension is the
-/// user's answer ("*" for every file). Names starting with "~" (editors' temporary copies) and
-/// hidden files are left out.
-QStringList ScanFolder(
-    const QString &folder, const QString &extension, EventPump &events, Dialogs &dialogs);
-
-/// Lets window events run at least every \a intervalMs milliseconds of a long loop without
-/// paying for a pump call on every item.
-class EventPacer
-{
-public:
-    explicit EventPacer(EventPump &events, int intervalMs = 25);
-
-    /// Lets events run now.
-    void pump();
-    /// Lets events run when the interval has passed since the last time.
-    void pumpWhenDue();
-
-private:
-    EventPump &m_events;
-    QElapsedTimer m_timer;
-    int m_intervalMs;
-};

@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "errorreport.h"
 #include "filehelpers.h"
+#include "folderwalk.h"
 #include "settingsstore.h"
 #include "trappedprocedure.h"
 

@@ -4,8 +4,12 @@
 
 #include "runtimefailure.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
-#include <QStringList>
 
 #include <cmath>
 #include <limits>
@@ -16,18 +20,15 @@ constexpr auto kOrganization = "Vendrel";
 constexpr auto kApplication = "Kalvora";
 constexpr auto kSection = "Kalvora";
 
+// How long a write waits for another copy of the program to finish its own. A lock left by a
+// copy that died is taken over at once, whatever its age.
+constexpr int kLockWaitMs = 10000;
+
 // The failure numbers of the classic run-time: 13 for a text that is no value of the wanted
-// type, 6 for a number out of range.
+// type, 6 for a number out of range, 75 for a file that cannot be used.
 constexpr int kTypeMismatch = 13;
 constexpr int kOverflow = 6;
-
-QString storedText(const QVariant &value)
-{
-    // A hand-edited line such as "a, b" reads back as a list; keep it as the text it was.
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
-}
+constexpr int kFileAccessError = 75;
 
 double numberOf(const QString &text)
 {
@@ -48,62 +49,112 @@ template <typename Integer> Integer roundedInteger(const QString &text)
     return Integer(rounded);
 }
 
+QString section()
+{
+    return QLatin1String(kSection);
+}
+
+// The file's whole content, or nothing for a file that does not exist yet.
+QByteArray contentOf(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.exists())
+            return {};
+        throw RuntimeFailure(QStringLiteral("Cannot read the settings file %1: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()),
+            kFileAccessError);
+    }
+    return file.readAll();
+}
+
+[[noreturn]] void failToWrite(const QString &fileName, const QString &reason)
+{
+    throw RuntimeFailure(QStringLiteral("Cannot save the settings file %1: %2")
+                             .arg(QDir::toNativeSeparators(fileName), reason),
+        kFileAccessError);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-        QLatin1String(kOrganization), QLatin1String(kApplication)))
-{
-    m_settings->beginGroup(QLatin1String(kSection));
-}
+    // Qt's own settings name the per-user file of this address on every platform.
+    : SettingsStore(QSettings(QSettings::IniFormat, QSettings::UserScope,
+        QLatin1String(kOrganization), QLatin1String(kApplication))
+                        .fileName())
+{ }
 
 SettingsStore::SettingsStore(const QString &iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-{
-    m_settings->beginGroup(QLatin1String(kSection));
-}
+    : m_fileName(iniFile)
+{ }
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::fileName() const
 {
-    return m_settings->fileName();
+    return m_fileName;
 }
 
-QString SettingsStore::storedKey(const QString &key) const
+const IniDocument &SettingsStore::current() const
 {
-    // The exact spelling wins; otherwise the first spelling that differs only in case.
-    const QStringList keys = m_settings->childKeys();
-    if (keys.contains(key))
-        return key;
-    for (const QString &candidate : keys)
-        if (candidate.compare(key, Qt::CaseInsensitive) == 0)
-            return candidate;
-    return {};
+    // Another copy of the program may have written since our last look. Comparing the content,
+    // not the time stamp, catches a write that lands within the same clock tick at the same size.
+    QByteArray bytes = contentOf(m_fileName);
+    if (bytes != m_bytes) {
+        m_document = IniDocument(bytes);
+        m_bytes = std::move(bytes);
+    }
+    return m_document;
 }
 
 QString SettingsStore::ReadSetting(const QString &key, const QString &defaultText) const
 {
-    // Another copy of the program may have written since our last look.
-    m_settings->sync();
-    const QString stored = storedKey(key);
-    if (stored.isEmpty())
-        return defaultText;
-    return storedText(m_settings->value(stored));
+    return current().value(section(), key).value_or(defaultText);
 }
 
 void SettingsStore::WriteSetting(const QString &key, const QString &text)
 {
-    m_settings->sync();
-    const QString stored = storedKey(key);
-    const QString target = stored.isEmpty() ? key : stored;
-    // A hand-edited file may hold one key in several spellings; keep only the one we write, so
-    // that every later read finds this value.
-    for (const QString &candidate : m_settings->childKeys())
-        if (candidate != target && candidate.compare(key, Qt::CaseInsensitive) == 0)
-            m_settings->remove(candidate);
-    m_settings->setValue(target, text);
-    m_settings->sync();
+    const QFileInfo info(m_fileName);
+    if (!QDir().mkpath(info.absolutePath()))
+        failToWrite(m_fileName, QStringLiteral("its folder cannot be created"));
+
+    QLockFile lock(m_fileName + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs))
+        failToWrite(m_fileName,
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("another program keeps it locked")
+                : QStringLiteral("its lock file cannot be created"));
+
+    // Under the lock nobody else writes: start from the file as it is now.
+    IniDocument document(contentOf(m_fileName));
+    document.setValue(section(), key, text);
+    const QByteArray bytes = document.bytes();
+
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        failToWrite(m_fileName, file.errorString());
+    m_bytes = bytes;
+    m_document = std::move(document);
+}
+
+QString SettingsStore::read(const SettingKey &key) const
+{
+    return ReadSetting(key.readKey(), key.defaultValue());
+}
+
+QString SettingsStore::read(const SettingKey &key, const QString &defaultText) const
+{
+    return ReadSetting(key.readKey(), defaultText);
+}
+
+bool SettingsStore::contains(const SettingKey &key) const
+{
+    return current().value(section(), key.readKey()).has_value();
+}
+
+void SettingsStore::write(const SettingKey &key, const QString &text)
+{
+    WriteSetting(key.writtenKey(), text);
 }
 
 QString SettingText(bool value)

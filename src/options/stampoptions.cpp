@@ -37,6 +37,21 @@ QString caption(StampPosition position)
     return StampPositionCaptions().at(int(position));
 }
 
+FontChoice StampOptions::font() const
+{
+    return FontChoice {fontName, fontSize, fontBold, fontItalic, fontUnderline, fontStrikethru};
+}
+
+void StampOptions::setFont(const FontChoice &font)
+{
+    fontName = font.name;
+    fontSize = font.pointSize;
+    fontBold = font.bold;
+    fontItalic = font.italic;
+    fontUnderline = font.underline;
+    fontStrikethru = font.strikeOut;
+}
+
 StampOptions StampOptions::firstStart(
     const QString &today, const QString &timeNow, const QString &desktopFolder)
 {

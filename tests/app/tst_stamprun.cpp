@@ -103,6 +103,7 @@ private slots:
     void secondClickIsIgnoredAndTheWindowRepaints();
     void listShrinkingDuringARunEndsIt();
     void missingExifToolStopsBeforeTheFirstFile();
+    void closingTheWindowLetsFilesAtWorkFinish();
 
 private:
     QString makeSource(const QString &name, const QImage &picture = darkGray());
@@ -385,6 +386,9 @@ void TestStampRun::secondClickIsIgnoredAndTheWindowRepaints()
     makeSource(QStringLiteral("big.png"), noise);
     makeSource(QStringLiteral("small.bmp"));
     fillList({"big.png", "small.bmp"});
+    // One file at a time: the second is handed out only once the first is reported.
+    m_window->stampController().run().setWorkerCount(1);
+    m_window->stampController().run().setLookAhead(0);
     useCustomText(QStringLiteral("HELLO"));
     saveToChosenFolder();
     m_window->show();
@@ -434,6 +438,8 @@ void TestStampRun::listShrinkingDuringARunEndsIt()
     fillList({"a.png", "b.bmp", "c.bmp"});
     useCustomText(QStringLiteral("HELLO"));
     saveToChosenFolder();
+    m_window->stampController().run().setWorkerCount(1);
+    m_window->stampController().run().setLookAhead(0);
     m_events->onEvents = [&](const QString &text, int repeats) {
         if (text == QLatin1String("Processing: a.png") && repeats == 2) {
             m_window->imageList().Clear();
@@ -468,6 +474,44 @@ void TestStampRun::missingExifToolStopsBeforeTheFirstFile()
     QCOMPARE(messages[1], QStringLiteral("Done."));
     QCOMPARE(contents(sourcePath("photo.jpg")), original);
     QCOMPARE(filesBelow(m_sources->path()), QStringList {"photo.jpg"});
+}
+
+void TestStampRun::closingTheWindowLetsFilesAtWorkFinish()
+{
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        names << QStringLiteral("p%1.jpg").arg(i);
+        makeSource(names.last(), darkGray(1200, 900));
+    }
+    const QByteArray original = contents(sourcePath(names.first()));
+    fillList(names);
+    useCustomText(QStringLiteral("HELLO"));
+    child<QRadioButton>("Option5")->setChecked(true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_events->onEvents = [&](const QString &text, int) {
+        if (text.startsWith(QLatin1String("Processing: ")) && m_window->isVisible())
+            m_window->close();
+    };
+
+    clickStartStamping();
+
+    QVERIFY(!m_window->isVisible());
+    // Each source is either its original bytes or completely stamped with its tags, at least
+    // one file was finished and not all were handed out; nothing of the run is left beside them.
+    int stampedFiles = 0;
+    for (const QString &name : std::as_const(names)) {
+        const QString path = sourcePath(name);
+        QCOMPARE(exifTag(QStringLiteral("XMP:Title"), path), QStringLiteral("Peak"));
+        stampedFiles += contents(path) != original;
+        QCOMPARE(formatOf(path), QByteArray("jpeg"));
+    }
+    QVERIFY2(stampedFiles >= 1 && stampedFiles < names.size(),
+        qPrintable(QString::number(stampedFiles)));
+    QStringList sorted = names;
+    sorted.sort();
+    QCOMPARE(filesBelow(m_sources->path()), sorted);
+    QVERIFY(!m_dialogs->messages().contains(QStringLiteral("Done.")));
 }
 
 QTEST_MAIN(TestStampRun)

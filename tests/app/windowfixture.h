@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "clock.h"
 #include "eventpump.h"
 #include "form1.h"
 #include "imagelist.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 /// Notes, each time the scan lets events run, whether the window showed busy then.
 class BusyWatchingPump final : public EventPump
@@ -35,14 +37,42 @@ public:
     }
 };
 
-/// A window over a scripted dialog seam and a settings file of its own.
+/// A clock that shows a time the test sets.
+class FixedClock final : public Clock
+{
+public:
+    explicit FixedClock(const QDateTime &moment = QDateTime(QDate(2021, 8, 31), QTime(13, 23, 45)))
+        : m_now(moment)
+    { }
+
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime &moment) { m_now = moment; }
+
+private:
+    QDateTime m_now;
+};
+
+/// The start-up seams of a window under test: a fixed clock (31 August 2021, 13:23:45), a
+/// desktop folder of its own and no home-page visit.
+inline StartUpSeams TestSeams(const Clock &clock, const QString &desktop)
+{
+    StartUpSeams seams;
+    seams.clock = &clock;
+    seams.desktopFolder = [desktop] { return desktop; };
+    seams.openUrl = [](const QUrl &) { return false; };
+    return seams;
+}
+
+/// A window over a scripted dialog seam and a settings file of its own, started with a fixed
+/// clock and "/home/ana/Desktop" as the desktop folder.
 struct WindowFixture
 {
     QTemporaryDir scratch;
     RecordingDialogs dialogs;
     SettingsStore settings {scratch.filePath(QStringLiteral("settings.ini"))};
     BusyWatchingPump events;
-    Form1 window {dialogs, settings, events};
+    FixedClock clock;
+    Form1 window {dialogs, settings, events, TestSeams(clock, QStringLiteral("/home/ana/Desktop"))};
 
     WindowFixture() { events.window = &window; }
 

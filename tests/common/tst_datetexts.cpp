@@ -36,6 +36,14 @@ void TestDateTexts::texts_data()
                                     << "12:00:00 AM";
     QTest::newRow("en_GB") << "en_GB" << morning << "05/01/2021 09:05:07"
                            << "9:05:07 am";
+    // The C locale's own short date ("5 Jan 2021") holds blanks, and stamp texts are cut at
+    // blanks: dates and times there take the numeric international forms.
+    QTest::newRow("C afternoon") << "C" << afternoon << "2021-08-31 13:23:45"
+                                 << "1:23:45 PM";
+    QTest::newRow("C morning") << "C" << morning << "2021-01-05 09:05:07"
+                               << "9:05:07 AM";
+    QTest::newRow("POSIX midnight") << "POSIX" << midnight << "2021-08-31 00:00:00"
+                                    << "12:00:00 AM";
 }
 
 void TestDateTexts::texts()

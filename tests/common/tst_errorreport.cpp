@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "applicationtitle.h"
+#include "dialogs.h"
 #include "errorreport.h"
 #include "recordingdialogs.h"
 #include "runtimefailure.h"
@@ -20,6 +21,8 @@ private slots:
     void foreignExceptionsAreReportedToo();
     void shortTitle_data();
     void shortTitle();
+    void displayedText_data();
+    void displayedText();
 };
 
 void TestErrorReport::reportText()
@@ -121,6 +124,36 @@ void TestErrorReport::shortTitle()
     QFETCH(QString, title);
     QCOMPARE(ShortTitle(name), title);
     QVERIFY(ShortTitle(name).size() <= 40);
+}
+
+void TestErrorReport::displayedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("two carriage returns") << "Date Taken only.\r\rAlso"
+                                          << "Date Taken only.\n\nAlso";
+    QTest::newRow("carriage return and line feed") << "a\r\nb"
+                                                   << "a\nb";
+    QTest::newRow("line feed") << "a\nb"
+                               << "a\nb";
+    QTest::newRow("line feed then carriage return") << "a\n\rb"
+                                                    << "a\n\nb";
+    QTest::newRow("at the end") << "a\r"
+                                << "a\n";
+    QTest::newRow("none") << "No files added."
+                          << "No files added.";
+    QTest::newRow("error report")
+        << ErrorReportText(QLatin1String(Location::kFormLoad), 182, QStringLiteral("Overflow"))
+        << "Overflow\nin Kalvorim2021/08/31.Form1.Form_Load at line 182\n\n"
+           "Please email screenshot of this message to "
+           "support@vendrel.example";
+}
+
+void TestErrorReport::displayedText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(DisplayedText(text), shown);
 }
 
 QTEST_GUILESS_MAIN(TestErrorReport)

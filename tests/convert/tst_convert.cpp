@@ -405,12 +405,15 @@ void TestConvert::failureLeavesEveryFileAsItWas_data()
 
     // Cannot read or write: exit 1.
     QTest::newRow("garbage in place") << QStringList {"-out", "png", "garbage.png"} << 1;
-    QTest::newRow("missing file") << QStringList {"-out", "png", "missing.png"} << 1;
+    // The source does not exist: exit 3, which the stamping program reads as "vanished".
+    QTest::newRow("missing file") << QStringList {"-out", "png", "missing.png"} << 3;
     QTest::newRow("folder as file") << QStringList {"-out", "png", "sub"} << 1;
     QTest::newRow("input form, garbage source keeps target")
         << QStringList {"-out", "jpeg", "-o", "t.jpg", "garbage.png"} << 1;
     QTest::newRow("input form, missing source keeps target")
-        << QStringList {"-out", "jpeg", "-o", "t.jpg", "missing.png"} << 1;
+        << QStringList {"-out", "jpeg", "-o", "t.jpg", "missing.png"} << 3;
+    QTest::newRow("input form, missing source in a missing folder")
+        << QStringList {"-out", "jpeg", "-o", "t.jpg", "gone/missing.png"} << 3;
     QTest::newRow("target in a missing folder")
         << QStringList {"-out", "jpeg", "-o", "nowhere/t.jpg", "src.png"} << 1;
     QTest::newRow("target is a folder")

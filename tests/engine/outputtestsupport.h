@@ -3,12 +3,15 @@
 #pragma once
 
 // What the output tests share: pictures made on the spot, a look at files and their tags, and
-// one file taken through the engine as a stamp run takes it.
+// one file taken through the engine as a stamp job takes it.
 
+#include "datetexts.h"
 #include "eventpump.h"
+#include "exiftoolsession.h"
 #include "imageoutput.h"
 #include "overlaytext.h"
 #include "runtimefailure.h"
+#include "stampjob.h"
 #include "testimages.h"
 #include "toolrunner.h"
 #include "worksurface.h"
@@ -60,18 +63,25 @@ public:
     QString out;
 };
 
-// One file through the engine as a stamp run takes it: load, stamp, write, copy the tags, and
-// replace the source when the result belongs in its place.
+// One file through the engine as a stamp job takes it: load, stamp a yellow date in the
+// middle, write, copy the tags, and put the result in place. Throws the first failure.
 inline OutputTarget stampFile(const QString &source, SaveOption option, const QString &folder,
     ToolRunner &tools, int quality = 85)
 {
-    QImage surface = LoadWorkSurface(source);
-    OverlayText(surface, QStringLiteral("2021-08-31"), QStringLiteral("Center"),
-        StampFont(StampOptions {}), Qt::yellow);
+    StampOptions options;
+    options.customText = QStringLiteral("2021-08-31");
+    options.position = QStringLiteral("Center");
+    options.color = ColorValue(255, 255, 0);
+    options.jpegQuality = quality;
+    options.saveOption = option;
+    options.outputFolder = folder;
+    ExifToolSession exifTool(tools.exifTool());
+    const DateTexts texts;
+    QTemporaryDir work;
+    const StampJobResult result
+        = RunStampJob({source, options, work.path()}, {tools, exifTool, texts});
+    if (!result.failures.isEmpty())
+        throw RuntimeFailure(result.failures.first().description);
     const OutputTarget target = OutputPathFor(source, option, folder);
-    WriteOutput(surface, target, ExtensionOf(source), quality, tools);
-    CopyMetadata(source, target.path, tools);
-    if (target.replaceSource)
-        ReplaceSource(target.path, source, tools.events());
-    return target;
+    return target.replaceSource ? OutputTarget {source, true} : target;
 }

@@ -161,7 +161,7 @@ private slots:
         QFETCH(QByteArray, format);
         ToolRunner tools(m_events);
         const OutputTarget target {m_out + "/result." + ext, false};
-        WriteOutput(gradient(64, 48), target, ext, 90, tools);
+        WriteOutput(gradient(64, 48), target.path, ext, 90, tools);
         QCOMPARE(formatOf(target.path), format);
         const QImage written(target.path, format.constData());
         QCOMPARE(written.size(), QSize(64, 48));
@@ -180,7 +180,7 @@ private slots:
         ToolRunner tools(m_events);
         const OutputTarget target {m_out + "/result.webp", false};
         const QString failure
-            = failureOf([&] { WriteOutput(gradient(), target, "webp", 90, tools); });
+            = failureOf([&] { WriteOutput(gradient(), target.path, "webp", 90, tools); });
         QVERIFY2(failure.contains(QLatin1String("webp")), qPrintable(failure));
         QVERIFY(!QFile::exists(target.path));
     }
@@ -196,7 +196,9 @@ private slots:
     void failedConversionNeverReplacesTheSource()
     {
         QFETCH(QString, converter);
-        const QString source = m_pics + "/a.png";
+        // A GIF source (here holding PNG data, which Qt reads) is loaded without the converter
+        // and written through it.
+        const QString source = m_pics + "/a.gif";
         QVERIFY(gradient().save(source, "png"));
         const QByteArray before = contents(source);
         ToolRunner tools(m_events);
@@ -204,54 +206,62 @@ private slots:
         const QString failure
             = failureOf([&] { stamp(source, SaveOption::OriginalFolder, QString(), tools); });
         QVERIFY2(failure.startsWith(QLatin1String("Cannot convert")), qPrintable(failure));
+        QVERIFY2(failure.contains(source), qPrintable(failure));
         QCOMPARE(contents(source), before);
-        QVERIFY(!QFile::exists(m_pics + "/a_Stamped.png"));
+        QCOMPARE(QDir(m_pics).entryList(QDir::Files | QDir::Hidden), QStringList {"a.gif"});
     }
 
-    void staleResultNeverReplacesTheSource()
+    void usersOwnFilesBesideTheSourceAreLeftAlone()
     {
-        const QString source = m_pics + "/a.jpg";
-        const QString stale = m_pics + "/a_Stamped.jpg";
-        QVERIFY(gradient().save(source, "jpeg"));
-        QVERIFY(QImage(gradient().mirrored()).save(stale, "jpeg"));
-        const QByteArray before = contents(source);
-        ToolRunner tools(m_events);
-        const OutputTarget target = OutputPathFor(source, SaveOption::OriginalFolder, QString());
-        QCOMPARE(target.path, stale);
-        // This run's save fails, so the replacement that follows must find nothing to use.
-        QVERIFY(!failureOf([&] { WriteOutput(QImage(), target, "jpg", 85, tools); }).isEmpty());
-        QVERIFY(!QFile::exists(stale));
-        QVERIFY(!failureOf([&] { ReplaceSource(stale, source, m_events); }).isEmpty());
-        QCOMPARE(contents(source), before);
-    }
-
-    void replacementKeepsNameAndPermissions()
-    {
+        // Files named like results of earlier runs are the user's: never removed, never
+        // taken for this run's result.
         const QString source = m_pics + "/a.jpg";
         const QString stamped = m_pics + "/a_Stamped.jpg";
+        const QString backup = m_pics + "/a_Stamped.jpg_original";
+        QVERIFY(gradient().save(source, "jpeg"));
+        QVERIFY(gradient().mirrored().save(stamped, "jpeg"));
+        QVERIFY(QFile::copy(stamped, backup));
+        const QByteArray own = contents(stamped);
+        const QImage before = LoadWorkSurface(source);
+        ToolRunner tools(m_events);
+        stamp(source, SaveOption::OriginalFolder, QString(), tools);
+        QCOMPARE(contents(stamped), own);
+        QCOMPARE(contents(backup), own);
+        QVERIFY(!changedArea(before, LoadWorkSurface(source), 60).isEmpty());
+        QCOMPARE(QDir(m_pics).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"a.jpg", "a_Stamped.jpg", "a_Stamped.jpg_original"}));
+    }
+
+    void putInPlaceKeepsNameAndPermissions()
+    {
+        const QString source = m_pics + "/a.jpg";
+        const QString stamped = IntermediatePathFor(source, "jpg");
+        QVERIFY(QFileInfo(stamped).fileName().startsWith(QLatin1String(".kalvora-")));
+        QCOMPARE(QFileInfo(stamped).absolutePath(), m_pics);
         QVERIFY(gradient().save(source, "jpeg"));
         QVERIFY(gradient().mirrored().save(stamped, "jpeg"));
         const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(source, permissions));
         const QByteArray result = contents(stamped);
-        ReplaceSource(stamped, source, m_events);
+        PutInPlace(stamped, source);
         QCOMPARE(contents(source), result);
         QCOMPARE(QFile::permissions(source) & 0x7077, permissions);
-        QVERIFY(!QFile::exists(stamped));
-        QCOMPARE(QDir(m_pics).entryList(QDir::Files), QStringList {"a.jpg"});
+        QCOMPARE(QDir(m_pics).entryList(QDir::Files | QDir::Hidden), QStringList {"a.jpg"});
     }
 
-    void failedReplacementKeepsTheResult()
+    void failedPutInPlaceLeavesTheDestination()
     {
-        // A folder where the source was: the copy cannot be made.
+        // A folder where the source was: the rename cannot replace it.
         const QString source = m_pics + "/a.jpg";
-        const QString stamped = m_pics + "/a_Stamped.jpg";
-        QVERIFY(QDir().mkpath(source));
+        QVERIFY(QDir().mkpath(source + "/inside"));
+        const QString stamped = IntermediatePathFor(source, "jpg");
         QVERIFY(gradient().save(stamped, "jpeg"));
-        const QString failure = failureOf([&] { ReplaceSource(stamped, source, m_events); });
-        QVERIFY2(failure.startsWith(QLatin1String("Cannot copy")), qPrintable(failure));
-        QCOMPARE(formatOf(stamped), QByteArray("jpeg"));
-        QVERIFY(IsFolder(source));
+        const QString failure = failureOf([&] { PutInPlace(stamped, source); });
+        QVERIFY2(failure.startsWith(QLatin1String("Cannot put the stamped picture in place of "))
+                && failure.contains(QLatin1String("a.jpg")),
+            qPrintable(failure));
+        QVERIFY(IsFolder(source + "/inside"));
+        QVERIFY(!QFile::exists(stamped));
     }
 };
 

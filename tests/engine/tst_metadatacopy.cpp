@@ -111,7 +111,9 @@ private slots:
         else
             QVERIFY(QFile(path).open(QIODevice::WriteOnly));
         ToolRunner tools(m_events);
-        const QString failure = failureOf([&] { CopyMetadata(source, path, tools); });
+        ExifToolSession exifTool(tools.exifTool());
+        const QString failure
+            = failureOf([&] { CopyMetadata(source, path, exifTool, m_dir.path()); });
         QCOMPARE(failure.startsWith(QLatin1String("Cannot copy the metadata")), fails);
         QVERIFY(!QFile::exists(path + "_original"));
     }

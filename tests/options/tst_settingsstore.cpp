@@ -3,6 +3,7 @@
 #include "runtimefailure.h"
 #include "settingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +28,9 @@ private slots:
     void twoCopiesSeeEachOthersWrites();
     void readTakesInWhatAnotherProcessWrote();
     void writeReachesTheDiskAtOnce();
+    void tableKeysReadBackUnderTheirReadSpelling();
+    void tableDefaults();
+    void failuresNameTheFile();
     void settingTexts();
     void conversions_data();
     void conversions();
@@ -196,6 +200,70 @@ void TestSettingsStore::writeReachesTheDiskAtOnce()
     SettingsStore store(storeFile());
     store.WriteSetting(QStringLiteral("Font Color"), QStringLiteral("255"));
     QVERIFY(fileText().contains(QStringLiteral("Color=255")));
+}
+
+// Every key of the table, written under the spelling its writer uses, is found under the
+// spelling its reader uses.
+void TestSettingsStore::tableKeysReadBackUnderTheirReadSpelling()
+{
+    SettingsStore writer(storeFile());
+    for (const SettingKey &key : AllSettingKeys())
+        writer.write(key, QStringLiteral("value of ") + key.writtenKey());
+    const SettingsStore reader(storeFile());
+    for (const SettingKey &key : AllSettingKeys()) {
+        QVERIFY(reader.contains(key));
+        QCOMPARE(reader.read(key), QStringLiteral("value of ") + key.writtenKey());
+    }
+    // Each key is one line, so the two spellings of a key never hold two values.
+    QCOMPARE(fileText().count(QLatin1Char('=')), qsizetype(AllSettingKeys().size()));
+}
+
+void TestSettingsStore::tableDefaults()
+{
+    const SettingsStore store(storeFile());
+    QStringList defaults;
+    for (const SettingKey &key : AllSettingKeys()) {
+        QVERIFY(!store.contains(key));
+        if (key.defaultKind == SettingDefault::Fixed)
+            defaults << key.writtenKey() + QLatin1Char('=') + store.read(key);
+    }
+    QCOMPARE(defaults,
+        QStringList({"Option1=0", "Option2=0", "Option3=1", "Combo4=0",
+            "Option=Timestamp and Datestamp", "Position=Upper-Left", "Text5=", "Text4=AAaaBBbbCCcc",
+            "Slider1=85", "Option4=1", "Option5=0", "FontName=Arial", "FontSize=14",
+            "FontBold=True", "FontItalic=False", "FontStrikethru=False", "FontUnderline=False",
+            "Font Color=16777215", "Extension=*", "LastFolder=", "Snapshot="}));
+    QCOMPARE(Keys::kFontSize.otherDefaultValue(), QStringLiteral("9"));
+    QCOMPARE(Keys::kFontBold.otherDefaultValue(), QStringLiteral("False"));
+    QCOMPARE(Keys::kSnapshot.otherDefaultValue(), QStringLiteral("False"));
+}
+
+// A settings file that cannot be read or written is reported with its name and the reason,
+// never passed over in silence.
+void TestSettingsStore::failuresNameTheFile()
+{
+    // A folder where the file should be cannot be read as settings.
+    const QString folder = m_dir->filePath(QStringLiteral("folder.ini"));
+    QVERIFY(QDir().mkpath(folder));
+    try {
+        SettingsStore(folder).ReadSetting(QStringLiteral("Slider1"), QString());
+        QFAIL("a folder was read as a settings file");
+    } catch (const RuntimeFailure &failure) {
+        QVERIFY2(failure.description().contains(folder), qPrintable(failure.description()));
+    }
+
+    // A file where the settings folder should be keeps the settings from being saved (this
+    // holds even for the superuser, whom file permissions would not stop).
+    QFile blocker(m_dir->filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = blocker.fileName() + QStringLiteral("/Kalvora.ini");
+    try {
+        SettingsStore(unwritable).WriteSetting(QStringLiteral("Slider1"), QStringLiteral("1"));
+        QFAIL("a value was reported saved where no file can be");
+    } catch (const RuntimeFailure &failure) {
+        QVERIFY2(failure.description().contains(unwritable), qPrintable(failure.description()));
+    }
 }
 
 void TestSettingsStore::settingTexts()

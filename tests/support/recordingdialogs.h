@@ -27,6 +27,8 @@ public:
     QQueue<QString> folderAnswers;
     QQueue<FontChoice> fontAnswers;
     QQueue<quint32> colorAnswers;
+    QList<FontChoice> fontPresets; // every font dialog's preset, in order
+    QList<quint32> colorPresets; // every colour dialog's preset, in order
 
     /// The texts of the messages shown, in order.
     QStringList messages() const
@@ -64,12 +66,14 @@ public:
     FontChoice chooseFont(const FontChoice &preset) override
     {
         shown.append({QStringLiteral("font"), {}, preset.name, Icon::None, {}});
+        fontPresets.append(preset);
         return fontAnswers.isEmpty() ? preset : fontAnswers.dequeue();
     }
 
     quint32 chooseColor(quint32 preset) override
     {
         shown.append({QStringLiteral("color"), {}, QString::number(preset), Icon::None, {}});
+        colorPresets.append(preset);
         return colorAnswers.isEmpty() ? preset : colorAnswers.dequeue();
     }
 };

@@ -154,6 +154,8 @@ std::optional<QImage> ReadPicture(const QString &path, ConversionFailure *failur
     const QFileInfo info(path);
     if (!info.exists()) {
         fail(failure, QStringLiteral("cannot read \"%1\": no such file").arg(path));
+        if (failure)
+            failure->sourceMissing = true;
         return std::nullopt;
     }
     if (info.isDir()) {
@@ -166,6 +168,9 @@ std::optional<QImage> ReadPicture(const QString &path, ConversionFailure *failur
     QImage image;
     if (!reader.read(&image)) {
         fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, reader.errorString()));
+        // Deleted while it was being read: as missing as if it had never been there.
+        if (failure && !QFileInfo::exists(path))
+            failure->sourceMissing = true;
         return std::nullopt;
     }
     return image;

@@ -23,6 +23,9 @@ struct EncodeSettings
 struct ConversionFailure
 {
     QString message;
+    // The source does not exist (it may have been deleted after it was listed): the caller
+    // skips such a file without a word, so it is told apart from a picture that is unreadable.
+    bool sourceMissing = false;
 };
 
 // The format named by a word of the command line ("jpeg", "png", "tiff", "ico", "gif", "bmp",

@@ -10,7 +10,8 @@
 //
 // The program is always started with an argument list, never through a shell. "--" ends the
 // options, so a path that starts with "-" is never read as one. Exit status: 0 done, 1 the
-// picture could not be read or written (the target is left as it was), 2 a malformed command.
+// picture could not be read or written (the target is left as it was), 2 a malformed command,
+// 3 the source does not exist (nothing was written).
 #include "conversion.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,9 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// Told apart from other failures: the stamping program skips a source that has vanished since
+// it was listed, as it skips every other missing file, instead of reporting an error.
+constexpr int kExitSourceMissing = 3;
 // Enough for photos of about 250 megapixels; anything larger is refused, never half-loaded.
 constexpr int kAllocationLimitMb = 1024;
 
@@ -144,7 +148,7 @@ int main(int argc, char *argv[])
     if (!ConvertPicture(
             command.source, command.target, *command.format, command.settings, &failure)) {
         printError(failure.message);
-        return kExitFailure;
+        return failure.sourceMissing ? kExitSourceMissing : kExitFailure;
     }
     return 0;
 }

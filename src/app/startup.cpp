@@ -1,0 +1,319 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "startup.h"
+#include "ui_form1.h"
+
+#include "applicationtitle.h"
+#include "clock.h"
+#include "errorreport.h"
+#include "filehelpers.h"
+#include "form1.h"
+#include "handpointer.h"
+#include "mainmodule.h"
+#include "optionspanel.h"
+#include "programfiles.h"
+#include "randomdraw.h"
+#include "runtimefailure.h"
+#include "samplebox.h"
+#include "settingsstore.h"
+#include "stampoptions.h"
+#include "trappedprocedure.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QSignalBlocker>
+#include <QUrl>
+
+namespace {
+
+// A file kept beside the program: in the program's folder, or in the installed data folder.
+QString DataFile(const QString &programFolder, const QString &name)
+{
+    return FindProgramFile(name, ProgramFileFolders(ProgramFileKind::Data, programFolder));
+}
+
+// The failure number of the classic run-time for a value a control does not take.
+constexpr int kInvalidPropertyValue = 380;
+
+// The list column is 7000 twips wide, 15 twips to a pixel.
+constexpr int kListColumnWidth = qRound(7000 / 15.0);
+
+[[noreturn]] void invalidValue(const QString &what)
+{
+    throw RuntimeFailure(
+        QStringLiteral("Invalid property value: %1").arg(what), kInvalidPropertyValue);
+}
+
+// Sets a control without its own signal and then runs its handler once, so a restore writes
+// its value back exactly once, whether or not the value changed.
+template <typename Control, typename Set>
+void restore(Control *control, Set &&set, OptionsPanel &panel, void (OptionsPanel::*handler)())
+{
+    {
+        const QSignalBlocker quiet(control);
+        set();
+    }
+    (panel.*handler)();
+}
+
+// An option button restored to "set" runs its click handler; restored to "not set" it only
+// changes its state, as clicking is the only way to set one.
+void restoreOption(
+    QRadioButton *button, bool set, OptionsPanel &panel, void (OptionsPanel::*handler)())
+{
+    if (set) {
+        restore(
+            button, [&] { button->setChecked(true); }, panel, handler);
+        return;
+    }
+    const QSignalBlocker quiet(button);
+    button->setChecked(false);
+}
+
+void fillList(QComboBox *list, const QStringList &captions)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(captions);
+    list->setCurrentIndex(-1);
+}
+
+// The item whose caption equals \a text without regard to case.
+int itemNamed(const QComboBox *list, const QString &text)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->itemText(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    invalidValue(QStringLiteral("\"%1\" is not an item of the list").arg(text));
+}
+
+} // namespace
+
+StartUp::StartUp(Form1 &window, SettingsStore &settings, Dialogs &dialogs, const Clock &clock,
+    const DateTexts &texts, const StartUpSeams &seams)
+    : m_window(window)
+    , m_settings(settings)
+    , m_dialogs(dialogs)
+    , m_clock(clock)
+    , m_texts(texts)
+    , m_seams(seams)
+{ }
+
+void StartUp::Form_Load()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kFormLoad));
+    prepareWindow(procedure);
+    restoreLists(procedure);
+    restoreSources(procedure);
+    restoreFont(procedure);
+    restoreOutput(procedure);
+}
+
+void StartUp::prepareWindow(TrappedProcedure &procedure)
+{
+    Ui::Form1 &ui = m_window.ui();
+    const QString programFolder = m_seams.programFolder.isEmpty()
+        ? QCoreApplication::applicationDirPath()
+        : m_seams.programFolder;
+
+    procedure.run(100, [&] {
+        ApplySkin(m_window, DataFile(programFolder, QLatin1String(kSkinFile)), {ui.Picture2});
+    });
+    procedure.run(102, [&] {
+        m_window.setWindowTitle(QLatin1String(kProductName));
+        m_window.setWindowIcon(QIcon::fromTheme(
+            QStringLiteral("example.vendrel.Kalvora"), QGuiApplication::windowIcon()));
+        SetShortTitle();
+    });
+
+    const QString handFile = DataFile(programFolder, QLatin1String(kHandPointerFile));
+    if (procedure.test(104, [&] { return FileExists(handFile); })) {
+        procedure.run(106, [&] {
+            ApplyHandPointer(LoadHandPointer(handFile),
+                {ui.PushButton1, ui.PushButton2, ui.PushButton3, ui.PushButton4, ui.PushButton5,
+                    ui.PushButton6, ui.PushButton7, ui.PushButton8, ui.PushButton9,
+                    ui.PushButton10});
+        });
+    }
+
+    procedure.run(108, [&] {
+        const auto open = m_seams.openUrl ? m_seams.openUrl : [](const QUrl &url) {
+            return QDesktopServices::openUrl(url);
+        };
+        if (m_seams.homePageDraw) {
+            HomePageVisit(*m_seams.homePageDraw, QLatin1String(kHomePage), open);
+            return;
+        }
+        // Seeded from the seconds since midnight, so two starts in one second draw alike.
+        SeededRandomDraw draw(quint32(m_clock.now().time().msecsSinceStartOfDay() / 1000));
+        HomePageVisit(draw, QLatin1String(kHomePage), open);
+    });
+
+    const auto takeSnapshot = [&] {
+        if (m_seams.takeSampleSnapshot)
+            m_seams.takeSampleSnapshot();
+    };
+    if (procedure.test(108, [&] { return m_settings.read(Keys::kSnapshot).isEmpty(); }))
+        procedure.run(108, takeSnapshot);
+    // A samples folder without files leaves the record empty; try once more.
+    if (procedure.test(126, [&] { return m_settings.read(Keys::kSnapshot).isEmpty(); }))
+        procedure.run(126, takeSnapshot);
+
+    procedure.run(128, [&] { ui.ListView1->setHeaderLabels({QStringLiteral("Image File(s)")}); });
+    procedure.run(130, [&] { ui.ListView1->setColumnWidth(0, kListColumnWidth); });
+
+    OptionsPanel &panel = m_window.optionsPanel();
+    procedure.run(132, [&] {
+        const qint32 quality = LongInteger(m_settings.read(Keys::kSlider1));
+        if (quality < ui.Slider1->minimum() || quality > ui.Slider1->maximum())
+            invalidValue(QStringLiteral("quality %1").arg(quality));
+        restore(
+            ui.Slider1, [&] { ui.Slider1->setValue(quality); }, panel,
+            &OptionsPanel::Slider1_Change);
+    });
+    procedure.run(
+        134, [&] { ui.Frame1->setTitle(OptionsPanel::QualityCaption(ui.Slider1->value())); });
+    // Steps 136 and 138 sized a hidden picture box; the stamp run and the preview now make a
+    // work surface of each picture's own size.
+}
+
+void StartUp::restoreLists(TrappedProcedure &procedure)
+{
+    Ui::Form1 &ui = m_window.ui();
+    OptionsPanel &panel = m_window.optionsPanel();
+
+    procedure.run(140, [&] { fillList(ui.Combo1, StampFormatCaptions()); });
+    procedure.run(148, [&] {
+        const int item = itemNamed(ui.Combo1, m_settings.read(Keys::kFormat));
+        restore(
+            ui.Combo1, [&] { ui.Combo1->setCurrentIndex(item); }, panel,
+            &OptionsPanel::Combo1_Click);
+    });
+
+    procedure.run(150, [&] { fillList(ui.Combo2, StampPositionCaptions()); });
+    procedure.run(168, [&] {
+        const int item = itemNamed(ui.Combo2, m_settings.read(Keys::kPosition));
+        restore(
+            ui.Combo2, [&] { ui.Combo2->setCurrentIndex(item); }, panel,
+            &OptionsPanel::Combo2_Click);
+    });
+
+    procedure.run(170, [&] {
+        const QString date = m_settings.read(Keys::kText1, m_texts.date(m_clock.now().date()));
+        restore(
+            ui.Text1, [&] { ui.Text1->setText(date); }, panel, &OptionsPanel::Text1_Change);
+    });
+    procedure.run(172, [&] {
+        const QString time = m_settings.read(Keys::kText2, m_texts.time(m_clock.now().time()));
+        restore(
+            ui.Text2, [&] { ui.Text2->setText(time); }, panel, &OptionsPanel::Text2_Change);
+    });
+
+    procedure.run(174, [&] { fillList(ui.Combo4, FileDateKindCaptions()); });
+    procedure.run(182, [&] {
+        const qint16 item = SmallInteger(m_settings.read(Keys::kCombo4));
+        // -1 is a valid position: no item selected.
+        if (item < -1 || item >= ui.Combo4->count())
+            invalidValue(QStringLiteral("list position %1").arg(item));
+        restore(
+            ui.Combo4, [&] { ui.Combo4->setCurrentIndex(item); }, panel,
+            &OptionsPanel::Combo4_Click);
+    });
+}
+
+void StartUp::restoreSources(TrappedProcedure &procedure)
+{
+    Ui::Form1 &ui = m_window.ui();
+    OptionsPanel &panel = m_window.optionsPanel();
+    const struct
+    {
+        int step;
+        QRadioButton *button;
+        const SettingKey &key;
+    } sources[] = {{184, ui.Option3, Keys::kOption3}, {186, ui.Option1, Keys::kOption1},
+        {188, ui.Option2, Keys::kOption2}};
+    for (const auto &source : sources) {
+        procedure.run(source.step, [&] {
+            restoreOption(source.button, BooleanByConversion(m_settings.read(source.key)), panel,
+                &OptionsPanel::SourceButtons_Click);
+        });
+    }
+}
+
+void StartUp::restoreFont(TrappedProcedure &procedure)
+{
+    using namespace Keys;
+    SampleBox &sample = m_window.sampleBox();
+
+    QString name;
+    procedure.run(190, [&] { name = m_settings.read(kFontName); });
+    if (procedure.test(192, [&] { return !name.isEmpty(); }))
+        procedure.run(194, [&] { sample.setFontName(name); });
+
+    procedure.run(196, [&] {
+        const qint32 color = LongInteger(m_settings.read(kFontColor));
+        if (color < qint32(kBlack) || color > qint32(kWhite))
+            invalidValue(QStringLiteral("colour %1").arg(color));
+        sample.setSwatchColor(quint32(color));
+    });
+    procedure.run(198, [&] { sample.setTextColor(sample.swatchColor()); });
+    const bool white = procedure.test(200, [&] { return sample.textColor() == kWhite; });
+    procedure.run(white ? 202 : 204, [&] { sample.setBackgroundFor(sample.textColor()); });
+
+    procedure.run(206, [&] { sample.setBold(BooleanByComparison(m_settings.read(kFontBold))); });
+    procedure.run(
+        208, [&] { sample.setItalic(BooleanByComparison(m_settings.read(kFontItalic))); });
+    procedure.run(210, [&] {
+        const qint16 size = SmallInteger(m_settings.read(kFontSize));
+        if (size <= 0)
+            invalidValue(QStringLiteral("font size %1").arg(size));
+        sample.setSize(size);
+    });
+    procedure.run(
+        212, [&] { sample.setStrikethru(BooleanByComparison(m_settings.read(kFontStrikethru))); });
+    procedure.run(
+        214, [&] { sample.setUnderline(BooleanByComparison(m_settings.read(kFontUnderline))); });
+}
+
+void StartUp::restoreOutput(TrappedProcedure &procedure)
+{
+    Ui::Form1 &ui = m_window.ui();
+    OptionsPanel &panel = m_window.optionsPanel();
+
+    procedure.run(216, [&] {
+        // The desktop folder is only worked out when it is needed: a desktop that cannot be
+        // named must not keep a stored output folder from being restored.
+        const QString folder = m_settings.contains(Keys::kOutputFolder)
+            ? m_settings.read(Keys::kOutputFolder)
+            : DesktopFolderPath(m_seams.desktopFolder
+                    ? m_seams.desktopFolder()
+                    : SpecialFolderPath(QStandardPaths::DesktopLocation));
+        restore(
+            ui.Text6, [&] { ui.Text6->setText(folder); }, panel, &OptionsPanel::Text6_Change);
+    });
+    procedure.run(218, [&] {
+        const QString text = m_settings.read(Keys::kText4);
+        restore(
+            ui.Text4, [&] { ui.Text4->setPlainText(text); }, panel, &OptionsPanel::Text4_Change);
+    });
+    procedure.run(220, [&] {
+        const QString text = m_settings.read(Keys::kText5);
+        restore(
+            ui.Text5, [&] { ui.Text5->setPlainText(text); }, panel, &OptionsPanel::Text5_Change);
+    });
+
+    procedure.run(222, [&] {
+        restoreOption(ui.Option4, BooleanByConversion(m_settings.read(Keys::kOption4)), panel,
+            &OptionsPanel::SaveButtons_Click);
+    });
+    procedure.run(224, [&] {
+        restoreOption(ui.Option5, BooleanByConversion(m_settings.read(Keys::kOption5)), panel,
+            &OptionsPanel::SaveButtons_Click);
+    });
+    const bool chosenFolder = procedure.test(226, [&] { return ui.Option4->isChecked(); });
+    procedure.run(chosenFolder ? 228 : 230, [&] { ui.Frame6->setEnabled(chosenFolder); });
+}

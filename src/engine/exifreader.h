@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+/// The EXIF fields a stamp depends on, as the picture file holds them (texts as stored, without
+/// checking that they hold a date).
+struct ExifFields
+{
+    /// When the photo was taken (Exif.Photo.DateTimeOriginal).
+    QString dateTimeOriginal;
+    /// When it was digitized, ExifTool's CreateDate (Exif.Photo.DateTimeDigitized).
+    QString createDate;
+    /// When the file was last changed, ExifTool's ModifyDate (Exif.Image.DateTime).
+    QString modifyDate;
+    /// How the stored pixels are turned for viewing (Exif.Image.Orientation); 0 when absent.
+    int orientation = 0;
+};
+
+/// Reads the EXIF of the picture at \a path through exiv2, wherever its format keeps it (a JPEG
+/// or WebP segment, the TIFF directories, a PNG chunk) and in either byte order. A file whose
+/// EXIF is missing, damaged or of a type exiv2 does not know answers empty fields: the picture
+/// may still be fine, and its loading reports what is wrong with it. Throws RuntimeFailure,
+/// naming the file and the reason, when the file cannot be opened or is empty.
+///
+/// Safe to call from several threads at once.
+ExifFields ReadExifFields(const QString &path);
+
+/// The orientation to draw the stamp with: the picture's Orientation tag when it is one of the
+/// eight valid values, otherwise 1 (stored as viewed). Never throws.
+int PictureOrientation(const QString &path);

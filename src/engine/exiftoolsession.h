@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QProcess;
+
+/// The arguments that copy the source's EXIF, GPS, IPTC and XMP tags into the output, the same
+/// for every file. Both paths are made absolute, so neither can be read as an option.
+QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath);
+
+/// True when ExifTool would take \a path for something else than the file it names: "%"
+/// followed by a letter is a file-name code in a -TagsFromFile path, and a line break cannot be
+/// passed through its argument stream.
+bool ExifToolMisreadsPath(const QString &path);
+
+/// One ExifTool process kept open (-stay_open True -@ -) that copies tags file after file, so
+/// Perl and ExifTool start once instead of for every file.
+///
+/// Each copy's answer is read up to its own end marker and judged: an error, a warning other
+/// than a minor one, or no file updated although the source had tags, makes the copy fail.
+/// When the process dies (a crash, a kill), the copy in progress fails saying so and the next
+/// copy starts a new process. A session belongs to the thread that uses it.
+class ExifToolSession
+{
+public:
+    explicit ExifToolSession(QString program);
+    ~ExifToolSession();
+    ExifToolSession(const ExifToolSession &) = delete;
+    ExifToolSession &operator=(const ExifToolSession &) = delete;
+
+    /// Copies the tags of \a sourcePath into \a outputPath in place (no backup file is kept).
+    /// Paths ExifTool would misread are passed through links made in \a linkFolder. Throws
+    /// RuntimeFailure naming both files and the reason when the copy fails.
+    void copyTags(const QString &sourcePath, const QString &outputPath, const QString &linkFolder);
+
+    /// Starts ExifTool now, so Perl loads while the first picture is still being worked on.
+    /// Answers false (with \a error set) when it cannot be started.
+    bool start(QString *error = nullptr);
+
+    /// The process id of the running ExifTool, or 0; lets tests end it as a crash would.
+    qint64 processId() const;
+
+private:
+    void stop();
+
+    QString m_program;
+    std::unique_ptr<QProcess> m_process;
+    int m_command = 0;
+};

@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "folderwalk.h"
+
+#include "dialogs.h"
+#include "errorreport.h"
+#include "eventpump.h"
+#include "filehelpers.h"
+#include "trappedprocedure.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
+
+#include <functional>
+
+namespace {
+
+QString withTrailingSeparator(const QString &folder)
+{
+    return folder.endsWith(kSeparator) ? folder : folder + kSeparator;
+}
+
+QString withoutTrailingSeparator(const QString &folder)
+{
+    QString result = folder;
+    while (result.size() > 1 && result.endsWith(kSeparator))
+        result.chop(1);
+    return result;
+}
+
+bool isHiddenName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// A folder whose entries this process may list. It is tested up front because an enumeration
+// that is refused looks just like an empty folder. On Unix the folder is opened for real: the
+// permission bits and access() answer for the real user, not for what this process may do.
+bool isListableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    DIR *opened = ::opendir(QFile::encodeName(folder).constData());
+    if (!opened)
+        return false;
+    ::closedir(opened);
+    return true;
+#else
+    return info.isReadable() && info.isExecutable();
+#endif
+}
+
+// The file name pattern of the extension question, as the Windows file search reads it: "*"
+// and "?" are wildcards, every other character stands for itself, letter case does not count,
+// and "*.*" matches every name, those without a dot included.
+std::function<bool(const QString &)> nameMatcher(const QString &pattern)
+{
+    if (pattern == QLatin1String("*.*") || pattern == QLatin1String("*"))
+        return [](const QString &) { return true; };
+    QString expression;
+    for (const QChar c : pattern) {
+        if (c == QLatin1Char('*'))
+            expression += QLatin1String(".*");
+        else if (c == QLatin1Char('?'))
+            expression += QLatin1Char('.');
+        else
+            expression += QRegularExpression::escape(QString(c));
+    }
+    const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return [re](const QString &name) { return re.match(name).hasMatch(); };
+}
+
+// Calls \a accept with the name of each regular file of \a folder (ending with a separator)
+// that matches \a pattern, in the file system's order. Links to files count as files; pipes,
+// sockets and devices do not, since reading one would block or make no sense as a picture.
+// With a \a pacer, window events run during a long listing, matching names or not.
+void forEachFile(const QString &folder, const QString &pattern,
+    const std::function<void(const QString &)> &accept, EventPacer *pacer = nullptr)
+{
+    const auto matches = nameMatcher(pattern);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        if (pacer)
+            pacer->pumpWhenDue();
+        const QString name = it.fileName();
+        if (matches(name) && it.fileInfo().isFile())
+            accept(name);
+    }
+}
+
+} // namespace
+
+EventPacer::EventPacer(EventPump &events, int intervalMs)
+    : m_events(events)
+    , m_intervalMs(intervalMs)
+{
+    m_timer.start();
+}
+
+void EventPacer::pump()
+{
+    m_events.processEvents();
+    m_timer.restart();
+}
+
+void EventPacer::pumpWhenDue()
+{
+    if (m_timer.elapsed() >= m_intervalMs)
+        pump();
+}
+
+bool HasUnsupportedChars(const QString &name)
+{
+    for (const QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code < 32 || (code >= 127 && code <= 159) || code == u'?' || code > 255)
+            return true;
+    }
+    return false;
+}
+
+void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events, Dialogs &dialogs)
+{
+    TrappedProcedure procedure(dialogs, QLatin1String(Location::kFolderWalk));
+    EventPacer pacer(events);
+
+    // Canonical paths of every folder taken into the walk: a folder reached a second time,
+    // through a link or a repeated entry, is not walked again, so no link can make the walk loop.
+    QSet<QString> reached;
+    const auto firstVisit = [&reached](const QString &folder) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (canonical.isEmpty() || reached.contains(canonical))
+            return false;
+        reached.insert(canonical);
+        return true;
+    };
+
+    QStringList result;
+    QStringList level = folders;
+    bool topLevel = true;
+    while (!level.isEmpty()) {
+        QStringList below;
+        for (const QString &folder : std::as_const(level)) {
+            // A given entry that is no folder stays in the list (it lists no files); one found
+            // below that has vanished since is dropped.
+            if (!IsFolder(folder)) {
+                if (topLevel)
+                    result << folder;
+                continue;
+            }
+            pacer.pump();
+            if ((topLevel && !firstVisit(folder)) || !isListableFolder(folder))
+                continue;
+            result << folder;
+            procedure.run(100, [&] {
+                const QString parent = withTrailingSeparator(folder);
+                QDirIterator it(parent, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+                while (it.hasNext()) {
+                    it.next();
+                    pacer.pumpWhenDue();
+                    // Hidden folders hold what programs keep for themselves (trash, thumbnail
+                    // caches, version control), never the user's pictures.
+                    const QString name = it.fileName();
+                    if (isHiddenName(name))
+                        continue;
+                    const QString child = parent + name + kSeparator;
+                    if (firstVisit(child))
+                        below << child;
+                }
+            });
+        }
+        if (!recurse) {
+            procedure.run(102, [&] {
+                for (const QString &folder : std::as_const(below))
+                    if (IsFolder(folder))
+                        result << folder;
+            });
+            break;
+        }
+        level = below;
+        topLevel = false;
+    }
+    folders = result;
+}
+
+QStringList ListFilesInFolder(const QString &folder, const QString &pattern)
+{
+    QStringList names;
+    forEachFile(
+        withTrailingSeparator(folder), pattern, [&names](const QString &name) { names << name; });
+    return names;
+}
+
+QStringList ScanFolder(
+    const QString &folder, const QString &extension, EventPump &events, Dialogs &dialogs)
+{
+    // An empty answer would otherwise read as the root folder.
+    if (folder.isEmpty())
+        return {};
+    QStringList folders {withTrailingSeparator(withoutTrailingSeparator(folder))};
+    GetSubDirectories2016(folders, true, events, dialogs);
+
+    const QString pattern = QStringLiteral("*.") + extension;
+    EventPacer pacer(events);
+    QStringList files;
+    for (const QString &entry : std::as_const(folders)) {
+        const QString parent = withTrailingSeparator(entry);
+        forEachFile(
+            parent, pattern,
+            [&](const QString &name) {
+                // "~" marks the temporary copies that editors keep beside a file; hidden files are
+                // the system's own (such as the "._" companions that macOS leaves on cards).
+                if (name.startsWith(QLatin1Char('~')) || isHiddenName(name))
+                    return;
+                files << NormalizePath(parent + name);
+            },
+            &pacer);
+    }
+    return files;
+}

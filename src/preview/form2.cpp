@@ -1,0 +1,222 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form2.h"
+#include "ui_form2.h"
+
+#include "applicationtitle.h"
+#include "cursorfile.h"
+#include "errorreport.h"
+#include "programfiles.h"
+#include "runtimefailure.h"
+#include "trappedprocedure.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
+#include <QWheelEvent>
+
+Form2::Form2(std::function<QImage()> surface, QWidget *mainWindow, Dialogs &dialogs,
+    const QString &programFolder)
+    : m_ui(std::make_unique<Ui::Form2>())
+    , m_surface(std::move(surface))
+    , m_mainWindow(mainWindow)
+    , m_dialogs(dialogs)
+    , m_programFolder(programFolder)
+{
+    m_ui->setupUi(this);
+    setFixedSize(kClientSize);
+    // A close request lets the window go; the next preview makes a new one.
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont backFont(QStringLiteral("Arial"));
+    backFont.setPointSizeF(11.25);
+    backFont.setBold(true);
+    m_ui->PushButton1->setFont(backFont);
+
+    // The viewport shows the window colour where no picture lies; the picture box is white.
+    m_ui->PicView->setBackgroundRole(QPalette::Base);
+    m_ui->PicView->setAutoFillBackground(true);
+    QPalette white = m_ui->PicOrg->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_ui->PicOrg->setPalette(white);
+    m_ui->PicOrg->setAutoFillBackground(true);
+
+    // The picture slides under the viewport: each bar's value is how far it has moved.
+    connect(m_ui->VscrPic, &QScrollBar::valueChanged, this,
+        [this](int value) { m_ui->PicOrg->move(m_ui->PicOrg->x(), -value); });
+    connect(m_ui->HscrPic, &QScrollBar::valueChanged, this,
+        [this](int value) { m_ui->PicOrg->move(-value, m_ui->PicOrg->y()); });
+    m_ui->PicView->installEventFilter(this);
+    m_ui->PicOrg->installEventFilter(this);
+    connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+
+    const QScreen *screen
+        = m_mainWindow ? m_mainWindow->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+    Form_Load();
+}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kPreviewLoad));
+    procedure.run(100, [this] { setWindowTitle(ShortTitle()); });
+    procedure.run(102, [this] {
+        setWindowIcon(m_mainWindow ? m_mainWindow->windowIcon() : QApplication::windowIcon());
+    });
+    procedure.run(104, [this] {
+        QPalette face = palette();
+        face.setColor(QPalette::Window, face.color(QPalette::Button));
+        setPalette(face);
+        setAutoFillBackground(true);
+    });
+    procedure.run(106, [this] {
+        if (const std::optional<QCursor> hand
+            = LoadCursorFile(FindProgramFile(QStringLiteral("HAND-M.CUR"),
+                ProgramFileFolders(ProgramFileKind::Data, m_programFolder))))
+            m_ui->PushButton1->setCursor(*hand);
+    });
+    procedure.run(108, [this] { showPicture(m_surface()); });
+}
+
+void Form2::Form_Activate()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kPreviewActivate));
+    procedure.run(100, [this] { showPicture(m_surface()); });
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Shown by the program, not restored by the window system.
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+bool Form2::back(TrappedProcedure &procedure)
+{
+    procedure.run(100, [this] {
+        if (!m_mainWindow)
+            throw RuntimeFailure(QStringLiteral("The main window is gone."));
+        m_mainWindow->show();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+    });
+    // This window stays when the main window could not be shown: one of them must be visible.
+    if (!m_mainWindow || !m_mainWindow->isVisible())
+        return false;
+    procedure.run(102, [this] { hide(); });
+    return true;
+}
+
+void Form2::PushButton1_Click()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kPreviewBack));
+    back(procedure);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kPreviewQueryUnload));
+    if (back(procedure))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form2::showPicture(const QImage &picture)
+{
+    // The same photo shown again keeps the part the user scrolled to; another starts top-left.
+    const bool samePlace = picture.size() == m_picture.size();
+    m_picture = picture;
+    m_ui->PicOrg->setPixmap(QPixmap::fromImage(m_picture));
+    m_ui->PicOrg->resize(m_picture.size());
+    if (!samePlace) {
+        m_ui->VscrPic->setValue(0);
+        m_ui->HscrPic->setValue(0);
+    }
+    layoutViewport();
+    m_ui->PicOrg->move(-m_ui->HscrPic->value(), -m_ui->VscrPic->value());
+}
+
+// Each bar shows only when the picture does not fit that way; a bar that shows takes room from
+// the other direction, which may make that one needed too.
+void Form2::layoutViewport()
+{
+    const QRect inner = m_ui->PicScroll->contentsRect();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui->VscrPic);
+    const QSize picture = m_picture.size();
+    bool needH = picture.width() > inner.width();
+    bool needV = picture.height() > inner.height();
+    needV = needV || (needH && picture.height() > inner.height() - extent);
+    needH = needH || (needV && picture.width() > inner.width() - extent);
+    const QSize view(inner.width() - (needV ? extent : 0), inner.height() - (needH ? extent : 0));
+
+    m_ui->PicView->setGeometry(QRect(inner.topLeft(), view));
+    m_ui->VscrPic->setGeometry(inner.left() + view.width(), inner.top(), extent, view.height());
+    m_ui->HscrPic->setGeometry(inner.left(), inner.top() + view.height(), view.width(), extent);
+    m_ui->VscrPic->setVisible(needV);
+    m_ui->HscrPic->setVisible(needH);
+
+    m_ui->VscrPic->setRange(0, qMax(0, picture.height() - view.height()));
+    m_ui->VscrPic->setPageStep(view.height());
+    m_ui->VscrPic->setSingleStep(kScrollStep);
+    m_ui->HscrPic->setRange(0, qMax(0, picture.width() - view.width()));
+    m_ui->HscrPic->setPageStep(view.width());
+    m_ui->HscrPic->setSingleStep(kScrollStep);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    QScrollBar *vertical = m_ui->VscrPic;
+    QScrollBar *horizontal = m_ui->HscrPic;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_PageUp:
+        vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Left:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Home:
+        vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+        horizontal->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+        horizontal->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || (watched != m_ui->PicView && watched != m_ui->PicOrg))
+        return false;
+    // The wheel over the picture scrolls it: up and down, or sideways for a sideways wheel.
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    const QPoint delta = wheel->angleDelta();
+    QScrollBar *bar = qAbs(delta.x()) > qAbs(delta.y()) ? m_ui->HscrPic : m_ui->VscrPic;
+    QCoreApplication::sendEvent(bar, event);
+    return true;
+}

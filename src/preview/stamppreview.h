@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "tempfolder.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class EventPump;
+class Form2;
+class QWidget;
+class StampRunWindow;
+
+/// True when the preview renders \a sourcePath as a JPEG before loading it: when the part of
+/// its file name after the last dot (the whole name without one) is "png" or "tif" in any
+/// letter case. The folders above the file play no part.
+bool PreviewConvertsFirst(const QString &sourcePath);
+
+/// "Preview Stamp": stamps the sample text onto the first listed picture and shows the result
+/// in the preview window in place of the main window. Nothing is written but the converted
+/// copy of a PNG or TIF source in the preview's own temporary folder.
+///
+/// The picture is loaded as a stamp run loads it (converted first where the run converts it,
+/// then onto a work surface by the engine's loader), and the text is the sample box's, drawn
+/// with the stamp font, colour and position by the engine's renderer. The preview keeps its
+/// own work surface and temporary folder, so it never changes what a stamp run under way loads,
+/// draws or writes, and it leaves the window busy if a run made it so. A picture that cannot be
+/// loaded is reported naming the file and the reason, and the main window stays.
+class StampPreview
+{
+public:
+    /// \a mainWindow is hidden while the preview shows; \a window lends the list, the options
+    /// as the controls read now, the progress bar and the busy pointer; \a isBusy tells whether
+    /// the window is busy already.
+    StampPreview(QWidget &mainWindow, StampRunWindow &window, Dialogs &dialogs, EventPump &events,
+        std::function<bool()> isBusy);
+    ~StampPreview();
+
+    StampPreview(const StampPreview &) = delete;
+    StampPreview &operator=(const StampPreview &) = delete;
+
+    void PushButton9_Click();
+
+    /// The preview's work surface: the last picture loaded with its stamp.
+    const QImage &surface() const { return m_surface; }
+    /// The preview window while it exists (shown or hidden by Back); null before the first
+    /// preview and after a close request.
+    Form2 *form2() const;
+    /// Where the preview keeps the converted copy of a PNG or TIF source.
+    const TempFolder &tempFolder() const { return m_temp; }
+
+private:
+    void preview();
+    void showForm2();
+
+    QWidget &m_mainWindow;
+    StampRunWindow &m_window;
+    Dialogs &m_dialogs;
+    EventPump &m_events;
+    std::function<bool()> m_isBusy;
+    TempFolder m_temp;
+    QImage m_surface;
+    QPointer<Form2> m_form2;
+    bool m_running = false;
+};

@@ -1,0 +1,263 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Picture files with several frames, pages or sizes, written by the tests straight through
+// libtiff, giflib and Qt, so the code under test never makes its own input.
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QList>
+#include <QtEndian>
+
+#include <gif_lib.h>
+#include <tiffio.h>
+
+#include <vector>
+
+namespace PictureFiles {
+
+/// A picture whose every pixel differs from its neighbours, in \a format. With 16 bits a
+/// channel, the values are ones 8 bits cannot hold; with alpha, every level of it occurs,
+/// colours under full transparency included.
+inline QImage pattern(int width, int height, QImage::Format format, int seed = 0)
+{
+    QImage image(width, height, format);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int r = (x * 997 + seed * 4099) % 65536;
+            const int g = (y * 1499 + 17) % 65536;
+            const int b = ((x + y) * 313 + seed) % 65536;
+            const int a = image.hasAlphaChannel() ? ((x * 7 + y * 13) * 257) % 65536 : 65535;
+            image.setPixelColor(x, y, QColor::fromRgba64(qRgba64(r, g, b, a)));
+        }
+    return image;
+}
+
+/// A frame in a handful of flat colours, as animated GIFs hold them.
+inline QImage flatFrame(int width, int height, QRgb background, QRgb block, int offset)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(background);
+    for (int y = 4; y < height / 2; ++y)
+        for (int x = offset; x < qMin(width, offset + 12); ++x)
+            image.setPixel(x, y, block);
+    return image;
+}
+
+/// A frame in \a count different colours (at most 255), spread over the whole picture.
+inline QImage manyColourFrame(int width, int height, int count, int seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int i = (x + y * 7 + seed) % count;
+            image.setPixel(x, y, qRgb(i, 255 - i, (i * 37 + seed) % 256));
+        }
+    return image;
+}
+
+/// Writes \a pages as one TIFF file: RGB or RGBA (straight alpha) with 8 or 16 bits a sample
+/// as each page's format has them, or the colour space \a photometric names (four 8-bit inks
+/// for PHOTOMETRIC_SEPARATED); 300 dots per inch, and page numbers when there are several.
+inline bool writeTiff(const QString &path, const QList<QImage> &pages,
+    uint16_t compression = COMPRESSION_LZW, uint16_t photometric = PHOTOMETRIC_RGB)
+{
+    TIFF *tiff = TIFFOpen(QFile::encodeName(path).constData(), "w");
+    if (!tiff)
+        return false;
+    bool ok = true;
+    for (const QImage &page : pages) {
+        const bool deep = page.depth() == 64;
+        const bool alpha = page.hasAlphaChannel();
+        const uint16_t channels = photometric == PHOTOMETRIC_SEPARATED ? 4 : alpha ? 4 : 3;
+        const QImage image = page.convertToFormat(deep
+                ? (alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64)
+                : (channels == 4 ? QImage::Format_RGBA8888 : QImage::Format_RGB888));
+        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(image.width()));
+        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(image.height()));
+        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, channels);
+        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, uint16_t(deep ? 16 : 8));
+        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, photometric);
+        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+        TIFFSetField(tiff, TIFFTAG_COMPRESSION, compression);
+        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(8));
+        TIFFSetField(tiff, TIFFTAG_XRESOLUTION, 300.0);
+        TIFFSetField(tiff, TIFFTAG_YRESOLUTION, 300.0);
+        TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, uint16_t(RESUNIT_INCH));
+        if (pages.size() > 1) {
+            TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_PAGE));
+            TIFFSetField(
+                tiff, TIFFTAG_PAGENUMBER, uint16_t(pages.indexOf(page)), uint16_t(pages.size()));
+        }
+        if (alpha && photometric == PHOTOMETRIC_RGB) {
+            const uint16_t extra[] = {EXTRASAMPLE_UNASSALPHA};
+            TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, uint16_t(1), extra);
+        }
+        std::vector<uint16_t> row(size_t(image.width()) * channels);
+        for (int y = 0; ok && y < image.height(); ++y) {
+            void *line = const_cast<uchar *>(image.constScanLine(y));
+            if (deep) {
+                const auto *pixels = reinterpret_cast<const quint16 *>(image.constScanLine(y));
+                for (int x = 0; x < image.width(); ++x)
+                    for (int c = 0; c < channels; ++c)
+                        row[size_t(x) * channels + c] = pixels[x * 4 + c];
+                line = row.data();
+            }
+            ok = TIFFWriteScanline(tiff, line, uint32_t(y), 0) >= 0;
+        }
+        ok = ok && TIFFWriteDirectory(tiff);
+    }
+    TIFFClose(tiff);
+    return ok;
+}
+
+/// The first page of a TIFF file of 8-bit RGBA samples, read line by line as stored: Qt's
+/// reader would premultiply the alpha and lose the colours under it.
+inline QImage readStraightRgbaTiff(const QString &path)
+{
+    TIFF *tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");
+    if (!tiff)
+        return {};
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint16_t samples = 0;
+    uint16_t bits = 0;
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetField(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetField(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+    QImage image;
+    if (samples == 4 && bits == 8) {
+        image = QImage(int(width), int(height), QImage::Format_RGBA8888);
+        for (uint32_t y = 0; y < height; ++y)
+            if (TIFFReadScanline(tiff, image.scanLine(int(y)), y, 0) < 0)
+                image = QImage();
+    }
+    TIFFClose(tiff);
+    return image;
+}
+
+/// Writes \a frames (each in at most 255 colours, fully transparent pixels allowed) as an
+/// animated GIF with the given delays in hundredths of a second and loop count.
+inline bool writeGif(
+    const QString &path, const QList<QImage> &frames, const QList<int> &delays, int loops)
+{
+    int error = 0;
+    GifFileType *gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
+    if (!gif)
+        return false;
+    EGifSetGifVersion(gif, true);
+    const int width = frames.first().width();
+    const int height = frames.first().height();
+    bool ok = EGifPutScreenDesc(gif, width, height, 8, 0, nullptr) != GIF_ERROR;
+    const unsigned char loop[] = {1, static_cast<unsigned char>(loops), 0};
+    ok = ok && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_ERROR
+        && EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") != GIF_ERROR
+        && EGifPutExtensionBlock(gif, 3, loop) != GIF_ERROR
+        && EGifPutExtensionTrailer(gif) != GIF_ERROR;
+    for (qsizetype f = 0; ok && f < frames.size(); ++f) {
+        // Index 0 is the transparent colour; the others are the frame's colours in turn.
+        QList<QRgb> colours {0};
+        std::vector<GifPixelType> pixels;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb pixel = frames[f].pixel(x, y);
+                qsizetype index = qAlpha(pixel) == 0 ? 0 : colours.indexOf(pixel, 1);
+                if (index < 0) {
+                    index = colours.size();
+                    colours << pixel;
+                }
+                pixels.push_back(GifPixelType(index));
+            }
+        std::vector<GifColorType> table(256, GifColorType {0, 0, 0});
+        for (qsizetype i = 1; i < colours.size(); ++i)
+            table[size_t(i)] = {GifByteType(qRed(colours[i])), GifByteType(qGreen(colours[i])),
+                GifByteType(qBlue(colours[i]))};
+        ColorMapObject *map = GifMakeMapObject(256, table.data());
+        GraphicsControlBlock control {};
+        control.DisposalMode = DISPOSE_BACKGROUND;
+        control.DelayTime = delays[f];
+        control.TransparentColor = 0;
+        GifByteType extension[4];
+        EGifGCBToExtension(&control, extension);
+        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_ERROR
+            && EGifPutImageDesc(gif, 0, 0, width, height, false, map) != GIF_ERROR;
+        for (int y = 0; ok && y < height; ++y)
+            ok = EGifPutLine(gif, pixels.data() + size_t(y) * width, width) != GIF_ERROR;
+        GifFreeMapObject(map);
+    }
+    return EGifCloseFile(gif, &error) != GIF_ERROR && ok;
+}
+
+/// The bytes of one picture written by Qt in \a format.
+inline QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return bytes;
+}
+
+/// An icon file holding \a sizes in order: those flagged in \a asPng as PNG images, the others
+/// as the bitmap that Qt's own (single-size) icon writer makes of them.
+inline QByteArray iconFile(const QList<QImage> &sizes, const QList<bool> &asPng)
+{
+    QList<QByteArray> images;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        if (asPng[i]) {
+            images << encoded(sizes[i], "png");
+        } else {
+            const QByteArray single = encoded(sizes[i], "ico");
+            const quint32 size = qFromLittleEndian<quint32>(single.constData() + 14);
+            const quint32 offset = qFromLittleEndian<quint32>(single.constData() + 18);
+            images << single.mid(offset, size);
+        }
+    }
+    QByteArray file(6, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2);
+    qToLittleEndian<quint16>(quint16(sizes.size()), file.data() + 4);
+    quint32 offset = quint32(6 + 16 * sizes.size());
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        QByteArray entry(16, '\0');
+        entry[0] = char(sizes[i].width() % 256);
+        entry[1] = char(sizes[i].height() % 256);
+        qToLittleEndian<quint16>(1, entry.data() + 4);
+        qToLittleEndian<quint16>(32, entry.data() + 6);
+        qToLittleEndian<quint32>(quint32(images[i].size()), entry.data() + 8);
+        qToLittleEndian<quint32>(offset, entry.data() + 12);
+        offset += quint32(images[i].size());
+        file += entry;
+    }
+    for (const QByteArray &image : images)
+        file += image;
+    return file;
+}
+
+inline quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+/// \a png with a chunk of \a type and \a data put right after its header chunk.
+inline QByteArray withChunk(const QByteArray &png, const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    chunk += type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(crc32(type + data), crc.data());
+    const qsizetype afterHeader = 8 + 12 + 13;
+    return png.left(afterHeader) + chunk + crc + png.mid(afterHeader);
+}
+
+} // namespace PictureFiles

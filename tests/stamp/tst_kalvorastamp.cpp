@@ -1,0 +1,402 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "eventpump.h"
+#include "form1.h"
+#include "imagelist.h"
+#include "overlaytext.h"
+#include "recordingdialogs.h"
+#include "settingsstore.h"
+#include "stampcontroller.h"
+#include "stamptext.h"
+#include "testimages.h"
+#include "worksurface.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestImages;
+
+namespace {
+
+struct Outcome
+{
+    int code = -1;
+    QString errors;
+};
+
+Outcome runStamp(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"), arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QImage darkGray(int width = 320, int height = 240)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(qRgb(60, 60, 60));
+    return picture;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+// Runs with TZ=Europe/Berlin.
+class TestKalvoraStamp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void badCommandsWriteNothing_data();
+    void badCommandsWriteNothing();
+    void helpAndVersion();
+    void flagsShapeTheStamp_data();
+    void flagsShapeTheStamp();
+    void qualityFlag();
+    void foldersAreWalked();
+    void goodAndBadFilesTogether();
+    void inPlace();
+    void fromSettings();
+    void sameResultAsTheWindow();
+
+private:
+    QString source(const QString &name) const { return m_sources->filePath(name); }
+    QString output(const QString &name) const { return m_output->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> m_sources;
+    std::unique_ptr<QTemporaryDir> m_output;
+};
+
+void TestKalvoraStamp::init()
+{
+    m_sources = std::make_unique<QTemporaryDir>();
+    m_output = std::make_unique<QTemporaryDir>();
+}
+
+void TestKalvoraStamp::badCommandsWriteNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("complaint");
+    // "@" stands for the output folder, "$" for a source picture.
+    QTest::newRow("nothing to stamp") << QStringList {"--output", "@", "$"} << "what to stamp";
+    QTest::newRow("two things to stamp")
+        << QStringList {"--text", "A", "--date", "taken", "--output", "@", "$"} << "only one";
+    QTest::newRow("unknown option")
+        << QStringList {"--text", "A", "--shout", "--output", "@", "$"} << "unknown option --shout";
+    QTest::newRow("quality 0") << QStringList {"--text", "A", "--quality", "0", "--output", "@",
+        "$"} << "--quality";
+    QTest::newRow("quality 101") << QStringList {"--text", "A", "--quality", "101", "--output", "@",
+        "$"} << "--quality";
+    QTest::newRow("colour by name")
+        << QStringList {"--text", "A", "--color", "red", "--output", "@", "$"} << "--color";
+    QTest::newRow("unknown position")
+        << QStringList {"--text", "A", "--position", "Middle", "--output", "@", "$"} << "position";
+    QTest::newRow("unknown format")
+        << QStringList {"--date", "taken", "--format", "Year", "--output", "@", "$"} << "format";
+    QTest::newRow("unknown date kind")
+        << QStringList {"--date", "yesterday", "--output", "@", "$"} << "--date";
+    QTest::newRow("user date without time")
+        << QStringList {"--user-date", "1.1.2021", "--output", "@", "$"} << "--user-time";
+    QTest::newRow("no destination") << QStringList {"--text", "A", "$"} << "where results go";
+    QTest::newRow("two destinations")
+        << QStringList {"--text", "A", "--in-place", "--output", "@", "$"} << "only one";
+    QTest::newRow("no files") << QStringList {"--text", "A", "--output", "@"} << "at least one";
+    QTest::newRow("missing output folder")
+        << QStringList {"--text", "A", "--output", "@/none", "$"} << "does not exist";
+    QTest::newRow("negative size")
+        << QStringList {"--text", "A", "--size", "-3", "--output", "@", "$"} << "--size";
+    QTest::newRow("no jobs") << QStringList {"--text", "A", "--jobs", "0", "--output", "@", "$"}
+                             << "--jobs";
+    QTest::newRow("value missing")
+        << QStringList {"--output", "@", "$", "--text"} << "needs a value";
+}
+
+void TestKalvoraStamp::badCommandsWriteNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, complaint);
+    QVERIFY(writeTaggedJpeg(source("a.jpg"), darkGray()));
+    const QByteArray before = contents(source("a.jpg"));
+    for (QString &argument : arguments)
+        argument.replace('@', m_output->path()).replace('$', source("a.jpg"));
+
+    const Outcome outcome = runStamp(arguments);
+
+    QCOMPARE(outcome.code, 2);
+    QVERIFY2(outcome.errors.contains(complaint), qPrintable(outcome.errors));
+    QVERIFY2(
+        outcome.errors.contains(QLatin1String("usage: kalvora-stamp")), qPrintable(outcome.errors));
+    QVERIFY(filesIn(m_output->path()).isEmpty());
+    QCOMPARE(contents(source("a.jpg")), before);
+}
+
+void TestKalvoraStamp::helpAndVersion()
+{
+    QProcess help;
+    help.start(QCoreApplication::applicationDirPath() + "/kalvora-stamp", {"--help"});
+    QVERIFY(help.waitForFinished(30000));
+    QCOMPARE(help.exitCode(), 0);
+    const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
+    for (const char *flag : {"--text", "--date", "--user-date", "--format", "--position", "--font",
+             "--size", "--bold", "--italic", "--underline", "--strikethrough", "--color",
+             "--quality", "--output", "--in-place", "--extension", "--jobs", "--from-settings"})
+        QVERIFY2(text.contains(QLatin1String(flag)), flag);
+    QProcess version;
+    version.start(QCoreApplication::applicationDirPath() + "/kalvora-stamp", {"--version"});
+    QVERIFY(version.waitForFinished(30000));
+    QCOMPARE(version.exitCode(), 0);
+    QVERIFY(version.readAllStandardOutput().startsWith("kalvora-stamp "));
+}
+
+void TestKalvoraStamp::flagsShapeTheStamp_data()
+{
+    // The flags, and the options they must amount to (from the window's first-start options).
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<double>("size");
+    QTest::addColumn<int>("style"); // bold 1, italic 2, underline 4, strikethrough 8
+    QTest::addColumn<QRgb>("color");
+
+    QTest::newRow("defaults") << QStringList {"--text", "Hello"} << "Hello"
+                              << "Upper-Left"
+                              << "Arial" << 14.0 << 1 << qRgb(255, 255, 255);
+    QTest::newRow("two lines, lower right, red")
+        << QStringList {"--text", "Lake\\nBled", "--position", "lower-right", "--color", "#FF0000"}
+        << "Lake\nBled"
+        << "Lower-Right"
+        << "Arial" << 14.0 << 1 << qRgb(255, 0, 0);
+    QTest::newRow("font, size and every style")
+        << QStringList {"--text", "Style", "--font", "DejaVu Serif", "--size", "20", "--italic",
+               "--underline", "--strikethrough", "--position", "Center"}
+        << "Style"
+        << "Center"
+        << "DejaVu Serif" << 20.0 << 14 << qRgb(255, 255, 255);
+    QTest::newRow("file date, datestamp only")
+        << QStringList {"--date", "modified", "--format", "Datestamp", "--position", "Center-Top"}
+        << ""
+        << "Center-Top"
+        << "Arial" << 14.0 << 1 << qRgb(255, 255, 255);
+    QTest::newRow("user date and time") << QStringList {"--user-date", "2021-01-01", "--user-time",
+        "noon", "--format", "Datestamp And Timestamp", "--bold", "--color", "#00FF00"}
+                                        << "2021-01-01 noon"
+                                        << "Upper-Left"
+                                        << "Arial" << 14.0 << 1 << qRgb(0, 255, 0);
+}
+
+void TestKalvoraStamp::flagsShapeTheStamp()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(QString, text);
+    QFETCH(QString, position);
+    QFETCH(QString, font);
+    QFETCH(double, size);
+    QFETCH(int, style);
+    QFETCH(QRgb, color);
+    const QString path = source("exact.bmp");
+    QVERIFY(gradient(400, 300).save(path, "bmp"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime(QDate(2021, 8, 31), QTime(11, 23, 45), Qt::UTC),
+        QFileDevice::FileModificationTime));
+    file.close();
+
+    // The date is written the way the C locale writes it.
+    const Outcome outcome = runStamp(flags + QStringList {"--output", m_output->path(), path});
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+
+    StampOptions options;
+    options.fontName = font;
+    options.fontSize = size;
+    options.fontBold = style & 1;
+    options.fontItalic = style & 2;
+    options.fontUnderline = style & 4;
+    options.fontStrikethru = style & 8;
+    QImage expected = LoadWorkSurface(path);
+    const QImage original = expected;
+    if (text.isEmpty()) {
+        // The file's date as the engine words it in the program's locale; the flags under
+        // test are the ones that choose the date and its layout.
+        StampOptions dated;
+        dated.source = StampSource::FileDate;
+        dated.fileDateKind = int(FileDateKind::DateModified);
+        dated.format = caption(StampFormat::Datestamp);
+        text = ComposeStampText(dated, path, DateTexts()).value_or(QString());
+        QVERIFY(!text.isEmpty());
+    }
+    OverlayText(expected, text, position, StampFont(options), QColor(color));
+    QVERIFY(expected != original);
+    QCOMPARE(QImage(output("exact.bmp")).convertToFormat(QImage::Format_RGB32), expected);
+}
+
+void TestKalvoraStamp::qualityFlag()
+{
+    const QString path = source("q.jpg");
+    QVERIFY(gradient(640, 480).save(path, "jpeg", 100));
+    QVERIFY(QDir().mkpath(output("low")) && QDir().mkpath(output("high")));
+    QCOMPARE(runStamp({"--text", "Q", "--quality", "10", "--output", output("low"), path}).code, 0);
+    QCOMPARE(
+        runStamp({"--text", "Q", "--quality", "95", "--output", output("high"), path}).code, 0);
+    QVERIFY(QFileInfo(output("high/q.jpg")).size() > 3 * QFileInfo(output("low/q.jpg")).size());
+}
+
+void TestKalvoraStamp::foldersAreWalked()
+{
+    for (const char *name : {"a.jpg", "sub/b.JPG", "sub/deeper/c.jpg", ".hidden.jpg", "~d.jpg",
+             ".trash/e.jpg", "notes.txt", "sub/f.png"}) {
+        const QString path = source(QLatin1String(name));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(darkGray().save(path, QByteArray(name).endsWith("png") ? "png" : "jpeg"));
+    }
+
+    const Outcome outcome = runStamp({"--text", "W", "--extension", "jpg", "--jobs", "3",
+        "--output", m_output->path(), m_sources->path()});
+
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+    QCOMPARE(filesIn(m_output->path()), QStringList({"a.jpg", "b.JPG", "c.jpg"}));
+}
+
+void TestKalvoraStamp::goodAndBadFilesTogether()
+{
+    QVERIFY(writeTaggedJpeg(source("good.jpg"), darkGray()));
+    QFile broken(source("broken.jpg"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(contents(source("good.jpg")).left(2000));
+    broken.close();
+    QVERIFY(writeTaggedJpeg(source("later.jpg"), darkGray()));
+
+    const Outcome outcome = runStamp({"--text", "M", "--output", m_output->path(),
+        source("good.jpg"), source("broken.jpg"), source("missing.jpg"), source("later.jpg")});
+
+    QCOMPARE(outcome.code, 1);
+    const QStringList lines = outcome.errors.split('\n', Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression(QStringLiteral("^/")));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith(source("broken.jpg") + ": ")
+            && lines[0].contains("Cannot load the picture"),
+        qPrintable(lines[0]));
+    QVERIFY2(
+        lines[1].startsWith(source("missing.jpg") + ": ") && lines[1].contains("does not exist"),
+        qPrintable(lines[1]));
+    QCOMPARE(filesIn(m_output->path()), QStringList({"good.jpg", "later.jpg"}));
+    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), output("later.jpg")), QStringLiteral("Peak"));
+}
+
+void TestKalvoraStamp::inPlace()
+{
+    QVERIFY(writeTaggedJpeg(source("a.jpg"), darkGray()));
+    QVERIFY(darkGray().save(source("b.png"), "png"));
+    const QImage before = LoadWorkSurface(source("a.jpg"));
+
+    const Outcome outcome
+        = runStamp({"--text", "IN PLACE", "--in-place", source("a.jpg"), source("b.png")});
+
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+    QCOMPARE(filesIn(m_sources->path()), QStringList({"a.jpg", "b.png"}));
+    QVERIFY(!changedArea(before, LoadWorkSurface(source("a.jpg")), 60).isEmpty());
+    QCOMPARE(formatOf(source("b.png")), QByteArray("png"));
+    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), source("a.jpg")), QStringLiteral("Peak"));
+}
+
+void TestKalvoraStamp::fromSettings()
+{
+    // The window's saved options, in the store the window uses.
+    const QString store = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
+        + QStringLiteral("/Vendrel/Kalvora.ini");
+    {
+        SettingsStore settings(store);
+        settings.WriteSetting("Option3", "True");
+        settings.WriteSetting("Text5", "SAVED");
+        settings.WriteSetting("Position", "lower-left");
+        settings.WriteSetting("Font Color", QString::number(ColorValue(0, 0, 255)));
+        settings.WriteSetting("FontBold", "False");
+        settings.WriteSetting("Option4", "True");
+        settings.WriteSetting("Output Folder", m_output->path());
+    }
+    const QString path = source("s.bmp");
+    QVERIFY(darkGray().save(path, "bmp"));
+
+    const Outcome outcome = runStamp({"--from-settings", "--size", "20", path});
+
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+    StampOptions options;
+    options.fontBold = false;
+    options.fontSize = 20;
+    QImage expected = LoadWorkSurface(path);
+    OverlayText(expected, "SAVED", "Lower-Left", StampFont(options), Qt::blue);
+    QCOMPARE(QImage(output("s.bmp")).convertToFormat(QImage::Format_RGB32), expected);
+    QFile::remove(store);
+}
+
+void TestKalvoraStamp::sameResultAsTheWindow()
+{
+    for (const char *name : {"a.jpg", "b.jpg", "c.png"}) {
+        if (QByteArray(name).endsWith("png"))
+            QVERIFY(gradient(300, 200).save(source(QLatin1String(name)), "png"));
+        else
+            QVERIFY(writeTaggedJpeg(source(QLatin1String(name)), gradient(300, 200)));
+    }
+    const QString fromWindow = output("window");
+    const QString fromCommand = output("command");
+    QVERIFY(QDir().mkpath(fromWindow) && QDir().mkpath(fromCommand));
+
+    // The window's run: its controls set as a user would.
+    {
+        QTemporaryDir scratch;
+        RecordingDialogs dialogs;
+        SettingsStore settings(scratch.filePath("s.ini"));
+        NullEventPump events;
+        Form1 window(dialogs, settings, events);
+        window.setDateTexts(DateTexts(QLocale::c()));
+        for (const char *name : {"a.jpg", "b.jpg", "c.png"})
+            window.imageList().Append(source(QLatin1String(name)));
+        window.findChild<QRadioButton *>("Option1")->setChecked(true);
+        window.findChild<QComboBox *>("Combo4")->setCurrentText("Date Taken");
+        window.findChild<QComboBox *>("Combo1")->setCurrentText("Datestamp And Timestamp");
+        window.findChild<QComboBox *>("Combo2")->setCurrentText("Lower-Right");
+        window.findChild<QSlider *>("Slider1")->setValue(70);
+        window.findChild<QRadioButton *>("Option4")->setChecked(true);
+        window.findChild<QLineEdit *>("Text6")->setText(fromWindow);
+        QTest::mouseClick(window.findChild<QPushButton *>("PushButton8"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages(), QStringList {"Done."});
+    }
+    const Outcome outcome = runStamp({"--date", "taken", "--format", "Datestamp And Timestamp",
+        "--position", "Lower-Right", "--quality", "70", "--output", fromCommand, source("a.jpg"),
+        source("b.jpg"), source("c.png")});
+    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
+
+    for (const char *name : {"a.jpg", "b.jpg", "c.png"}) {
+        const QString left = fromWindow + '/' + name;
+        const QString right = fromCommand + '/' + name;
+        QVERIFY(!changedArea(QImage(source(QLatin1String(name))), QImage(left), 40).isEmpty());
+        QCOMPARE(QImage(right), QImage(left));
+        QString tagsLeft;
+        QString tagsRight;
+        QCOMPARE(exifTool({"-s", "-G", "-EXIF:All", "-XMP:All", "-IPTC:All", left}, &tagsLeft), 0);
+        QCOMPARE(
+            exifTool({"-s", "-G", "-EXIF:All", "-XMP:All", "-IPTC:All", right}, &tagsRight), 0);
+        QCOMPARE(tagsRight, tagsLeft);
+    }
+}
+
+QTEST_MAIN(TestKalvoraStamp)
+#include "tst_kalvorastamp.moc"

@@ -1,0 +1,285 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stampcommand.h"
+
+#include "runtimefailure.h"
+#include "settingsstore.h"
+
+#include <QColor>
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// The options that take a value.
+const QStringList kValued {QStringLiteral("--text"), QStringLiteral("--date"),
+    QStringLiteral("--user-date"), QStringLiteral("--user-time"), QStringLiteral("--format"),
+    QStringLiteral("--position"), QStringLiteral("--font"), QStringLiteral("--size"),
+    QStringLiteral("--color"), QStringLiteral("--quality"), QStringLiteral("--output"),
+    QStringLiteral("--extension"), QStringLiteral("--jobs")};
+
+const QStringList kDateKinds {QStringLiteral("created"), QStringLiteral("taken"),
+    QStringLiteral("modified"), QStringLiteral("accessed")};
+
+// The caption of \a captions that \a text names, ignoring letter case.
+std::optional<QString> captionOf(const QString &text, const QStringList &captions)
+{
+    for (const QString &caption : captions)
+        if (caption.compare(text, Qt::CaseInsensitive) == 0)
+            return caption;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString StampUsage()
+{
+    return QStringLiteral(
+        "usage: kalvora-stamp [OPTIONS] FILE|FOLDER...\n"
+        "Stamps a date or a text onto every picture named, keeping its format and its EXIF,\n"
+        "GPS, IPTC and XMP tags. Folders are walked with every folder below them.\n"
+        "\n"
+        "What to stamp (one of):\n"
+        "  --text TEXT               a text of your own (\"\\n\" in TEXT starts a new line)\n"
+        "  --date created|taken|modified|accessed\n"
+        "                            a date of each file\n"
+        "  --user-date D --user-time T\n"
+        "                            a date and time as typed\n"
+        "  --format CAPTION          how a file date is laid out: \"Timestamp And Datestamp\"\n"
+        "                            (default), \"Datestamp And Timestamp\", \"Timestamp\",\n"
+        "                            \"Datestamp\"\n"
+        "How it looks:\n"
+        "  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,\n"
+        "                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center\n"
+        "  --font FAMILY             (default Arial)\n"
+        "  --size POINTS             (default 14)\n"
+        "  --bold --italic --underline --strikethrough\n"
+        "                            the style; without any of them, bold\n"
+        "  --color #RRGGBB           (default #FFFFFF)\n"
+        "  --quality 1-100           JPEG quality (default 85)\n"
+        "Where results go (one of):\n"
+        "  --output DIR              into DIR under each source's name\n"
+        "  --in-place                in place of each source\n"
+        "Other:\n"
+        "  --extension EXT           the files a folder gives: \"jpg\", or \"*\" for all "
+        "(default)\n"
+        "  --jobs N                  files stamped at once (default: one per processor core)\n"
+        "  --from-settings           start from the options the window saved\n"
+        "  --help, --version\n"
+        "  --                        ends the options: names after it may start with \"-\"\n"
+        "\n"
+        "Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some\n"
+        "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n");
+}
+
+StampOptions OptionsFromSettings(const SettingsStore &settings)
+{
+    StampOptions options;
+    const auto text = [&](const char *key, const QString &fallback) {
+        return settings.ReadSetting(QLatin1String(key), fallback);
+    };
+    if (BooleanByConversion(text("Option1", QStringLiteral("False"))))
+        options.source = StampSource::FileDate;
+    else if (BooleanByConversion(text("Option2", QStringLiteral("False"))))
+        options.source = StampSource::UserDateTime;
+    else
+        options.source = StampSource::CustomText;
+    options.fileDateKind = SmallInteger(text("Combo4", QStringLiteral("0")));
+    if (const auto format = captionOf(text("Option", options.format), StampFormatCaptions()))
+        options.format = *format;
+    if (const auto position
+        = captionOf(text("Position", options.position), StampPositionCaptions()))
+        options.position = *position;
+    options.userDate = text("Text1", QString());
+    options.userTime = text("Text2", QString());
+    options.customText = text("Text5", QString());
+    options.jpegQuality = LongInteger(text("Slider1", QStringLiteral("85")));
+    options.saveOption = BooleanByConversion(text("Option5", QStringLiteral("False")))
+        ? SaveOption::OriginalFolder
+        : SaveOption::ChosenFolder;
+    options.outputFolder = text("Output Folder", QString());
+    const QString font = text("FontName", options.fontName);
+    if (!font.isEmpty())
+        options.fontName = font;
+    options.fontSize = SmallInteger(text("FontSize", QStringLiteral("14")));
+    options.fontBold = BooleanByComparison(text("FontBold", QStringLiteral("True")));
+    options.fontItalic = BooleanByComparison(text("FontItalic", QStringLiteral("False")));
+    options.fontStrikethru = BooleanByComparison(text("FontStrikeThru", QStringLiteral("False")));
+    options.fontUnderline = BooleanByComparison(text("FontUnderLine", QStringLiteral("False")));
+    options.color = quint32(LongInteger(text("Font Color", QString::number(kWhite))));
+    return options;
+}
+
+QString ParseStampCommand(
+    const QStringList &arguments, StampCommand *command, const SettingsStore *settings)
+{
+    StampCommand parsed;
+    if (arguments.contains(QStringLiteral("--from-settings"))) {
+        try {
+            if (settings) {
+                parsed.options = OptionsFromSettings(*settings);
+            } else {
+                const SettingsStore user;
+                parsed.options = OptionsFromSettings(user);
+            }
+        } catch (const RuntimeFailure &failure) {
+            return QStringLiteral("the saved options cannot be read: %1")
+                .arg(failure.description());
+        }
+    }
+    StampOptions &options = parsed.options;
+    bool sourceGiven = arguments.contains(QStringLiteral("--from-settings"));
+    bool destinationGiven = sourceGiven;
+    int sources = 0;
+    int destinations = 0;
+    bool styleGiven = false;
+    QString userDate;
+    QString userTime;
+    bool userDateGiven = false;
+    bool userTimeGiven = false;
+    bool optionsEnded = false;
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))
+            || argument == QLatin1String("--")) {
+            if (!optionsEnded && argument == QLatin1String("--"))
+                optionsEnded = true;
+            else if (argument.startsWith(QLatin1Char('-')) && !optionsEnded && argument != u"-")
+                return QStringLiteral("unknown option %1").arg(argument);
+            else
+                parsed.inputs << argument;
+            continue;
+        }
+        const auto value = [&](QString *out) -> bool {
+            if (i + 1 >= arguments.size())
+                return false;
+            *out = arguments[++i];
+            return true;
+        };
+        QString v;
+        if (argument == u"--help") {
+            parsed.help = true;
+        } else if (argument == u"--version") {
+            parsed.version = true;
+        } else if (argument == u"--from-settings") {
+        } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
+            || argument == u"--strikethrough") {
+            if (!styleGiven)
+                options.fontBold = options.fontItalic = options.fontUnderline
+                    = options.fontStrikethru = false;
+            styleGiven = true;
+            if (argument == u"--bold")
+                options.fontBold = true;
+            else if (argument == u"--italic")
+                options.fontItalic = true;
+            else if (argument == u"--underline")
+                options.fontUnderline = true;
+            else
+                options.fontStrikethru = true;
+        } else if (argument == u"--in-place") {
+            options.saveOption = SaveOption::OriginalFolder;
+            ++destinations;
+        } else if (!kValued.contains(argument)) {
+            return QStringLiteral("unknown option %1").arg(argument);
+        } else if (!value(&v)) {
+            return QStringLiteral("%1 needs a value").arg(argument);
+        } else if (argument == u"--text") {
+            options.source = StampSource::CustomText;
+            options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
+            if (options.customText.isEmpty())
+                return QStringLiteral("--text needs a text that is not empty");
+            ++sources;
+        } else if (argument == u"--date") {
+            const qsizetype kind = kDateKinds.indexOf(v.toLower());
+            if (kind < 0)
+                return QStringLiteral("--date takes created, taken, modified or accessed, not "
+                                      "\"%1\"")
+                    .arg(v);
+            options.source = StampSource::FileDate;
+            options.fileDateKind = int(kind);
+            ++sources;
+        } else if (argument == u"--user-date") {
+            userDate = v;
+            userDateGiven = true;
+        } else if (argument == u"--user-time") {
+            userTime = v;
+            userTimeGiven = true;
+        } else if (argument == u"--format") {
+            const auto format = captionOf(v, StampFormatCaptions());
+            if (!format)
+                return QStringLiteral("unknown format \"%1\"").arg(v);
+            options.format = *format;
+        } else if (argument == u"--position") {
+            const auto position = captionOf(v, StampPositionCaptions());
+            if (!position)
+                return QStringLiteral("unknown position \"%1\"").arg(v);
+            options.position = *position;
+        } else if (argument == u"--font") {
+            if (v.trimmed().isEmpty())
+                return QStringLiteral("--font needs a font family");
+            options.fontName = v;
+        } else if (argument == u"--size") {
+            bool ok = false;
+            const double size = v.toDouble(&ok);
+            if (!ok || size <= 0 || size > 1000)
+                return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"")
+                    .arg(v);
+            options.fontSize = size;
+        } else if (argument == u"--color") {
+            static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+            if (!hex.match(v).hasMatch())
+                return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
+            const QColor color = QColor::fromString(v);
+            options.color = ColorValue(color.red(), color.green(), color.blue());
+        } else if (argument == u"--quality") {
+            bool ok = false;
+            const int quality = v.toInt(&ok);
+            if (!ok || quality < 1 || quality > 100)
+                return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
+            options.jpegQuality = quality;
+        } else if (argument == u"--output") {
+            options.saveOption = SaveOption::ChosenFolder;
+            options.outputFolder = v;
+            ++destinations;
+        } else if (argument == u"--extension") {
+            if (v.isEmpty() || v.contains(QLatin1Char('/')))
+                return QStringLiteral("--extension takes an extension such as jpg, or *");
+            parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
+        } else if (argument == u"--jobs") {
+            bool ok = false;
+            parsed.jobs = v.toInt(&ok);
+            if (!ok || parsed.jobs < 1 || parsed.jobs > 256)
+                return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
+        } else {
+            return QStringLiteral("unknown option %1").arg(argument);
+        }
+    }
+    if (parsed.help || parsed.version) {
+        *command = parsed;
+        return {};
+    }
+    if (userDateGiven != userTimeGiven)
+        return QStringLiteral("--user-date and --user-time go together");
+    if (userDateGiven) {
+        options.source = StampSource::UserDateTime;
+        options.userDate = userDate;
+        options.userTime = userTime;
+        ++sources;
+    }
+    if (sources > 1)
+        return QStringLiteral("give only one of --text, --date and --user-date");
+    if (sources == 0 && !sourceGiven)
+        return QStringLiteral("say what to stamp: --text, --date or --user-date");
+    if (destinations > 1)
+        return QStringLiteral("give only one of --output and --in-place");
+    if (destinations == 0 && !destinationGiven)
+        return QStringLiteral("say where results go: --output DIR or --in-place");
+    if (options.source == StampSource::CustomText && options.customText.isEmpty())
+        return QStringLiteral("the saved custom text is empty: give --text");
+    if (parsed.inputs.isEmpty())
+        return QStringLiteral("name at least one file or folder");
+    *command = parsed;
+    return {};
+}

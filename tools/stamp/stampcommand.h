@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "stampoptions.h"
+
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+/// What one kalvora-stamp command asks for.
+struct StampCommand
+{
+    StampOptions options;
+    QStringList inputs; ///< files and folders, as given
+    QString extension = QStringLiteral("*"); ///< the files a folder contributes
+    int jobs = 0; ///< workers; 0 for one per core
+    bool help = false;
+    bool version = false;
+};
+
+/// The usage text printed by --help and after a malformed command.
+QString StampUsage();
+
+/// The stamp options the window saved, read from \a settings by the window's own keys and
+/// rules; a key never written gives the window's first-start value.
+StampOptions OptionsFromSettings(const SettingsStore &settings);
+
+/// Reads the arguments (without the program name) into \a command. \a settings supplies the
+/// starting options when --from-settings is given (the user's store when null). Answers the
+/// empty text, or what is wrong with the command.
+QString ParseStampCommand(
+    const QStringList &arguments, StampCommand *command, const SettingsStore *settings = nullptr);
