@@ -15,6 +15,7 @@ packages=(
     fonts-liberation
     clang-format
     xvfb xauth imagemagick x11-utils xdotool openbox
+    libqt6svg6 help2man librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "eventpump.h"
 #include "form1.h"
 #include "qtdialogs.h"
@@ -10,24 +11,52 @@
 #include "worksurface.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Help and version are answered before the window system is reached, so they work on a
+    // terminal without a display (and make the manual page).
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ProgramArguments early = ParseProgramArguments(arguments);
+    if (early.help || early.version) {
+        const QString text
+            = early.help ? ProgramUsage() : QStringLiteral("kalvora " KALVORA_VERSION "\n");
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     QApplication::setOrganizationName(QStringLiteral("Vendrel"));
     QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
+    // Ties the window to its menu entry, so the desktop shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.vendrel.Kalvora"));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("example.vendrel.Kalvora"), QIcon(QStringLiteral(":/kalvora.svg"))));
     ConfigureImageReading();
     // Private temporary folders that crashed or killed copies left behind.
     RemoveStaleTempFolders();
+
+    // Qt has taken its own options (-platform, -style, ...) out of the list by now.
+    const ProgramArguments parsed = ParseProgramArguments(QApplication::arguments().mid(1));
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "kalvora: %s\nTry 'kalvora --help' for more information.\n",
+            parsed.error.toLocal8Bit().constData());
+        return 2;
+    }
 
     SettingsStore settings;
     QtDialogs dialogs;
     QtEventPump events;
     StartUpSeams seams;
     seams.takeSampleSnapshot = [&settings] { TakeSampleSnapshot(settings); };
-    Form1 window(dialogs, settings, events, std::move(seams));
-    dialogs.setOwner(&window);
-    window.show();
+    const std::unique_ptr<Form1> window
+        = OpenMainWindow(parsed, dialogs, settings, events, std::move(seams));
+    dialogs.setOwner(window.get());
     return app.exec();
 }

@@ -11,6 +11,7 @@
 #include "handpointer.h"
 #include "mainmodule.h"
 #include "optionspanel.h"
+#include "programfiles.h"
 #include "randomdraw.h"
 #include "runtimefailure.h"
 #include "samplebox.h"
@@ -27,6 +28,12 @@
 #include <QUrl>
 
 namespace {
+
+// A file kept beside the program: in the program's folder, or in the installed data folder.
+QString DataFile(const QString &programFolder, const QString &name)
+{
+    return FindProgramFile(name, ProgramFileFolders(ProgramFileKind::Data, programFolder));
+}
 
 // The failure number of the classic run-time for a value a control does not take.
 constexpr int kInvalidPropertyValue = 380;
@@ -114,17 +121,16 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
         : m_seams.programFolder;
 
     procedure.run(100, [&] {
-        ApplySkin(
-            m_window, ProgramFilePath(programFolder, QLatin1String(kSkinFile)), {ui.Picture2});
+        ApplySkin(m_window, DataFile(programFolder, QLatin1String(kSkinFile)), {ui.Picture2});
     });
     procedure.run(102, [&] {
         m_window.setWindowTitle(QLatin1String(kProductName));
-        m_window.setWindowIcon(
-            QIcon::fromTheme(QStringLiteral("kalvora"), QGuiApplication::windowIcon()));
+        m_window.setWindowIcon(QIcon::fromTheme(
+            QStringLiteral("example.vendrel.Kalvora"), QGuiApplication::windowIcon()));
         SetShortTitle();
     });
 
-    const QString handFile = ProgramFilePath(programFolder, QLatin1String(kHandPointerFile));
+    const QString handFile = DataFile(programFolder, QLatin1String(kHandPointerFile));
     if (procedure.test(104, [&] { return FileExists(handFile); })) {
         procedure.run(106, [&] {
             ApplyHandPointer(LoadHandPointer(handFile),
@@ -310,13 +316,4 @@ void StartUp::restoreOutput(TrappedProcedure &procedure)
     });
     const bool chosenFolder = procedure.test(226, [&] { return ui.Option4->isChecked(); });
     procedure.run(chosenFolder ? 228 : 230, [&] { ui.Frame6->setEnabled(chosenFolder); });
-}
-
-QString ProgramFilePath(const QString &programFolder, const QString &name)
-{
-    const QString beside = QDir(programFolder).filePath(name);
-    const QString installed
-        = QDir(programFolder).filePath(QStringLiteral("../share/kalvora/") + name);
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? QDir::cleanPath(installed)
-                                                                      : beside;
 }

@@ -69,7 +69,3 @@ private:
     const DateTexts &m_texts;
     const StartUpSeams &m_seams;
 };
-
-/// The path of the file \a name that is kept beside the program: in the program's folder, or in
-/// the installed data folder when it is there and not beside the program.
-QString ProgramFilePath(const QString &programFolder, const QString &name);

@@ -3,6 +3,7 @@
 #include "toolrunner.h"
 
 #include "eventpump.h"
+#include "programfiles.h"
 #include "progressbar.h"
 #include "runtimefailure.h"
 
@@ -120,11 +121,13 @@ QString ToolRunner::converter() const
 {
     if (!m_converter.isEmpty())
         return m_converter;
-    // Only the program's own folder is searched (with the platform's executable suffix), so a
-    // stranger's kalvora-convert on the PATH is never run.
-    const QString folder = QCoreApplication::applicationDirPath();
+    // Only the program's own folder and its installed helper folder are searched (with the
+    // platform's executable suffix), so a stranger's kalvora-convert on the PATH is never run.
+    const QStringList folders
+        = ProgramFileFolders(ProgramFileKind::Helper, QCoreApplication::applicationDirPath());
+    const QString folder = folders.join(QLatin1String(", "));
     const QString found
-        = QStandardPaths::findExecutable(QStringLiteral("kalvora-convert"), {folder});
+        = QStandardPaths::findExecutable(QStringLiteral("kalvora-convert"), folders);
     if (found.isEmpty())
         throw RuntimeFailure(QStringLiteral("Cannot find the image converter kalvora-convert in "
                                             "%1. Please reinstall Kalvora.")

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagelist.h"
 
+#include "programfiles.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -16,7 +18,7 @@ namespace {
 
 QCursor LoadDragCursor()
 {
-    const QPixmap pixmap(QCoreApplication::applicationDirPath() + QStringLiteral("/drag.ico"));
+    const QPixmap pixmap(ProgramFile(ProgramFileKind::Data, QStringLiteral("drag.ico")));
     if (pixmap.isNull())
         return QCursor(Qt::DragMoveCursor);
     return QCursor(pixmap);

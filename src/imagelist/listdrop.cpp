@@ -69,10 +69,8 @@ bool ListDrop::eventFilter(QObject *watched, QEvent *event)
         }
         drop->setDropAction(action);
         drop->accept();
-        if (event->type() == QEvent::Drop) {
-            m_pending.enqueue(paths);
-            QMetaObject::invokeMethod(this, &ListDrop::appendPending, Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::Drop)
+            appendLater(paths);
         return true;
     }
     case QEvent::DragLeave:
@@ -80,6 +78,12 @@ bool ListDrop::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
+}
+
+void ListDrop::appendLater(const QStringList &paths)
+{
+    m_pending.enqueue(paths);
+    QMetaObject::invokeMethod(this, &ListDrop::appendPending, Qt::QueuedConnection);
 }
 
 void ListDrop::appendPending()

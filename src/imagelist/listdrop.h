@@ -30,6 +30,10 @@ public:
     /// The local paths \a data carries, in order; empty when it carries none.
     static QStringList LocalPaths(const QMimeData *data);
 
+    /// Appends \a paths the way a drop of them would, once the event loop runs: files named on
+    /// the program's command line come in this way.
+    void appendLater(const QStringList &paths);
+
     /// True while dropped paths wait or are being appended.
     bool isAppending() const { return m_appending || !m_pending.isEmpty(); }
 

@@ -7,6 +7,7 @@
 #include "filehelpers.h"
 #include "folderwalk.h"
 #include "imagelist.h"
+#include "programfiles.h"
 #include "runtimefailure.h"
 #include "settingsstore.h"
 #include "trappedprocedure.h"
@@ -56,12 +57,7 @@ QString shiftCodes(const QString &text, const QString &key, int direction)
 
 QString SamplesFolder()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/Samples");
-    if (IsFolder(beside))
-        return beside;
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath()
-        + QLatin1Char('/') + QStringLiteral(KALVORA_DATA_FROM_BIN) + QStringLiteral("/Samples"));
-    return IsFolder(installed) ? installed : beside;
+    return ProgramFile(ProgramFileKind::Data, QStringLiteral("Samples"));
 }
 
 QString EncodeSnapshot(const QString &text, const QString &key)

@@ -6,6 +6,7 @@
 #include "applicationtitle.h"
 #include "cursorfile.h"
 #include "errorreport.h"
+#include "programfiles.h"
 #include "runtimefailure.h"
 #include "trappedprocedure.h"
 
@@ -76,7 +77,8 @@ void Form2::Form_Load()
     });
     procedure.run(106, [this] {
         if (const std::optional<QCursor> hand
-            = LoadCursorFile(m_programFolder + QStringLiteral("/HAND-M.CUR")))
+            = LoadCursorFile(FindProgramFile(QStringLiteral("HAND-M.CUR"),
+                ProgramFileFolders(ProgramFileKind::Data, m_programFolder))))
             m_ui->PushButton1->setCursor(*hand);
     });
     procedure.run(108, [this] { showPicture(m_surface()); });

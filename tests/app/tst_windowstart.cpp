@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
+#include "listdrop.h"
 #include "mainmodule.h"
 #include "randomdraw.h"
 #include "startfixture.h"
 
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -35,9 +38,8 @@ private slots:
     void homePageVisit();
     void handPointer();
     void skin();
-    void filesBesideTheProgram_data();
-    void filesBesideTheProgram();
     void closingTheWindowEndsTheProgram();
+    void commandLineFilesAreListed();
 };
 
 void TestWindowStart::sampleSnapshot_data()
@@ -179,39 +181,6 @@ void TestWindowStart::skin()
     QCOMPARE(f.window->styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
 }
 
-void TestWindowStart::filesBesideTheProgram_data()
-{
-    QTest::addColumn<bool>("beside");
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<QString>("found");
-    QTest::newRow("beside the program") << true << true << "prefix/bin/HAND-M.CUR";
-    QTest::newRow("installed data") << false << true << "prefix/share/kalvora/HAND-M.CUR";
-    QTest::newRow("nowhere: beside the program") << false << false << "prefix/bin/HAND-M.CUR";
-}
-
-void TestWindowStart::filesBesideTheProgram()
-{
-    QFETCH(bool, beside);
-    QFETCH(bool, installed);
-    QFETCH(QString, found);
-
-    QTemporaryDir root;
-    QDir dir(root.path());
-    QVERIFY(dir.mkpath(QStringLiteral("prefix/bin"))
-        && dir.mkpath(QStringLiteral("prefix/share/kalvora")));
-    const auto touch = [&](const QString &path) {
-        QFile file(root.filePath(path));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    };
-    if (beside)
-        touch(QStringLiteral("prefix/bin/HAND-M.CUR"));
-    if (installed)
-        touch(QStringLiteral("prefix/share/kalvora/HAND-M.CUR"));
-    QCOMPARE(
-        ProgramFilePath(root.filePath(QStringLiteral("prefix/bin")), QStringLiteral("HAND-M.CUR")),
-        root.filePath(found));
-}
-
 // Closing the main window closes every other window, which gets no say in it, and ends the
 // program's event loop.
 void TestWindowStart::closingTheWindowEndsTheProgram()
@@ -229,6 +198,41 @@ void TestWindowStart::closingTheWindowEndsTheProgram()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!window.isVisible());
     QVERIFY(!other.isVisible());
+}
+
+// Files and folders named on the command line (a file manager's "Open With") go into the list in
+// their order: a file as it is, even one the walk would leave out, a folder by the walk, which
+// leaves out hidden names and walks the folders below.
+void TestWindowStart::commandLineFilesAreListed()
+{
+    StartFixture f;
+    QTemporaryDir photos;
+    QDir dir(photos.path());
+    QVERIFY(dir.mkpath(QStringLiteral("trip/day 2")));
+    const QStringList files {
+        "b.png", ".hidden.jpg", "trip/a.jpg", "trip/.x.jpg", "trip/day 2/c.gif"};
+    for (const QString &name : files) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QDir::setCurrent(photos.path());
+    const ProgramArguments arguments = ParseProgramArguments({QStringLiteral("b.png"),
+        dir.filePath(QStringLiteral("trip")), QStringLiteral("./.hidden.jpg")});
+
+    const std::unique_ptr<Form1> window
+        = OpenMainWindow(arguments, f.dialogs, f.settings, f.events, f.seams);
+    QVERIFY(window->isVisible());
+    QSignalSpy appended(&window->listDrop(), &ListDrop::droppedPathsAppended);
+    QVERIFY(appended.wait(5000));
+
+    QStringList listed;
+    for (int i = 1; i <= window->imageList().Count(); ++i)
+        listed << window->imageList().PathAt(i);
+    QCOMPARE(listed,
+        (QStringList {dir.filePath(QStringLiteral("b.png")),
+            dir.filePath(QStringLiteral("trip/a.jpg")),
+            dir.filePath(QStringLiteral("trip/day 2/c.gif")),
+            dir.filePath(QStringLiteral(".hidden.jpg"))}));
 }
 
 QTEST_MAIN(TestWindowStart)
