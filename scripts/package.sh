@@ -7,6 +7,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALVORA_BUILD_DIR:-$top/build}
+# The same flags as the test command, which builds in the same folder.
+export KALVORA_WERROR=${KALVORA_WERROR:-ON}
 bash "$top/scripts/build.sh"
 cd "$build"
 rm -f kalvora_*.deb
