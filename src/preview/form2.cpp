@@ -4,8 +4,9 @@
 #include "ui_form2.h"
 
 #include "applicationtitle.h"
-#include "cursorfile.h"
 #include "errorreport.h"
+#include "filehelpers.h"
+#include "handpointer.h"
 #include "programfiles.h"
 #include "runtimefailure.h"
 #include "trappedprocedure.h"
@@ -76,10 +77,15 @@ void Form2::Form_Load()
         setAutoFillBackground(true);
     });
     procedure.run(106, [this] {
-        if (const std::optional<QCursor> hand
-            = LoadCursorFile(FindProgramFile(QStringLiteral("HAND-M.CUR"),
-                ProgramFileFolders(ProgramFileKind::Data, m_programFolder))))
-            m_ui->PushButton1->setCursor(*hand);
+        const QString handFile = FindProgramFile(QStringLiteral("HAND-M.CUR"),
+            ProgramFileFolders(ProgramFileKind::Data, m_programFolder));
+        if (!FileExists(handFile))
+            return;
+        // A damaged pointer file was reported when the main window started; here the button
+        // just keeps the default pointer.
+        try {
+            m_ui->PushButton1->setCursor(LoadHandPointer(handFile));
+        } catch (const RuntimeFailure &) { }
     });
     procedure.run(108, [this] { showPicture(m_surface()); });
 }
