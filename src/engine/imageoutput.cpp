@@ -152,8 +152,8 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext)
     }
 }
 
-void WriteOutput(
-    const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools)
+void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+    ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg)
 {
     const OutputKind kind = OutputKindOf(ext);
     if (kind == OutputKind::Unsupported)
@@ -170,7 +170,7 @@ void WriteOutput(
         QFile::remove(path);
         throw RuntimeFailure(description, number);
     };
-    if (surface.isNull())
+    if (surface.isNull() && !(encodeJpeg && kind == OutputKind::Jpeg))
         fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
                  .arg(statusOf(QImageWriter::InvalidImageError)),
             kSaveFailureNumber);
@@ -181,7 +181,7 @@ void WriteOutput(
                                             .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
-        const QByteArray bytes = EncodeJpeg(surface, quality);
+        const QByteArray bytes = encodeJpeg ? encodeJpeg() : EncodeJpeg(surface, quality);
         if (bytes.isEmpty())
             fail(QStringLiteral("Cannot save the image. GDI+ Error:%1")
                      .arg(statusOf(QImageWriter::UnknownError)),

@@ -5,6 +5,7 @@
 #include "converter.h"
 #include "filehelpers.h"
 #include "imageoutput.h"
+#include "jpegblockstamp.h"
 #include "overlaytext.h"
 #include "runtimefailure.h"
 #include "stamptext.h"
@@ -150,9 +151,15 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
     }
 
     QImage surface;
+    std::unique_ptr<JpegBlockStamper> blocks; // a JPEG result of a JPEG, stamped in its blocks
     {
         const StageTimer timer(result.timings, &StampTimings::load);
-        if (!steps.run(188, [&] { surface = LoadWorkSurface(loadPath); }))
+        if (!steps.run(188, [&] {
+                if (loadPath == sourcePath && OutputKindOf(ext) == OutputKind::Jpeg)
+                    blocks = OpenJpegBlocks(loadPath);
+                if (!blocks)
+                    surface = LoadWorkSurface(loadPath);
+            }))
             return result;
     }
     if (loadPath != sourcePath)
@@ -171,6 +178,14 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
             return result;
         if (text)
             steps.run(240, [&] {
+                if (blocks) {
+                    blocks->setStamp(
+                        *text, options.position, StampFont(options), StampColor(options.color));
+                    if (!blocks->stampTooLarge())
+                        return;
+                    blocks.reset();
+                    surface = LoadWorkSurface(loadPath);
+                }
                 OverlayText(surface, *text, options.position, StampFont(options),
                     StampColor(options.color));
             });
@@ -181,7 +196,10 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
         const StageTimer timer(result.timings, &StampTimings::save);
         const bool done = steps.run(244, [&] {
             written.path = IntermediatePathFor(finalPath, ext);
-            WriteOutput(surface, written.path, ext, options.jpegQuality, tools.converter);
+            std::function<QByteArray()> encode;
+            if (blocks)
+                encode = [&] { return blocks->encode(options.jpegQuality); };
+            WriteOutput(surface, written.path, ext, options.jpegQuality, tools.converter, encode);
         });
         steps.name(written.path, finalPath);
         if (!done)
