@@ -37,6 +37,16 @@ QString linkTo(const QString &target, const QString &folder, const QString &name
     return link;
 }
 
+bool startsAsJpeg(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(3);
+    return start.size() == 3 && uchar(start[0]) == 0xFF && uchar(start[1]) == 0xD8
+        && uchar(start[2]) == 0xFF;
+}
+
 // What ExifTool answered for one file, judged. Empty when the copy is sound.
 QString judge(const QStringList &lines)
 {
@@ -158,6 +168,10 @@ void ExifToolSession::copyTags(
         fail(sourcePath, outputPath, error);
     const QByteArray marker = "{ready" + QByteArray::number(++m_command) + "}";
     QByteArray command = "-overwrite_original\n";
+    // A JPEG holds all the tags copied here in its segments before the picture data, so
+    // ExifTool need not read the megabytes after them looking for trailers.
+    if (startsAsJpeg(sourcePath))
+        command += "-fast\n";
     for (const QString &argument : CopyMetadataArguments(source, output))
         command += QFile::encodeName(argument) + '\n';
     command += "-execute" + QByteArray::number(m_command) + '\n';

@@ -185,8 +185,8 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext)
     }
 }
 
-void WriteOutput(
-    const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools)
+void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+    ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg)
 {
     const OutputKind kind = OutputKindOf(ext);
     if (kind == OutputKind::Unsupported)
@@ -203,7 +203,7 @@ void WriteOutput(
         QFile::remove(path);
         throw RuntimeFailure(description, number);
     };
-    if (surface.isNull())
+    if (surface.isNull() && !(encodeJpeg && kind == OutputKind::Jpeg))
         fail(SaveFailureText(statusOf(QImageWriter::InvalidImageError), path,
                  QStringLiteral("the picture is empty")),
             kSaveFailureNumber);
@@ -214,7 +214,7 @@ void WriteOutput(
                       .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
-        const QByteArray bytes = EncodeJpeg(surface, quality);
+        const QByteArray bytes = encodeJpeg ? encodeJpeg() : EncodeJpeg(surface, quality);
         if (bytes.isEmpty())
             fail(SaveFailureText(statusOf(QImageWriter::UnknownError), path,
                      QStringLiteral("the JPEG encoder failed")),

@@ -4,7 +4,10 @@
 
 #include "stampoptions.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 class ExifToolSession;
 class QImage;
@@ -73,9 +76,10 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext);
 /// Writes the stamped surface to the new private file \a path (see IntermediatePathFor) in the
 /// format \a ext names: JPEG with \a quality, a bitmap, or a bitmap converted by the converter.
 /// Throws RuntimeFailure when any of it fails, leaving no file at \a path; an existing file
-/// at \a path is never touched.
-void WriteOutput(
-    const QImage &surface, const QString &path, const QString &ext, int quality, ToolRunner &tools);
+/// at \a path is never touched. A JPEG result made another way than from \a surface comes from
+/// \a encodeJpeg, which answers the file content or the empty array when it fails.
+void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+    ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg = {});
 
 /// Writes \a bytes to the new private file \a path (see IntermediatePathFor). Throws
 /// RuntimeFailure (see SaveFailureText) naming the file and the system's reason when it cannot,

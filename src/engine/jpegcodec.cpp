@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jpegcodec.h"
 
+#include "jpegerrors.h"
 #include "runtimefailure.h"
 
 #include <QColorSpace>
@@ -9,12 +10,10 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include <jerror.h>
 #include <jpeglib.h>
 
 namespace {
@@ -29,57 +28,9 @@ constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_XRGB;
 // Rows handed to libjpeg per call; enough to cover the tallest block row of a 4:2:0 image.
 constexpr int kRowBatch = 16;
 
-// libjpeg reports fatal errors through error_exit, which must not return: it jumps back to the
-// setjmp in the decode or encode function. Warnings (corrupt data libjpeg recovers from) are
-// collected, since they mean the picture is damaged.
-struct ErrorManager
-{
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-    bool damaged;
-    char damage[JMSG_LENGTH_MAX];
-};
-
-void errorExit(j_common_ptr info)
-{
-    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
-    manager->base.format_message(info, manager->message);
-    std::longjmp(manager->jump, 1);
-}
-
-// Warnings that say nothing about the pixels: an unusual header field or a broken colour
-// profile, which the picture decodes well without.
-bool harmlessWarning(int code)
-{
-    return code == JWRN_ADOBE_XFORM || code == JWRN_JFIF_MAJOR || code == JWRN_BOGUS_ICC;
-}
-
-void emitMessage(j_common_ptr info, int level)
-{
-    if (level >= 0)
-        return; // trace messages
-    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
-    ++manager->base.num_warnings;
-    if (manager->damaged || harmlessWarning(manager->base.msg_code))
-        return;
-    manager->damaged = true;
-    manager->base.format_message(info, manager->damage);
-}
-
-void initErrors(ErrorManager &manager)
-{
-    jpeg_std_error(&manager.base);
-    manager.base.error_exit = errorExit;
-    manager.base.emit_message = emitMessage;
-    manager.message[0] = '\0';
-    manager.damaged = false;
-    manager.damage[0] = '\0';
-}
-
 // The two stages of a decode that libjpeg may jump out of. They hold only plain values, so
 // the jump skips no destructor; the image is made between them.
-bool readHeader(jpeg_decompress_struct &info, ErrorManager &errors, const QByteArray &data,
+bool readHeader(jpeg_decompress_struct &info, JpegErrors &errors, const QByteArray &data,
     JOCTET **icc, unsigned int *iccLength)
 {
     if (setjmp(errors.jump))
@@ -98,7 +49,7 @@ bool readHeader(jpeg_decompress_struct &info, ErrorManager &errors, const QByteA
     return true;
 }
 
-bool readRows(jpeg_decompress_struct &info, ErrorManager &errors, uchar *pixels, qsizetype stride)
+bool readRows(jpeg_decompress_struct &info, JpegErrors &errors, uchar *pixels, qsizetype stride)
 {
     if (setjmp(errors.jump))
         return false;
@@ -115,7 +66,7 @@ bool readRows(jpeg_decompress_struct &info, ErrorManager &errors, uchar *pixels,
     return true;
 }
 
-bool encodeRows(jpeg_compress_struct &info, ErrorManager &errors, const QImage &image, int quality,
+bool encodeRows(jpeg_compress_struct &info, JpegErrors &errors, const QImage &image, int quality,
     const QByteArray &icc, unsigned char **buffer, unsigned long *size)
 {
     if (setjmp(errors.jump))
@@ -159,8 +110,8 @@ bool LooksLikeJpeg(const QByteArray &data)
 QImage DecodeJpeg(const QByteArray &data, const QString &shownPath)
 {
     jpeg_decompress_struct info {};
-    ErrorManager errors;
-    initErrors(errors);
+    JpegErrors errors;
+    InitJpegErrors(errors);
     info.err = &errors.base;
     JOCTET *icc = nullptr;
     unsigned int iccLength = 0;
@@ -179,26 +130,20 @@ QImage DecodeJpeg(const QByteArray &data, const QString &shownPath)
     std::free(icc);
     jpeg_destroy_decompress(&info);
 
-    const QString shown = QDir::toNativeSeparators(shownPath);
     if (tooLarge)
         throw RuntimeFailure(QStringLiteral("The picture %1 is too large to be stamped "
                                             "(%2 x %3 pixels).")
-                                 .arg(shown)
+                                 .arg(QDir::toNativeSeparators(shownPath))
                                  .arg(info.output_width)
                                  .arg(info.output_height),
             7);
     if (done && !rgb)
         return QImage();
     if (done && errors.damaged)
-        throw RuntimeFailure(QStringLiteral("The picture %1 is damaged (%2); it is left as it is.")
-                                 .arg(shown, QString::fromLocal8Bit(errors.damage)),
-            481);
+        ThrowJpegDamaged(shownPath, errors);
     if (done)
         return image;
-    const QString reason = errors.message[0]
-        ? QString::fromLocal8Bit(errors.message)
-        : QStringLiteral("the picture is too large for the memory");
-    throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2").arg(shown, reason), 481);
+    ThrowJpegUnreadable(shownPath, errors);
 }
 
 QByteArray EncodeJpeg(const QImage &source, int quality, QString *error)
@@ -208,8 +153,8 @@ QByteArray EncodeJpeg(const QImage &source, int quality, QString *error)
         ? source
         : source.convertToFormat(QImage::Format_RGB32);
     jpeg_compress_struct info {};
-    ErrorManager errors;
-    initErrors(errors);
+    JpegErrors errors;
+    InitJpegErrors(errors);
     info.err = &errors.base;
     unsigned char *buffer = nullptr;
     unsigned long size = 0;

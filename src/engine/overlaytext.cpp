@@ -92,31 +92,50 @@ QColor StampColor(quint32 value)
     return ColorOfValue(value);
 }
 
-void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
-    const QFont &font, const QColor &color, int orientation)
+namespace {
+
+// Where each line of a stamp goes on a stored surface of a given size, computed once for the
+// drawing and for the bounds of what it may change.
+struct StampLayout
 {
-    if (text.isEmpty() || surface.isNull())
-        return;
+    QStringList lines;
+    QList<QPoint> origins; // baseline starts, on the picture as viewed
+    QList<double> advances;
+    double ascent = 0;
+    double lineHeight = 0;
+    QTransform toStored;
+    QSize viewed;
+};
+
+std::optional<StampLayout> layOut(const QSize &surfaceSize, const QPaintDevice &measure,
+    const QString &text, const QString &positionCaption, const QFont &font, int orientation)
+{
+    if (text.isEmpty() || surfaceSize.isEmpty())
+        return std::nullopt;
     const auto placement = placementOf(positionCaption);
     if (!placement)
-        return;
+        return std::nullopt;
 
+    StampLayout layout;
     QString joined = text;
     joined.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QStringList lines = joined.split(QLatin1Char('\n'));
+    layout.lines = joined.split(QLatin1Char('\n'));
 
-    // Measured on the surface itself, so sizes in points follow its 96 dots per inch.
-    const QFontMetricsF metrics(font, &surface);
+    // Measured on the surface's own resolution, so sizes in points follow its 96 dots per inch.
+    const QFontMetricsF metrics(font, &measure);
     double textWidth = 0;
-    for (const QString &line : lines)
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
-    const double lineHeight = metrics.height();
-    const double textHeight = lineHeight * lines.size();
+    for (const QString &line : std::as_const(layout.lines)) {
+        layout.advances << metrics.horizontalAdvance(line);
+        textWidth = std::max(textWidth, layout.advances.last());
+    }
+    layout.ascent = metrics.ascent();
+    layout.lineHeight = metrics.height();
+    const double textHeight = layout.lineHeight * layout.lines.size();
     // The layout is that of the picture as viewed: sideways pictures swap their sides.
-    const QTransform toStored = ViewedToStored(orientation, surface.size());
-    const QSize viewed = toStored.mapRect(QRect(QPoint(0, 0), surface.size())).size();
-    const double width = viewed.width();
-    const double height = viewed.height();
+    layout.toStored = ViewedToStored(orientation, surfaceSize);
+    layout.viewed = layout.toStored.mapRect(QRect(QPoint(0, 0), surfaceSize)).size();
+    const double width = layout.viewed.width();
+    const double height = layout.viewed.height();
 
     double x = 0;
     switch (placement->horizontal) {
@@ -143,25 +162,43 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
         break;
     }
 
-    QList<QPoint> origins;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = 0; i < layout.lines.size(); ++i) {
         // Left-hand positions print the text as one block, whose later lines start at the
         // surface's left edge; the others align every line on the widest line's x.
         const double lineX = placement->horizontal == Horizontal::Left && i > 0 ? 0.0 : x;
-        const double top = y + i * lineHeight;
-        origins << QPoint(qRound(lineX), qRound(top + metrics.ascent()));
+        const double top = y + i * layout.lineHeight;
+        layout.origins << QPoint(qRound(lineX), qRound(top + layout.ascent));
     }
+    return layout;
+}
 
+// The rectangle around the lines on the picture as viewed, with a margin of a line's height
+// all round that holds whatever reaches past the advance (italic overhang, antialiasing,
+// underline), cut to the picture.
+QRect viewedBlock(const StampLayout &layout)
+{
+    const int pad = qCeil(layout.lineHeight);
+    QRect block;
+    for (qsizetype i = 0; i < layout.lines.size(); ++i)
+        block |= QRect(layout.origins[i].x() - pad,
+            qFloor(layout.origins[i].y() - layout.ascent) - pad,
+            qCeil(layout.advances[i]) + 2 * pad, qCeil(layout.lineHeight) + 2 * pad);
+    return block & QRect(QPoint(0, 0), layout.viewed);
+}
+
+void drawLayout(QImage &target, const QPoint &targetOrigin, const StampLayout &layout,
+    const QFont &font, const QColor &color)
+{
     const auto drawLines = [&](QPaintDevice *device, const QPoint &offset) {
         QPainter painter(device);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setFont(font);
         painter.setPen(color);
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            painter.drawText(origins[i] - offset, lines[i]);
+        for (qsizetype i = 0; i < layout.lines.size(); ++i)
+            painter.drawText(layout.origins[i] - offset, layout.lines[i]);
     };
-    if (toStored.isIdentity()) {
-        drawLines(&surface, QPoint());
+    if (layout.toStored.isIdentity()) {
+        drawLines(&target, targetOrigin);
         return;
     }
 
@@ -169,21 +206,48 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
     // which is then laid onto the stored pixels turned by whole quarters. The glyphs are thus
     // rasterised exactly as on an upright picture: text drawn through a turned painter loses
     // its hinting and looks different from one orientation to the next.
-    const int pad = qCeil(lineHeight);
-    QRect block;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        block |= QRect(origins[i].x() - pad, qFloor(origins[i].y() - metrics.ascent()) - pad,
-            qCeil(metrics.horizontalAdvance(lines[i])) + 2 * pad, qCeil(lineHeight) + 2 * pad);
-    block &= QRect(QPoint(0, 0), viewed);
+    const QRect block = viewedBlock(layout);
     if (block.isEmpty())
         return;
     QImage layer(block.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.setDotsPerMeterX(surface.dotsPerMeterX());
-    layer.setDotsPerMeterY(surface.dotsPerMeterY());
+    layer.setDotsPerMeterX(target.dotsPerMeterX());
+    layer.setDotsPerMeterY(target.dotsPerMeterY());
     layer.fill(Qt::transparent);
     drawLines(&layer, block.topLeft());
 
-    QPainter painter(&surface);
-    painter.setTransform(toStored);
+    QPainter painter(&target);
+    painter.setTransform(
+        layout.toStored * QTransform::fromTranslate(-targetOrigin.x(), -targetOrigin.y()));
     painter.drawImage(block.topLeft(), layer);
+}
+
+} // namespace
+
+void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
+    const QFont &font, const QColor &color, int orientation)
+{
+    if (surface.isNull())
+        return;
+    if (const auto layout
+        = layOut(surface.size(), surface, text, positionCaption, font, orientation))
+        drawLayout(surface, QPoint(), *layout, font, color);
+}
+
+QRect OverlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
+    const QString &text, const QString &positionCaption, const QFont &font, int orientation)
+{
+    const auto layout = layOut(surfaceSize, resolution, text, positionCaption, font, orientation);
+    if (!layout)
+        return {};
+    return layout->toStored.mapRect(viewedBlock(*layout)) & QRect(QPoint(0, 0), surfaceSize);
+}
+
+void OverlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
+    const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
+    int orientation)
+{
+    if (part.isNull())
+        return;
+    if (const auto layout = layOut(surfaceSize, part, text, positionCaption, font, orientation))
+        drawLayout(part, partOrigin, *layout, font, color);
 }

@@ -8,6 +8,9 @@
 
 struct StampOptions;
 class QImage;
+class QPaintDevice;
+class QPoint;
+class QRect;
 class QSize;
 class QTransform;
 
@@ -37,6 +40,19 @@ QColor StampColor(quint32 value);
 /// tag stays true.
 void OverlayText(QImage &surface, const QString &text, const QString &positionCaption,
     const QFont &font, const QColor &color, int orientation = 1);
+
+/// The part of a stored surface of \a surfaceSize that OverlayText with the same arguments may
+/// change: the text's lines with a margin of a line's height all round, cut to the surface.
+/// Empty when nothing would be drawn. \a resolution is a device at the surface's resolution.
+QRect OverlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
+    const QString &text, const QString &positionCaption, const QFont &font, int orientation = 1);
+
+/// Draws what OverlayText would draw on a surface of \a surfaceSize onto \a part, which holds
+/// that surface's pixels from \a partOrigin on (at the same resolution): a photo can thus be
+/// stamped in the small piece the stamp covers, with the same pixels as on the whole.
+void OverlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
+    const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
+    int orientation = 1);
 
 /// The transform from the picture as viewed to its stored pixels, for an EXIF orientation
 /// (1 to 8; any other value gives the identity) and the stored size. Its inverse turns the

@@ -5,6 +5,7 @@
 #include "exifreader.h"
 #include "filehelpers.h"
 #include "imageoutput.h"
+#include "overlaytext.h"
 #include "runtimefailure.h"
 #include "worksurface.h"
 
@@ -14,6 +15,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -38,24 +40,38 @@ QImage SourcePicture::firstFrame() const
     return surface;
 }
 
-void SourcePicture::stamp(const StampDrawer &draw, const QString &sourcePath)
+void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
 {
-    if (!whole) {
-        draw(surface, orientation);
+    const auto draw = [&](QImage &image) {
+        OverlayText(image, stamp.text, stamp.position, stamp.font, stamp.color, orientation);
+    };
+    if (whole) {
+        StampPicture(
+            *whole, [&](QImage &image, int, int) { draw(image); }, sourcePath);
         return;
     }
-    StampPicture(
-        *whole, [&](QImage &image, int, int) { draw(image, orientation); }, sourcePath);
+    if (blocks) {
+        blocks->setStamp(stamp.text, stamp.position, stamp.font, stamp.color, orientation);
+        if (!blocks->stampTooLarge())
+            return;
+        // A stamp over most of the picture is drawn on its pixels, which is then as quick.
+        surface = WorkSurfaceOf(blocks->fileData(), sourcePath);
+        blocks.reset();
+    }
+    draw(surface);
 }
 
 void SourcePicture::write(
     const QString &path, const QString &ext, int quality, ToolRunner &converter) const
 {
-    if (!whole) {
-        WriteOutput(surface, path, ext, quality, converter);
+    if (whole) {
+        WriteNewFile(EncodePicture(*whole), path);
         return;
     }
-    WriteNewFile(EncodePicture(*whole), path);
+    std::function<QByteArray()> encodeBlocks;
+    if (blocks)
+        encodeBlocks = [&] { return blocks->encode(quality); };
+    WriteOutput(surface, path, ext, quality, converter, encodeBlocks);
 }
 
 namespace {
@@ -82,7 +98,7 @@ bool LoadsWhole(const QString &sourcePath)
     return namedFormatOf(sourcePath).has_value();
 }
 
-std::optional<SourcePicture> LoadSource(const QString &sourcePath)
+std::optional<SourcePicture> LoadSource(const QString &sourcePath, const QString &resultExt)
 {
     // Only a file that is not there is skipped as missing; one that cannot be reached (a
     // folder on its way that may not be searched) is reported with the system's reason.
@@ -110,7 +126,11 @@ std::optional<SourcePicture> LoadSource(const QString &sourcePath)
         }
     } else {
         try {
-            source.surface = LoadWorkSurface(sourcePath);
+            const QByteArray data = ReadPictureFile(sourcePath);
+            if (OutputKindOf(resultExt) == OutputKind::Jpeg)
+                source.blocks = JpegBlockStamper::open(data, sourcePath);
+            if (!source.blocks)
+                source.surface = WorkSurfaceOf(data, sourcePath);
         } catch (const RuntimeFailure &) {
             // Gone between the look and the read: as missing as if it had never been there.
             if (!QFileInfo::exists(sourcePath))

@@ -2,36 +2,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "jpegblockstamp.h"
 #include "picturecodec.h"
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QString>
 
-#include <functional>
+#include <memory>
 #include <optional>
 
 class ToolRunner;
 
-/// Draws the stamp on one frame: the pixels as stored and the picture's EXIF orientation (1 to
-/// 8), so the stamp can be laid out on the picture as it is viewed.
-using StampDrawer = std::function<void(QImage &image, int orientation)>;
+/// A stamp of text as OverlayText draws it.
+struct TextStamp
+{
+    QString text;
+    QString position; // one of the nine position captions
+    QFont font;
+    QColor color;
+};
 
 /// A listed file loaded for stamping. PNG, TIFF, GIF and ICO files are held whole, every frame,
-/// page or size in its own pixels, and are written back in their own format; any other file
-/// (or one of those names whose content is another format) is held as one work surface.
+/// page or size in its own pixels, and are written back in their own format. A colour JPEG
+/// loaded for a JPEG result is held in its compressed blocks (see JpegBlockStamper). Any other
+/// file (or one of those names whose content is another format) is held as one work surface.
 struct SourcePicture
 {
     std::optional<Picture> whole;
+    std::unique_ptr<JpegBlockStamper> blocks;
     QImage surface;
     int orientation = 1;
 
-    /// What a viewer shows first: the first frame, page or size, or the work surface.
+    /// What a viewer shows first: the first frame, page or size, or the work surface. A
+    /// picture held in its blocks has no pixels to show: a null image.
     QImage firstFrame() const;
 
-    /// Draws the stamp with \a draw on every frame, page or size (at 96 dots per inch; the
-    /// stored density is kept). Throws RuntimeFailure naming \a sourcePath when a frame changes
-    /// its size.
-    void stamp(const StampDrawer &draw, const QString &sourcePath);
+    /// Draws \a stamp on every frame, page or size, upright on the picture as it is viewed (at
+    /// 96 dots per inch; the stored density is kept). Throws RuntimeFailure naming
+    /// \a sourcePath when a frame changes its size.
+    void stamp(const TextStamp &stamp, const QString &sourcePath);
 
     /// Writes the stamped picture to the new private file \a path (see IntermediatePathFor):
     /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
@@ -45,7 +56,10 @@ struct SourcePicture
 bool LoadsWhole(const QString &sourcePath);
 
 /// Loads the listed file \a sourcePath for stamping, the one way both a stamp run and the
-/// preview load it. Answers nothing when the file is not there (it vanished after it was
-/// listed: skipped without a word). Throws RuntimeFailure naming the file and the reason when
-/// it cannot be read, is damaged (never half-loaded) or cannot be written back whole.
-std::optional<SourcePicture> LoadSource(const QString &sourcePath);
+/// preview load it. \a resultExt is the extension of the result to be written: a colour JPEG
+/// whose result is a JPEG is held in its blocks; the default holds it as pixels. Answers nothing
+/// when the file is not there (it vanished after it was listed: skipped without a word). Throws
+/// RuntimeFailure naming the file and the reason when it cannot be read, is damaged (never
+/// half-loaded) or cannot be written back whole.
+std::optional<SourcePicture> LoadSource(
+    const QString &sourcePath, const QString &resultExt = QString());

@@ -112,7 +112,7 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
     std::optional<SourcePicture> picture;
     {
         const StageTimer timer(result.timings, &StampTimings::load);
-        if (!steps.run(188, [&] { picture = LoadSource(sourcePath); }))
+        if (!steps.run(188, [&] { picture = LoadSource(sourcePath, ext); }))
             return result;
     }
     if (!picture) {
@@ -132,12 +132,8 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
             return result;
         // Every frame, page or size is stamped, upright as the picture is viewed.
         if (text && !steps.run(240, [&] {
-                const QFont font = StampFont(options);
-                const QColor color = StampColor(options.color);
                 picture->stamp(
-                    [&](QImage &image, int orientation) {
-                        OverlayText(image, *text, options.position, font, color, orientation);
-                    },
+                    {*text, options.position, StampFont(options), StampColor(options.color)},
                     sourcePath);
             }))
             return result;

@@ -30,22 +30,30 @@ QImage asSurface(QImage image)
 
 } // namespace
 
-QImage LoadWorkSurface(const QString &path)
+QByteArray ReadPictureFile(const QString &path)
 {
-    ConfigureImageReading();
-    const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString reason = QFileInfo::exists(path) ? file.errorString()
                                                        : QStringLiteral("the file does not exist");
-        throw RuntimeFailure(
-            QStringLiteral("Cannot load the picture %1: %2").arg(shown, reason), 481);
+        throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), reason),
+            481);
     }
     // One read of the whole file: the decoders work from memory, and the file is not held open
     // while its picture is decoded.
-    const QByteArray data = file.readAll();
-    file.close();
+    return file.readAll();
+}
 
+QImage LoadWorkSurface(const QString &path)
+{
+    return WorkSurfaceOf(ReadPictureFile(path), path);
+}
+
+QImage WorkSurfaceOf(const QByteArray &data, const QString &path)
+{
+    ConfigureImageReading();
+    const QString shown = QDir::toNativeSeparators(path);
     // The content decides the format: a renamed file is read for what it is. JPEGs go through
     // libjpeg-turbo directly, which is faster and reports damage; what it cannot turn into RGB
     // (CMYK) and every other format go through Qt's readers.

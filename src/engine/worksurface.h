@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -22,3 +23,11 @@ void ConfigureImageReading();
 /// dots per inch whatever density the file names, so text sizes do not depend on the photo.
 /// Throws RuntimeFailure naming the file when it cannot be read or decoded, or is too large.
 QImage LoadWorkSurface(const QString &path);
+
+/// The content of the picture file at \a path, read in one piece. Throws RuntimeFailure naming
+/// the file and the reason when it cannot be read.
+QByteArray ReadPictureFile(const QString &path);
+
+/// The work surface of the picture file content \a data, read from \a path (which names the
+/// file in failures), as LoadWorkSurface makes it.
+QImage WorkSurfaceOf(const QByteArray &data, const QString &path);

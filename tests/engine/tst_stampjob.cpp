@@ -223,7 +223,9 @@ void TestStampJob::optionsSnapshotIsHonoured()
         expected.pixel(area.center().x(), area.bottom()) & 0xFFFFFF);
 
     // The JPEG is encoded at the snapshot's quality: the same picture encoded here at that
-    // quality by Qt's writer has nearly the same size.
+    // quality by Qt's writer has nearly the same size. A JPEG source's blocks are carried over
+    // into the new tables rather than encoded again from pixels, which keeps some chroma detail
+    // that a pixel round trip smooths away, hence the margin of an eighth.
     QImage surface = LoadWorkSurface(jpeg);
     OverlayText(surface, QStringLiteral("HELLO"), position, StampFont(options), Qt::red);
     QByteArray reference;
@@ -231,7 +233,7 @@ void TestStampJob::optionsSnapshotIsHonoured()
     QVERIFY(buffer.open(QIODevice::WriteOnly));
     QVERIFY(surface.save(&buffer, "jpeg", quality));
     const qint64 size = QFileInfo(m_output.filePath(QStringLiteral("p.jpg"))).size();
-    QVERIFY2(qAbs(size - reference.size()) < reference.size() / 20,
+    QVERIFY2(qAbs(size - reference.size()) < reference.size() / 8,
         qPrintable(QStringLiteral("%1 against %2").arg(size).arg(reference.size())));
 }
 

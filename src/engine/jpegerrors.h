@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+/// How the JPEG code hears from libjpeg. Fatal errors go through error_exit, which must not
+/// return: it jumps back to the setjmp of the stage that called libjpeg. Warnings (corrupt data
+/// libjpeg recovers from by filling in grey) are collected, since they mean the picture is
+/// damaged and must not be stamped and written over.
+struct JpegErrors
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    bool damaged;
+    char damage[JMSG_LENGTH_MAX];
+};
+
+/// Sets \a errors up for a fresh libjpeg object.
+void InitJpegErrors(JpegErrors &errors);
+
+/// Throws the failure of a picture whose data libjpeg reported as damaged.
+[[noreturn]] void ThrowJpegDamaged(const QString &shownPath, const JpegErrors &errors);
+
+/// Throws the failure of a picture libjpeg could not read at all.
+[[noreturn]] void ThrowJpegUnreadable(const QString &shownPath, const JpegErrors &errors);
