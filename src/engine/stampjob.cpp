@@ -16,6 +16,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -73,23 +74,41 @@ private:
     StampJobResult &m_result;
 };
 
-// Removes the job's intermediate result unless it has been put in place.
-class IntermediateFile
-{
-public:
-    ~IntermediateFile()
-    {
-        if (!path.isEmpty())
-            QFile::remove(path);
-    }
-    QString path;
-};
-
 } // namespace
+
+WrittenStamp::~WrittenStamp()
+{
+    if (!m_privatePath.isEmpty())
+        QFile::remove(m_privatePath);
+}
+
+WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
+    : result(std::move(other.result))
+    , m_privatePath(std::exchange(other.m_privatePath, QString()))
+    , m_finalPath(std::move(other.m_finalPath))
+{ }
+
+WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
+{
+    if (this != &other) {
+        if (!m_privatePath.isEmpty())
+            QFile::remove(m_privatePath);
+        result = std::move(other.result);
+        m_privatePath = std::exchange(other.m_privatePath, QString());
+        m_finalPath = std::move(other.m_finalPath);
+    }
+    return *this;
+}
 
 StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
 {
-    StampJobResult result;
+    return FinishStampJob(job, WriteStampJob(job, tools.converter, tools.texts), tools.exifTool);
+}
+
+WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
+{
+    WrittenStamp written;
+    StampJobResult &result = written.result;
     Steps steps(result);
     const QString &sourcePath = job.sourcePath;
     const StampOptions &options = job.options;
@@ -107,17 +126,17 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
                 : job.resultPath.isEmpty()   ? target.path
                                              : job.resultPath;
         }))
-        return result;
+        return written;
 
     std::optional<SourcePicture> picture;
     {
         const StageTimer timer(result.timings, &StampTimings::load);
         if (!steps.run(188, [&] { picture = LoadSource(sourcePath, ext); }))
-            return result;
+            return written;
     }
     if (!picture) {
         result.outcome = StampFileOutcome::Missing;
-        return result;
+        return written;
     }
 
     {
@@ -125,46 +144,60 @@ StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
         // A date taken that cannot be read is reported and stamped as "no date taken".
         QString dateText;
         if (options.source == StampSource::FileDate)
-            steps.run(190,
-                [&] { dateText = FileDateText(options.fileDateKind, sourcePath, tools.texts); });
+            steps.run(
+                190, [&] { dateText = FileDateText(options.fileDateKind, sourcePath, texts); });
         std::optional<QString> text;
         if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
-            return result;
+            return written;
         // Every frame, page or size is stamped, upright as the picture is viewed.
         if (text && !steps.run(240, [&] {
                 picture->stamp(
                     {*text, options.position, StampFont(options), StampColor(options.color)},
                     sourcePath);
             }))
-            return result;
+            return written;
     }
 
-    IntermediateFile written;
     {
         const StageTimer timer(result.timings, &StampTimings::save);
+        QString privatePath;
         const bool done = steps.run(244, [&] {
-            written.path = IntermediatePathFor(finalPath, ext);
-            picture->write(written.path, ext, options.jpegQuality, tools.converter);
+            privatePath = IntermediatePathFor(finalPath, ext);
+            picture->write(privatePath, ext, options.jpegQuality, converter);
         });
-        steps.name(written.path, finalPath);
-        if (!done)
-            return result;
+        steps.name(privatePath, finalPath);
+        if (done) {
+            written.m_privatePath = privatePath;
+            written.m_finalPath = finalPath;
+        } else if (!privatePath.isEmpty()) {
+            QFile::remove(privatePath);
+        }
     }
-    picture.reset(); // the pixels are written: free them before the tags are copied
+    return written;
+}
+
+StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool)
+{
+    StampJobResult &result = written.result;
+    if (!written.waiting())
+        return std::move(result);
+    Steps steps(result);
+    const QString &privatePath = written.m_privatePath;
+    const QString &finalPath = written.m_finalPath;
     {
         const StageTimer timer(result.timings, &StampTimings::metadata);
         const bool done = steps.run(
-            282, [&] { CopyMetadata(sourcePath, written.path, tools.exifTool, job.workFolder); });
-        steps.name(written.path, finalPath);
+            282, [&] { CopyMetadata(job.sourcePath, privatePath, exifTool, job.workFolder); });
+        steps.name(privatePath, finalPath);
         if (!done)
-            return result;
+            return std::move(result);
     }
     {
         const StageTimer timer(result.timings, &StampTimings::replace);
-        if (!steps.run(290, [&] { PutInPlace(written.path, finalPath); }))
-            return result;
-        written.path.clear();
+        if (!steps.run(290, [&] { PutInPlace(privatePath, finalPath); }))
+            return std::move(result);
+        written.m_privatePath.clear();
     }
     result.outcome = StampFileOutcome::Stamped;
-    return result;
+    return std::move(result);
 }

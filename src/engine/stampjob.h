@@ -70,6 +70,31 @@ struct StampJobTools
     const DateTexts &texts;
 };
 
+/// A job's result written under its private name, waiting for its tags and its place.
+/// Destroyed unfinished, it removes the private file, so nothing of the job is left behind.
+class WrittenStamp
+{
+public:
+    WrittenStamp() = default;
+    ~WrittenStamp();
+    WrittenStamp(WrittenStamp &&other) noexcept;
+    WrittenStamp &operator=(WrittenStamp &&other) noexcept;
+    WrittenStamp(const WrittenStamp &) = delete;
+    WrittenStamp &operator=(const WrittenStamp &) = delete;
+
+    /// The job's result so far; its outcome is Failed or Missing when the job ended early.
+    StampJobResult result;
+    /// Whether the result was written and waits for FinishStampJob.
+    bool waiting() const { return !m_privatePath.isEmpty(); }
+
+private:
+    friend WrittenStamp WriteStampJob(const StampJob &, ToolRunner &, const DateTexts &);
+    friend StampJobResult FinishStampJob(const StampJob &, WrittenStamp, ExifToolSession &);
+
+    QString m_privatePath;
+    QString m_finalPath;
+};
+
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
 /// and ICO whole, in their own pixels), composes the stamp text and draws it upright on every
 /// frame as the picture is viewed, writes the result under a
@@ -81,3 +106,13 @@ struct StampJobTools
 /// a failure that leaves nothing sound to go on with (no picture, no result, no tags) ends the
 /// job, and then no file of this job is left behind and the source is untouched.
 StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools);
+
+/// The first part of RunStampJob: the picture loaded, stamped and written under its private
+/// name, with the converter \a converter and the date texts \a texts. The picture's memory is
+/// freed when it answers.
+WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts);
+
+/// The rest of RunStampJob for \a written, a result of WriteStampJob for the same \a job: the
+/// tags copied by \a exifTool and the result renamed into its place. A result that was not
+/// written is answered as it is.
+StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool);

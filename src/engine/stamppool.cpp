@@ -23,6 +23,9 @@
 
 namespace {
 
+// How much lower than the taggers the workers that write pictures are scheduled.
+constexpr int kWriterNiceness = 3;
+
 QString claimOf(const QString &path)
 {
     const QFileInfo info(path);
@@ -81,12 +84,24 @@ int DefaultWorkerCount()
     return int(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+int DefaultLookAhead(int workers)
+{
+    return 3 * std::max(1, workers);
+}
+
 StampPool::StampPool(Tools tools, QString temporaryFolder, int workers)
     : m_tools(std::move(tools))
     , m_temporaryFolder(std::move(temporaryFolder))
-    , m_workersLeft(std::max(1, workers))
+    , m_workerCount(std::max(1, workers))
+    , m_writersLeft(m_workerCount)
 {
-    for (int i = 0; i < m_workersLeft; ++i)
+    // Copying a photo's tags takes Perl about half as long as writing its picture takes a
+    // worker, so one tagger keeps up with two workers.
+    const int taggers = (m_workerCount + 1) / 2;
+    m_workersLeft = m_workerCount + taggers;
+    for (int i = 0; i < taggers; ++i)
+        m_threads.emplace_back([this] { tag(); });
+    for (int i = 0; i < m_workerCount; ++i)
         m_threads.emplace_back([this] { work(); });
 }
 
@@ -174,7 +189,19 @@ bool StampPool::finish(int waitMs)
 void StampPool::work()
 {
     runJobs();
-    // Counted only now that the worker's ExifTool has ended with it.
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_writersLeft;
+        --m_workersLeft;
+    }
+    m_tagsWaiting.notify_all();
+    m_workerEnded.notify_all();
+}
+
+void StampPool::tag()
+{
+    runTags();
+    // Counted only now that the tagger's ExifTool has ended with it.
     {
         const std::lock_guard lock(m_mutex);
         --m_workersLeft;
@@ -182,27 +209,45 @@ void StampPool::work()
     m_workerEnded.notify_all();
 }
 
-void StampPool::runJobs()
+void StampPool::lowerPriority(int steps) const
 {
 #ifdef __linux__
-    // Workers may yield to the window's thread, so the window keeps handling events even when
-    // the machine has more work than cores; ExifTool, started from here, inherits this.
-    if (m_tools.workerNiceness > 0) {
+    if (steps > 0) {
         const id_t thread = id_t(::syscall(SYS_gettid));
         errno = 0;
         const int nice = ::getpriority(PRIO_PROCESS, thread);
         if (errno == 0)
-            ::setpriority(PRIO_PROCESS, thread, std::min(nice + m_tools.workerNiceness, 19));
+            ::setpriority(PRIO_PROCESS, thread, std::min(nice + steps, 19));
     }
+#else
+    Q_UNUSED(steps);
 #endif
-    // What the worker owns: its ExifTool, started at once so Perl loads meanwhile, and a
-    // converter runner that lets no window events run.
-    ExifToolSession exifTool(m_tools.exifTool);
-    exifTool.start();
+}
+
+void StampPool::finishEntry(int ticket, StampJobResult result)
+{
+    QString workFolder;
+    {
+        const std::lock_guard lock(m_mutex);
+        workFolder = m_entries[ticket].job.workFolder;
+    }
+    QDir(workFolder).removeRecursively();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_entries[ticket].result = std::move(result);
+    }
+    m_resultReady.notify_all();
+}
+
+void StampPool::runJobs()
+{
+    // Workers may yield to the window's thread, so the window keeps handling events even when
+    // the machine has more work than cores. They also yield to the taggers: a tagger that fell
+    // behind would be left copying alone on one core at the end of a run.
+    lowerPriority(m_tools.workerNiceness + kWriterNiceness);
     ToolRunner converter;
     converter.setConverter(m_tools.converter);
     const DateTexts texts = m_tools.texts;
-    const StampJobTools tools {converter, exifTool, texts};
 
     for (;;) {
         StampJob job;
@@ -217,12 +262,43 @@ void StampPool::runJobs()
             job = m_entries[ticket].job;
         }
         QDir().mkpath(job.workFolder);
-        StampJobResult result = RunStampJob(job, tools);
-        QDir(job.workFolder).removeRecursively();
+        WrittenStamp written = WriteStampJob(job, converter, texts);
+        if (!written.waiting()) {
+            finishEntry(ticket, std::move(written.result));
+            continue;
+        }
         {
             const std::lock_guard lock(m_mutex);
-            m_entries[ticket].result = std::move(result);
+            m_entries[ticket].written = std::move(written);
+            m_tagQueue.push_back(ticket);
         }
-        m_resultReady.notify_all();
+        m_tagsWaiting.notify_one();
+    }
+}
+
+void StampPool::runTags()
+{
+    // ExifTool, started from here, inherits the tagger's priority.
+    lowerPriority(m_tools.workerNiceness);
+    ExifToolSession exifTool(m_tools.exifTool);
+    exifTool.start();
+
+    for (;;) {
+        StampJob job;
+        WrittenStamp written;
+        int ticket = 0;
+        {
+            std::unique_lock lock(m_mutex);
+            m_tagsWaiting.wait(lock, [&] { return m_writersLeft == 0 || !m_tagQueue.empty(); });
+            if (m_tagQueue.empty())
+                return;
+            ticket = m_tagQueue.front();
+            m_tagQueue.pop_front();
+            Entry &entry = m_entries[ticket];
+            job = entry.job;
+            written = std::move(*entry.written);
+            entry.written.reset();
+        }
+        finishEntry(ticket, FinishStampJob(job, std::move(written), exifTool));
     }
 }

@@ -44,18 +44,26 @@ private:
 /// The number of workers a run uses by default: one per processor core.
 int DefaultWorkerCount();
 
+/// How many files beyond its \a workers a run keeps handed out, so that no worker waits while
+/// earlier files have their tags copied: three per worker. A file waiting for a worker or for
+/// its tags holds no picture in memory.
+int DefaultLookAhead(int workers);
+
 /// Runs stamp jobs on worker threads, one per core by default.
 ///
-/// Each worker owns what a job needs and must not share: its ExifTool session (started as the
-/// worker starts, so Perl loads while the first picture is decoded) and a converter runner with
-/// no window part. Jobs are handed out with submit(), which answers a ticket; results are taken
-/// by ticket, so the caller reports them in the order it handed them out, whatever order they
-/// finish in. Each job gets a private folder of its own under the pool's temporary folder,
-/// removed when it ends. A job whose result goes to another folder than its source's is given
-/// its result's name as it is handed out, in list order (see ResultNames). The first job for a
-/// folder clears the intermediate files that dead runs left there (RemoveStaleResults). The pool
-/// holds at most one picture per worker in memory: jobs waiting for a worker and finished results
-/// hold none.
+/// A job runs in two parts (see WriteStampJob and FinishStampJob). A worker loads, stamps and
+/// writes the picture with a converter runner of its own that has no window part, then hands
+/// the written result on and takes the next file. Taggers, one for every two workers, each with
+/// an ExifTool session of its own (started with the pool, so Perl loads while the first pictures
+/// are decoded), copy the tags and put the results in place. So a core never waits idle for
+/// Perl, and fewer ExifTools load their modules than there are workers. Jobs are handed out with
+/// submit(), which answers a ticket; results are taken by ticket, so the caller reports them in the
+/// order it handed them out, whatever order they finish in. Each job gets a private folder of its
+/// own under the pool's temporary folder, removed when it ends. A job whose result goes to another
+/// folder than its source's is given its result's name as it is handed out, in list order (see
+/// ResultNames). The first job for a folder clears the intermediate files that dead runs left there
+/// (RemoveStaleResults). The pool holds at most one picture per worker in memory: jobs waiting for
+/// a worker and finished results hold none.
 ///
 /// The caller bounds its own look-ahead; claims() tells it whether a job in flight still works
 /// on a file, so the same file is never worked on twice at once.
@@ -79,7 +87,7 @@ public:
     StampPool(const StampPool &) = delete;
     StampPool &operator=(const StampPool &) = delete;
 
-    int workerCount() const { return int(m_threads.size()); }
+    int workerCount() const { return m_workerCount; }
 
     /// Hands \a job to the next free worker and answers its ticket (0, 1, 2 ... in order).
     int submit(StampJob job);
@@ -104,11 +112,16 @@ private:
     {
         StampJob job;
         QStringList claims;
+        std::optional<WrittenStamp> written; // between the two parts
         std::optional<StampJobResult> result;
     };
 
     void work();
+    void tag();
     void runJobs();
+    void runTags();
+    void lowerPriority(int steps) const;
+    void finishEntry(int ticket, StampJobResult result);
 
     Tools m_tools;
     QString m_temporaryFolder;
@@ -116,12 +129,16 @@ private:
     std::condition_variable m_jobsWaiting;
     std::condition_variable m_resultReady;
     std::condition_variable m_workerEnded;
+    std::condition_variable m_tagsWaiting;
     std::deque<int> m_queue;
+    std::deque<int> m_tagQueue;
     std::map<int, Entry> m_entries;
     ResultNames m_resultNames;
     std::set<QString> m_clearedFolders;
     int m_nextTicket = 0;
-    int m_workersLeft = 0;
+    int m_workerCount = 0;
+    int m_writersLeft = 0; // workers still writing pictures
+    int m_workersLeft = 0; // threads of either kind still running
     bool m_closing = false;
     std::vector<std::thread> m_threads;
 };

@@ -65,7 +65,7 @@ StampRun::StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, 
     , m_texts(texts)
     , m_location(std::move(location))
     , m_workers(DefaultWorkerCount())
-    , m_lookAhead(m_workers)
+    , m_lookAhead(DefaultLookAhead(m_workers))
 { }
 
 void StampRun::setWorkerCount(int workers)

@@ -162,7 +162,7 @@ int main(int argc, char **argv)
 
     StampPool pool({exifTool, converter, DateTexts()}, temp.path(),
         command.jobs > 0 ? command.jobs : DefaultWorkerCount());
-    const size_t bound = size_t(pool.workerCount()) * 2;
+    const size_t bound = size_t(pool.workerCount() + DefaultLookAhead(pool.workerCount()));
     ProgressLine progress(int(listed.size()));
     std::deque<std::pair<size_t, int>> handed; // (index in listed, ticket); -1 for no job
     size_t next = 0;
