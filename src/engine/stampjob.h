@@ -61,8 +61,8 @@ struct StampJobResult
     StampTimings timings;
 };
 
-/// The tools a job runs, owned by the worker that runs it: a converter runner with no window
-/// part, the worker's own ExifTool session, and the locale's date texts.
+/// The tools a job runs, owned by the threads that run it: a converter runner with no window
+/// part, an ExifTool session, and the locale's date texts.
 struct StampJobTools
 {
     ToolRunner &converter;

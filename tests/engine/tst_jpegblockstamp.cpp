@@ -4,15 +4,18 @@
 #include "jpegcodec.h"
 #include "overlaytext.h"
 #include "runtimefailure.h"
+#include "sourcepicture.h"
 #include "stampoptions.h"
 #include "worksurface.h"
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -171,6 +174,12 @@ Difference compare(const QImage &a, const QImage &b, const QRect &inside, const 
         }
     d.mean = n ? double(sum) / double(n) : 0;
     return d;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QFont stampFont()
@@ -445,6 +454,58 @@ private slots:
         const Difference d = compare(result, expected, QRect(QPoint(0, 0), result.size()));
         QVERIFY2(d.mean < 1.5, qPrintable(QString::number(d.mean)));
         QCOMPARE(headerOf(bytes).tables, headerOf(plainJpeg(photo(8, 8), 70)).tables);
+    }
+
+    // A stamp run loads a colour JPEG in its blocks only when the result is a JPEG; the
+    // preview, other results and other pictures get pixels.
+    void sourcesAreHeldInBlocksOnlyForJpegResults_data()
+    {
+        QTest::addColumn<QString>("resultExt");
+        QTest::addColumn<int>("space");
+        QTest::addColumn<bool>("inBlocks");
+        QTest::newRow("JPEG result") << QStringLiteral("jpg") << int(JCS_YCbCr) << true;
+        QTest::newRow("JPEG result, capitals") << QStringLiteral("JPEG") << int(JCS_YCbCr) << true;
+        QTest::newRow("preview") << QString() << int(JCS_YCbCr) << false;
+        QTest::newRow("bitmap result") << QStringLiteral("bmp") << int(JCS_YCbCr) << false;
+        QTest::newRow("grey photo") << QStringLiteral("jpg") << int(JCS_GRAYSCALE) << false;
+    }
+
+    void sourcesAreHeldInBlocksOnlyForJpegResults()
+    {
+        QFETCH(QString, resultExt);
+        QFETCH(int, space);
+        QFETCH(bool, inBlocks);
+        QTemporaryDir folder;
+        Layout layout;
+        layout.space = J_COLOR_SPACE(space);
+        const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(writeFile(path, plainJpeg(photo(160, 120), 90, layout)));
+        const std::optional<SourcePicture> picture = LoadSource(path, resultExt);
+        QVERIFY(picture);
+        QCOMPARE(bool(picture->blocks), inBlocks);
+        QCOMPARE(picture->surface.isNull(), inBlocks);
+        if (!inBlocks)
+            QCOMPARE(picture->surface.size(), QSize(160, 120));
+    }
+
+    // A stamp over most of a photo held in its blocks is drawn on its pixels instead, and the
+    // result is still the stamped photo.
+    void bigStampOnASourceIsDrawnOnItsPixels()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("strip.jpg"));
+        const QByteArray bytes = plainJpeg(photo(160, 48), 90);
+        QVERIFY(writeFile(path, bytes));
+        std::optional<SourcePicture> picture = LoadSource(path, QStringLiteral("jpg"));
+        QVERIFY(picture && picture->blocks);
+        picture->stamp({QStringLiteral("2023-07-14 10:23:07"), QStringLiteral("Upper-Left"),
+                           stampFont(), kInk},
+            path);
+        QVERIFY(!picture->blocks);
+        QCOMPARE(picture->surface.size(), QSize(160, 48));
+        const Difference d = compare(picture->surface, decoded(bytes), QRect(0, 0, 160, 48));
+        QVERIFY2(d.count > 100 && d.box.left() < 10 && d.box.top() < 10,
+            qPrintable(QStringLiteral("%1 pixels changed").arg(d.count)));
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 
 using namespace TestImages;
@@ -71,6 +72,8 @@ private slots:
     void unusualNamesKeepTheirTags();
     void exifToolCrashIsReported();
     void noDateTakenStampsTheSentence();
+    void writtenResultLeftUnfinishedLeavesNothing_data();
+    void writtenResultLeftUnfinishedLeavesNothing();
 
 private:
     QString sourcePath(const QString &name) const { return m_sources.filePath(name); }
@@ -383,3 +386,50 @@ void TestStampJob::noDateTakenStampsTheSentence()
 
 QTEST_MAIN(TestStampJob)
 #include "tst_stampjob.moc"
+
+void TestStampJob::writtenResultLeftUnfinishedLeavesNothing_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("into the chosen folder") << false;
+    QTest::newRow("in place of the source") << true;
+}
+
+// A run that ends between the two parts of a job (its pool closing while a result waits for
+// its tags) must leave neither the private file nor a result without tags, and the source as
+// it was.
+void TestStampJob::writtenResultLeftUnfinishedLeavesNothing()
+{
+    QFETCH(bool, inPlace);
+    const QString source = sourcePath(QStringLiteral("IMG_2.jpg"));
+    QVERIFY(writeTaggedJpeg(source, darkGray()));
+    const QByteArray original = contents(source);
+    const StampJob job {source,
+        customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder), m_work.path(),
+        {}};
+    const QTemporaryDir &resultFolder = inPlace ? m_sources : m_output;
+    {
+        WrittenStamp written = WriteStampJob(job, m_converter, m_texts);
+        QVERIFY2(written.result.failures.isEmpty(), qPrintable(describe(written.result.failures)));
+        QVERIFY(written.waiting());
+        const QStringList files = filesIn(resultFolder);
+        const auto isPrivate
+            = [](const QString &name) { return name.startsWith(QLatin1String(".kalvora-")); };
+        QCOMPARE(std::count_if(files.begin(), files.end(), isPrivate), qsizetype(1));
+        WrittenStamp moved = std::move(written);
+        QVERIFY(!written.waiting());
+        QVERIFY(moved.waiting());
+    }
+    QCOMPARE(filesIn(m_output), QStringList());
+    QCOMPARE(filesIn(m_sources), QStringList {QStringLiteral("IMG_2.jpg")});
+    QCOMPARE(contents(source), original);
+
+    // Finished, the same job puts a tagged result in place.
+    const StampJobResult result
+        = FinishStampJob(job, WriteStampJob(job, m_converter, m_texts), *m_exifTool);
+    QVERIFY2(result.failures.isEmpty(), qPrintable(describe(result.failures)));
+    QCOMPARE(result.outcome, StampFileOutcome::Stamped);
+    const QString output = inPlace ? source : m_output.filePath(QStringLiteral("IMG_2.jpg"));
+    QVERIFY(contents(output) != original);
+    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), output), QStringLiteral("Peak"));
+    QCOMPARE(exifTag(QStringLiteral("IPTC:Keywords"), output), QStringLiteral("alpine"));
+}
