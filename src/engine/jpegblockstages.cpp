@@ -12,16 +12,6 @@
 
 namespace {
 
-// The surface's pixels as libjpeg-turbo names their byte order: 0xffRRGGBB words.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_BGRX;
-#else
-constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_XRGB;
-#endif
-
-// Rows handed to libjpeg per call; enough to cover the tallest block row.
-constexpr int kRowBatch = 16;
-
 // The usual camera JPEG: 8-bit YCbCr, Huffman coded, chroma at full or half resolution.
 bool takenAsBlocks(const jpeg_decompress_struct &info)
 {

@@ -18,16 +18,6 @@
 
 namespace {
 
-// The surface's pixels as libjpeg-turbo names their byte order: 0xffRRGGBB words.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_BGRX;
-#else
-constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_XRGB;
-#endif
-
-// Rows handed to libjpeg per call; enough to cover the tallest block row of a 4:2:0 image.
-constexpr int kRowBatch = 16;
-
 // The two stages of a decode that libjpeg may jump out of. They hold only plain values, so
 // the jump skips no destructor; the image is made between them.
 bool readHeader(jpeg_decompress_struct &info, JpegErrors &errors, const QByteArray &data,

@@ -3,11 +3,22 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
+
+/// The work surface's 32-bit pixels as libjpeg-turbo names their byte order: 0xffRRGGBB words.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+inline constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_BGRX;
+#else
+inline constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_XRGB;
+#endif
+
+/// Rows handed to libjpeg per call; enough to cover the tallest block row.
+inline constexpr int kRowBatch = 16;
 
 /// How the JPEG code hears from libjpeg. Fatal errors go through error_exit, which must not
 /// return: it jumps back to the setjmp of the stage that called libjpeg. Warnings (corrupt data
