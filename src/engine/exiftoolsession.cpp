@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
 #include <QRegularExpression>
 
 namespace {
@@ -107,6 +113,17 @@ bool ExifToolSession::start(QString *error)
     m_process->setArguments({QStringLiteral("-stay_open"), QStringLiteral("True"),
         QStringLiteral("-@"), QStringLiteral("-")});
     m_process->setProcessChannelMode(QProcess::MergedChannels);
+#ifdef Q_OS_LINUX
+    // A kept-open ExifTool goes on waiting for commands past the end of its input, so it would
+    // outlive a program that was killed or crashed: it is ended when the thread that started
+    // it (and which stops it in the normal course) is gone.
+    const pid_t parent = ::getpid();
+    m_process->setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+#endif
     m_process->start();
     if (m_process->waitForStarted(-1))
         return true;

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -22,9 +23,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using namespace TestImages;
 
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -54,6 +57,40 @@ QImage darkGray(int width = 320, int height = 240)
     return picture;
 }
 
+// The processes whose parent is \a parent and whose command line names ExifTool.
+QList<int> exifToolsOf(qint64 parent)
+{
+    QList<int> found;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const int pid = entry.toInt(&isPid);
+        if (!isPid)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly) || !commandLine.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the fields after the name's closing bracket.
+        const QByteArray fields = stat.readAll();
+        const QList<QByteArray> after = fields.mid(fields.lastIndexOf(')') + 2).split(' ');
+        if (after.size() > 1 && after[1].toLongLong() == parent
+            && commandLine.readAll().contains("exiftool"))
+            found << pid;
+    }
+    return found;
+}
+
+// Whether process \a pid has ended (gone, or a zombie nobody has reaped yet).
+bool hasEnded(int pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -80,6 +117,7 @@ private slots:
     void inPlace();
     void fromSettings();
     void sameResultAsTheWindow();
+    void killedRunLeavesNoExifToolBehind();
 
 private:
     QString source(const QString &name) const { return m_sources->filePath(name); }
@@ -426,3 +464,32 @@ void TestKalvoraStamp::sameResultAsTheWindow()
 
 QTEST_MAIN(TestKalvoraStamp)
 #include "tst_kalvorastamp.moc"
+
+// A kept-open ExifTool waits for commands past the end of its input: killed, the program must
+// not leave its ExifTools running for good.
+void TestKalvoraStamp::killedRunLeavesNoExifToolBehind()
+{
+    QStringList files;
+    for (int i = 0; i < 12; ++i) {
+        files << source(QStringLiteral("p%1.jpg").arg(i));
+        QVERIFY(writeTaggedJpeg(files.last(), darkGray(1600, 1200)));
+    }
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"),
+        QStringList {"--text", "K", "--jobs", "2", "--output", m_output->path()} + files);
+    QVERIFY(process.waitForStarted());
+    // Killed as soon as its ExifTools are there: one that is still loading, or waiting for its
+    // first command, writes nothing the dead program could fail to read.
+    QList<int> exifTools;
+    QElapsedTimer waited;
+    waited.start();
+    while ((exifTools = exifToolsOf(process.processId())).isEmpty()
+        && process.state() == QProcess::Running && waited.elapsed() < 20000)
+        QThread::msleep(2);
+    QVERIFY(!exifTools.isEmpty());
+    QVERIFY2(process.state() == QProcess::Running, "the run ended before it could be killed");
+    QVERIFY(::kill(pid_t(process.processId()), SIGKILL) == 0);
+    QVERIFY(process.waitForFinished());
+    for (const int pid : std::as_const(exifTools))
+        QTRY_VERIFY2_WITH_TIMEOUT(hasEnded(pid), qPrintable(QString::number(pid)), 10000);
+}
