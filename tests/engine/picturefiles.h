@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QList>
 #include <QtEndian>
@@ -18,6 +19,25 @@
 #include <vector>
 
 namespace PictureFiles {
+
+/// Every frame, page or size of the picture at \a path as Qt reads it, with each one's delay in
+/// milliseconds in \a delays when given.
+inline QList<QImage> framesOf(const QString &path, QList<int> *delays = nullptr)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    QList<QImage> frames;
+    const int count = reader.imageCount();
+    for (int i = 0; i < qMax(count, 1); ++i) {
+        // A GIF's reader moves on by itself; the others are told where to go.
+        if (i > 0 && reader.format() != "gif")
+            reader.jumpToImage(i);
+        frames << reader.read();
+        if (delays)
+            *delays << reader.nextImageDelay();
+    }
+    return frames;
+}
 
 /// A picture whose every pixel differs from its neighbours, in \a format. With 16 bits a
 /// channel, the values are ones 8 bits cannot hold; with alpha, every level of it occurs,

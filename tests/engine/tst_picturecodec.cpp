@@ -25,23 +25,6 @@ void stampBlock(QImage &image, int, int)
     painter.fillRect(kStamp, kInk);
 }
 
-// Every frame of the picture at \a path as Qt reads it, with its delay in milliseconds.
-QList<QImage> framesOf(const QString &path, QList<int> *delays = nullptr)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    QList<QImage> frames;
-    const int count = reader.imageCount();
-    for (int i = 0; i < qMax(count, 1); ++i) {
-        if (i > 0 && reader.format() != "gif")
-            reader.jumpToImage(i);
-        frames << reader.read();
-        if (delays)
-            *delays << reader.nextImageDelay();
-    }
-    return frames;
-}
-
 // The first pixel where \a after is not \a before with the block stamped in (exact, at 16
 // bits a channel), or an empty text.
 QString stampedDifference(const QImage &before, const QImage &after)

@@ -3,6 +3,7 @@
 #include "datetexts.h"
 #include "exiftoolsession.h"
 #include "overlaytext.h"
+#include "stampfailures.h"
 #include "stampjob.h"
 #include "testimages.h"
 #include "toolrunner.h"
@@ -41,14 +42,6 @@ QImage detailed()
 QRect stampArea(const QString &before, const QString &after)
 {
     return changedArea(QImage(before), QImage(after), 60);
-}
-
-QString describe(const QList<StampFailure> &failures)
-{
-    QStringList lines;
-    for (const StampFailure &failure : failures)
-        lines << QStringLiteral("%1: %2").arg(failure.step).arg(failure.description);
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "datetexts.h"
 #include "exiftoolsession.h"
 #include "picturefiles.h"
+#include "stampfailures.h"
 #include "stampjob.h"
 #include "testimages.h"
 #include "toolrunner.h"
@@ -27,29 +28,6 @@ QImage dark(int width, int height, QImage::Format format = QImage::Format_RGB32)
     QImage picture(width, height, format);
     picture.fill(QColor(50, 50, 60));
     return picture;
-}
-
-QList<QImage> framesOf(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    QList<QImage> frames;
-    const int count = reader.imageCount();
-    for (int i = 0; i < qMax(count, 1); ++i) {
-        // A GIF's reader moves on by itself; the others are told where to go.
-        if (i > 0 && reader.format() != "gif")
-            reader.jumpToImage(i);
-        frames << reader.read();
-    }
-    return frames;
-}
-
-QString describe(const QList<StampFailure> &failures)
-{
-    QStringList lines;
-    for (const StampFailure &failure : failures)
-        lines << QStringLiteral("%1: %2").arg(failure.step).arg(failure.description);
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
