@@ -85,3 +85,21 @@ inline OutputTarget stampFile(const QString &source, SaveOption option, const QS
     const OutputTarget target = OutputPathFor(source, option, folder);
     return target.replaceSource ? OutputTarget {source, true} : target;
 }
+
+/// What each output test class holds: its folders, an event pump that runs nothing, and the
+/// one-file stamp of stampFile.
+class OutputTestCase : public QObject
+{
+protected:
+    OutputFolders m_folders;
+    const QString &m_pics = m_folders.pics;
+    const QString &m_out = m_folders.out;
+    QTemporaryDir &m_dir = m_folders.dir;
+    NullEventPump m_events;
+
+    OutputTarget stamp(const QString &source, SaveOption option, const QString &folder,
+        ToolRunner &tools, int quality = 85)
+    {
+        return stampFile(source, option, folder, tools, quality);
+    }
+};

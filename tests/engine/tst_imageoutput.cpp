@@ -6,21 +6,9 @@
 #include <QSet>
 #include <QStandardPaths>
 
-class TestImageOutput : public QObject
+class TestImageOutput : public OutputTestCase
 {
     Q_OBJECT
-
-    OutputFolders m_folders;
-    const QString &m_pics = m_folders.pics;
-    const QString &m_out = m_folders.out;
-    QTemporaryDir &m_dir = m_folders.dir;
-    NullEventPump m_events;
-
-    OutputTarget stamp(const QString &source, SaveOption option, const QString &folder,
-        ToolRunner &tools, int quality = 85)
-    {
-        return stampFile(source, option, folder, tools, quality);
-    }
 
 private slots:
     void init() { m_folders.reset(); }
