@@ -5,6 +5,8 @@
 // Picture files with several frames, pages or sizes, written by the tests straight through
 // libtiff, giflib and Qt, so the code under test never makes its own input.
 
+#include "testimages.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -257,27 +259,11 @@ inline QByteArray iconFile(const QList<QImage> &sizes, const QList<bool> &asPng)
     return file;
 }
 
-inline quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFF;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
-    }
-    return ~crc;
-}
-
 /// \a png with a chunk of \a type and \a data put right after its header chunk.
 inline QByteArray withChunk(const QByteArray &png, const QByteArray &type, const QByteArray &data)
 {
-    QByteArray chunk(4, '\0');
-    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
-    chunk += type + data;
-    QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(crc32(type + data), crc.data());
     const qsizetype afterHeader = 8 + 12 + 13;
-    return png.left(afterHeader) + chunk + crc + png.mid(afterHeader);
+    return png.left(afterHeader) + TestImages::pngChunk(type, data) + png.mid(afterHeader);
 }
 
 } // namespace PictureFiles

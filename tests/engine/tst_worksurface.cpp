@@ -9,27 +9,6 @@
 
 namespace {
 
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFF;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
-{
-    QByteArray chunk(4, '\0');
-    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
-    chunk += type + data;
-    QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(crc32(type + data), crc.data());
-    return chunk + crc;
-}
-
 // A PNG file of the given size without its pixels: enough for a reader to learn the size.
 QByteArray pngHeader(quint32 width, quint32 height)
 {

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QtEndian>
 
 namespace TestImages {
 
@@ -95,6 +96,29 @@ inline QRect changedArea(const QImage &before, const QImage &after, int toleranc
                 area |= QRect(x, y, 1, 1);
         }
     return area;
+}
+
+/// The CRC-32 a PNG chunk ends with, over \a bytes.
+inline quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+/// A PNG chunk: its length, \a type, \a data and their CRC.
+inline QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    chunk += type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(crc32(type + data), crc.data());
+    return chunk + crc;
 }
 
 } // namespace TestImages
