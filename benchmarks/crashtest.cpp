@@ -9,9 +9,9 @@
 //   crashtest [KILLS] [SEED]        (defaults: 60 kills, seed from the clock)
 //
 // Prints one line per kill and the counts at the end; exits 1 when any check failed.
-#include "picturecodec.h"
+#include "engine/codecs/picturecodec.h"
+#include "engine/render/worksurface.h"
 #include "picturefiles.h"
-#include "worksurface.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

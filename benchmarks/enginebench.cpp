@@ -5,15 +5,15 @@
 // ends at once (against the 100-millisecond wait cycle); the JPEG decode and encode of a
 // 12-megapixel photo through Qt's plugin and through libjpeg-turbo; the photo loaded, stamped
 // and saved as a job does; and the metadata copy by the kept-open ExifTool.
+#include "base/eventpump.h"
 #include "benchpictures.h"
-#include "eventpump.h"
-#include "exiftoolsession.h"
-#include "imageoutput.h"
-#include "jpegcodec.h"
-#include "overlaytext.h"
-#include "stampoptions.h"
-#include "toolrunner.h"
-#include "worksurface.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/output/imageoutput.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/toolrunner.h"
+#include "options/stampoptions.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -6,12 +6,12 @@
 // "Add All File(s) In Folder" and reports how often it let window events run and the longest
 // stretch without doing so: that stretch is how long the window would stay frozen. Then it
 // runs the whole command, the questions answered, into the image list's own widget.
-#include "dialogs.h"
-#include "eventpump.h"
-#include "fileadder.h"
-#include "folderwalk.h"
-#include "imagelist.h"
-#include "settingsstore.h"
+#include "base/eventpump.h"
+#include "folderwalk/folderwalk.h"
+#include "imagelist/fileadder.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,11 +6,11 @@
 // stage is timed in thread CPU time, so other work on the machine does not count; files are
 // read into memory first. Prints milliseconds per file for each stage and the mean.
 
-#include "jpegblockstamp.h"
-#include "jpegcodec.h"
-#include "overlaytext.h"
-#include "stampoptions.h"
-#include "worksurface.h"
+#include "engine/codecs/jpeg/jpegblockstamp.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "options/stampoptions.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -6,13 +6,13 @@
 // Lower-Right, 48 points, quality 85, results into a folder of their own). Prints the photos
 // per second, the longest time the window went without handling events (a 5-millisecond timer
 // that should fire throughout) and the program's peak memory. A benchmark, not a test.
-#include "eventpump.h"
-#include "form1.h"
-#include "imagelist.h"
+#include "app/form1.h"
+#include "app/stampcontroller.h"
+#include "base/eventpump.h"
+#include "engine/render/worksurface.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "settingsstore.h"
-#include "stampcontroller.h"
-#include "worksurface.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,13 +6,13 @@
 // each file, and prints where each file's time went: load, draw, save, metadata copy (through
 // the kept-open ExifTool), the rename into place and the rest.
 // With --replace the results go in place of the sources; otherwise into a folder of their own.
+#include "base/datetexts.h"
 #include "benchpictures.h"
-#include "datetexts.h"
-#include "exiftoolsession.h"
-#include "stampjob.h"
-#include "tempfolder.h"
-#include "toolrunner.h"
-#include "worksurface.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stampjob.h"
+#include "engine/run/tempfolder.h"
+#include "engine/run/toolrunner.h"
 
 #include <QElapsedTimer>
 #include <QFile>

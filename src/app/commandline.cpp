@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "form1.h"
-#include "listdrop.h"
+#include "app/form1.h"
+#include "imagelist/listdrop.h"
 
 #include <QDir>
 

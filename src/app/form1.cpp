@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1.h"
+#include "app/form1.h"
 #include "ui_form1.h"
 
-#include "addfolder.h"
-#include "errorreport.h"
-#include "fileadder.h"
-#include "fontcolorchoice.h"
-#include "imagelist.h"
-#include "listdrop.h"
-#include "optionspanel.h"
-#include "overlaytext.h"
-#include "samplebox.h"
-#include "samplefiles.h"
-#include "stampcontroller.h"
-#include "stampoptions.h"
-#include "stamppreview.h"
-#include "trappedprocedure.h"
+#include "app/stampcontroller.h"
+#include "engine/render/overlaytext.h"
+#include "imagelist/addfolder.h"
+#include "imagelist/fileadder.h"
+#include "imagelist/imagelist.h"
+#include "imagelist/listdrop.h"
+#include "imagelist/samplefiles.h"
+#include "options/stampoptions.h"
+#include "preview/stamppreview.h"
+#include "ui/errorreport.h"
+#include "ui/fontcolorchoice.h"
+#include "ui/optionspanel.h"
+#include "ui/samplebox.h"
+#include "ui/trappedprocedure.h"
 
 #include <QApplication>
 #include <QCloseEvent>

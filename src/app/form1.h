@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "datetexts.h"
-#include "startup.h"
+#include "app/startup.h"
+#include "base/clock.h"
+#include "base/datetexts.h"
 
 #include <QWidget>
 

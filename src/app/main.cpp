@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
-#include "eventpump.h"
-#include "form1.h"
-#include "qtdialogs.h"
-#include "samplefiles.h"
-#include "settingsstore.h"
-#include "stalefolders.h"
-#include "startup.h"
-#include "worksurface.h"
+#include "app/commandline.h"
+#include "app/form1.h"
+#include "app/startup.h"
+#include "base/eventpump.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stalefolders.h"
+#include "imagelist/samplefiles.h"
+#include "options/settingsstore.h"
+#include "ui/qtdialogs.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mainmodule.h"
+#include "app/mainmodule.h"
 
-#include "applicationtitle.h"
-#include "optionspanel.h"
-#include "randomdraw.h"
-#include "runtimefailure.h"
+#include "base/applicationtitle.h"
+#include "base/randomdraw.h"
+#include "base/runtimefailure.h"
+#include "ui/optionspanel.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stampcontroller.h"
+#include "app/stampcontroller.h"
 
-#include "errorreport.h"
-#include "form1.h"
-#include "imagelist.h"
-#include "stampfont.h"
+#include "app/form1.h"
+#include "engine/render/stampfont.h"
+#include "imagelist/imagelist.h"
+#include "ui/errorreport.h"
 #include "ui_form1.h"
 
 #include <QEvent>

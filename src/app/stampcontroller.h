@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "progressbar.h"
-#include "stamprun.h"
-#include "tempfolder.h"
-#include "toolrunner.h"
+#include "engine/run/progressbar.h"
+#include "engine/run/stamprun.h"
+#include "engine/run/tempfolder.h"
+#include "engine/run/toolrunner.h"
 
 #include <QObject>
 

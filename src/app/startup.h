@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "datetexts.h"
+#include "base/datetexts.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "folderwalk.h"
+#include "folderwalk/folderwalk.h"
 
-#include "dialogs.h"
-#include "errorreport.h"
-#include "eventpump.h"
-#include "filehelpers.h"
-#include "trappedprocedure.h"
+#include "base/eventpump.h"
+#include "base/filehelpers.h"
+#include "ui/dialogs.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
 
 #include <QDirIterator>
 #include <QFile>

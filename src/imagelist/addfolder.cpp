@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addfolder.h"
+#include "imagelist/addfolder.h"
 
-#include "dialogs.h"
-#include "filehelpers.h"
+#include "base/filehelpers.h"
+#include "ui/dialogs.h"
 
 QString PickFolder(Dialogs &dialogs, const QString &prompt, const QString &initialFolder)
 {

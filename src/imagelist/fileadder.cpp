@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fileadder.h"
+#include "imagelist/fileadder.h"
 
-#include "addfolder.h"
-#include "applicationtitle.h"
-#include "dialogs.h"
-#include "errorreport.h"
-#include "filehelpers.h"
-#include "folderwalk.h"
-#include "settingsstore.h"
-#include "trappedprocedure.h"
+#include "base/applicationtitle.h"
+#include "base/filehelpers.h"
+#include "folderwalk/folderwalk.h"
+#include "imagelist/addfolder.h"
+#include "options/settingsstore.h"
+#include "ui/dialogs.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
 
 #include <QStringList>
 

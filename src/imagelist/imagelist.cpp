@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imagelist.h"
+#include "imagelist/imagelist.h"
 
-#include "programfiles.h"
+#include "base/programfiles.h"
 
 #include <QCoreApplication>
 #include <QEvent>

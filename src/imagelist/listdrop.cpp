@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "listdrop.h"
+#include "imagelist/listdrop.h"
 
-#include "applicationtitle.h"
-#include "dialogs.h"
+#include "base/applicationtitle.h"
+#include "ui/dialogs.h"
 
-#include "folderwalk.h"
-#include "imagelist.h"
+#include "folderwalk/folderwalk.h"
+#include "imagelist/imagelist.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

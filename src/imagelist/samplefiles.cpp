@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "samplefiles.h"
+#include "imagelist/samplefiles.h"
 
-#include "applicationtitle.h"
-#include "errorreport.h"
-#include "filehelpers.h"
-#include "folderwalk.h"
-#include "imagelist.h"
-#include "programfiles.h"
-#include "runtimefailure.h"
-#include "settingsstore.h"
-#include "trappedprocedure.h"
+#include "base/applicationtitle.h"
+#include "base/filehelpers.h"
+#include "base/programfiles.h"
+#include "base/runtimefailure.h"
+#include "folderwalk/folderwalk.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsstore.h"
+#include "options/settingsstore.h"
 
-#include "runtimefailure.h"
+#include "base/runtimefailure.h"
 
 #include <QDir>
 #include <QFile>

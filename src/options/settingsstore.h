@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "inidocument.h"
-#include "settingskeys.h"
+#include "options/inidocument.h"
+#include "options/settingskeys.h"
 
 #include <QString>
 

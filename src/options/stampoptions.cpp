@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stampoptions.h"
+#include "options/stampoptions.h"
 
 QStringList FileDateKindCaptions()
 {

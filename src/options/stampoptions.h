@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fontchoice.h"
+#include "options/fontchoice.h"
 
 #include <QString>
 #include <QStringList>

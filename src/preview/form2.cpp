@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form2.h"
+#include "preview/form2.h"
 #include "ui_form2.h"
 
-#include "applicationtitle.h"
-#include "errorreport.h"
-#include "filehelpers.h"
-#include "handpointer.h"
-#include "programfiles.h"
-#include "runtimefailure.h"
-#include "trappedprocedure.h"
+#include "base/applicationtitle.h"
+#include "base/filehelpers.h"
+#include "base/programfiles.h"
+#include "base/runtimefailure.h"
+#include "preview/handpointer.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "handpointer.h"
+#include "preview/handpointer.h"
 
-#include "runtimefailure.h"
+#include "base/runtimefailure.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stamppreview.h"
+#include "preview/stamppreview.h"
 
-#include "applicationtitle.h"
-#include "dialogs.h"
-#include "errorreport.h"
-#include "eventpump.h"
-#include "filehelpers.h"
-#include "form2.h"
-#include "overlaytext.h"
-#include "runtimefailure.h"
-#include "sourcepicture.h"
-#include "stamprun.h"
-#include "trappedprocedure.h"
+#include "base/applicationtitle.h"
+#include "base/eventpump.h"
+#include "base/filehelpers.h"
+#include "base/runtimefailure.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/sourcepicture.h"
+#include "engine/run/stamprun.h"
+#include "preview/form2.h"
+#include "ui/dialogs.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
 
 #include <QDir>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tempfolder.h"
+#include "engine/run/tempfolder.h"
 
 #include <QImage>
 #include <QPointer>

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "eventpump.h"
-#include "form1.h"
-#include "imagelist.h"
-#include "overlaytext.h"
+#include "app/form1.h"
+#include "app/stampcontroller.h"
+#include "base/eventpump.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "settingsstore.h"
-#include "stampcontroller.h"
 #include "testimages.h"
-#include "worksurface.h"
 
 #include <QComboBox>
 #include <QDir>

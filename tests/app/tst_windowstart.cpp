@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
-#include "listdrop.h"
-#include "mainmodule.h"
-#include "randomdraw.h"
+#include "app/commandline.h"
+#include "app/mainmodule.h"
+#include "base/randomdraw.h"
+#include "imagelist/listdrop.h"
 #include "startfixture.h"
 
 #include <QSignalSpy>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "eventpump.h"
-#include "form1.h"
-#include "imagelist.h"
+#include "app/form1.h"
+#include "base/clock.h"
+#include "base/eventpump.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "settingsstore.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -5,16 +5,16 @@
 // What the output tests share: pictures made on the spot, a look at files and their tags, and
 // one file taken through the engine as a stamp job takes it.
 
-#include "datetexts.h"
-#include "eventpump.h"
-#include "exiftoolsession.h"
-#include "imageoutput.h"
-#include "overlaytext.h"
-#include "runtimefailure.h"
-#include "stampjob.h"
+#include "base/datetexts.h"
+#include "base/eventpump.h"
+#include "base/runtimefailure.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/output/imageoutput.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stampjob.h"
+#include "engine/run/toolrunner.h"
 #include "testimages.h"
-#include "toolrunner.h"
-#include "worksurface.h"
 
 #include <QDir>
 #include <QFile>

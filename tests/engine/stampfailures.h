@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "stampjob.h"
+#include "engine/run/stampjob.h"
 
 #include <QStringList>
 

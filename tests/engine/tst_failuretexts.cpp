@@ -5,13 +5,13 @@
 // the real failures of a real file system: a folder that has gone, a name too long, a file in
 // place of a folder, a read-only file system and a full disk (small tmpfs mounts, where this
 // machine lets the test mount them).
-#include "datetexts.h"
-#include "exiftoolsession.h"
-#include "stampjob.h"
+#include "base/datetexts.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stampjob.h"
+#include "engine/run/toolrunner.h"
 #include "testfiles.h"
 #include "testimages.h"
-#include "toolrunner.h"
-#include "worksurface.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datetexts.h"
-#include "filedates.h"
-#include "runtimefailure.h"
+#include "base/datetexts.h"
+#include "base/runtimefailure.h"
+#include "engine/render/filedates.h"
 
 #include <QDateTime>
 #include <QDir>

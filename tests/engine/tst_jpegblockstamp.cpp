@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "jpegblockstamp.h"
-#include "jpegcodec.h"
-#include "overlaytext.h"
-#include "runtimefailure.h"
-#include "sourcepicture.h"
-#include "stampoptions.h"
-#include "worksurface.h"
+#include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegblockstamp.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/sourcepicture.h"
+#include "engine/render/worksurface.h"
+#include "options/stampoptions.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "overlaytext.h"
-#include "stampoptions.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "options/stampoptions.h"
 #include "testimages.h"
-#include "worksurface.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "overlaytext.h"
-#include "picturecodec.h"
+#include "engine/codecs/picturecodec.h"
+#include "engine/render/overlaytext.h"
+#include "options/stampoptions.h"
 #include "picturefiles.h"
-#include "stampoptions.h"
 #include "testimages.h"
 
 #include <QImageReader>

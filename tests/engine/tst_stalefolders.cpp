@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imageoutput.h"
-#include "stalefolders.h"
+#include "engine/output/imageoutput.h"
+#include "engine/run/stalefolders.h"
 
 #include <QCoreApplication>
 #include <QFile>

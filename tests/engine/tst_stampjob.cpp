@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datetexts.h"
-#include "exiftoolsession.h"
-#include "overlaytext.h"
+#include "base/datetexts.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stampjob.h"
+#include "engine/run/toolrunner.h"
 #include "stampfailures.h"
-#include "stampjob.h"
 #include "testimages.h"
-#include "toolrunner.h"
-#include "worksurface.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datetexts.h"
-#include "errorreport.h"
-#include "eventpump.h"
-#include "overlaytext.h"
-#include "progressbar.h"
+#include "base/datetexts.h"
+#include "base/eventpump.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/progressbar.h"
+#include "engine/run/stamprun.h"
+#include "engine/run/tempfolder.h"
+#include "engine/run/toolrunner.h"
 #include "recordingdialogs.h"
-#include "stamprun.h"
-#include "tempfolder.h"
 #include "testimages.h"
-#include "toolrunner.h"
-#include "worksurface.h"
+#include "ui/errorreport.h"
 
 #include <QDir>
 #include <QElapsedTimer>

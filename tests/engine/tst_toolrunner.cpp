@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "eventpump.h"
-#include "progressbar.h"
-#include "runtimefailure.h"
-#include "toolrunner.h"
+#include "base/eventpump.h"
+#include "base/runtimefailure.h"
+#include "engine/run/progressbar.h"
+#include "engine/run/toolrunner.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

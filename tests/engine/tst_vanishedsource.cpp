@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "converter.h"
+#include "engine/codecs/picturecodec.h"
+#include "engine/output/converter.h"
+#include "engine/run/tempfolder.h"
 #include "outputtestsupport.h"
-#include "picturecodec.h"
-#include "tempfolder.h"
 
 #include <QTest>
 

@@ -3,14 +3,14 @@
 //
 // Stamp jobs on turned photos and on pictures of several frames, pages or sizes: every frame
 // stamped in its own pixels and written in its own format, or refused with the source intact.
-#include "datetexts.h"
-#include "exiftoolsession.h"
+#include "base/datetexts.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stampjob.h"
+#include "engine/run/toolrunner.h"
 #include "picturefiles.h"
 #include "stampfailures.h"
-#include "stampjob.h"
 #include "testimages.h"
-#include "toolrunner.h"
-#include "worksurface.h"
 
 #include <QDir>
 #include <QImageReader>

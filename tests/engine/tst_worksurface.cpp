@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "converter.h"
+#include "engine/output/converter.h"
+#include "engine/run/tempfolder.h"
 #include "outputtestsupport.h"
-#include "tempfolder.h"
 
 #include <QStandardPaths>
 #include <QtEndian>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "eventpump.h"
-#include "folderwalk.h"
+#include "base/eventpump.h"
+#include "folderwalk/folderwalk.h"
 #include "recordingdialogs.h"
 #include "testfiles.h"
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "errorreport.h"
-#include "eventpump.h"
-#include "fileadder.h"
+#include "base/eventpump.h"
+#include "base/runtimefailure.h"
+#include "imagelist/fileadder.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "runtimefailure.h"
-#include "settingsstore.h"
 #include "testfiles.h"
+#include "ui/errorreport.h"
 
 #include <QDir>
 #include <QFile>

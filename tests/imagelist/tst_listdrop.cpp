@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "eventpump.h"
-#include "imagelist.h"
-#include "listdrop.h"
+#include "base/eventpump.h"
+#include "imagelist/imagelist.h"
+#include "imagelist/listdrop.h"
 #include "recordingdialogs.h"
 #include "testfiles.h"
 

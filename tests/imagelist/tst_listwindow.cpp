@@ -4,13 +4,13 @@
 // The main window's own ways of filling its list: the sample button with the real message box
 // and the real sample pictures beside the program, and a drop onto the list.
 
-#include "eventpump.h"
-#include "form1.h"
-#include "imagelist.h"
-#include "listdrop.h"
+#include "app/form1.h"
+#include "base/eventpump.h"
+#include "imagelist/imagelist.h"
+#include "imagelist/listdrop.h"
+#include "imagelist/samplefiles.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "samplefiles.h"
-#include "settingsstore.h"
 #include "testimages.h"
 
 #include <QApplication>

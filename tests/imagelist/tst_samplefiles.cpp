@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "errorreport.h"
-#include "imagelist.h"
+#include "base/runtimefailure.h"
+#include "imagelist/imagelist.h"
+#include "imagelist/samplefiles.h"
+#include "options/settingsstore.h"
 #include "recordingdialogs.h"
-#include "runtimefailure.h"
-#include "samplefiles.h"
-#include "settingsstore.h"
 #include "testfiles.h"
+#include "ui/errorreport.h"
 
 #include <QDesktopServices>
 #include <QDir>

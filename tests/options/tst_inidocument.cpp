@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "inidocument.h"
+#include "options/inidocument.h"
 
 #include <QFile>
 #include <QSettings>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtimefailure.h"
-#include "settingsstore.h"
+#include "base/runtimefailure.h"
+#include "options/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

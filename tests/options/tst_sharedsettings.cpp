@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settingsstore.h"
+#include "options/settingsstore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "errorreport.h"
-#include "form2.h"
+#include "preview/form2.h"
 #include "recordingdialogs.h"
 #include "testimages.h"
+#include "ui/errorreport.h"
 
 #include <QBuffer>
 #include <QFrame>

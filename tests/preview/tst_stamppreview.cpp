@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "errorreport.h"
-#include "eventpump.h"
-#include "form1.h"
-#include "form2.h"
-#include "imagelist.h"
+#include "app/form1.h"
+#include "app/stampcontroller.h"
+#include "base/eventpump.h"
+#include "engine/render/sourcepicture.h"
+#include "imagelist/imagelist.h"
+#include "options/settingsstore.h"
+#include "preview/form2.h"
+#include "preview/stamppreview.h"
 #include "recordingdialogs.h"
-#include "settingsstore.h"
-#include "sourcepicture.h"
-#include "stampcontroller.h"
-#include "stamppreview.h"
 #include "testimages.h"
+#include "ui/errorreport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QList>
 #include <QQueue>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folderexpansion.h"
 
-#include "dialogs.h"
-#include "eventpump.h"
-#include "folderwalk.h"
+#include "base/eventpump.h"
+#include "folderwalk/folderwalk.h"
+#include "ui/dialogs.h"
 
 namespace {
 

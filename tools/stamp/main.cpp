@@ -4,16 +4,16 @@
 // kalvora-stamp: the stamping engine on the command line, for scripts and for measuring. It
 // stamps every file named (and every file of every folder named) on all cores, prints each
 // failure as one line naming the file, never asks a question and never opens a window.
-#include "datetexts.h"
-#include "filehelpers.h"
+#include "base/datetexts.h"
+#include "base/filehelpers.h"
+#include "base/runtimefailure.h"
+#include "engine/render/worksurface.h"
+#include "engine/run/stalefolders.h"
+#include "engine/run/stamppool.h"
+#include "engine/run/tempfolder.h"
+#include "engine/run/toolrunner.h"
 #include "folderexpansion.h"
-#include "runtimefailure.h"
-#include "stalefolders.h"
 #include "stampcommand.h"
-#include "stamppool.h"
-#include "tempfolder.h"
-#include "toolrunner.h"
-#include "worksurface.h"
 
 #include <QDir>
 #include <QFile>

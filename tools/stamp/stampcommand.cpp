@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcommand.h"
 
-#include "runtimefailure.h"
-#include "settingsstore.h"
+#include "base/runtimefailure.h"
+#include "options/settingsstore.h"
 
 #include <QColor>
 #include <QRegularExpression>

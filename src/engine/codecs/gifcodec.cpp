@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/codecs/gifcodec.h"
+
+#include "engine/codecs/gifpalette.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The largest side a GIF's 16-bit descriptors can state.
+constexpr int kMaxGifSide = 65535;
+const char kLoopApplication[] = "NETSCAPE2.0";
+
+struct MapDeleter
+{
+    void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
+};
+
+struct Source
+{
+    const QByteArray *bytes;
+    qsizetype position = 0;
+};
+
+int readBytes(GifFileType *gif, GifByteType *buffer, int size)
+{
+    auto *source = static_cast<Source *>(gif->UserData);
+    const qsizetype available = qMin<qsizetype>(size, source->bytes->size() - source->position);
+    std::memcpy(buffer, source->bytes->constData() + source->position, size_t(available));
+    source->position += available;
+    return int(available);
+}
+
+int appendBytes(GifFileType *gif, const GifByteType *data, int size)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), size);
+    return size;
+}
+
+QString gifError(int code)
+{
+    const char *text = GifErrorString(code);
+    return text ? QString::fromLatin1(text) : QStringLiteral("error %1").arg(code);
+}
+
+// The loop count of a NETSCAPE2.0 application extension among \a blocks; -1 without one.
+int loopCountIn(const ExtensionBlock *blocks, int count)
+{
+    for (int i = 0; i + 1 < count; ++i) {
+        const ExtensionBlock &name = blocks[i];
+        const ExtensionBlock &data = blocks[i + 1];
+        if (name.Function == APPLICATION_EXT_FUNC_CODE && name.ByteCount == 11
+            && std::memcmp(name.Bytes, kLoopApplication, 11) == 0
+            && data.Function == CONTINUE_EXT_FUNC_CODE && data.ByteCount >= 3 && data.Bytes[0] == 1)
+            return data.Bytes[1] | (data.Bytes[2] << 8);
+    }
+    return -1;
+}
+
+bool putLoopCount(GifFileType *gif, int loopCount)
+{
+    const unsigned char data[] = {1, static_cast<unsigned char>(loopCount & 0xFF),
+        static_cast<unsigned char>((loopCount >> 8) & 0xFF)};
+    return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) != GIF_ERROR
+        && EGifPutExtensionBlock(gif, 11, kLoopApplication) != GIF_ERROR
+        && EGifPutExtensionBlock(gif, 3, data) != GIF_ERROR
+        && EGifPutExtensionTrailer(gif) != GIF_ERROR;
+}
+
+bool putFrame(GifFileType *gif, const IndexedFrame &frame, int width, int height, int delay,
+    bool anyTransparency)
+{
+    GraphicsControlBlock control {};
+    // Every frame covers the whole screen; where one is see-through, the screen must be
+    // cleared first, or the previous frame would show through.
+    control.DisposalMode = anyTransparency ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
+    control.UserInputFlag = false;
+    control.DelayTime = delay;
+    control.TransparentColor = frame.transparent;
+    GifByteType extension[4];
+    const size_t length = EGifGCBToExtension(&control, extension);
+    if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) == GIF_ERROR)
+        return false;
+
+    int size = 2;
+    while (size < int(frame.palette.size()))
+        size *= 2;
+    std::vector<GifColorType> colours(size_t(size), GifColorType {0, 0, 0});
+    std::copy(frame.palette.begin(), frame.palette.end(), colours.begin());
+    std::unique_ptr<ColorMapObject, MapDeleter> map(GifMakeMapObject(size, colours.data()));
+    if (!map || EGifPutImageDesc(gif, 0, 0, width, height, false, map.get()) == GIF_ERROR)
+        return false;
+    for (int y = 0; y < height; ++y) {
+        // giflib takes a non-const line but only reads it.
+        auto *line = const_cast<GifPixelType *>(frame.pixels.data() + size_t(y) * width);
+        if (EGifPutLine(gif, line, width) == GIF_ERROR)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Picture CheckGif(const QByteArray &bytes, const QString &shown)
+{
+    Source source {&bytes};
+    int code = 0;
+    GifFileType *gif = DGifOpen(&source, readBytes, &code);
+    const auto damaged = [&](int error) {
+        return PictureFailure(PictureFailure::Reason::Damaged,
+            QStringLiteral("The picture %1 is damaged: %2").arg(shown, gifError(error)), 481);
+    };
+    if (!gif)
+        throw damaged(code);
+    if (DGifSlurp(gif) == GIF_ERROR) {
+        const int error = gif->Error;
+        DGifCloseFile(gif, &code);
+        throw damaged(error);
+    }
+    Picture picture;
+    picture.format = PictureFormat::Gif;
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        PictureFrame frame;
+        GraphicsControlBlock control {};
+        if (DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK)
+            frame.delay = control.DelayTime;
+        picture.frames << frame;
+    }
+    if (gif->ImageCount > 0)
+        picture.loopCount = loopCountIn(
+            gif->SavedImages[0].ExtensionBlocks, gif->SavedImages[0].ExtensionBlockCount);
+    DGifCloseFile(gif, &code);
+    return picture;
+}
+
+QByteArray EncodeGifFrames(const Picture &picture, QString *error)
+{
+    if (picture.frames.isEmpty()) {
+        *error = QStringLiteral("the GIF has no frames");
+        return {};
+    }
+    const QSize screen = picture.frames.first().image.size();
+    if (screen.width() > kMaxGifSide || screen.height() > kMaxGifSide) {
+        *error = QStringLiteral("a GIF cannot hold %1 x %2 pixels")
+                     .arg(screen.width())
+                     .arg(screen.height());
+        return {};
+    }
+    std::vector<QImage> rgbaFrames;
+    std::vector<bool> transparency;
+    for (const PictureFrame &frame : picture.frames) {
+        if (frame.image.size() != screen) {
+            *error = QStringLiteral("the GIF's frames differ in size");
+            return {};
+        }
+        bool transparent = false;
+        rgbaFrames.push_back(BinaryAlphaFrame(frame.image, &transparent));
+        transparency.push_back(transparent);
+    }
+    // Where any frame is see-through, every frame gets a transparent entry: the screen is then
+    // cleared to transparent before each frame, which some readers only do when the frame
+    // being cleared has one.
+    const bool anyTransparency
+        = std::find(transparency.begin(), transparency.end(), true) != transparency.end();
+    std::vector<IndexedFrame> frames(rgbaFrames.size());
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const bool addTransparent = anyTransparency && !transparency[i];
+        const int limit = addTransparent ? 255 : 256;
+        if (!IndexFrame(
+                rgbaFrames[i], picture.frames[qsizetype(i)].colours, limit, &frames[i], error))
+            return {};
+        if (addTransparent && frames[i].transparent == NO_TRANSPARENT_COLOR) {
+            frames[i].transparent = int(frames[i].palette.size());
+            frames[i].palette.push_back({0, 0, 0});
+        }
+    }
+
+    QByteArray bytes;
+    int code = 0;
+    GifFileType *gif = EGifOpen(&bytes, appendBytes, &code);
+    if (!gif) {
+        *error = QStringLiteral("the GIF encoder failed: %1").arg(gifError(code));
+        return {};
+    }
+    EGifSetGifVersion(gif, true);
+    bool written
+        = EGifPutScreenDesc(gif, screen.width(), screen.height(), 8, 0, nullptr) != GIF_ERROR;
+    if (written && picture.loopCount >= 0)
+        written = putLoopCount(gif, picture.loopCount);
+    for (size_t i = 0; written && i < frames.size(); ++i)
+        written = putFrame(gif, frames[i], screen.width(), screen.height(),
+            picture.frames[qsizetype(i)].delay, anyTransparency);
+    code = gif->Error;
+    int closeCode = 0;
+    if (EGifCloseFile(gif, &closeCode) == GIF_ERROR && written) {
+        written = false;
+        code = closeCode;
+    }
+    if (!written) {
+        *error = QStringLiteral("the GIF encoder failed: %1").arg(gifError(code));
+        return {};
+    }
+    return bytes;
+}
+
+QList<quint32> GifFrameColours(const QImage &image)
+{
+    bool transparent = false;
+    return FrameColours(BinaryAlphaFrame(image, &transparent));
+}

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/codecs/jpeg/jpegblockstages.h"
+
+#include "engine/render/worksurface.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The usual camera JPEG: 8-bit YCbCr, Huffman coded, chroma at full or half resolution.
+bool takenAsBlocks(const jpeg_decompress_struct &info)
+{
+    if (info.num_components != 3 || info.jpeg_color_space != JCS_YCbCr || info.arith_code
+        || info.data_precision != 8)
+        return false;
+    const jpeg_component_info *c = info.comp_info;
+    return c[0].h_samp_factor <= 2 && c[0].v_samp_factor <= 2 && c[1].h_samp_factor == 1
+        && c[1].v_samp_factor == 1 && c[2].h_samp_factor == 1 && c[2].v_samp_factor == 1;
+}
+
+// Each component's latched table must still be the one in its slot, or a writer copying the
+// slots would refuse the picture.
+bool tablesConsistent(const jpeg_decompress_struct &info)
+{
+    for (int ci = 0; ci < info.num_components; ++ci) {
+        const jpeg_component_info &c = info.comp_info[ci];
+        const JQUANT_TBL *slot = info.quant_tbl_ptrs[c.quant_tbl_no];
+        if (!c.quant_table || !slot
+            || !std::equal(std::begin(c.quant_table->quantval), std::end(c.quant_table->quantval),
+                std::begin(slot->quantval)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace jpegblocks {
+
+ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength)
+{
+    if (setjmp(b.errors.jump))
+        return ReadResult::Failed;
+    jpeg_create_decompress(&b.source);
+    jpeg_mem_src(&b.source, reinterpret_cast<const unsigned char *>(b.data.constData()),
+        static_cast<unsigned long>(b.data.size()));
+    jpeg_save_markers(&b.source, JPEG_APP0 + 2, 0xFFFF);
+    jpeg_read_header(&b.source, TRUE);
+    // Pictures past the readers' limit are left to the plain path, which names the size.
+    const qint64 bytes = qint64(b.source.image_width) * b.source.image_height * 4;
+    if (!takenAsBlocks(b.source) || bytes > qint64(QImageReader::allocationLimit()) << 20)
+        return ReadResult::NotTaken;
+    if (!jpeg_read_icc_profile(&b.source, icc, iccLength))
+        *icc = nullptr;
+    b.coefficients = jpeg_read_coefficients(&b.source);
+    return tablesConsistent(b.source) ? ReadResult::Read : ReadResult::NotTaken;
+}
+
+bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
+{
+    if (setjmp(e.errors.jump))
+        return false;
+    jpeg_create_compress(&e.info);
+    jpeg_mem_dest(&e.info, &e.buffer, &e.size);
+    jpeg_copy_critical_parameters(&b.source, &e.info);
+    e.info.image_width = JDIMENSION(area.width());
+    e.info.image_height = JDIMENSION(area.height());
+    jvirt_barray_ptr arrays[3];
+    const int maxH = b.source.max_h_samp_factor;
+    const int maxV = b.source.max_v_samp_factor;
+    for (int ci = 0; ci < 3; ++ci) {
+        const jpeg_component_info &c = b.source.comp_info[ci];
+        const int width = DivideUp(DivideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
+        const int height = DivideUp(DivideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
+        arrays[ci] = e.info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&e.info),
+            JPOOL_IMAGE, TRUE, JDIMENSION(DivideUp(width, c.h_samp_factor) * c.h_samp_factor),
+            JDIMENSION(DivideUp(height, c.v_samp_factor) * c.v_samp_factor),
+            JDIMENSION(c.v_samp_factor));
+    }
+    e.info.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&e.info));
+    for (int ci = 0; ci < 3; ++ci) {
+        const jpeg_component_info &c = b.source.comp_info[ci];
+        const int firstColumn = area.x() / (DCTSIZE * maxH) * c.h_samp_factor;
+        const int firstRow = area.y() / (DCTSIZE * maxV) * c.v_samp_factor;
+        const int sourceColumns
+            = DivideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
+        const int sourceRows = DivideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
+        const int columns = DivideUp(DivideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
+        const int rows = DivideUp(DivideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
+        const int paddedColumns = DivideUp(columns, c.h_samp_factor) * c.h_samp_factor;
+        const int paddedRows = DivideUp(rows, c.v_samp_factor) * c.v_samp_factor;
+        for (int row = 0; row < paddedRows; ++row) {
+            const int from = std::min(firstRow + row, sourceRows - 1);
+            JBLOCKARRAY in
+                = b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
+                    b.coefficients[ci], JDIMENSION(from), 1, FALSE);
+            JBLOCKARRAY out = e.info.mem->access_virt_barray(
+                reinterpret_cast<j_common_ptr>(&e.info), arrays[ci], JDIMENSION(row), 1, TRUE);
+            for (int column = 0; column < paddedColumns; ++column)
+                std::copy_n(in[0][std::min(firstColumn + column, sourceColumns - 1)], DCTSIZE2,
+                    out[0][column]);
+        }
+    }
+    jpeg_write_coefficients(&e.info, arrays);
+    jpeg_finish_compress(&e.info);
+    return true;
+}
+
+bool decodePixels(Decoder &d, const unsigned char *data, unsigned long size, QImage &image)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    jpeg_mem_src(&d.info, data, size);
+    jpeg_read_header(&d.info, TRUE);
+    d.info.out_color_space = kSurfaceColorSpace;
+    d.info.dct_method = JDCT_ISLOW;
+    jpeg_start_decompress(&d.info);
+    if (int(d.info.output_width) != image.width() || int(d.info.output_height) != image.height())
+        return false;
+    JSAMPROW rows[kRowBatch];
+    while (d.info.output_scanline < d.info.output_height) {
+        const JDIMENSION first = d.info.output_scanline;
+        const JDIMENSION count = std::min<JDIMENSION>(kRowBatch, d.info.output_height - first);
+        for (JDIMENSION i = 0; i < count; ++i)
+            rows[i] = image.scanLine(int(first + i));
+        jpeg_read_scanlines(&d.info, rows, count);
+    }
+    jpeg_finish_decompress(&d.info);
+    return true;
+}
+
+bool encodePixels(
+    Encoder &e, const jpeg_decompress_struct &source, const QImage &image, int quality)
+{
+    if (setjmp(e.errors.jump))
+        return false;
+    jpeg_create_compress(&e.info);
+    jpeg_mem_dest(&e.info, &e.buffer, &e.size);
+    e.info.image_width = JDIMENSION(image.width());
+    e.info.image_height = JDIMENSION(image.height());
+    e.info.input_components = 4;
+    e.info.in_color_space = kSurfaceColorSpace;
+    jpeg_set_defaults(&e.info);
+    for (int ci = 0; ci < 3; ++ci) {
+        e.info.comp_info[ci].h_samp_factor = source.comp_info[ci].h_samp_factor;
+        e.info.comp_info[ci].v_samp_factor = source.comp_info[ci].v_samp_factor;
+    }
+    jpeg_set_quality(&e.info, quality, TRUE);
+    jpeg_start_compress(&e.info, TRUE);
+    JSAMPROW rows[kRowBatch];
+    while (e.info.next_scanline < e.info.image_height) {
+        const int first = int(e.info.next_scanline);
+        const int count = std::min<int>(kRowBatch, int(e.info.image_height) - first);
+        for (int i = 0; i < count; ++i)
+            rows[i] = const_cast<uchar *>(image.constScanLine(first + i));
+        jpeg_write_scanlines(&e.info, rows, JDIMENSION(count));
+    }
+    jpeg_finish_compress(&e.info);
+    return true;
+}
+
+bool readStampedBlocks(Decoder &d, const Encoder &stamped, jvirt_barray_ptr **coefficients)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    jpeg_mem_src(&d.info, stamped.buffer, stamped.size);
+    jpeg_read_header(&d.info, TRUE);
+    *coefficients = jpeg_read_coefficients(&d.info);
+    return true;
+}
+
+bool prepareOutput(Encoder &e, JpegBlocks &b, int quality)
+{
+    if (setjmp(e.errors.jump))
+        return false;
+    jpeg_create_compress(&e.info);
+    jpeg_mem_dest(&e.info, &e.buffer, &e.size);
+    jpeg_copy_critical_parameters(&b.source, &e.info);
+    jpeg_set_quality(&e.info, quality, TRUE);
+    e.info.comp_info[0].quant_tbl_no = 0;
+    e.info.comp_info[1].quant_tbl_no = 1;
+    e.info.comp_info[2].quant_tbl_no = 1;
+    // A JFIF header at 96 dots per inch, which is what the stamp was drawn at.
+    e.info.write_JFIF_header = TRUE;
+    e.info.JFIF_major_version = 1;
+    e.info.JFIF_minor_version = 1;
+    e.info.write_Adobe_marker = FALSE;
+    e.info.density_unit = 1;
+    e.info.X_density = UINT16(qRound(kSurfaceDotsPerMeter * 0.0254));
+    e.info.Y_density = e.info.X_density;
+    return true;
+}
+
+bool writeOutput(Encoder &e, JpegBlocks &b)
+{
+    if (setjmp(e.errors.jump))
+        return false;
+    jpeg_write_coefficients(&e.info, b.coefficients);
+    if (!b.icc.isEmpty())
+        jpeg_write_icc_profile(&e.info, reinterpret_cast<const JOCTET *>(b.icc.constData()),
+            static_cast<unsigned int>(b.icc.size()));
+    jpeg_finish_compress(&e.info);
+    return true;
+}
+
+// Brings the blocks of one row into the new tables: each coefficient times the ratio of its old
+// step to its new one, rounded half away from zero as libjpeg's quantizer rounds. Written
+// without branches over whole blocks so the compiler turns it into vector code: it runs over
+// every coefficient of the photo.
+void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2])
+{
+    for (int b = 0; b < count; ++b) {
+        JCOEF *block = blocks[b];
+        for (int k = 0; k < DCTSIZE2; ++k) {
+            const float scaled = float(block[k]) * factor[k];
+            block[k] = JCOEF(int(scaled + std::copysign(0.5f, scaled)));
+        }
+    }
+}
+
+} // namespace jpegblocks

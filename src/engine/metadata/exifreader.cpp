@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/metadata/exifreader.h"
+
+#include "base/runtimefailure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+// exiv2 0.27 hands its images out in std::auto_ptr, which C++17 deprecated; the warnings are
+// about the library's own types and say nothing about this file.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <exiv2/exiv2.hpp>
+
+#include <exception>
+#include <mutex>
+
+namespace {
+
+void initializeExiv2()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // The XMP parser must be set up once before exiv2 is used from several threads.
+        Exiv2::XmpParser::initialize();
+        // Damaged or unusual metadata is answered as "none"; exiv2's own warnings on stderr
+        // would only reach a terminal nobody reads.
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    });
+}
+
+QString textOf(const Exiv2::ExifData &exif, const char *key)
+{
+    const auto found = exif.findKey(Exiv2::ExifKey(key));
+    if (found == exif.end())
+        return {};
+    return QString::fromStdString(found->toString()).trimmed();
+}
+
+int orientationOf(const Exiv2::ExifData &exif)
+{
+    const auto found = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (found == exif.end() || found->count() < 1)
+        return 0;
+    return int(found->toLong(0));
+}
+
+} // namespace
+
+ExifFields ReadExifFields(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    {
+        // Opened here first so that a missing or locked file is told with the system's reason.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: %2")
+                                     .arg(shown, file.errorString()),
+                53);
+        if (file.size() == 0)
+            throw RuntimeFailure(
+                QStringLiteral("Cannot read the date taken of %1: the file is empty.").arg(shown),
+                9);
+    }
+
+    initializeExiv2();
+    ExifFields fields;
+    try {
+        // exiv2 reads a name such as "-", "http://..." or "data:..." as standard input or a
+        // remote resource; an absolute path is always a file.
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        Exiv2::Image::AutoPtr image
+            = Exiv2::ImageFactory::open(QFile::encodeName(absolute).toStdString(), false);
+        if (!image.get())
+            return fields;
+        image->readMetadata();
+        const Exiv2::ExifData &exif = image->exifData();
+        fields.dateTimeOriginal = textOf(exif, "Exif.Photo.DateTimeOriginal");
+        fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
+        fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
+        fields.orientation = orientationOf(exif);
+    } catch (const Exiv2::AnyError &) {
+        return {};
+    } catch (const std::bad_alloc &) {
+        throw;
+    } catch (const std::exception &) {
+        // exiv2 0.27 lets standard exceptions out of some damaged directories.
+        return {};
+    }
+    return fields;
+}
+
+int PictureOrientation(const QString &path)
+{
+    try {
+        const int orientation = ReadExifFields(path).orientation;
+        return orientation >= 1 && orientation <= 8 ? orientation : 1;
+    } catch (const RuntimeFailure &) {
+        return 1;
+    }
+}
+
+#pragma GCC diagnostic pop

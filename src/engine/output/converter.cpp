@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/output/converter.h"
+
+#include "base/filehelpers.h"
+#include "base/runtimefailure.h"
+#include "engine/run/toolrunner.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// An absolute path never starts with "-", so the converter cannot take a file for an option.
+QString absolute(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+QByteArray formatOfContent(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.canRead() ? reader.format() : QByteArray();
+}
+
+QString describe(int code, const QString &errorText)
+{
+    if (code == kToolNotStarted)
+        return QStringLiteral("the converter could not be started (%1)").arg(errorText);
+    if (code == kToolCrashed)
+        return QStringLiteral("the converter crashed");
+    QString text = QStringLiteral("the converter ended with code %1").arg(code);
+    if (!errorText.isEmpty())
+        text += QStringLiteral(" (%1)").arg(errorText);
+    return text;
+}
+
+} // namespace
+
+QStringList OutputFormatWords(const QString &ext)
+{
+    const QString lower = ext.toLower();
+    if (lower == QLatin1String("gif"))
+        return {QStringLiteral("gif"), QStringLiteral("-dither"), QStringLiteral("-colors"),
+            QStringLiteral("256")};
+    if (lower == QLatin1String("png"))
+        return {QStringLiteral("png")};
+    if (lower == QLatin1String("tif") || lower == QLatin1String("tiff"))
+        return {QStringLiteral("tiff")};
+    if (lower == QLatin1String("ico"))
+        return {QStringLiteral("ico")};
+    return {};
+}
+
+QByteArray ConvertedFormatOf(const QString &ext)
+{
+    const QStringList words = OutputFormatWords(ext);
+    return words.isEmpty() ? QByteArray() : words.first().toLatin1();
+}
+
+void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &tools)
+{
+    const QStringList words = OutputFormatWords(ext);
+    const QString shown = QDir::toNativeSeparators(outputPath);
+    if (words.isEmpty())
+        throw RuntimeFailure(
+            QStringLiteral("Cannot convert %1: the format \"%2\" is not supported.")
+                .arg(shown, ext),
+            5);
+    const QString converter = tools.converter();
+    QString errorText;
+    const int code = tools.run(converter,
+        QStringList {QStringLiteral("-out")} << words << absolute(outputPath), &errorText);
+
+    QString failure;
+    if (code != 0)
+        failure = describe(code, errorText);
+    else if (formatOfContent(outputPath) != ConvertedFormatOf(ext))
+        failure = QStringLiteral("the converted file is not a %1 picture")
+                      .arg(QString::fromLatin1(ConvertedFormatOf(ext)).toUpper());
+    if (failure.isEmpty())
+        return;
+    // What is left there is bitmap data, or worse, under the target's name.
+    RemoveFile(outputPath, tools.events());
+    throw RuntimeFailure(QStringLiteral("Cannot convert %1: %2.").arg(shown, failure), 5);
+}
+
+void ConvertInput(const QString &sourcePath, const QString &jpegPath, ToolRunner &tools)
+{
+    RemoveFile(jpegPath, tools.events());
+    const QString converter = tools.converter();
+    QString errorText;
+    const int code = tools.run(converter,
+        {QStringLiteral("-out"), QStringLiteral("jpeg"), QStringLiteral("-o"), absolute(jpegPath),
+            absolute(sourcePath)},
+        &errorText);
+    if (code == kConverterSourceMissing) {
+        RemoveFile(jpegPath, tools.events());
+        return;
+    }
+    QString failure;
+    if (code != 0)
+        failure = describe(code, errorText);
+    else if (formatOfContent(jpegPath) != "jpeg")
+        failure = QStringLiteral("the converter left no JPEG picture");
+    if (failure.isEmpty())
+        return;
+    RemoveFile(jpegPath, tools.events());
+    throw RuntimeFailure(QStringLiteral("Cannot read the picture %1: %2.")
+                             .arg(QDir::toNativeSeparators(sourcePath), failure),
+        481);
+}

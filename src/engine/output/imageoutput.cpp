@@ -1,0 +1,334 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/output/imageoutput.h"
+
+#include "base/filehelpers.h"
+#include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/output/converter.h"
+#include "engine/run/stalefolders.h"
+#include "engine/run/toolrunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Two spellings name the same folder when they read the same or resolve to the same canonical
+// path (which only an existing folder has).
+bool sameFolder(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+// The status numbers of the JPEG writer's failures, in the numbering the failure text has
+// always used: generic failure, invalid parameter, file system failure, unknown format.
+int statusOf(QImageWriter::ImageWriterError error)
+{
+    switch (error) {
+    case QImageWriter::DeviceError:
+        return 7;
+    case QImageWriter::UnsupportedFormatError:
+        return 13;
+    case QImageWriter::InvalidImageError:
+        return 2;
+    case QImageWriter::UnknownError:
+        break;
+    }
+    return 1;
+}
+
+// Writes all of \a bytes to the open \a file straight through the system, so a failure has
+// the system's own reason ("No space left on device"), which buffered writes lose.
+bool writeAll(QFile &file, const QByteArray &bytes, QString *reason)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file.handle(), data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            *reason = QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO));
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+[[noreturn]] void failSave(int status, const QString &path, const QString &reason)
+{
+    throw RuntimeFailure(SaveFailureText(status, path, reason), kSaveFailureNumber);
+}
+
+} // namespace
+
+QString SaveFailureText(int status, const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot save the image. GDI+ Error:%1\n%2: %3")
+        .arg(QString::number(status), shown(path), reason);
+}
+
+QString ExtensionOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
+}
+
+QString StripExtension(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot >= 1 ? path.left(dot) : path;
+}
+
+OutputKind OutputKindOf(const QString &ext)
+{
+    const QString lower = ext.toLower();
+    if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
+        return OutputKind::Jpeg;
+    if (lower == QLatin1String("bmp") || lower == QLatin1String("dib")
+        || lower == QLatin1String("wmf") || lower == QLatin1String("emf"))
+        return OutputKind::Bitmap;
+    if (!OutputFormatWords(lower).isEmpty())
+        return OutputKind::Converted;
+    return OutputKind::Unsupported;
+}
+
+OutputTarget OutputPathFor(
+    const QString &sourcePath, SaveOption saveOption, const QString &outputFolder)
+{
+    const QString name = FileNameOfPath(sourcePath);
+    const QString folder
+        = saveOption == SaveOption::ChosenFolder ? outputFolder : FolderOf(sourcePath);
+    OutputTarget target {NormalizePath(folder + kSeparator + name), false};
+    if (sameFolder(FolderOf(target.path), FolderOf(sourcePath))) {
+        // The name's own extension: a dot in a folder's name plays no part.
+        target.replaceSource = true;
+        target.path = FolderOf(target.path) + StripExtension(name) + QStringLiteral("_Stamped.")
+            + ExtensionOf(name);
+    }
+    return target;
+}
+
+void SaveAsJPG(const QImage &image, const QString &path, int quality)
+{
+    if (image.isNull())
+        failSave(statusOf(QImageWriter::InvalidImageError), path,
+            QStringLiteral("the picture is empty"));
+    const QByteArray bytes = EncodeJpeg(image, quality);
+    if (bytes.isEmpty())
+        failSave(
+            statusOf(QImageWriter::UnknownError), path, QStringLiteral("the JPEG encoder failed"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        failSave(statusOf(QImageWriter::DeviceError), path, file.errorString());
+}
+
+void SaveBitmap(const QImage &image, const QString &path)
+{
+    QSaveFile file(path);
+    QString reason;
+    if (image.isNull()) {
+        reason = QStringLiteral("the picture is empty");
+    } else if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        QImageWriter writer(&file, "bmp");
+        if (!writer.write(image)) {
+            reason = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            reason = file.errorString();
+        }
+    }
+    if (!reason.isEmpty())
+        throw RuntimeFailure(
+            QStringLiteral("Cannot save the picture %1: %2").arg(shown(path), reason), 75);
+}
+
+QString IntermediatePathFor(const QString &finalPath, const QString &ext)
+{
+    static constexpr char kLetters[]
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QDir folder = QFileInfo(finalPath).absoluteDir();
+    for (;;) {
+        // Named after this process, so a later run can tell a dead run's leftovers from the
+        // files of a run still at work (see RemoveStaleResults).
+        QString name = QStringLiteral(".kalvora-%1-").arg(PrivateOwnerTag());
+        for (int i = 0; i < 10; ++i)
+            name += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(62)]);
+        const QString path = folder.filePath(name + QLatin1Char('.') + ext);
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+    ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg)
+{
+    const OutputKind kind = OutputKindOf(ext);
+    if (kind == OutputKind::Unsupported)
+        throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
+                                            "cannot be written.")
+                                 .arg(shown(path), ext),
+            5);
+    // The path is a new private file that only this call writes and that is renamed into place
+    // later, so it is written directly: a temporary file and a flush to disk here would only
+    // be undone by the tag copy, which rewrites it.
+    QFile file(path);
+    const auto fail = [&](const QString &description, int number) {
+        file.close();
+        QFile::remove(path);
+        throw RuntimeFailure(description, number);
+    };
+    if (surface.isNull() && !(encodeJpeg && kind == OutputKind::Jpeg))
+        fail(SaveFailureText(statusOf(QImageWriter::InvalidImageError), path,
+                 QStringLiteral("the picture is empty")),
+            kSaveFailureNumber);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        fail(kind == OutputKind::Jpeg
+                ? SaveFailureText(statusOf(QImageWriter::DeviceError), path, file.errorString())
+                : QStringLiteral("Cannot save the picture %1: %2")
+                      .arg(shown(path), file.errorString()),
+            kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
+    if (kind == OutputKind::Jpeg) {
+        const QByteArray bytes = encodeJpeg ? encodeJpeg() : EncodeJpeg(surface, quality);
+        if (bytes.isEmpty())
+            fail(SaveFailureText(statusOf(QImageWriter::UnknownError), path,
+                     QStringLiteral("the JPEG encoder failed")),
+                kSaveFailureNumber);
+        QString reason;
+        if (!writeAll(file, bytes, &reason))
+            fail(SaveFailureText(statusOf(QImageWriter::DeviceError), path, reason),
+                kSaveFailureNumber);
+        return;
+    }
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(surface) || !file.flush())
+        fail(QStringLiteral("Cannot save the picture %1: %2")
+                 .arg(shown(path),
+                     writer.error() == QImageWriter::DeviceError ? file.errorString()
+                                                                 : writer.errorString()),
+            75);
+    file.close();
+    if (kind == OutputKind::Converted) {
+        try {
+            ConvertOutput(path, ext, tools);
+        } catch (...) {
+            QFile::remove(path);
+            throw;
+        }
+    }
+}
+
+void WriteNewFile(const QByteArray &bytes, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        failSave(statusOf(QImageWriter::DeviceError), path, file.errorString());
+    QString reason;
+    if (!writeAll(file, bytes, &reason)) {
+        file.close();
+        QFile::remove(path);
+        failSave(statusOf(QImageWriter::DeviceError), path, reason);
+    }
+}
+
+bool HoldsTags(const QString &ext)
+{
+    return OutputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
+}
+
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder)
+{
+    // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
+    if (HoldsTags(ExtensionOf(outputPath)))
+        exifTool.copyTags(sourcePath, outputPath, linkFolder);
+}
+
+void CopyOver(const QString &source, const QString &destination)
+{
+    const QString s = NormalizePath(source);
+    const QString d = NormalizePath(destination);
+    const auto fail = [&](const QString &reason) {
+        throw RuntimeFailure(
+            QStringLiteral("Cannot copy %1 over %2: %3").arg(shown(s), shown(d), reason), 75);
+    };
+    if (s.trimmed().isEmpty() || d.trimmed().isEmpty())
+        fail(QStringLiteral("no file is named"));
+    if (!IsOpenableFile(s))
+        fail(QStringLiteral("the file does not exist"));
+
+    QFile in(s);
+    if (!in.open(QIODevice::ReadOnly))
+        fail(in.errorString());
+    // The copy goes to a temporary file beside the destination that is renamed over it only
+    // when complete; the destination's permissions carry over to it.
+    QSaveFile out(d);
+    if (!out.open(QIODevice::WriteOnly))
+        fail(out.errorString());
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = in.read(buffer.data(), buffer.size());
+        if (read < 0) {
+            out.cancelWriting();
+            fail(in.errorString());
+        }
+        if (read == 0)
+            break;
+        if (out.write(buffer.constData(), read) != read) {
+            out.cancelWriting();
+            fail(out.errorString());
+        }
+    }
+    if (!out.commit())
+        fail(out.errorString());
+}
+
+void PutInPlace(const QString &intermediatePath, const QString &finalPath)
+{
+    // The result takes the place of the file it replaces with that file's permissions; a new
+    // file keeps the ones it was created with (the user's default).
+    // A file that is replaced is only replaced by a result that is on the disk: flushed first,
+    // so not even a power failure can leave an empty file in its place.
+    const QFileInfo existing(finalPath);
+    if (existing.exists() && !existing.isDir()) {
+        QFile::setPermissions(intermediatePath, existing.permissions());
+        QFile result(intermediatePath);
+        if (result.open(QIODevice::ReadWrite))
+            ::fsync(result.handle());
+    }
+    std::error_code error;
+    std::filesystem::rename(
+        std::filesystem::path(QFile::encodeName(intermediatePath).toStdString()),
+        std::filesystem::path(QFile::encodeName(finalPath).toStdString()), error);
+    if (!error)
+        return;
+    QFile::remove(intermediatePath);
+    throw RuntimeFailure(QStringLiteral("Cannot put the stamped picture in place of %1: %2.")
+                             .arg(shown(finalPath), QString::fromLocal8Bit(error.message())),
+        75);
+}

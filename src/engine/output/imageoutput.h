@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "options/stampoptions.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class ExifToolSession;
+class QImage;
+class ToolRunner;
+
+/// The failure number of a JPEG save that failed; the status number is in the description.
+inline constexpr int kSaveFailureNumber = 5;
+
+/// Where one file's result is written, and whether it then takes the source's place.
+struct OutputTarget
+{
+    QString path;
+    bool replaceSource = false;
+
+    friend bool operator==(const OutputTarget &, const OutputTarget &) = default;
+};
+
+/// How the result of a file is written, decided by its lower-case extension.
+enum class OutputKind {
+    Jpeg, ///< "jpg", "jpeg": the JPEG writer with the chosen quality
+    Bitmap, ///< "bmp", "dib", "wmf", "emf": a Windows bitmap, whatever the extension
+    Converted, ///< "gif", "png", "tif", "tiff", "ico": a bitmap the converter turns into it
+    Unsupported, ///< anything else: refused, so no file gets data of another format
+};
+
+/// The text of a failed save: "Cannot save the image. GDI+ Error:" and \a status on the first
+/// line, then the file and the system's reason ("No space left on device").
+QString SaveFailureText(int status, const QString &path, const QString &reason);
+
+/// The text after the last "." of the whole path, in its own letter case; the whole path when
+/// it has no ".".
+QString ExtensionOf(const QString &path);
+
+/// The path without its extension: the text before the last ".", when that "." is not the
+/// first character; otherwise the path unchanged.
+QString StripExtension(const QString &path);
+
+OutputKind OutputKindOf(const QString &ext);
+
+/// The result's path for \a sourcePath: the chosen folder or the source's folder, under the
+/// source's name. When that folder is the source's own, the result is written beside the
+/// source as "<name>_Stamped.<ext>" and is to replace the source afterwards. The folders are
+/// compared by their canonical paths, so another spelling of the source's folder (a trailing
+/// separator, "..", a symbolic link) never makes the result overwrite the source directly.
+OutputTarget OutputPathFor(
+    const QString &sourcePath, SaveOption saveOption, const QString &outputFolder);
+
+/// Writes \a image as a JPEG file with \a quality (1 to 100; values outside are clamped). The
+/// file is written completely or not at all. Throws RuntimeFailure number 5, "Cannot save the
+/// image. GDI+ Error:" followed by a status: 1 an unknown writer failure, 2 an empty image,
+/// 7 the file could not be written, 13 no JPEG writer.
+void SaveAsJPG(const QImage &image, const QString &path, int quality);
+
+/// Writes \a image as a Windows bitmap, whatever the extension of \a path. The file is written
+/// completely or not at all. Throws RuntimeFailure when it cannot be written.
+void SaveBitmap(const QImage &image, const QString &path);
+
+/// A private name for a result on its way to \a finalPath: a hidden file in the same folder,
+/// ".kalvora-", this process (PrivateOwnerTag), "-", ten random letters and \a ext, that no
+/// file of the folder has. A result is
+/// written, converted and tagged under this name and only renamed to its own when complete, so
+/// no other file of the user's is ever written over or removed on the way, and a crash leaves
+/// at most a file that is recognisably Kalvora's.
+QString IntermediatePathFor(const QString &finalPath, const QString &ext);
+
+/// Writes the stamped surface to the new private file \a path (see IntermediatePathFor) in the
+/// format \a ext names: JPEG with \a quality, a bitmap, or a bitmap converted by the converter.
+/// Throws RuntimeFailure when any of it fails, leaving no file at \a path; an existing file
+/// at \a path is never touched. A JPEG result made another way than from \a surface comes from
+/// \a encodeJpeg, which answers the file content or the empty array when it fails.
+void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+    ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg = {});
+
+/// Writes \a bytes to the new private file \a path (see IntermediatePathFor). Throws
+/// RuntimeFailure (see SaveFailureText) naming the file and the system's reason when it cannot,
+/// leaving no file at \a path; an existing file at \a path is never touched.
+void WriteNewFile(const QByteArray &bytes, const QString &path);
+
+/// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
+bool HoldsTags(const QString &ext);
+
+/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
+/// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left
+/// alone. Throws RuntimeFailure when ExifTool fails, warns or copies nothing from a source that
+/// has tags, so a result without its tags never takes a source's place.
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder);
+
+/// Copies the finished file \a source over \a destination atomically: a temporary file in the
+/// destination's folder is written and renamed over it, keeping the destination's permissions,
+/// so a crash or a full disk never leaves a truncated file. Throws RuntimeFailure when the copy
+/// cannot be made; the destination is then unchanged.
+void CopyOver(const QString &source, const QString &destination);
+
+/// Renames the finished result \a intermediatePath to \a finalPath, replacing what is there in
+/// one step and giving the result the permissions of the file it replaces (flushed to disk
+/// first, so a power failure cannot leave an empty file in its place). Throws
+/// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
+/// then removed and \a finalPath is unchanged.
+void PutInPlace(const QString &intermediatePath, const QString &finalPath);

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "engine/codecs/jpeg/jpegblockstamp.h"
+#include "engine/codecs/picturecodec.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class ToolRunner;
+
+/// A stamp of text as OverlayText draws it.
+struct TextStamp
+{
+    QString text;
+    QString position; // one of the nine position captions
+    QFont font;
+    QColor color;
+};
+
+/// A listed file loaded for stamping. PNG, TIFF, GIF and ICO files are held whole, every frame,
+/// page or size in its own pixels, and are written back in their own format. A colour JPEG
+/// loaded for a JPEG result is held in its compressed blocks (see JpegBlockStamper). Any other
+/// file (or one of those names whose content is another format) is held as one work surface.
+struct SourcePicture
+{
+    std::optional<Picture> whole;
+    std::unique_ptr<JpegBlockStamper> blocks;
+    QImage surface;
+    int orientation = 1;
+
+    /// What a viewer shows first: the first frame, page or size, or the work surface. A
+    /// picture held in its blocks has no pixels to show: a null image.
+    QImage firstFrame() const;
+
+    /// Draws \a stamp on every frame, page or size, upright on the picture as it is viewed (at
+    /// 96 dots per inch; the stored density is kept). Throws RuntimeFailure naming
+    /// \a sourcePath when a frame changes its size.
+    void stamp(const TextStamp &stamp, const QString &sourcePath);
+
+    /// Writes the stamped picture to the new private file \a path (see IntermediatePathFor):
+    /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
+    /// \a quality, a bitmap, or converted by \a converter). Throws RuntimeFailure naming the
+    /// file and the system's reason, leaving no file at \a path.
+    void write(const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
+};
+
+/// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
+/// "gif" or "ico" after the last dot of the file name, in any letter case.
+bool LoadsWhole(const QString &sourcePath);
+
+/// Loads the listed file \a sourcePath for stamping, the one way both a stamp run and the
+/// preview load it. \a resultExt is the extension of the result to be written: a colour JPEG
+/// whose result is a JPEG is held in its blocks; the default holds it as pixels. Answers nothing
+/// when the file is not there (it vanished after it was listed: skipped without a word). Throws
+/// RuntimeFailure naming the file and the reason when it cannot be read, is damaged (never
+/// half-loaded) or cannot be written back whole.
+std::optional<SourcePicture> LoadSource(
+    const QString &sourcePath, const QString &resultExt = QString());

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/render/worksurface.h"
+
+#include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+void ConfigureImageReading()
+{
+    QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+}
+
+namespace {
+
+// 32-bit RGB at 96 dots per inch, whatever the file held.
+QImage asSurface(QImage image)
+{
+    if (image.format() != QImage::Format_RGB32)
+        image.convertTo(QImage::Format_RGB32);
+    image.setDotsPerMeterX(kSurfaceDotsPerMeter);
+    image.setDotsPerMeterY(kSurfaceDotsPerMeter);
+    return image;
+}
+
+} // namespace
+
+QByteArray ReadPictureFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString reason = QFileInfo::exists(path) ? file.errorString()
+                                                       : QStringLiteral("the file does not exist");
+        throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), reason),
+            481);
+    }
+    // One read of the whole file: the decoders work from memory, and the file is not held open
+    // while its picture is decoded.
+    return file.readAll();
+}
+
+QImage LoadWorkSurface(const QString &path)
+{
+    return WorkSurfaceOf(ReadPictureFile(path), path);
+}
+
+QImage WorkSurfaceOf(const QByteArray &data, const QString &path)
+{
+    ConfigureImageReading();
+    const QString shown = QDir::toNativeSeparators(path);
+    // The content decides the format: a renamed file is read for what it is. JPEGs go through
+    // libjpeg-turbo directly, which is faster and reports damage; what it cannot turn into RGB
+    // (CMYK) and every other format go through Qt's readers.
+    QImage image = LooksLikeJpeg(data) ? DecodeJpeg(data, path) : QImage();
+    if (!image.isNull())
+        return asSurface(std::move(image));
+
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.isValid()
+        && qint64(size.width()) * size.height() * 4 > qint64(kImageAllocationLimitMb) << 20)
+        throw RuntimeFailure(QStringLiteral("The picture %1 is too large to be stamped "
+                                            "(%2 x %3 pixels).")
+                                 .arg(shown)
+                                 .arg(size.width())
+                                 .arg(size.height()),
+            7);
+
+    image = reader.read();
+    if (image.isNull())
+        throw RuntimeFailure(
+            QStringLiteral("Cannot load the picture %1: %2").arg(shown, reader.errorString()), 481);
+    return asSurface(std::move(image));
+}

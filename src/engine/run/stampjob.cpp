@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/run/stampjob.h"
+
+#include "base/filehelpers.h"
+#include "base/runtimefailure.h"
+#include "engine/output/imageoutput.h"
+#include "engine/render/overlaytext.h"
+#include "engine/render/sourcepicture.h"
+#include "engine/render/stamptext.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+
+#include <exception>
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Adds the time from its creation to its end to one stage of the timings.
+class StageTimer
+{
+public:
+    StageTimer(StampTimings &timings, qint64 StampTimings::*stage)
+        : m_target(timings.*stage)
+    {
+        m_timer.start();
+    }
+    ~StageTimer() { m_target += m_timer.nsecsElapsed(); }
+    StageTimer(const StageTimer &) = delete;
+    StageTimer &operator=(const StageTimer &) = delete;
+
+private:
+    qint64 &m_target;
+    QElapsedTimer m_timer;
+};
+
+// Runs the numbered steps of one job and notes each failure, as a trapped procedure would
+// report it, for the driver to report in list order.
+class Steps
+{
+public:
+    explicit Steps(StampJobResult &result)
+        : m_result(result)
+    { }
+
+    bool run(int number, const std::function<void()> &step)
+    {
+        try {
+            step();
+            return true;
+        } catch (const RuntimeFailure &failure) {
+            m_result.failures.append({number, failure.description()});
+        } catch (const std::exception &failure) {
+            m_result.failures.append({number, QString::fromLocal8Bit(failure.what())});
+        }
+        return false;
+    }
+
+    /// Failures name the result the user knows, not the private file it is written as.
+    void name(const QString &privatePath, const QString &knownPath)
+    {
+        if (privatePath.isEmpty())
+            return;
+        for (StampFailure &failure : m_result.failures)
+            failure.description.replace(
+                QDir::toNativeSeparators(privatePath), QDir::toNativeSeparators(knownPath));
+    }
+
+private:
+    StampJobResult &m_result;
+};
+
+} // namespace
+
+WrittenStamp::~WrittenStamp()
+{
+    if (!m_privatePath.isEmpty())
+        QFile::remove(m_privatePath);
+}
+
+WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
+    : result(std::move(other.result))
+    , m_privatePath(std::exchange(other.m_privatePath, QString()))
+    , m_finalPath(std::move(other.m_finalPath))
+{ }
+
+WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
+{
+    if (this != &other) {
+        if (!m_privatePath.isEmpty())
+            QFile::remove(m_privatePath);
+        result = std::move(other.result);
+        m_privatePath = std::exchange(other.m_privatePath, QString());
+        m_finalPath = std::move(other.m_finalPath);
+    }
+    return *this;
+}
+
+StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
+{
+    return FinishStampJob(job, WriteStampJob(job, tools.converter, tools.texts), tools.exifTool);
+}
+
+WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
+{
+    WrittenStamp written;
+    StampJobResult &result = written.result;
+    Steps steps(result);
+    const QString &sourcePath = job.sourcePath;
+    const StampOptions &options = job.options;
+
+    QString ext;
+    QString finalPath;
+    if (!steps.run(144, [&] {
+            // The extension is the file name's: a folder named "x.png" says nothing about
+            // the files in it.
+            ext = ExtensionOf(FileNameOfPath(sourcePath));
+            const OutputTarget target
+                = OutputPathFor(sourcePath, options.saveOption, options.outputFolder);
+            // A result that belongs in the source's own folder takes the source's place.
+            finalPath = target.replaceSource ? sourcePath
+                : job.resultPath.isEmpty()   ? target.path
+                                             : job.resultPath;
+        }))
+        return written;
+
+    std::optional<SourcePicture> picture;
+    {
+        const StageTimer timer(result.timings, &StampTimings::load);
+        if (!steps.run(188, [&] { picture = LoadSource(sourcePath, ext); }))
+            return written;
+    }
+    if (!picture) {
+        result.outcome = StampFileOutcome::Missing;
+        return written;
+    }
+
+    {
+        const StageTimer timer(result.timings, &StampTimings::draw);
+        // A date taken that cannot be read is reported and stamped as "no date taken".
+        QString dateText;
+        if (options.source == StampSource::FileDate)
+            steps.run(
+                190, [&] { dateText = FileDateText(options.fileDateKind, sourcePath, texts); });
+        std::optional<QString> text;
+        if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
+            return written;
+        // Every frame, page or size is stamped, upright as the picture is viewed.
+        if (text && !steps.run(240, [&] {
+                picture->stamp(
+                    {*text, options.position, StampFont(options), StampColor(options.color)},
+                    sourcePath);
+            }))
+            return written;
+    }
+
+    {
+        const StageTimer timer(result.timings, &StampTimings::save);
+        QString privatePath;
+        const bool done = steps.run(244, [&] {
+            privatePath = IntermediatePathFor(finalPath, ext);
+            picture->write(privatePath, ext, options.jpegQuality, converter);
+        });
+        steps.name(privatePath, finalPath);
+        if (done) {
+            written.m_privatePath = privatePath;
+            written.m_finalPath = finalPath;
+        } else if (!privatePath.isEmpty()) {
+            QFile::remove(privatePath);
+        }
+    }
+    return written;
+}
+
+StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool)
+{
+    StampJobResult &result = written.result;
+    if (!written.waiting())
+        return std::move(result);
+    Steps steps(result);
+    const QString &privatePath = written.m_privatePath;
+    const QString &finalPath = written.m_finalPath;
+    {
+        const StageTimer timer(result.timings, &StampTimings::metadata);
+        const bool done = steps.run(
+            282, [&] { CopyMetadata(job.sourcePath, privatePath, exifTool, job.workFolder); });
+        steps.name(privatePath, finalPath);
+        if (!done)
+            return std::move(result);
+    }
+    {
+        const StageTimer timer(result.timings, &StampTimings::replace);
+        if (!steps.run(290, [&] { PutInPlace(privatePath, finalPath); }))
+            return std::move(result);
+        written.m_privatePath.clear();
+    }
+    result.outcome = StampFileOutcome::Stamped;
+    return std::move(result);
+}

@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/run/stamppool.h"
+
+#include "base/filehelpers.h"
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/output/imageoutput.h"
+#include "engine/run/stalefolders.h"
+#include "engine/run/toolrunner.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <chrono>
+
+#ifdef __linux__
+#include <cerrno>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// How much lower than the taggers the workers that write pictures are scheduled.
+constexpr int kWriterNiceness = 3;
+
+QString claimOf(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    // A result that does not exist yet: its folder's canonical path and its name.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+QStringList JobClaims(const StampJob &job)
+{
+    QStringList claims {claimOf(job.sourcePath)};
+    if (!job.resultPath.isEmpty()) {
+        claims << claimOf(job.resultPath);
+        return claims;
+    }
+    const OutputTarget target
+        = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
+    if (!target.replaceSource)
+        claims << claimOf(target.path);
+    return claims;
+}
+
+QString NumberedName(const QString &path, int number)
+{
+    const QString name = FileNameOfPath(path);
+    const QString folder = path.left(path.size() - name.size());
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = QStringLiteral(" (%1)").arg(number);
+    if (dot < 1)
+        return folder + name + suffix;
+    return folder + name.left(dot) + suffix + name.mid(dot);
+}
+
+QString ResultNames::reserve(const QString &path)
+{
+    const std::lock_guard lock(m_mutex);
+    // The first result of a name takes it, replacing a file from before the run; later ones
+    // take the first numbered name that neither this run nor anyone else has used.
+    QString candidate = path;
+    for (int number = 2; m_taken.contains(claimOf(candidate))
+         || (candidate != path && QFileInfo::exists(candidate));
+         ++number)
+        candidate = NumberedName(path, number);
+    m_taken.insert(claimOf(candidate));
+    return candidate;
+}
+
+int DefaultWorkerCount()
+{
+    return int(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+int DefaultLookAhead(int workers)
+{
+    return 3 * std::max(1, workers);
+}
+
+StampPool::StampPool(Tools tools, QString temporaryFolder, int workers)
+    : m_tools(std::move(tools))
+    , m_temporaryFolder(std::move(temporaryFolder))
+    , m_workerCount(std::max(1, workers))
+    , m_writersLeft(m_workerCount)
+{
+    // Copying a photo's tags takes Perl about half as long as writing its picture takes a
+    // worker, so one tagger keeps up with two workers.
+    const int taggers = (m_workerCount + 1) / 2;
+    m_workersLeft = m_workerCount + taggers;
+    for (int i = 0; i < taggers; ++i)
+        m_threads.emplace_back([this] { tag(); });
+    for (int i = 0; i < m_workerCount; ++i)
+        m_threads.emplace_back([this] { work(); });
+}
+
+StampPool::~StampPool()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_closing = true;
+    }
+    m_jobsWaiting.notify_all();
+    for (std::thread &thread : m_threads)
+        thread.join();
+}
+
+int StampPool::submit(StampJob job)
+{
+    int ticket = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        ticket = m_nextTicket++;
+        Entry &entry = m_entries[ticket];
+        const OutputTarget target
+            = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
+        if (job.resultPath.isEmpty() && !target.replaceSource)
+            job.resultPath = m_resultNames.reserve(target.path);
+        // A dead run's private files in the folder a result goes to are cleared before this
+        // run writes there, once a folder.
+        const QString folder
+            = QFileInfo(target.replaceSource ? job.sourcePath : target.path).absolutePath();
+        if (m_clearedFolders.insert(folder).second)
+            RemoveStaleResults(folder);
+        entry.claims = JobClaims(job);
+        if (job.workFolder.isEmpty())
+            job.workFolder = QDir(m_temporaryFolder).filePath(QStringLiteral("job-%1").arg(ticket));
+        entry.job = std::move(job);
+        m_queue.push_back(ticket);
+    }
+    m_jobsWaiting.notify_one();
+    return ticket;
+}
+
+std::optional<StampJobResult> StampPool::take(int ticket, int waitMs)
+{
+    std::unique_lock lock(m_mutex);
+    const auto it = m_entries.find(ticket);
+    if (it == m_entries.end())
+        return std::nullopt;
+    m_resultReady.wait_for(
+        lock, std::chrono::milliseconds(waitMs), [&] { return it->second.result.has_value(); });
+    if (!it->second.result)
+        return std::nullopt;
+    StampJobResult result = std::move(*it->second.result);
+    m_entries.erase(it);
+    return result;
+}
+
+bool StampPool::claims(const QStringList &paths) const
+{
+    const std::lock_guard lock(m_mutex);
+    for (const auto &[ticket, entry] : m_entries) {
+        if (entry.result)
+            continue;
+        for (const QString &path : paths)
+            if (entry.claims.contains(path))
+                return true;
+    }
+    return false;
+}
+
+int StampPool::pending() const
+{
+    const std::lock_guard lock(m_mutex);
+    return int(m_entries.size());
+}
+
+bool StampPool::finish(int waitMs)
+{
+    std::unique_lock lock(m_mutex);
+    m_closing = true;
+    m_jobsWaiting.notify_all();
+    return m_workerEnded.wait_for(
+        lock, std::chrono::milliseconds(waitMs), [&] { return m_workersLeft == 0; });
+}
+
+void StampPool::work()
+{
+    runJobs();
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_writersLeft;
+        --m_workersLeft;
+    }
+    m_tagsWaiting.notify_all();
+    m_workerEnded.notify_all();
+}
+
+void StampPool::tag()
+{
+    runTags();
+    // Counted only now that the tagger's ExifTool has ended with it.
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_workersLeft;
+    }
+    m_workerEnded.notify_all();
+}
+
+void StampPool::lowerPriority(int steps) const
+{
+#ifdef __linux__
+    if (steps > 0) {
+        const id_t thread = id_t(::syscall(SYS_gettid));
+        errno = 0;
+        const int nice = ::getpriority(PRIO_PROCESS, thread);
+        if (errno == 0)
+            ::setpriority(PRIO_PROCESS, thread, std::min(nice + steps, 19));
+    }
+#else
+    Q_UNUSED(steps);
+#endif
+}
+
+void StampPool::finishEntry(int ticket, StampJobResult result)
+{
+    QString workFolder;
+    {
+        const std::lock_guard lock(m_mutex);
+        workFolder = m_entries[ticket].job.workFolder;
+    }
+    QDir(workFolder).removeRecursively();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_entries[ticket].result = std::move(result);
+    }
+    m_resultReady.notify_all();
+}
+
+void StampPool::runJobs()
+{
+    // Workers may yield to the window's thread, so the window keeps handling events even when
+    // the machine has more work than cores. They also yield to the taggers: a tagger that fell
+    // behind would be left copying alone on one core at the end of a run.
+    lowerPriority(m_tools.workerNiceness + kWriterNiceness);
+    ToolRunner converter;
+    converter.setConverter(m_tools.converter);
+    const DateTexts texts = m_tools.texts;
+
+    for (;;) {
+        StampJob job;
+        int ticket = 0;
+        {
+            std::unique_lock lock(m_mutex);
+            m_jobsWaiting.wait(lock, [&] { return m_closing || !m_queue.empty(); });
+            if (m_queue.empty())
+                return;
+            ticket = m_queue.front();
+            m_queue.pop_front();
+            job = m_entries[ticket].job;
+        }
+        QDir().mkpath(job.workFolder);
+        WrittenStamp written = WriteStampJob(job, converter, texts);
+        if (!written.waiting()) {
+            finishEntry(ticket, std::move(written.result));
+            continue;
+        }
+        {
+            const std::lock_guard lock(m_mutex);
+            m_entries[ticket].written = std::move(written);
+            m_tagQueue.push_back(ticket);
+        }
+        m_tagsWaiting.notify_one();
+    }
+}
+
+void StampPool::runTags()
+{
+    // ExifTool, started from here, inherits the tagger's priority.
+    lowerPriority(m_tools.workerNiceness);
+    ExifToolSession exifTool(m_tools.exifTool);
+    exifTool.start();
+
+    for (;;) {
+        StampJob job;
+        WrittenStamp written;
+        int ticket = 0;
+        {
+            std::unique_lock lock(m_mutex);
+            m_tagsWaiting.wait(lock, [&] { return m_writersLeft == 0 || !m_tagQueue.empty(); });
+            if (m_tagQueue.empty())
+                return;
+            ticket = m_tagQueue.front();
+            m_tagQueue.pop_front();
+            Entry &entry = m_entries[ticket];
+            job = entry.job;
+            written = std::move(*entry.written);
+            entry.written.reset();
+        }
+        finishEntry(ticket, FinishStampJob(job, std::move(written), exifTool));
+    }
+}

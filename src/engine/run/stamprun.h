@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "options/stampoptions.h"
+
+#include <QString>
+
+class DateTexts;
+class Dialogs;
+class EventPump;
+class ProgressBar;
+class TempFolder;
+class ToolRunner;
+class TrappedProcedure;
+
+/// What a stamp run needs of the main window: the image list, the options as the controls read
+/// at this moment, the progress bar and the busy pointer.
+class StampRunWindow
+{
+public:
+    virtual ~StampRunWindow() = default;
+
+    /// The number of listed images, and the path of entry \a number (from 1).
+    virtual int imageCount() const = 0;
+    virtual QString imagePath(int number) const = 0;
+
+    /// The stamp options as the controls show them now, font and colour included. Read once
+    /// for each file, as it is handed out.
+    virtual StampOptions currentOptions() const = 0;
+
+    virtual ProgressBar &progressBar() = 0;
+    virtual void setBusy(bool busy) = 0;
+};
+
+/// "Start Stamping": checks the list, the output folder and the custom text, then stamps every
+/// listed file on a pool of workers and ends with "Done.".
+///
+/// The run itself stays on the user-interface thread and lets events run every few
+/// milliseconds while the workers stamp, so the window never freezes. Files are handed out in
+/// list order, each with the options as the controls read at that moment (so a change reaches
+/// every file not yet handed out), at most a few ahead of the file being reported. Results are
+/// reported in list order: the bar shows the file being reported, and each failure is shown in
+/// the error report with its step number; while a report is open no new file is handed out. A
+/// second start during a run does nothing, and a list that shrinks meanwhile ends the hand-out
+/// at its new end. A file is never worked on by two workers at once.
+class StampRun
+{
+public:
+    /// \a location is the error report's location text, which names the caller's command.
+    StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, ToolRunner &tools,
+        TempFolder &temp, const DateTexts &texts, QString location);
+
+    void start();
+    bool isRunning() const { return m_running; }
+
+    /// Ends the run early, as when the window closes: no further file is handed out, the files
+    /// at work finish (each is either stamped and in place, or untouched), and no more
+    /// messages are shown.
+    void requestStop() { m_stopRequested = true; }
+    bool stopRequested() const { return m_stopRequested; }
+
+    /// The number of workers, one per core unless set, and how many files beyond them may be
+    /// handed out ahead of the file being reported.
+    int workerCount() const { return m_workers; }
+    void setWorkerCount(int workers);
+    int lookAhead() const { return m_lookAhead; }
+    void setLookAhead(int files) { m_lookAhead = qMax(0, files); }
+
+private:
+    bool refused(TrappedProcedure &procedure);
+    void stampAll(TrappedProcedure &procedure);
+    void message(const char *text);
+
+    StampRunWindow &m_window;
+    Dialogs &m_dialogs;
+    EventPump &m_events;
+    ToolRunner &m_tools;
+    TempFolder &m_temp;
+    const DateTexts &m_texts;
+    QString m_location;
+    int m_workers;
+    int m_lookAhead;
+    bool m_running = false;
+    bool m_stopRequested = false;
+};

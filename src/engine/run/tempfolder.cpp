@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/run/tempfolder.h"
+
+#include "engine/run/stalefolders.h"
+
+#include <QDir>
+
+TempFolder::TempFolder()
+    : m_dir(PrivateTempFolderTemplate())
+{ }
+
+QString TempFolder::stampTmpJpg() const
+{
+    return m_dir.filePath(QStringLiteral("StampTmp.jpg"));
+}

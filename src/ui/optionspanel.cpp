@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/optionspanel.h"
+
+#include "base/applicationtitle.h"
+#include "base/clock.h"
+#include "base/datetexts.h"
+#include "base/runtimefailure.h"
+#include "options/settingsstore.h"
+#include "ui/dialogs.h"
+#include "ui/errorreport.h"
+#include "ui/trappedprocedure.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+OptionsPanel::OptionsPanel(const OptionsPanelControls &controls, SettingsStore &settings,
+    Dialogs &dialogs, const Clock &clock, const DateTexts &texts, FolderPicker pickFolder)
+    : m_controls(controls)
+    , m_settings(settings)
+    , m_dialogs(dialogs)
+    , m_clock(clock)
+    , m_texts(texts)
+    , m_pickFolder(std::move(pickFolder))
+{
+    connectHandlers();
+}
+
+void OptionsPanel::connectHandlers()
+{
+    const OptionsPanelControls &c = m_controls;
+    // Option buttons answer clicks (mouse, space bar, arrow keys), like a person's choice; a
+    // click on the button already set refreshes the sample too.
+    for (QRadioButton *source : {c.Option1, c.Option2, c.Option3})
+        QObject::connect(
+            source, &QRadioButton::clicked, &m_connections, [this] { SourceButtons_Click(); });
+    for (QRadioButton *save : {c.Option4, c.Option5})
+        QObject::connect(
+            save, &QRadioButton::clicked, &m_connections, [this] { SaveButtons_Click(); });
+    QObject::connect(
+        c.Combo4, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo4_Click(); });
+    QObject::connect(
+        c.Combo1, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo1_Click(); });
+    QObject::connect(
+        c.Combo2, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo2_Click(); });
+    QObject::connect(c.Text1, &QLineEdit::textChanged, &m_connections, [this] { Text1_Change(); });
+    QObject::connect(c.Text2, &QLineEdit::textChanged, &m_connections, [this] { Text2_Change(); });
+    QObject::connect(c.Text6, &QLineEdit::textChanged, &m_connections, [this] { Text6_Change(); });
+    QObject::connect(
+        c.Text5, &QPlainTextEdit::textChanged, &m_connections, [this] { Text5_Change(); });
+    QObject::connect(
+        c.Text4, &QPlainTextEdit::textChanged, &m_connections, [this] { Text4_Change(); });
+    QObject::connect(
+        c.Slider1, &QSlider::valueChanged, &m_connections, [this] { Slider1_Change(); });
+    QObject::connect(
+        c.PushButton7, &QPushButton::clicked, &m_connections, [this] { PushButton7_Click(); });
+    QObject::connect(
+        c.PushButton1, &QPushButton::clicked, &m_connections, [this] { PushButton1_Click(); });
+}
+
+void OptionsPanel::persist(const SettingKey &key, const QString &text)
+{
+    // These handlers carry no error trap; a settings file that cannot be written must still not
+    // pass unnoticed, since the choice would be lost at the next start.
+    try {
+        m_settings.write(key, text);
+        m_writeFailureShown = false;
+    } catch (const RuntimeFailure &failure) {
+        if (m_writeFailureShown)
+            return;
+        m_writeFailureShown = true;
+        m_dialogs.showMessage(ShortTitle(), failure.description(), Dialogs::Icon::Exclamation);
+    }
+}
+
+void OptionsPanel::setSample(const QString &text)
+{
+    {
+        const QSignalBlocker quiet(m_controls.Text4);
+        m_controls.Text4->setPlainText(text);
+    }
+    Text4_Change();
+}
+
+void OptionsPanel::SourceButtons_Click()
+{
+    const OptionsPanelControls &c = m_controls;
+    persist(Keys::kOption3, SettingText(c.Option3->isChecked()));
+    persist(Keys::kOption1, SettingText(c.Option1->isChecked()));
+    persist(Keys::kOption2, SettingText(c.Option2->isChecked()));
+
+    if (c.Option1->isChecked()) {
+        setSample(m_texts.dateTime(m_clock.now()));
+    } else if (c.Option2->isChecked()) {
+        if (!(c.Text1->text() + c.Text2->text()).isEmpty())
+            setSample(c.Text1->text() + QLatin1Char(' ') + c.Text2->text());
+    } else if (c.Option3->isChecked()) {
+        const QString custom = c.Text5->toPlainText();
+        if (!custom.isEmpty())
+            setSample(custom);
+    }
+}
+
+void OptionsPanel::Combo4_Click()
+{
+    persist(Keys::kCombo4, SettingText(m_controls.Combo4->currentIndex()));
+}
+
+void OptionsPanel::Combo1_Click()
+{
+    persist(Keys::kFormat, m_controls.Combo1->currentText());
+}
+
+void OptionsPanel::Combo2_Click()
+{
+    persist(Keys::kPosition, m_controls.Combo2->currentText());
+}
+
+void OptionsPanel::Text1_Change()
+{
+    persist(Keys::kText1, m_controls.Text1->text());
+}
+
+void OptionsPanel::Text2_Change()
+{
+    persist(Keys::kText2, m_controls.Text2->text());
+}
+
+void OptionsPanel::Text5_Change()
+{
+    const QString custom = m_controls.Text5->toPlainText();
+    persist(Keys::kText5, custom);
+    // Deleting the whole text keeps the last sample: an empty sample would show nothing.
+    if (m_controls.Option3->isChecked() && !custom.isEmpty())
+        setSample(custom);
+}
+
+void OptionsPanel::Text4_Change()
+{
+    persist(Keys::kText4, m_controls.Text4->toPlainText());
+}
+
+void OptionsPanel::Text6_Change()
+{
+    persist(Keys::kOutputFolder, m_controls.Text6->text());
+}
+
+void OptionsPanel::Slider1_Change()
+{
+    const int quality = m_controls.Slider1->value();
+    m_controls.Frame1->setTitle(QualityCaption(quality));
+    persist(Keys::kSlider1, SettingText(quality));
+}
+
+void OptionsPanel::SaveButtons_Click()
+{
+    persist(Keys::kOption4, SettingText(m_controls.Option4->isChecked()));
+    persist(Keys::kOption5, SettingText(m_controls.Option5->isChecked()));
+    m_controls.Frame6->setEnabled(m_controls.Option4->isChecked());
+}
+
+void OptionsPanel::PushButton7_Click()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kOutputFolder));
+    QString folder;
+    procedure.run(100,
+        [&] { folder = m_pickFolder(QLatin1String(OptionsPanelTexts::kFolderPrompt), QString()); });
+    if (folder.isEmpty())
+        return;
+    procedure.run(102, [&] { m_settings.write(Keys::kLastFolderDot, folder); });
+    procedure.run(104, [&] {
+        {
+            const QSignalBlocker quiet(m_controls.Text6);
+            m_controls.Text6->setText(WithTrailingSeparator(folder));
+        }
+        Text6_Change();
+    });
+}
+
+void OptionsPanel::PushButton1_Click()
+{
+    TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kDateTakenInfo));
+    procedure.run(100, [&] {
+        m_dialogs.showMessage(ShortTitle(), QLatin1String(OptionsPanelTexts::kDateTakenExplanation),
+            Dialogs::Icon::None);
+    });
+}
+
+QString OptionsPanel::QualityCaption(int quality)
+{
+    return QStringLiteral("JPG Image Quality: %1%").arg(quality);
+}
+
+QString OptionsPanel::WithTrailingSeparator(const QString &folder)
+{
+    const QString native = QDir::toNativeSeparators(folder);
+    return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
+}

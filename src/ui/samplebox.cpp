@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/samplebox.h"
+
+#include "engine/render/stampfont.h"
+#include "options/stampoptions.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+quint32 colorOf(const QWidget &widget, QPalette::ColorRole role)
+{
+    return ValueOfColor(widget.palette().color(role));
+}
+
+void setColorOf(QWidget &widget, QPalette::ColorRole role, quint32 color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, ColorOfValue(color));
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+SampleBox::SampleBox(QPlainTextEdit &sample, QWidget &swatch)
+    : m_sample(sample)
+    , m_swatch(swatch)
+{
+    m_swatch.setAutoFillBackground(true);
+    m_swatch.setBackgroundRole(QPalette::Window);
+}
+
+FontChoice SampleBox::font() const
+{
+    return ChoiceOfFont(m_sample.font());
+}
+
+void SampleBox::setFont(const FontChoice &font)
+{
+    m_sample.setFont(FontOfChoice(font));
+}
+
+void SampleBox::setFontName(const QString &name)
+{
+    FontChoice changed = font();
+    changed.name = name;
+    setFont(changed);
+}
+
+void SampleBox::setBold(bool bold)
+{
+    FontChoice changed = font();
+    changed.bold = bold;
+    setFont(changed);
+}
+
+void SampleBox::setItalic(bool italic)
+{
+    FontChoice changed = font();
+    changed.italic = italic;
+    setFont(changed);
+}
+
+void SampleBox::setSize(double points)
+{
+    FontChoice changed = font();
+    changed.pointSize = points;
+    setFont(changed);
+}
+
+void SampleBox::setStrikethru(bool strikethru)
+{
+    FontChoice changed = font();
+    changed.strikeOut = strikethru;
+    setFont(changed);
+}
+
+void SampleBox::setUnderline(bool underline)
+{
+    FontChoice changed = font();
+    changed.underline = underline;
+    setFont(changed);
+}
+
+quint32 SampleBox::swatchColor() const
+{
+    return colorOf(m_swatch, QPalette::Window);
+}
+
+void SampleBox::setSwatchColor(quint32 color)
+{
+    setColorOf(m_swatch, QPalette::Window, color);
+}
+
+quint32 SampleBox::textColor() const
+{
+    return colorOf(m_sample, QPalette::Text);
+}
+
+void SampleBox::setTextColor(quint32 color)
+{
+    setColorOf(m_sample, QPalette::Text, color);
+}
+
+quint32 SampleBox::backgroundColor() const
+{
+    return colorOf(m_sample, QPalette::Base);
+}
+
+void SampleBox::setBackgroundFor(quint32 textColor)
+{
+    setColorOf(m_sample, QPalette::Base, textColor == kWhite ? kBlack : kWhite);
+}

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "options/fontchoice.h"
+
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+/// The font sample box and the colour swatch, where the stamp font and colour live on screen:
+/// the stamp run and the preview take both from here. Each setter changes one property, so a
+/// restore or a dialog can apply them one step at a time.
+class SampleBox
+{
+public:
+    SampleBox(QPlainTextEdit &sample, QWidget &swatch);
+
+    FontChoice font() const;
+    void setFont(const FontChoice &font);
+    void setFontName(const QString &name);
+    void setBold(bool bold);
+    void setItalic(bool italic);
+    void setSize(double points);
+    void setStrikethru(bool strikethru);
+    void setUnderline(bool underline);
+
+    /// Colours as stored: red in the low byte.
+    quint32 swatchColor() const;
+    void setSwatchColor(quint32 color);
+    quint32 textColor() const;
+    void setTextColor(quint32 color);
+    quint32 backgroundColor() const;
+    /// Black behind exactly white text, white behind every other colour, so the sample stays
+    /// readable.
+    void setBackgroundFor(quint32 textColor);
+
+private:
+    QPlainTextEdit &m_sample;
+    QWidget &m_swatch;
+};
