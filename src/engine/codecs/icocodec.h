@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/codecs/picturecodec.h"
+#include "engine/codecs/picture.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,87 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/runtimefailure.h"
+#include "engine/codecs/picture.h"
 
+#include <QByteArray>
 #include <QImage>
-#include <QList>
 #include <QString>
 
 #include <functional>
 #include <optional>
-
-/// The formats whose pictures are stamped from their own pixels, every frame, page or size of
-/// them, and written back straight in the same format.
-enum class PictureFormat { Png, Tiff, Gif, Ico };
-
-/// One frame of an animated GIF, one page of a TIFF, one size of an icon.
-struct PictureFrame
-{
-    /// The pixels as stored, in a format a painter draws on without losing anything: RGB32 or
-    /// ARGB32 (not premultiplied, so colours under transparency stay), or RGBX64 or RGBA64
-    /// for 16 bits a channel. The density is the file's.
-    QImage image;
-
-    /// GIF: how long the frame shows, in hundredths of a second, and the colours the frame was
-    /// loaded with (RGBA bytes, transparent as zero; none when it had more than 256): the
-    /// encoder keeps them exact and fits the stamp's colours in beside them.
-    int delay = 0;
-    QList<quint32> colours;
-
-    /// TIFF: the page's compression (a libtiff code), orientation tag (0 when absent), kind
-    /// (a reduced-size preview, a page of a document), page number (-1 when absent) and
-    /// resolution as stored, kept so the page is written back as it was.
-    int compression = 0;
-    int orientation = 0;
-    int subfileType = 0;
-    int pageNumber = -1;
-    int pageCount = 0;
-    bool hasResolution = false;
-    float xResolution = 0;
-    float yResolution = 0;
-    int resolutionUnit = 0;
-
-    /// ICO: the size was stored as a PNG rather than a bitmap.
-    bool pngEncoded = false;
-};
-
-/// A picture file's content, whole.
-struct Picture
-{
-    PictureFormat format = PictureFormat::Png;
-    QList<PictureFrame> frames;
-    /// GIF: how many times the animation repeats (0: for ever); -1 when the file says nothing.
-    int loopCount = -1;
-};
-
-/// A picture that cannot be stamped whole. The description names the file and the reason.
-class PictureFailure : public RuntimeFailure
-{
-public:
-    enum class Reason {
-        /// The file is gone (it vanished after it was listed): skipped without a word.
-        Missing,
-        /// The file exists but cannot be read (permissions, a folder, an I/O error).
-        Unreadable,
-        /// The decoder reports damage: cut short or corrupt data. Never written or replaced.
-        Damaged,
-        /// A format, or a feature of it, this program cannot write back whole (an animated
-        /// PNG, a CMYK TIFF, a picture in any other format): nothing is written.
-        NotWritable,
-        /// The result could not be encoded or written.
-        WriteFailed,
-    };
-
-    PictureFailure(Reason reason, const QString &description, int number)
-        : RuntimeFailure(description, number)
-        , m_reason(reason)
-    { }
-
-    Reason reason() const { return m_reason; }
-
-private:
-    Reason m_reason;
-};
 
 /// The format of the picture in \a bytes, judged by its signature; none for any other.
 std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes);
