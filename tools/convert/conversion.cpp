@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion.h"
 
-#include "gifwriter.h"
+#include "engine/codecs/gifcodec.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -183,9 +183,12 @@ std::optional<QByteArray> EncodePicture(const QImage &image, OutputFormat format
     switch (format) {
     case OutputFormat::Gif: {
         QString error;
-        bytes = EncodeGif(flattenOntoWhite(image), settings.colors, settings.dither, &error);
-        if (!bytes)
-            fail(failure, error);
+        const QByteArray gif = kalvora::encodeGifImage(
+            flattenOntoWhite(image), settings.colors, settings.dither, &error);
+        if (gif.isEmpty())
+            fail(failure, QStringLiteral("cannot encode the picture as GIF: %1").arg(error));
+        else
+            bytes = gif;
         break;
     }
     case OutputFormat::Jpeg:

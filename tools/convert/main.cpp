@@ -13,9 +13,9 @@
 // picture could not be read or written (the target is left as it was), 2 a malformed command,
 // 3 the source does not exist (nothing was written).
 #include "conversion.h"
+#include "engine/render/worksurface.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QStringList>
 
 #include <cstdio>
@@ -28,8 +28,6 @@ constexpr int kExitUsage = 2;
 // Told apart from other failures: the stamping program skips a source that has vanished since
 // it was listed, as it skips every other missing file, instead of reporting an error.
 constexpr int kExitSourceMissing = 3;
-// Enough for photos of about 250 megapixels; anything larger is refused, never half-loaded.
-constexpr int kAllocationLimitMb = 1024;
 
 struct Command
 {
@@ -128,7 +126,8 @@ QString parseArguments(const QStringList &arguments, Command *command)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    // The run's limit: photos of about 250 megapixels load, anything larger is refused.
+    ConfigureImageReading();
 
     Command command;
     const QString problem = parseArguments(app.arguments().mid(1), &command);

@@ -139,7 +139,45 @@ Picture CheckGif(const QByteArray &bytes, const QString &shown)
     return picture;
 }
 
-QByteArray EncodeGifFrames(const Picture &picture, QString *error)
+namespace {
+
+// Maps every frame of \a picture onto a palette of at most \a limit colours. Where any frame
+// is see-through, every frame gets a transparent entry: the screen is then cleared to
+// transparent before each frame, which some readers only do when the frame being cleared has
+// one.
+bool indexFrames(const Picture &picture, int limit, bool dither, std::vector<IndexedFrame> *frames,
+    bool *anyTransparency, QString *error)
+{
+    const QSize screen = picture.frames.first().image.size();
+    std::vector<QImage> rgbaFrames;
+    std::vector<bool> transparency;
+    for (const PictureFrame &frame : picture.frames) {
+        if (frame.image.size() != screen) {
+            *error = QStringLiteral("the GIF's frames differ in size");
+            return false;
+        }
+        bool transparent = false;
+        rgbaFrames.push_back(BinaryAlphaFrame(frame.image, &transparent));
+        transparency.push_back(transparent);
+    }
+    *anyTransparency
+        = std::find(transparency.begin(), transparency.end(), true) != transparency.end();
+    frames->assign(rgbaFrames.size(), IndexedFrame {});
+    for (size_t i = 0; i < frames->size(); ++i) {
+        IndexedFrame &indexed = (*frames)[i];
+        const bool addTransparent = *anyTransparency && !transparency[i];
+        if (!IndexFrame(rgbaFrames[i], picture.frames[qsizetype(i)].colours,
+                addTransparent ? limit - 1 : limit, dither, &indexed, error))
+            return false;
+        if (addTransparent && indexed.transparent == NO_TRANSPARENT_COLOR) {
+            indexed.transparent = int(indexed.palette.size());
+            indexed.palette.push_back({0, 0, 0});
+        }
+    }
+    return true;
+}
+
+QByteArray encodeFrames(const Picture &picture, int limit, bool dither, QString *error)
 {
     if (picture.frames.isEmpty()) {
         *error = QStringLiteral("the GIF has no frames");
@@ -147,39 +185,16 @@ QByteArray EncodeGifFrames(const Picture &picture, QString *error)
     }
     const QSize screen = picture.frames.first().image.size();
     if (screen.width() > kMaxGifSide || screen.height() > kMaxGifSide) {
-        *error = QStringLiteral("a GIF cannot hold %1 x %2 pixels")
+        *error = QStringLiteral("a GIF cannot hold %1 x %2 pixels (at most %3 a side)")
                      .arg(screen.width())
-                     .arg(screen.height());
+                     .arg(screen.height())
+                     .arg(kMaxGifSide);
         return {};
     }
-    std::vector<QImage> rgbaFrames;
-    std::vector<bool> transparency;
-    for (const PictureFrame &frame : picture.frames) {
-        if (frame.image.size() != screen) {
-            *error = QStringLiteral("the GIF's frames differ in size");
-            return {};
-        }
-        bool transparent = false;
-        rgbaFrames.push_back(BinaryAlphaFrame(frame.image, &transparent));
-        transparency.push_back(transparent);
-    }
-    // Where any frame is see-through, every frame gets a transparent entry: the screen is then
-    // cleared to transparent before each frame, which some readers only do when the frame
-    // being cleared has one.
-    const bool anyTransparency
-        = std::find(transparency.begin(), transparency.end(), true) != transparency.end();
-    std::vector<IndexedFrame> frames(rgbaFrames.size());
-    for (size_t i = 0; i < frames.size(); ++i) {
-        const bool addTransparent = anyTransparency && !transparency[i];
-        const int limit = addTransparent ? 255 : 256;
-        if (!IndexFrame(
-                rgbaFrames[i], picture.frames[qsizetype(i)].colours, limit, &frames[i], error))
-            return {};
-        if (addTransparent && frames[i].transparent == NO_TRANSPARENT_COLOR) {
-            frames[i].transparent = int(frames[i].palette.size());
-            frames[i].palette.push_back({0, 0, 0});
-        }
-    }
+    std::vector<IndexedFrame> frames;
+    bool anyTransparency = false;
+    if (!indexFrames(picture, limit, dither, &frames, &anyTransparency, error))
+        return {};
 
     QByteArray bytes;
     int code = 0;
@@ -208,6 +223,31 @@ QByteArray EncodeGifFrames(const Picture &picture, QString *error)
     }
     return bytes;
 }
+
+} // namespace
+
+QByteArray EncodeGifFrames(const Picture &picture, QString *error)
+{
+    return encodeFrames(picture, 256, true, error);
+}
+
+namespace kalvora {
+
+QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QString *error)
+{
+    if (image.isNull()) {
+        *error = QStringLiteral("the picture is empty");
+        return {};
+    }
+    Picture picture;
+    picture.format = PictureFormat::Gif;
+    PictureFrame frame;
+    frame.image = image;
+    picture.frames << frame;
+    return encodeFrames(picture, std::clamp(maxColours, 2, 256), dither, error);
+}
+
+} // namespace kalvora
 
 QList<quint32> GifFrameColours(const QImage &image)
 {

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/codecs/picturecodec.h"
+#include "engine/codecs/picture.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,3 +22,13 @@ QList<quint32> GifFrameColours(const QImage &image);
 /// most frequent ones; else (no colours kept) a palette chosen by libimagequant, dithered.
 /// Answers an empty array with the reason in \a error.
 QByteArray EncodeGifFrames(const Picture &picture, QString *error);
+
+namespace kalvora {
+
+/// \a image as a GIF file of one frame with a palette of at most \a maxColours colours (2 to
+/// 256): its own colours when it has so few, else a palette that libimagequant chooses, with
+/// Floyd-Steinberg dithering when \a dither is set. Less than half opaque pixels become
+/// transparent. Answers an empty array with the reason in \a error.
+QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QString *error);
+
+} // namespace kalvora

@@ -127,7 +127,7 @@ bool indexOntoKept(const QImage &rgba, const QList<quint32> &kept, int limit, In
     return true;
 }
 
-bool quantize(const QImage &rgba, int limit, IndexedFrame *frame, QString *error)
+bool quantize(const QImage &rgba, int limit, bool dither, IndexedFrame *frame, QString *error)
 {
     std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
     if (!attr || liq_set_max_colors(attr.get(), limit) != LIQ_OK) {
@@ -145,7 +145,7 @@ bool quantize(const QImage &rgba, int limit, IndexedFrame *frame, QString *error
         return false;
     }
     std::unique_ptr<liq_result, ResultDeleter> result(raw);
-    liq_set_dithering_level(result.get(), 1.0f);
+    liq_set_dithering_level(result.get(), dither ? 1.0f : 0.0f);
     frame->pixels.resize(size_t(rgba.width()) * rgba.height());
     if (liq_write_remapped_image(
             result.get(), image.get(), frame->pixels.data(), frame->pixels.size())
@@ -202,8 +202,8 @@ QList<quint32> FrameColours(const QImage &rgba)
     return colours.values();
 }
 
-bool IndexFrame(
-    const QImage &rgba, const QList<quint32> &kept, int limit, IndexedFrame *frame, QString *error)
+bool IndexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
+    IndexedFrame *frame, QString *error)
 {
     *frame = {};
     if (indexExactly(rgba, limit, frame))
@@ -212,5 +212,5 @@ bool IndexFrame(
     if (indexOntoKept(rgba, kept, limit, frame))
         return true;
     *frame = {};
-    return quantize(rgba, limit, frame, error);
+    return quantize(rgba, limit, dither, frame, error);
 }

@@ -30,7 +30,7 @@ QList<quint32> FrameColours(const QImage &rgba);
 /// Maps a frame that BinaryAlphaFrame made onto at most \a limit colours: its own colours
 /// when it has so few; else the colours \a kept from before it was stamped, plus its new ones
 /// by frequency as room allows and the nearest colour for the rest, so that every pixel the
-/// stamp left alone keeps its colour; else a palette that libimagequant chooses, dithered.
-/// Answers false with the reason in \a error.
-bool IndexFrame(
-    const QImage &rgba, const QList<quint32> &kept, int limit, IndexedFrame *frame, QString *error);
+/// stamp left alone keeps its colour; else a palette that libimagequant chooses, with
+/// Floyd-Steinberg dithering when \a dither is set. Answers false with the reason in \a error.
+bool IndexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
+    IndexedFrame *frame, QString *error);
