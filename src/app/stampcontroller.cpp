@@ -61,7 +61,6 @@ StampController::StampController(
     Form1 &window, Dialogs &dialogs, EventPump &events, const DateTexts &texts)
     : m_window(window)
     , m_bar(*window.ui().ProgressBar1)
-    , m_tools(events, &m_bar)
     , m_run(*this, dialogs, events, m_tools, m_temp, texts,
           QString::fromLatin1(Location::kStartStamping))
 {

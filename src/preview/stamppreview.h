@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/run/tempfolder.h"
-
 #include <QImage>
 #include <QPointer>
 #include <QString>
@@ -22,8 +20,8 @@ class StampRunWindow;
 /// The picture is loaded and stamped through the engine's LoadSource, the one loader a stamp run
 /// uses too (PNG, TIFF, GIF and ICO in their own pixels, every frame stamped, the first shown),
 /// and the text is the sample box's, drawn with the stamp font, colour and position by the
-/// engine's renderer, upright as the picture is viewed. The preview keeps its own work surface
-/// and temporary folder, so it never changes what a stamp run under way loads, draws or writes,
+/// engine's renderer, upright as the picture is viewed. The preview keeps its own work surface,
+/// so it never changes what a stamp run under way loads, draws or writes,
 /// and it leaves the window busy if a run made it so. A picture that cannot be loaded is
 /// reported naming the file and the reason, and the main window stays.
 class StampPreview
@@ -46,8 +44,6 @@ public:
     /// The preview window while it exists (shown or hidden by Back); null before the first
     /// preview and after a close request.
     Form2 *form2() const;
-    /// The preview's own temporary folder.
-    const TempFolder &tempFolder() const { return m_temp; }
 
 private:
     void preview();
@@ -58,7 +54,6 @@ private:
     Dialogs &m_dialogs;
     EventPump &m_events;
     std::function<bool()> m_isBusy;
-    TempFolder m_temp;
     QImage m_surface;
     QPointer<Form2> m_form2;
     bool m_running = false;

@@ -150,7 +150,7 @@ private slots:
     {
         QFETCH(QString, ext);
         QFETCH(QByteArray, format);
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         const OutputTarget target {m_out + "/result." + ext, false};
         WriteOutput(gradient(64, 48), target.path, ext, 90, tools);
         QCOMPARE(formatOf(target.path), format);
@@ -168,7 +168,7 @@ private slots:
 
     void unsupportedFormatIsRefused()
     {
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         const OutputTarget target {m_out + "/result.webp", false};
         const QString failure
             = failureOf([&] { WriteOutput(gradient(), target.path, "webp", 90, tools); });
@@ -192,7 +192,7 @@ private slots:
         const QString source = m_pics + "/a.gif";
         QVERIFY(gradient().save(source, "png"));
         const QByteArray before = contents(source);
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         tools.setConverter(QStandardPaths::findExecutable(converter));
         const QString failure
             = failureOf([&] { stamp(source, SaveOption::OriginalFolder, QString(), tools); });
@@ -214,7 +214,7 @@ private slots:
         QVERIFY(QFile::copy(stamped, backup));
         const QByteArray own = contents(stamped);
         const QImage before = LoadWorkSurface(source);
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         stamp(source, SaveOption::OriginalFolder, QString(), tools);
         QCOMPARE(contents(stamped), own);
         QCOMPARE(contents(backup), own);

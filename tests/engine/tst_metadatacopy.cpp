@@ -34,7 +34,7 @@ private slots:
         } else {
             QVERIFY(QFile::rename(tagged, source));
         }
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         const OutputTarget target = stamp(source, SaveOption::ChosenFolder, m_out, tools);
         QCOMPARE(target.path, m_out + "/photo." + ext);
         QCOMPARE(exifTag("DateTimeOriginal", target.path), QStringLiteral("2021:08:31 13:23:45"));
@@ -60,7 +60,7 @@ private slots:
         const QString source = m_pics + "/a.jpg";
         makeTaggedJpeg(source);
         const QImage before = LoadWorkSurface(source);
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         stamp(source, chosen ? SaveOption::ChosenFolder : SaveOption::OriginalFolder,
             folder.isEmpty() ? QString() : m_dir.filePath(folder), tools);
 
@@ -98,7 +98,7 @@ private slots:
             SaveBitmap(gradient(), path);
         else
             QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-        ToolRunner tools(m_events);
+        ToolRunner tools;
         ExifToolSession exifTool(tools.exifTool());
         const QString failure
             = failureOf([&] { CopyMetadata(source, path, exifTool, m_dir.path()); });

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/imageoutput.h"
 #include "engine/run/stalefolders.h"
+#include "engine/run/tempfolder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -60,6 +61,13 @@ private slots:
         QVERIFY(QFile::exists(own.path()));
     }
 
+    void runFolderIsPrivate()
+    {
+        TempFolder temp;
+        QVERIFY(temp.isValid());
+        QCOMPARE(QFile::permissions(temp.path()) & 0x0077, QFile::Permissions());
+    }
+
     void removesOnlyFoldersOfGonePrograms_data()
     {
         QTest::addColumn<QString>("name");
@@ -105,7 +113,7 @@ private slots:
         case Kind::Folder:
         case Kind::OtherUsersFolder:
             QVERIFY(QDir().mkpath(path + QStringLiteral("/inner")));
-            QVERIFY(QFile(path + QStringLiteral("/inner/StampTmp.jpg")).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(path + QStringLiteral("/inner/work.jpg")).open(QIODevice::WriteOnly));
             QVERIFY(QFile::link(m_elsewhere.path(), path + QStringLiteral("/inner/out")));
             if (Kind(kind) == Kind::OtherUsersFolder)
                 QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);

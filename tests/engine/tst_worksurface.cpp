@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/converter.h"
-#include "engine/run/tempfolder.h"
 #include "outputtestsupport.h"
 
-#include <QStandardPaths>
 #include <QtEndian>
 
 namespace {
@@ -28,7 +26,6 @@ class TestWorkSurface : public QObject
     Q_OBJECT
 
     OutputFolders m_folders;
-    NullEventPump m_events;
 
 private slots:
     void init() { m_folders.reset(); }
@@ -53,7 +50,7 @@ private slots:
         picture.setDotsPerMeterX(11811);
         if (format == "gif") {
             // Qt writes no GIF; the converter does.
-            ToolRunner tools(m_events);
+            ToolRunner tools;
             SaveBitmap(picture, path);
             ConvertOutput(path, "gif", tools);
         } else {
@@ -92,25 +89,6 @@ private slots:
         const QString failure = failureOf([&] { LoadWorkSurface(path); });
         QVERIFY2(failure.contains(reason), qPrintable(failure));
         QVERIFY2(failure.contains(name), qPrintable(failure));
-    }
-
-    void sourceConvertedToTheTemporaryJpeg()
-    {
-        TempFolder temp;
-        QVERIFY(temp.isValid());
-        QCOMPARE(QFile::permissions(temp.path()) & 0x0077, QFile::Permissions());
-        const QString source = m_folders.pics + "/a.png";
-        QVERIFY(gradient(64, 48).save(source, "png"));
-        ToolRunner tools(m_events);
-        ConvertInput(source, temp.stampTmpJpg(), tools);
-        QCOMPARE(formatOf(temp.stampTmpJpg()), QByteArray("jpeg"));
-        QCOMPARE(LoadWorkSurface(temp.stampTmpJpg()).size(), QSize(64, 48));
-
-        // A failed conversion leaves no temporary JPEG, not even the previous file's.
-        tools.setConverter(QStandardPaths::findExecutable(QStringLiteral("false")));
-        const QString failure = failureOf([&] { ConvertInput(source, temp.stampTmpJpg(), tools); });
-        QVERIFY2(failure.contains(QLatin1String("a.png")), qPrintable(failure));
-        QVERIFY(!QFile::exists(temp.stampTmpJpg()));
     }
 };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/converter.h"
 
+#include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/run/toolrunner.h"
@@ -83,32 +84,7 @@ void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &to
     if (failure.isEmpty())
         return;
     // What is left there is bitmap data, or worse, under the target's name.
-    RemoveFile(outputPath, tools.events());
+    NullEventPump noEvents;
+    RemoveFile(outputPath, noEvents);
     throw RuntimeFailure(QStringLiteral("Cannot convert %1: %2.").arg(shown, failure), 5);
-}
-
-void ConvertInput(const QString &sourcePath, const QString &jpegPath, ToolRunner &tools)
-{
-    RemoveFile(jpegPath, tools.events());
-    const QString converter = tools.converter();
-    QString errorText;
-    const int code = tools.run(converter,
-        {QStringLiteral("-out"), QStringLiteral("jpeg"), QStringLiteral("-o"), absolute(jpegPath),
-            absolute(sourcePath)},
-        &errorText);
-    if (code == kConverterSourceMissing) {
-        RemoveFile(jpegPath, tools.events());
-        return;
-    }
-    QString failure;
-    if (code != 0)
-        failure = describe(code, errorText);
-    else if (formatOfContent(jpegPath) != "jpeg")
-        failure = QStringLiteral("the converter left no JPEG picture");
-    if (failure.isEmpty())
-        return;
-    RemoveFile(jpegPath, tools.events());
-    throw RuntimeFailure(QStringLiteral("Cannot read the picture %1: %2.")
-                             .arg(QDir::toNativeSeparators(sourcePath), failure),
-        481);
 }

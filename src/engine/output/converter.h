@@ -21,11 +21,3 @@ QByteArray ConvertedFormatOf(const QString &ext);
 /// leaves a file that does not read as the named format; the file is then removed, so bitmap
 /// data never stands under another format's name.
 void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &tools);
-
-/// The converter's exit status for a source that does not exist.
-inline constexpr int kConverterSourceMissing = 3;
-
-/// Renders \a sourcePath as a JPEG file at \a jpegPath, removing any earlier file there first.
-/// A source that has vanished leaves no JPEG and no failure: the caller skips it as missing.
-/// Throws RuntimeFailure when the converter fails otherwise or leaves no JPEG file.
-void ConvertInput(const QString &sourcePath, const QString &jpegPath, ToolRunner &tools);

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-/// The window's progress bar as the engine sees it: a value from 0 to 100 and a text. The main
-/// window implements it over its own bar, tests record what is set, and the engine never needs
-/// a widget to keep the user informed during a long tool run.
+/// The window's progress bar as a stamp run sees it: a value from 0 to 100 and a text. The main
+/// window implements it over its own bar, tests record what is set, and the run never needs a
+/// widget to keep the user informed.
 class ProgressBar
 {
 public:

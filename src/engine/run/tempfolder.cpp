@@ -9,8 +9,3 @@
 TempFolder::TempFolder()
     : m_dir(PrivateTempFolderTemplate())
 { }
-
-QString TempFolder::stampTmpJpg() const
-{
-    return m_dir.filePath(QStringLiteral("StampTmp.jpg"));
-}

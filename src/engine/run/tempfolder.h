@@ -6,9 +6,8 @@
 #include <QTemporaryDir>
 
 /// The running program's private temporary folder (readable by its owner only), removed with
-/// everything in it when the object goes. It holds the temporary JPEG that a converted source
-/// is loaded from; fixed names in a shared folder would let two copies of the program clobber
-/// each other's files.
+/// everything in it when the object goes. A run keeps its work files there; fixed names in a
+/// shared folder would let two copies of the program clobber each other's files.
 class TempFolder
 {
 public:
@@ -19,9 +18,6 @@ public:
     QString error() const { return m_dir.errorString(); }
 
     QString path() const { return m_dir.path(); }
-
-    /// The temporary JPEG: "StampTmp.jpg" in the folder.
-    QString stampTmpJpg() const;
 
 private:
     QTemporaryDir m_dir;
