@@ -6,9 +6,9 @@
 // one file taken through the engine as a stamp job takes it.
 
 #include "base/datetexts.h"
-#include "base/eventpump.h"
 #include "base/runtimefailure.h"
 #include "engine/metadata/exiftoolsession.h"
+#include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
@@ -95,7 +95,6 @@ protected:
     const QString &m_pics = m_folders.pics;
     const QString &m_out = m_folders.out;
     QTemporaryDir &m_dir = m_folders.dir;
-    NullEventPump m_events;
 
     OutputTarget stamp(const QString &source, SaveOption option, const QString &folder,
         ToolRunner &tools, int quality = 85)

@@ -5,7 +5,6 @@
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
-#include "engine/metadata/exiftoolsession.h"
 #include "engine/output/converter.h"
 #include "engine/run/stalefolders.h"
 #include "engine/run/toolrunner.h"
@@ -254,58 +253,6 @@ void WriteNewFile(const QByteArray &bytes, const QString &path)
         QFile::remove(path);
         failSave(statusOf(QImageWriter::DeviceError), path, reason);
     }
-}
-
-bool HoldsTags(const QString &ext)
-{
-    return OutputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
-}
-
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
-    const QString &linkFolder)
-{
-    // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
-    if (HoldsTags(ExtensionOf(outputPath)))
-        exifTool.copyTags(sourcePath, outputPath, linkFolder);
-}
-
-void CopyOver(const QString &source, const QString &destination)
-{
-    const QString s = NormalizePath(source);
-    const QString d = NormalizePath(destination);
-    const auto fail = [&](const QString &reason) {
-        throw RuntimeFailure(
-            QStringLiteral("Cannot copy %1 over %2: %3").arg(shown(s), shown(d), reason), 75);
-    };
-    if (s.trimmed().isEmpty() || d.trimmed().isEmpty())
-        fail(QStringLiteral("no file is named"));
-    if (!IsOpenableFile(s))
-        fail(QStringLiteral("the file does not exist"));
-
-    QFile in(s);
-    if (!in.open(QIODevice::ReadOnly))
-        fail(in.errorString());
-    // The copy goes to a temporary file beside the destination that is renamed over it only
-    // when complete; the destination's permissions carry over to it.
-    QSaveFile out(d);
-    if (!out.open(QIODevice::WriteOnly))
-        fail(out.errorString());
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = in.read(buffer.data(), buffer.size());
-        if (read < 0) {
-            out.cancelWriting();
-            fail(in.errorString());
-        }
-        if (read == 0)
-            break;
-        if (out.write(buffer.constData(), read) != read) {
-            out.cancelWriting();
-            fail(out.errorString());
-        }
-    }
-    if (!out.commit())
-        fail(out.errorString());
 }
 
 void PutInPlace(const QString &intermediatePath, const QString &finalPath)

@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class ExifToolSession;
 class QImage;
 class ToolRunner;
 
@@ -85,22 +84,6 @@ void WriteOutput(const QImage &surface, const QString &path, const QString &ext,
 /// RuntimeFailure (see SaveFailureText) naming the file and the system's reason when it cannot,
 /// leaving no file at \a path; an existing file at \a path is never touched.
 void WriteNewFile(const QByteArray &bytes, const QString &path);
-
-/// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
-bool HoldsTags(const QString &ext);
-
-/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
-/// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left
-/// alone. Throws RuntimeFailure when ExifTool fails, warns or copies nothing from a source that
-/// has tags, so a result without its tags never takes a source's place.
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
-    const QString &linkFolder);
-
-/// Copies the finished file \a source over \a destination atomically: a temporary file in the
-/// destination's folder is written and renamed over it, keeping the destination's permissions,
-/// so a crash or a full disk never leaves a truncated file. Throws RuntimeFailure when the copy
-/// cannot be made; the destination is then unchanged.
-void CopyOver(const QString &source, const QString &destination);
 
 /// Renames the finished result \a intermediatePath to \a finalPath, replacing what is there in
 /// one step and giving the result the permissions of the file it replaces (flushed to disk

@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/sourcepicture.h"

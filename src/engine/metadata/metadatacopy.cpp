@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/metadata/metadatacopy.h"
+
+#include "engine/metadata/exiftoolsession.h"
+#include "engine/output/imageoutput.h"
+
+bool HoldsTags(const QString &ext)
+{
+    return OutputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
+}
+
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder)
+{
+    // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
+    if (HoldsTags(ExtensionOf(outputPath)))
+        exifTool.copyTags(sourcePath, outputPath, linkFolder);
+}

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class ExifToolSession;
+
+/// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
+bool HoldsTags(const QString &ext);
+
+/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
+/// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left
+/// alone. Throws RuntimeFailure when ExifTool fails, warns or copies nothing from a source that
+/// has tags, so a result without its tags never takes a source's place.
+void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
+    const QString &linkFolder);
