@@ -3,6 +3,8 @@
 #include "base/datetexts.h"
 #include "base/runtimefailure.h"
 #include "engine/render/filedates.h"
+#include "engine/render/sourcefile.h"
+#include "options/stampoptions.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -133,7 +135,12 @@ void TestFileDates::dateTaken()
     QFETCH(QByteArray, format);
     QFETCH(QStringList, tags);
     QFETCH(QString, expected);
-    QCOMPARE(DateTakenText(taggedPicture(format, tags), m_us), expected);
+    const QString path = taggedPicture(format, tags);
+    QCOMPARE(DateTakenText(path, m_us), expected);
+    // The file read once parses the same EXIF from memory.
+    const auto source = kalvora::readSourceFile(path);
+    QVERIFY(source);
+    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateTaken), *source, m_us), expected);
 }
 
 void TestFileDates::dateTakenLocale()
@@ -154,8 +161,14 @@ void TestFileDates::dateTakenFailures()
     } catch (const RuntimeFailure &failure) {
         QVERIFY2(failure.description().contains(missing), qPrintable(failure.description()));
     }
-    QVERIFY_THROWS_EXCEPTION(
-        RuntimeFailure, DateTakenText(writeBytes(QStringLiteral("empty.jpg"), {}), m_us));
+    const QString empty = writeBytes(QStringLiteral("empty.jpg"), {});
+    QVERIFY_THROWS_EXCEPTION(RuntimeFailure, DateTakenText(empty, m_us));
+    // Read once, an empty file is a failure only where its date taken is asked for.
+    const auto source = kalvora::readSourceFile(empty);
+    QVERIFY(source);
+    QVERIFY_THROWS_EXCEPTION(RuntimeFailure, kalvora::dateTakenText(*source, m_us));
+    QVERIFY(!kalvora::fileDateText(int(FileDateKind::DateModified), *source, m_us).isEmpty());
+    QVERIFY(!kalvora::readSourceFile(missing));
 }
 
 void TestFileDates::nameLikeAStream()
@@ -209,6 +222,12 @@ void TestFileDates::fileTimes()
     file.close();
     QCOMPARE(FileTimeText(path, FileTime::Modified, m_us), expected);
     QCOMPARE(FileTimeText(path, FileTime::Accessed, m_us), QStringLiteral("2/2/2020 3:02:02 AM"));
+    // Read once, the file keeps the times it had before this program read it.
+    const auto source = kalvora::readSourceFile(path);
+    QVERIFY(source);
+    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateModified), *source, m_us), expected);
+    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateAccessed), *source, m_us),
+        QStringLiteral("2/2/2020 3:02:02 AM"));
 
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(utc, QFileDevice::FileAccessTime));

@@ -186,9 +186,13 @@ std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes)
 
 Picture LoadPicture(const QString &path)
 {
+    return kalvora::decodePicture(readWhole(path, shownPath(path)), path);
+}
+
+Picture kalvora::decodePicture(const QByteArray &bytes, const QString &path)
+{
     ConfigureImageReading();
     const QString shown = shownPath(path);
-    const QByteArray bytes = readWhole(path, shown);
     const std::optional<PictureFormat> format = PictureFormatOf(bytes);
     if (!format)
         throw PictureFailure(PictureFailure::Reason::NotWritable,

@@ -19,6 +19,14 @@ std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes);
 /// from the content, not the name. Throws PictureFailure.
 Picture LoadPicture(const QString &path);
 
+namespace kalvora {
+
+/// LoadPicture for the file content \a bytes, already read from \a path (which names the file
+/// in failures). Throws PictureFailure.
+Picture decodePicture(const QByteArray &bytes, const QString &path);
+
+} // namespace kalvora
+
 /// The whole file of \a picture in its format. Throws PictureFailure (WriteFailed).
 QByteArray EncodePicture(const Picture &picture);
 

@@ -39,7 +39,7 @@ QString textOf(const Exiv2::ExifData &exif, const char *key)
     return QString::fromStdString(found->toString()).trimmed();
 }
 
-int orientationOf(const Exiv2::ExifData &exif)
+int orientationTagOf(const Exiv2::ExifData &exif)
 {
     const auto found = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
     if (found == exif.end() || found->count() < 1)
@@ -49,30 +49,15 @@ int orientationOf(const Exiv2::ExifData &exif)
 
 } // namespace
 
-ExifFields ReadExifFields(const QString &path)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    {
-        // Opened here first so that a missing or locked file is told with the system's reason.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: %2")
-                                     .arg(shown, file.errorString()),
-                53);
-        if (file.size() == 0)
-            throw RuntimeFailure(
-                QStringLiteral("Cannot read the date taken of %1: the file is empty.").arg(shown),
-                9);
-    }
+namespace {
 
+// The fields of an image exiv2 opened; empty fields when its metadata cannot be read.
+template <typename Open> ExifFields fieldsOf(Open open)
+{
     initializeExiv2();
     ExifFields fields;
     try {
-        // exiv2 reads a name such as "-", "http://..." or "data:..." as standard input or a
-        // remote resource; an absolute path is always a file.
-        const QString absolute = QFileInfo(path).absoluteFilePath();
-        Exiv2::Image::AutoPtr image
-            = Exiv2::ImageFactory::open(QFile::encodeName(absolute).toStdString(), false);
+        Exiv2::Image::AutoPtr image = open();
         if (!image.get())
             return fields;
         image->readMetadata();
@@ -80,7 +65,7 @@ ExifFields ReadExifFields(const QString &path)
         fields.dateTimeOriginal = textOf(exif, "Exif.Photo.DateTimeOriginal");
         fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
         fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
-        fields.orientation = orientationOf(exif);
+        fields.orientation = orientationTagOf(exif);
     } catch (const Exiv2::AnyError &) {
         return {};
     } catch (const std::bad_alloc &) {
@@ -92,11 +77,57 @@ ExifFields ReadExifFields(const QString &path)
     return fields;
 }
 
+RuntimeFailure emptyFileFailure(const QString &path)
+{
+    return RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: the file is empty.")
+                              .arg(QDir::toNativeSeparators(path)),
+        9);
+}
+
+} // namespace
+
+ExifFields ReadExifFields(const QString &path)
+{
+    {
+        // Opened here first so that a missing or locked file is told with the system's reason.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()),
+                53);
+        if (file.size() == 0)
+            throw emptyFileFailure(path);
+    }
+    // exiv2 reads a name such as "-", "http://..." or "data:..." as standard input or a remote
+    // resource; an absolute path is always a file.
+    const std::string absolute
+        = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+    return fieldsOf([&] { return Exiv2::ImageFactory::open(absolute, false); });
+}
+
+namespace kalvora {
+
+ExifFields readExifFields(const QByteArray &bytes, const QString &path)
+{
+    if (bytes.isEmpty())
+        throw emptyFileFailure(path);
+    return fieldsOf([&] {
+        return Exiv2::ImageFactory::open(
+            reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
+    });
+}
+
+int orientationOf(const ExifFields &fields)
+{
+    return fields.orientation >= 1 && fields.orientation <= 8 ? fields.orientation : 1;
+}
+
+} // namespace kalvora
+
 int PictureOrientation(const QString &path)
 {
     try {
-        const int orientation = ReadExifFields(path).orientation;
-        return orientation >= 1 && orientation <= 8 ? orientation : 1;
+        return kalvora::orientationOf(ReadExifFields(path));
     } catch (const RuntimeFailure &) {
         return 1;
     }

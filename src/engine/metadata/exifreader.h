@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 /// The EXIF fields a stamp depends on, as the picture file holds them (texts as stored, without
@@ -30,3 +31,14 @@ ExifFields ReadExifFields(const QString &path);
 /// The orientation to draw the stamp with: the picture's Orientation tag when it is one of the
 /// eight valid values, otherwise 1 (stored as viewed). Never throws.
 int PictureOrientation(const QString &path);
+
+namespace kalvora {
+
+/// ReadExifFields for a file already read whole: \a bytes is its content and \a path names it
+/// in failures. Throws RuntimeFailure only when the file is empty. Safe on several threads.
+ExifFields readExifFields(const QByteArray &bytes, const QString &path);
+
+/// The orientation to draw the stamp with, as PictureOrientation answers it for \a fields.
+int orientationOf(const ExifFields &fields);
+
+} // namespace kalvora

@@ -4,11 +4,23 @@
 
 #include "base/datetexts.h"
 #include "engine/metadata/exifreader.h"
+#include "engine/render/sourcefile.h"
+#include "options/stampoptions.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
 #include <optional>
+
+namespace {
+
+QString momentText(const QDateTime &moment, const DateTexts &texts)
+{
+    // toLocalTime() applies the offset of the moment itself, daylight saving included.
+    return texts.dateTime(moment.toLocalTime());
+}
+
+} // namespace
 
 QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts)
 {
@@ -29,8 +41,7 @@ QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts
         moment = info.lastRead();
         break;
     }
-    // toLocalTime() applies the offset of the moment itself, daylight saving included.
-    return texts.dateTime(moment.toLocalTime());
+    return momentText(moment, texts);
 }
 
 namespace {
@@ -71,13 +82,10 @@ std::optional<QDateTime> parseExifDateTime(const QString &value)
     return QDateTime(date, time);
 }
 
-} // namespace
-
-QString DateTakenText(const QString &path, const DateTexts &texts)
+// An edited photo keeps the moment it was taken in DateTimeOriginal; ModifyDate is only the
+// last resort, for pictures that never recorded more.
+QString takenText(const ExifFields &exif, const DateTexts &texts)
 {
-    const ExifFields exif = ReadExifFields(path);
-    // An edited photo keeps the moment it was taken in DateTimeOriginal; ModifyDate is only the
-    // last resort, for pictures that never recorded more.
     for (const QString &value : {exif.dateTimeOriginal, exif.createDate, exif.modifyDate}) {
         if (const auto taken = parseExifDateTime(value))
             return texts.date(taken->date()) + QLatin1Char(' ')
@@ -85,3 +93,49 @@ QString DateTakenText(const QString &path, const DateTexts &texts)
     }
     return {};
 }
+
+} // namespace
+
+QString DateTakenText(const QString &path, const DateTexts &texts)
+{
+    return takenText(ReadExifFields(path), texts);
+}
+
+namespace kalvora {
+
+QString fileTimeText(const SourceFile &source, FileTime which, const DateTexts &texts)
+{
+    switch (which) {
+    case FileTime::Created:
+        return momentText(source.created, texts);
+    case FileTime::Modified:
+        return momentText(source.modified, texts);
+    case FileTime::Accessed:
+        return momentText(source.accessed, texts);
+    }
+    return {};
+}
+
+QString dateTakenText(const SourceFile &source, const DateTexts &texts)
+{
+    if (source.exifFailure)
+        throw *source.exifFailure;
+    return takenText(source.exif, texts);
+}
+
+QString fileDateText(int fileDateKind, const SourceFile &source, const DateTexts &texts)
+{
+    switch (FileDateKind(fileDateKind)) {
+    case FileDateKind::DateCreated:
+        return fileTimeText(source, FileTime::Created, texts);
+    case FileDateKind::DateTaken:
+        return dateTakenText(source, texts);
+    case FileDateKind::DateModified:
+        return fileTimeText(source, FileTime::Modified, texts);
+    case FileDateKind::DateAccessed:
+        return fileTimeText(source, FileTime::Accessed, texts);
+    }
+    return {};
+}
+
+} // namespace kalvora

@@ -6,6 +6,10 @@
 
 class DateTexts;
 
+namespace kalvora {
+struct SourceFile;
+}
+
 /// Which of a file's own times is read.
 enum class FileTime { Created, Modified, Accessed };
 
@@ -22,3 +26,18 @@ QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts
 /// "0000:00:00 00:00:00", is not an error. Throws RuntimeFailure, naming the file and the reason,
 /// only when the file cannot be read or is empty.
 QString DateTakenText(const QString &path, const DateTexts &texts);
+
+namespace kalvora {
+
+/// FileTimeText for a file read once.
+QString fileTimeText(const SourceFile &source, FileTime which, const DateTexts &texts);
+
+/// DateTakenText for a file read once. Throws the failure met when its EXIF was read.
+QString dateTakenText(const SourceFile &source, const DateTexts &texts);
+
+/// The date text of a file read once for the chosen date kind (a FileDateKind): its creation,
+/// modification or access time, or its date taken. Throws what dateTakenText throws; answers the
+/// empty text for a kind that is not in the list. The composer (ComposeStampText) takes it.
+QString fileDateText(int fileDateKind, const SourceFile &source, const DateTexts &texts);
+
+} // namespace kalvora

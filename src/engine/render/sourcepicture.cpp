@@ -4,34 +4,11 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
-#include "engine/metadata/exifreader.h"
 #include "engine/output/imageoutput.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
-#include <cstring>
 #include <functional>
-#include <sys/stat.h>
-
-namespace {
-
-// Enough of the file's start for PictureFormatOf to tell the four formats apart.
-constexpr qint64 kSignatureBytes = 16;
-
-std::optional<PictureFormat> contentFormatOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return PictureFormatOf(file.read(kSignatureBytes));
-}
-
-} // namespace
 
 QImage SourcePicture::firstFrame() const
 {
@@ -100,44 +77,27 @@ bool LoadsWhole(const QString &sourcePath)
 
 std::optional<SourcePicture> LoadSource(const QString &sourcePath, const QString &resultExt)
 {
-    // Only a file that is not there is skipped as missing; one that cannot be reached (a
-    // folder on its way that may not be searched) is reported with the system's reason.
-    struct stat info;
-    if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return std::nullopt;
-        throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
-                                 .arg(QDir::toNativeSeparators(sourcePath),
-                                     QString::fromLocal8Bit(std::strerror(errno))),
-            481);
-    }
-    SourcePicture source;
+    const std::optional<kalvora::SourceFile> source = kalvora::readSourceFile(sourcePath);
+    if (!source)
+        return std::nullopt;
+    return LoadSource(*source, resultExt);
+}
+
+SourcePicture LoadSource(const kalvora::SourceFile &source, const QString &resultExt)
+{
+    SourcePicture picture;
     // A file named as one of the whole formats whose content is another (a JPEG saved as
     // ".png") is read for what it is and written through the converter in the format its name
     // promises, so a file never gets data of another format than its name says.
-    const std::optional<PictureFormat> named = namedFormatOf(sourcePath);
-    if (named && contentFormatOf(sourcePath) == named) {
-        try {
-            source.whole = LoadPicture(sourcePath);
-        } catch (const PictureFailure &failure) {
-            if (failure.reason() == PictureFailure::Reason::Missing)
-                return std::nullopt;
-            throw;
-        }
+    const std::optional<PictureFormat> named = namedFormatOf(source.path);
+    if (named && PictureFormatOf(source.bytes) == named) {
+        picture.whole = kalvora::decodePicture(source.bytes, source.path);
     } else {
-        try {
-            const QByteArray data = ReadPictureFile(sourcePath);
-            if (OutputKindOf(resultExt) == OutputKind::Jpeg)
-                source.blocks = JpegBlockStamper::open(data, sourcePath);
-            if (!source.blocks)
-                source.surface = WorkSurfaceOf(data, sourcePath);
-        } catch (const RuntimeFailure &) {
-            // Gone between the look and the read: as missing as if it had never been there.
-            if (!QFileInfo::exists(sourcePath))
-                return std::nullopt;
-            throw;
-        }
+        if (OutputKindOf(resultExt) == OutputKind::Jpeg)
+            picture.blocks = JpegBlockStamper::open(source.bytes, source.path);
+        if (!picture.blocks)
+            picture.surface = WorkSurfaceOf(source.bytes, source.path);
     }
-    source.orientation = PictureOrientation(sourcePath);
-    return source;
+    picture.orientation = source.orientation();
+    return picture;
 }

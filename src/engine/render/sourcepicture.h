@@ -4,6 +4,7 @@
 
 #include "engine/codecs/jpeg/jpegblockstamp.h"
 #include "engine/codecs/picturecodec.h"
+#include "engine/render/sourcefile.h"
 
 #include <QColor>
 #include <QFont>
@@ -63,3 +64,7 @@ bool LoadsWhole(const QString &sourcePath);
 /// half-loaded) or cannot be written back whole.
 std::optional<SourcePicture> LoadSource(
     const QString &sourcePath, const QString &resultExt = QString());
+
+/// LoadSource for a file read once (see kalvora::readSourceFile): the same picture, with no
+/// second open of the file. Throws as LoadSource does.
+SourcePicture LoadSource(const kalvora::SourceFile &source, const QString &resultExt);

@@ -6,6 +6,7 @@
 #include "base/runtimefailure.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
+#include "engine/render/filedates.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/sourcepicture.h"
 #include "engine/render/stamptext.h"
@@ -129,10 +130,15 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
         }))
         return written;
 
+    // The file is read once: the picture and its date text come from the same bytes.
+    std::optional<kalvora::SourceFile> source;
     std::optional<SourcePicture> picture;
     {
         const StageTimer timer(result.timings, &StampTimings::load);
-        if (!steps.run(188, [&] { picture = LoadSource(sourcePath, ext); }))
+        if (!steps.run(188, [&] {
+                if ((source = kalvora::readSourceFile(sourcePath)))
+                    picture = LoadSource(*source, ext);
+            }))
             return written;
     }
     if (!picture) {
@@ -145,8 +151,8 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
         // A date taken that cannot be read is reported and stamped as "no date taken".
         QString dateText;
         if (options.source == StampSource::FileDate)
-            steps.run(
-                190, [&] { dateText = FileDateText(options.fileDateKind, sourcePath, texts); });
+            steps.run(190,
+                [&] { dateText = kalvora::fileDateText(options.fileDateKind, *source, texts); });
         std::optional<QString> text;
         if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
             return written;
