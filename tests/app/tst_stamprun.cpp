@@ -1,100 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/form1.h"
-#include "app/stampcontroller.h"
-#include "base/eventpump.h"
-#include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
-#include "imagelist/imagelist.h"
-#include "options/settingsstore.h"
-#include "recordingdialogs.h"
-#include "testimages.h"
+#include "stamprunfixture.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-
+using namespace StampRunTest;
 using namespace TestImages;
 
-namespace {
-
-/// The application's pump that also notes each state the progress bar was in when events ran,
-/// and lets a test act at a chosen moment of the run.
-class RecordingPump final : public EventPump
-{
-public:
-    QProgressBar *bar = nullptr;
-    QList<QPair<int, QString>> states;
-    /// Called with the bar's text and how many times in a row events ran with it.
-    std::function<void(const QString &, int)> onEvents;
-
-    void processEvents() override
-    {
-        if (bar) {
-            const QPair<int, QString> state {bar->value(), bar->format()};
-            m_repeats = !states.isEmpty() && states.last() == state ? m_repeats + 1 : 1;
-            if (m_repeats == 1)
-                states << state;
-            if (onEvents)
-                onEvents(state.second, m_repeats);
-        }
-        QCoreApplication::processEvents();
-    }
-
-private:
-    int m_repeats = 0;
-};
-
-/// Counts the paint events a widget receives.
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-QImage darkGray(int width = 320, int height = 240)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(qRgb(60, 60, 60));
-    return picture;
-}
-
-// Every file below a folder, by path relative to it.
-QStringList filesBelow(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << QDir(folder).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
-
-} // namespace
-
 // Runs with TZ=Europe/Berlin.
-class TestStampRun : public QObject
+class TestStampRun : public StampRunFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
     void stampsEveryFileIntoTheChosenFolder();
     void replacesSourcesInTheirOwnFolder();
     void stampSources_data();
@@ -103,98 +21,9 @@ private slots:
     void refusals();
     void secondClickIsIgnoredAndTheWindowRepaints();
     void listShrinkingDuringARunEndsIt();
-    void runWorksOnTheEntriesListedAtItsStart_data();
-    void runWorksOnTheEntriesListedAtItsStart();
     void missingExifToolStopsBeforeTheFirstFile();
     void closingTheWindowLetsFilesAtWorkFinish();
-
-private:
-    QString makeSource(const QString &name, const QImage &picture = darkGray());
-    void dragEntry(int from, int to);
-    void selectAndRemove(const QString &name);
-    void fillList(const QStringList &names);
-    void useCustomText(const QString &text);
-    void saveToChosenFolder();
-    void clickStartStamping()
-    {
-        QTest::mouseClick(child<QPushButton>("PushButton8"), Qt::LeftButton);
-    }
-    template <typename T> T *child(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-    QString sourcePath(const QString &name) const { return m_sources->filePath(name); }
-    QString outputPath(const QString &name) const { return m_output->filePath(name); }
-
-    std::unique_ptr<QTemporaryDir> m_scratch;
-    std::unique_ptr<QTemporaryDir> m_sources;
-    std::unique_ptr<QTemporaryDir> m_output;
-    std::unique_ptr<RecordingDialogs> m_dialogs;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<RecordingPump> m_events;
-    std::unique_ptr<Form1> m_window;
 };
-
-void TestStampRun::init()
-{
-    m_scratch = std::make_unique<QTemporaryDir>();
-    m_sources = std::make_unique<QTemporaryDir>();
-    m_output = std::make_unique<QTemporaryDir>();
-    m_dialogs = std::make_unique<RecordingDialogs>();
-    m_settings = std::make_unique<SettingsStore>(m_scratch->filePath(QStringLiteral("s.ini")));
-    m_events = std::make_unique<RecordingPump>();
-    m_window = std::make_unique<Form1>(*m_dialogs, *m_settings, *m_events);
-    m_window->setDateTexts(DateTexts(QLocale(QStringLiteral("en_US"))));
-    m_events->bar = child<QProgressBar>("ProgressBar1");
-}
-
-void TestStampRun::cleanup()
-{
-    QVERIFY(!m_window->stampController().isRunning());
-    QVERIFY(!m_window->isBusy());
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    m_window.reset();
-    // Nothing of the run is left in the temporary folder.
-    QCOMPARE(filesBelow(QDir::tempPath()).filter(QStringLiteral("StampTmp")), QStringList());
-}
-
-QString TestStampRun::makeSource(const QString &name, const QImage &picture)
-{
-    const QString path = sourcePath(name);
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == QLatin1String("jpg")) {
-        if (!writeTaggedJpeg(path, picture))
-            qFatal("cannot write %s", qPrintable(path));
-    } else if (suffix == QLatin1String("gif")) {
-        // Qt reads GIF but cannot write it: our converter turns a bitmap into one.
-        if (!picture.save(path, "bmp")
-            || QProcess::execute(QCoreApplication::applicationDirPath() + "/kalvora-convert",
-                   {"-out", "gif", "-dither", "-colors", "256", path})
-                != 0)
-            qFatal("cannot write %s", qPrintable(path));
-    } else if (!picture.save(path, suffix == QLatin1String("tif") ? "tiff" : suffix.toLatin1())) {
-        qFatal("cannot write %s", qPrintable(path));
-    }
-    return path;
-}
-
-void TestStampRun::fillList(const QStringList &names)
-{
-    for (const QString &name : names)
-        m_window->imageList().Append(sourcePath(name));
-}
-
-void TestStampRun::useCustomText(const QString &text)
-{
-    child<QRadioButton>("Option3")->setChecked(true);
-    child<QPlainTextEdit>("Text5")->setPlainText(text);
-}
-
-void TestStampRun::saveToChosenFolder()
-{
-    child<QRadioButton>("Option4")->setChecked(true);
-    child<QLineEdit>("Text6")->setText(m_output->path() + QLatin1Char('/'));
-}
 
 void TestStampRun::stampsEveryFileIntoTheChosenFolder()
 {
@@ -456,99 +285,6 @@ void TestStampRun::listShrinkingDuringARunEndsIt()
 
     QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
     QCOMPARE(filesBelow(m_output->path()), QStringList {"a.png"});
-}
-
-// What a user does to the list while a run is under way.
-enum class ListEdit { DragAndBack, Add, Remove };
-
-void TestStampRun::dragEntry(int from, int to)
-{
-    QTreeWidget *view = m_window->imageList().view();
-    QWidget *viewport = view->viewport();
-    const auto centreOf
-        = [view](int row) { return view->visualItemRect(view->topLevelItem(row)).center(); };
-    QTest::mousePress(viewport, Qt::LeftButton, {}, centreOf(from));
-    const int step = to > from ? 1 : -1;
-    for (int row = from + step; row != to + step; row += step)
-        QTest::mouseMove(viewport, centreOf(row));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centreOf(to));
-}
-
-void TestStampRun::selectAndRemove(const QString &name)
-{
-    ImageList &list = m_window->imageList();
-    for (int number = 1; number <= list.Count(); ++number)
-        if (list.PathAt(number) == sourcePath(name))
-            list.view()->setCurrentItem(list.view()->topLevelItem(number - 1));
-    list.RemoveSelected();
-}
-
-void TestStampRun::runWorksOnTheEntriesListedAtItsStart_data()
-{
-    QTest::addColumn<ListEdit>("edit");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList all {"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg"};
-    QTest::newRow("drag the first entry to the end and back") << ListEdit::DragAndBack << all;
-    QTest::newRow("add files") << ListEdit::Add << all;
-    // p1 is at work when it is removed, p4 not yet handed out.
-    QTest::newRow("remove entries")
-        << ListEdit::Remove << QStringList({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p5.jpg"});
-}
-
-void TestStampRun::runWorksOnTheEntriesListedAtItsStart()
-{
-    QFETCH(ListEdit, edit);
-    QFETCH(QStringList, expected);
-    const QStringList names {"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg"};
-    for (const QString &name : names + QStringList {"added0.jpg", "added1.jpg"})
-        makeSource(name);
-    QMap<QString, QByteArray> before;
-    for (const QString &name : filesBelow(m_sources->path()))
-        before[name] = contents(sourcePath(name));
-    fillList(names);
-    useCustomText(QStringLiteral("HELLO"));
-    saveToChosenFolder();
-    // Three files are handed out before the first is reported.
-    m_window->stampController().run().setWorkerCount(2);
-    m_window->stampController().run().setLookAhead(1);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_events->onEvents = [&](const QString &text, int repeats) {
-        if (repeats != 1)
-            return;
-        if (text == QLatin1String("Processing: p0.jpg")) {
-            if (edit == ListEdit::DragAndBack)
-                dragEntry(0, int(names.size()) - 1);
-            if (edit == ListEdit::Add)
-                fillList({"added0.jpg", "added1.jpg"});
-            if (edit == ListEdit::Remove) {
-                selectAndRemove(QStringLiteral("p1.jpg"));
-                selectAndRemove(QStringLiteral("p4.jpg"));
-            }
-        } else if (text == QLatin1String("Processing: p3.jpg") && edit == ListEdit::DragAndBack) {
-            dragEntry(int(names.size()) - 1, 0);
-        }
-    };
-
-    clickStartStamping();
-
-    // Each entry of the start stamped once under its own name (a second result of one source
-    // would be numbered), nothing else written, and the sources untouched.
-    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
-    QCOMPARE(filesBelow(m_output->path()), expected);
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
-        QCOMPARE(contents(sourcePath(it.key())), it.value());
-    // The bar counts among the entries the run started with.
-    QList<QPair<int, QString>> progress;
-    for (const QString &name : expected)
-        progress.append({qRound((names.indexOf(name) + 1) * 100.0 / names.size()),
-            QStringLiteral("Processing: ") + name});
-    QList<QPair<int, QString>> shown;
-    for (const auto &state : std::as_const(m_events->states))
-        if (state.second.startsWith(QLatin1String("Processing: ")) && !shown.contains(state))
-            shown << state;
-    QCOMPARE(shown, progress);
 }
 
 void TestStampRun::missingExifToolStopsBeforeTheFirstFile()
