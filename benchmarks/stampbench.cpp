@@ -91,7 +91,7 @@ int main(int argc, char **argv)
     for (const QString &path : std::as_const(paths)) {
         QElapsedTimer timer;
         timer.start();
-        const StampJobResult result = RunStampJob({path, options, temp.path(), {}}, tools);
+        const StampJobResult result = RunStampJob(stampJobFor(path, options, temp.path()), tools);
         const qint64 total = timer.nsecsElapsed();
         const StampTimings &timings = result.timings;
         for (const StampFailure &failure : result.failures)

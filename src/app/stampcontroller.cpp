@@ -84,6 +84,21 @@ QString StampController::imagePath(int number) const
     return m_window.imageList().PathAt(number);
 }
 
+QList<ListedImage> StampController::listedImages() const
+{
+    const ImageList &list = m_window.imageList();
+    QList<ListedImage> images;
+    images.reserve(list.Count());
+    for (int number = 1; number <= list.Count(); ++number)
+        images.append({list.PathAt(number), list.identityAt(number)});
+    return images;
+}
+
+bool StampController::isListed(quint64 identity) const
+{
+    return m_window.imageList().holds(identity);
+}
+
 StampOptions StampController::currentOptions() const
 {
     return ReadStampOptions(m_window.ui());

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/stamprun.h"
 #include "engine/run/progressbar.h"
-#include "engine/run/stamprun.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
 
@@ -61,6 +61,8 @@ public:
 
     int imageCount() const override;
     QString imagePath(int number) const override;
+    QList<ListedImage> listedImages() const override;
+    bool isListed(quint64 identity) const override;
     StampOptions currentOptions() const override;
     ProgressBar &progressBar() override { return m_bar; }
     void setBusy(bool busy) override;

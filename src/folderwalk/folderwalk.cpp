@@ -4,9 +4,7 @@
 
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
-#include "ui/dialogs.h"
-#include "ui/errorreport.h"
-#include "ui/trappedprocedure.h"
+#include "base/runtimefailure.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -19,9 +17,26 @@
 #include <dirent.h>
 #endif
 
+#include <exception>
 #include <functional>
 
 namespace {
+
+// Runs one numbered step of the walk; a failure is noted in \a problems and the walk goes on.
+void runStep(int number, QList<WalkProblem> *problems, const std::function<void()> &step)
+{
+    QString description;
+    try {
+        step();
+        return;
+    } catch (const RuntimeFailure &failure) {
+        description = failure.description();
+    } catch (const std::exception &failure) {
+        description = QString::fromLocal8Bit(failure.what());
+    }
+    if (problems)
+        problems->append({number, description});
+}
 
 QString withTrailingSeparator(const QString &folder)
 {
@@ -160,9 +175,9 @@ bool HasUnsupportedChars(const QString &name)
     return false;
 }
 
-void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events, Dialogs &dialogs)
+void GetSubDirectories2016(
+    QStringList &folders, bool recurse, EventPump &events, QList<WalkProblem> *problems)
 {
-    TrappedProcedure procedure(dialogs, QLatin1String(Location::kFolderWalk));
     EventPacer pacer(events);
 
     // Canonical paths of every folder taken into the walk: a folder reached a second time,
@@ -193,7 +208,7 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events
             if ((topLevel && !firstVisit(folder)) || !isListableFolder(folder))
                 continue;
             result << folder;
-            procedure.run(100, [&] {
+            runStep(100, problems, [&] {
                 const QString parent = withTrailingSeparator(folder);
                 QDirIterator it(parent, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
                 while (it.hasNext()) {
@@ -211,7 +226,7 @@ void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events
             });
         }
         if (!recurse) {
-            procedure.run(102, [&] {
+            runStep(102, problems, [&] {
                 for (const QString &folder : std::as_const(below))
                     if (IsFolder(folder))
                         result << folder;
@@ -241,18 +256,17 @@ QString UndecodableNamesNote(int count)
                             .arg(count);
 }
 
-QStringList ScanFolder(const QString &folder, const QString &extension, EventPump &events,
-    Dialogs &dialogs, int *undecodable)
+FolderWalk ScanFolder(const QString &folder, const QString &extension, EventPump &events)
 {
+    FolderWalk walk;
     // An empty answer would otherwise read as the root folder.
     if (folder.isEmpty())
-        return {};
+        return walk;
     QStringList folders {withTrailingSeparator(withoutTrailingSeparator(folder))};
-    GetSubDirectories2016(folders, true, events, dialogs);
+    GetSubDirectories2016(folders, true, events, &walk.problems);
 
     const QString pattern = QStringLiteral("*.") + extension;
     EventPacer pacer(events);
-    QStringList files;
     for (const QString &entry : std::as_const(folders)) {
         const QString parent = withTrailingSeparator(entry);
         forEachFile(
@@ -262,9 +276,9 @@ QStringList ScanFolder(const QString &folder, const QString &extension, EventPum
                 // the system's own (such as the "._" companions that macOS leaves on cards).
                 if (name.startsWith(QLatin1Char('~')) || isHiddenName(name))
                     return;
-                files << NormalizePath(parent + name);
+                walk.files << NormalizePath(parent + name);
             },
-            &pacer, undecodable);
+            &pacer, &walk.undecodable);
     }
-    return files;
+    return walk;
 }

@@ -6,11 +6,27 @@
 // plain Qt Core, so a command-line tool can list folders the same way the window does.
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-class Dialogs;
 class EventPump;
+
+/// A step of the walk that failed: its number and what went wrong. The walk goes on.
+struct WalkProblem
+{
+    int step = 0;
+    QString description;
+};
+
+/// What a folder walk found: the files, the steps that failed, and how many files were left out
+/// because their names are not valid UTF-8 (see UndecodableNamesNote).
+struct FolderWalk
+{
+    QStringList files;
+    QList<WalkProblem> problems;
+    int undecodable = 0;
+};
 
 /// True when \a name holds a character that the 8-bit code page (Latin-1) cannot show as
 /// itself: a code below 32, from 127 to 159, a "?" or a character outside Latin-1.
@@ -21,8 +37,10 @@ bool HasUnsupportedChars(const QString &name);
 /// dropped and the walk goes on; hidden folders (names starting with ".") below the given ones
 /// are not walked. Every folder is walked at most once, however often links lead to it, so a
 /// link to a folder above it cannot make the walk loop. Lets window events run before each
-/// folder. Other failures are reported through ErrorReport and the walk goes on.
-void GetSubDirectories2016(QStringList &folders, bool recurse, EventPump &events, Dialogs &dialogs);
+/// folder. Other failures are added to \a problems (when given) and the walk goes on; the
+/// window shows each through ErrorReport.
+void GetSubDirectories2016(
+    QStringList &folders, bool recurse, EventPump &events, QList<WalkProblem> *problems = nullptr);
 
 /// The plain names of the files in \a folder (with or without a trailing '/') that match
 /// \a pattern ("*.*" for every file, or "*." and an extension; letter case does not count), in
@@ -34,10 +52,9 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern);
 /// of \a folder and all folders below it, normalised, in the walk's order. \a extension is the
 /// user's answer ("*" for every file). Names starting with "~" (editors' temporary copies) and
 /// hidden files are left out. Files whose names are not valid UTF-8 cannot be opened by name
-/// and are left out too; \a undecodable, when given, is increased by their number, for the
-/// caller to say so once (UndecodableNamesNote).
-QStringList ScanFolder(const QString &folder, const QString &extension, EventPump &events,
-    Dialogs &dialogs, int *undecodable = nullptr);
+/// and are left out too, and counted, for the caller to say so once (UndecodableNamesNote).
+/// Shows nothing: the caller tells the user about the problems.
+FolderWalk ScanFolder(const QString &folder, const QString &extension, EventPump &events);
 
 /// What a command says once when \a count files were left out for names that are not valid
 /// UTF-8.

@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "ui/dialogs.h"
+#include "ui/errorreport.h"
 
 QString PickFolder(Dialogs &dialogs, const QString &prompt, const QString &initialFolder)
 {
@@ -12,4 +13,11 @@ QString PickFolder(Dialogs &dialogs, const QString &prompt, const QString &initi
     while (chosen.size() > 1 && chosen.endsWith(kSeparator))
         chosen.chop(1);
     return chosen;
+}
+
+void reportWalkProblems(Dialogs &dialogs, const QList<WalkProblem> &problems)
+{
+    for (const WalkProblem &problem : problems)
+        ErrorReport(
+            dialogs, QLatin1String(Location::kFolderWalk), problem.step, problem.description);
 }

@@ -66,23 +66,23 @@ void AddAllFilesInFolder(FileAdderContext &context)
     procedure.run(106, [&] { context.settings.WriteSetting(lastFolderKey, folder); });
 
     procedure.run(108, [&] { context.setBusy(true); });
-    QStringList files;
-    int undecodable = 0;
+    FolderWalk walk;
     procedure.run(110, [&] {
-        files = ScanFolder(folder, extension, context.events, context.dialogs, &undecodable);
+        walk = ScanFolder(folder, extension, context.events);
+        reportWalkProblems(context.dialogs, walk.problems);
     });
     procedure.run(112, [&] {
         EventPacer pacer(context.events);
-        for (const QString &file : std::as_const(files)) {
+        for (const QString &file : std::as_const(walk.files)) {
             pacer.pumpWhenDue();
             context.append(file);
         }
     });
     // Reached whatever failed above, so the window never stays busy.
     procedure.run(114, [&] { context.setBusy(false); });
-    if (undecodable > 0)
+    if (walk.undecodable > 0)
         procedure.run(116, [&] {
             context.dialogs.showMessage(
-                ShortTitle(), UndecodableNamesNote(undecodable), Dialogs::Icon::Exclamation);
+                ShortTitle(), UndecodableNamesNote(walk.undecodable), Dialogs::Icon::Exclamation);
         });
 }

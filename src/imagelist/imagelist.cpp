@@ -16,6 +16,14 @@
 
 namespace {
 
+// Where an entry keeps its identity.
+constexpr int kIdentityRole = Qt::UserRole;
+
+quint64 identityOf(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, kIdentityRole).toULongLong() : 0;
+}
+
 QCursor LoadDragCursor()
 {
     const QPixmap pixmap(ProgramFile(ProgramFileKind::Data, QStringLiteral("drag.ico")));
@@ -55,7 +63,9 @@ ImageList::~ImageList() = default;
 
 void ImageList::Append(const QString &path)
 {
-    m_view->addTopLevelItem(new QTreeWidgetItem(QStringList {path}));
+    auto *item = new QTreeWidgetItem(QStringList {path});
+    item->setData(0, kIdentityRole, QVariant::fromValue(++m_lastIdentity));
+    m_view->addTopLevelItem(item);
 }
 
 int ImageList::Count() const
@@ -67,6 +77,20 @@ QString ImageList::PathAt(int index) const
 {
     const QTreeWidgetItem *item = m_view->topLevelItem(index - 1);
     return item ? item->text(0) : QString();
+}
+
+quint64 ImageList::identityAt(int index) const
+{
+    return identityOf(m_view->topLevelItem(index - 1));
+}
+
+bool ImageList::holds(quint64 identity) const
+{
+    for (int i = 0, n = m_view->topLevelItemCount(); i < n; ++i) {
+        if (identityOf(m_view->topLevelItem(i)) == identity)
+            return true;
+    }
+    return false;
 }
 
 bool ImageList::Contains(const QString &path) const
@@ -170,9 +194,13 @@ void ImageList::moved(QMouseEvent *event)
     // Equal texts (the entry itself, or a duplicate path) leave the list as it is.
     if (!dragged || !target || dragged->text(0) == target->text(0))
         return;
+    // The entries change places with their identities, so a run follows them.
     const QString path = dragged->text(0);
+    const QVariant identity = dragged->data(0, kIdentityRole);
     dragged->setText(0, target->text(0));
+    dragged->setData(0, kIdentityRole, target->data(0, kIdentityRole));
     target->setText(0, path);
+    target->setData(0, kIdentityRole, identity);
     m_view->setCurrentItem(target);
     m_dragged = QPersistentModelIndex(hovered.siblingAtColumn(0));
     emit entriesSwapped(from + 1, to + 1);

@@ -15,7 +15,7 @@ class QMouseEvent;
 
 /// The ordered list of image paths that a stamp run works through, kept in the main window's
 /// list control. Entries are numbered from 1, hold the path exactly as it was appended, and may
-/// repeat.
+/// repeat; each has an identity of its own, so a stamp run can follow it however it moves.
 ///
 /// The list also owns the user's ways of changing it: the Delete key and a double-click remove
 /// the selected entry, and dragging an entry with a button held moves it by swapping it with
@@ -35,6 +35,11 @@ public:
     int Count() const;
     /// The path of entry \a index, 1 ≤ index ≤ Count(); the empty text outside that range.
     QString PathAt(int index) const;
+    /// The identity of entry \a index: a number given to each appended entry, never given again
+    /// by this list, that stays with the entry when it is dragged elsewhere. 0 outside the range.
+    quint64 identityAt(int index) const;
+    /// Whether the entry with \a identity is still listed.
+    bool holds(quint64 identity) const;
     /// True when some entry equals \a path exactly (case-sensitive, whole text).
     bool Contains(const QString &path) const;
     /// The position of the selected entry, from 1; none when nothing is selected.
@@ -77,5 +82,6 @@ private:
     std::function<bool()> m_isBusy;
     QCursor m_dragCursor;
     bool m_dragging = false;
+    quint64 m_lastIdentity = 0;
     QPersistentModelIndex m_dragged;
 };

@@ -6,6 +6,7 @@
 #include "ui/dialogs.h"
 
 #include "folderwalk/folderwalk.h"
+#include "imagelist/addfolder.h"
 #include "imagelist/imagelist.h"
 
 #include <QDropEvent>
@@ -114,10 +115,11 @@ void ListDrop::appendPath(const QString &path)
         m_list.Append(path);
         return;
     }
-    const QStringList files
-        = ScanFolder(path, QStringLiteral("*"), m_events, m_dialogs, &m_undecodable);
+    const FolderWalk walk = ScanFolder(path, QStringLiteral("*"), m_events);
+    reportWalkProblems(m_dialogs, walk.problems);
+    m_undecodable += walk.undecodable;
     EventPacer pacer(m_events);
-    for (const QString &file : files) {
+    for (const QString &file : walk.files) {
         pacer.pumpWhenDue();
         m_list.Append(file);
     }

@@ -79,7 +79,7 @@ inline OutputTarget stampFile(const QString &source, SaveOption option, const QS
     const DateTexts texts;
     QTemporaryDir work;
     const StampJobResult result
-        = RunStampJob({source, options, work.path(), {}}, {tools, exifTool, texts});
+        = RunStampJob(stampJobFor(source, options, work.path()), {tools, exifTool, texts});
     if (!result.failures.isEmpty())
         throw RuntimeFailure(result.failures.first().description);
     const OutputTarget target = OutputPathFor(source, option, folder);

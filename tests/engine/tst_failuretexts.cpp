@@ -96,7 +96,8 @@ StampJobResult TestFailureTexts::stampInto(const QString &source, const QString 
     options.saveOption = SaveOption::ChosenFolder;
     options.outputFolder = folder + QLatin1Char('/');
     ExifToolSession exifTool(m_converter.exifTool());
-    return RunStampJob({source, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
+    return RunStampJob(
+        stampJobFor(source, options, m_work.path()), {m_converter, exifTool, m_texts});
 }
 
 void TestFailureTexts::saveFailureNamesFileAndReason_data()

@@ -113,7 +113,8 @@ StampOptions TestStampJob::customText(SaveOption save) const
 
 StampJobResult TestStampJob::stamp(const QString &path, const StampOptions &options)
 {
-    return RunStampJob({path, options, m_work.path(), {}}, {m_converter, *m_exifTool, m_texts});
+    return RunStampJob(
+        stampJobFor(path, options, m_work.path()), {m_converter, *m_exifTool, m_texts});
 }
 
 void TestStampJob::jpegIntoChosenFolder()
@@ -343,7 +344,7 @@ void TestStampJob::exifToolCrashIsReported()
 
     const StampOptions options = customText(SaveOption::OriginalFolder);
     const StampJobResult crashed
-        = RunStampJob({first, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
+        = RunStampJob(stampJobFor(first, options, m_work.path()), {m_converter, exifTool, m_texts});
     QCOMPARE(crashed.outcome, StampFileOutcome::Failed);
     QCOMPARE(crashed.failures.size(), 1);
     QCOMPARE(crashed.failures.first().step, 282);
@@ -354,8 +355,8 @@ void TestStampJob::exifToolCrashIsReported()
     QCOMPARE(filesIn(m_sources), QStringList({"first.jpg", "second.jpg"}));
 
     // The next file gets a new ExifTool.
-    const StampJobResult next
-        = RunStampJob({second, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
+    const StampJobResult next = RunStampJob(
+        stampJobFor(second, options, m_work.path()), {m_converter, exifTool, m_texts});
     QVERIFY2(next.failures.isEmpty(), qPrintable(describe(next.failures)));
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), second), QStringLiteral("Peak"));
 }
@@ -396,9 +397,8 @@ void TestStampJob::writtenResultLeftUnfinishedLeavesNothing()
     const QString source = sourcePath(QStringLiteral("IMG_2.jpg"));
     QVERIFY(writeTaggedJpeg(source, darkGray()));
     const QByteArray original = contents(source);
-    const StampJob job {source,
-        customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder), m_work.path(),
-        {}};
+    const StampJob job = stampJobFor(source,
+        customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder), m_work.path());
     const QTemporaryDir &resultFolder = inPlace ? m_sources : m_output;
     {
         WrittenStamp written = WriteStampJob(job, m_converter, m_texts);

@@ -78,7 +78,7 @@ StampJobResult TestWholePictures::stamp(
     options.saveOption = save;
     options.outputFolder = m_output.path() + QLatin1Char('/');
     ExifToolSession exifTool(m_converter.exifTool());
-    return RunStampJob({path, options, m_work.path(), {}}, {m_converter, exifTool, m_texts});
+    return RunStampJob(stampJobFor(path, options, m_work.path()), {m_converter, exifTool, m_texts});
 }
 
 void TestWholePictures::stampIsUprightOnTurnedPhotos_data()

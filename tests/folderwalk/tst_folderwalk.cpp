@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/eventpump.h"
 #include "folderwalk/folderwalk.h"
-#include "recordingdialogs.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -62,14 +61,12 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     NullEventPump m_events;
-    RecordingDialogs m_dialogs;
 };
 
 void TestFolderWalk::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_dialogs.shown.clear();
 }
 
 void TestFolderWalk::hasUnsupportedChars_data()
@@ -160,7 +157,7 @@ void TestFolderWalk::walkGoesLevelByLevel()
     const QString top = m_dir->path() + QLatin1Char('/');
 
     QStringList folders {top};
-    GetSubDirectories2016(folders, true, m_events, m_dialogs);
+    GetSubDirectories2016(folders, true, m_events);
 
     const QStringList expected {top, top + "a/", top + "b/", top + "Tōkyō 2023/", top + "a/a1/",
         top + "b/b1/", top + "b/b2/", top + "Tōkyō 2023/写真/", top + "b/b1/b11/"};
@@ -168,7 +165,6 @@ void TestFolderWalk::walkGoesLevelByLevel()
     QCOMPARE(folders.first(), top);
     for (qsizetype i = 1; i < folders.size(); ++i)
         QVERIFY2(depthOf(folders[i - 1]) <= depthOf(folders[i]), qPrintable(folders.join(' ')));
-    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 void TestFolderWalk::walkWithoutRecursionTakesChildrenOnly()
@@ -179,7 +175,7 @@ void TestFolderWalk::walkWithoutRecursionTakesChildrenOnly()
     const QString missing = top + QStringLiteral("missing/");
 
     QStringList folders {top, missing};
-    GetSubDirectories2016(folders, false, m_events, m_dialogs);
+    GetSubDirectories2016(folders, false, m_events);
     QCOMPARE(folders.mid(0, 2), QStringList({top, missing}));
     QCOMPARE(sorted(folders.mid(2)), QStringList({top + "a/", top + "b/"}));
 }
@@ -196,14 +192,14 @@ void TestFolderWalk::walkNeverLoops()
     makeFile(path(QStringLiteral("a/deeper/deep.jpg")));
 
     QStringList folders {m_dir->path() + QLatin1Char('/')};
-    GetSubDirectories2016(folders, true, m_events, m_dialogs);
+    GetSubDirectories2016(folders, true, m_events);
     QSet<QString> canonical;
     for (const QString &folder : std::as_const(folders))
         canonical.insert(QFileInfo(folder).canonicalFilePath());
     QCOMPARE(folders.size(), 4);
     QCOMPARE(canonical.size(), 4);
 
-    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("*"), m_events, m_dialogs);
+    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("*"), m_events).files;
     QCOMPARE(files.size(), 2);
     QVERIFY(files.contains(path(QStringLiteral("top.jpg"))));
 }
@@ -220,15 +216,16 @@ void TestFolderWalk::walkDropsAnUnreadableFolder()
     const auto unlock = qScopeGuard([&] { ::chmod(QFile::encodeName(locked).constData(), 0700); });
 
     QStringList folders {m_dir->path() + QLatin1Char('/')};
-    GetSubDirectories2016(folders, true, m_events, m_dialogs);
+    GetSubDirectories2016(folders, true, m_events);
     QVERIFY(!folders.contains(locked + QLatin1Char('/')));
     QCOMPARE(folders.size(), 3);
 
-    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events, m_dialogs);
+    const FolderWalk walk = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
+    const QStringList &files = walk.files;
     QCOMPARE(sorted(files),
         QStringList(
             {path(QStringLiteral("open/one.jpg")), path(QStringLiteral("zeta/three.jpg"))}));
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(walk.problems.isEmpty());
 }
 
 void TestFolderWalk::walkLetsEventsRunForEveryFolder()
@@ -237,7 +234,7 @@ void TestFolderWalk::walkLetsEventsRunForEveryFolder()
         QVERIFY(QDir(m_dir->path()).mkpath(QString::fromLatin1(folder)));
     CountingPump pump;
     QStringList folders {m_dir->path() + QLatin1Char('/')};
-    GetSubDirectories2016(folders, true, pump, m_dialogs);
+    GetSubDirectories2016(folders, true, pump);
     QCOMPARE(folders.size(), 6);
     QVERIFY2(pump.calls >= 6, qPrintable(QString::number(pump.calls)));
 }
@@ -250,12 +247,12 @@ void TestFolderWalk::scanAppliesTheFileRules()
         makeFile(path(QString::fromUtf8(name)));
 
     const QString top = m_dir->path();
-    QStringList files = ScanFolder(top, QStringLiteral("jpg"), m_events, m_dialogs);
+    QStringList files = ScanFolder(top, QStringLiteral("jpg"), m_events).files;
     // The folder's own files come before those of the folders below it.
     QCOMPARE(sorted(files.mid(0, 2)), QStringList({top + "/one.jpg", top + "/two.JPG"}));
     QCOMPARE(sorted(files.mid(2)), sorted({top + "/sub/three.jpg", top + "/Tōkyō/four.jpg"}));
 
-    files = ScanFolder(top + QLatin1Char('/'), QStringLiteral("*"), m_events, m_dialogs);
+    files = ScanFolder(top + QLatin1Char('/'), QStringLiteral("*"), m_events).files;
     QCOMPARE(files.size(), 6);
     QVERIFY(files.contains(top + "/noext"));
     QVERIFY(files.contains(top + "/doc.txt"));
@@ -273,15 +270,15 @@ void TestFolderWalk::scanReachesDeepFolders()
     const QString expected = path(relative + QStringLiteral("deep.jpg"));
     QVERIFY(expected.size() > 600);
 
-    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events, m_dialogs);
+    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events).files;
     QCOMPARE(files, QStringList {expected});
 }
 
 void TestFolderWalk::scanOfTheSameFolderTwice()
 {
     makeFile(path(QStringLiteral("one.png")));
-    const QStringList once = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events, m_dialogs);
-    const QStringList twice = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events, m_dialogs);
+    const QStringList once = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
+    const QStringList twice = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
     QCOMPARE(once, QStringList {path(QStringLiteral("one.png"))});
     QCOMPARE(twice, once);
 }
@@ -312,12 +309,10 @@ void TestFolderWalk::scanCountsNamesThatAreNotUtf8()
         valid += QString::fromUtf8(name).contains(QChar::ReplacementCharacter) ? 0 : 1;
     }
 
-    int counted = 0;
-    const QStringList files
-        = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events, m_dialogs, &counted);
-    QCOMPARE(counted, undecodable);
-    QCOMPARE(files.size(), valid);
-    QVERIFY(m_dialogs.shown.isEmpty());
+    const FolderWalk walk = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
+    QCOMPARE(walk.undecodable, undecodable);
+    QCOMPARE(walk.files.size(), valid);
+    QVERIFY(walk.problems.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFolderWalk)

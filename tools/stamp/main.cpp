@@ -5,14 +5,16 @@
 // stamps every file named (and every file of every folder named) on all cores, prints each
 // failure as one line naming the file, never asks a question and never opens a window.
 #include "base/datetexts.h"
+#include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/render/worksurface.h"
+#include "engine/run/orderedrun.h"
 #include "engine/run/stalefolders.h"
 #include "engine/run/stamppool.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
-#include "folderexpansion.h"
+#include "folderwalk/folderwalk.h"
 #include "stampcommand.h"
 
 #include <QDir>
@@ -23,7 +25,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +33,8 @@ namespace {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// No window waits for events, so the run waits for each result in long steps.
+constexpr int kWaitMs = 200;
 
 void print(const QString &line)
 {
@@ -79,11 +82,83 @@ private:
     bool m_dirty = false;
 };
 
-struct Listed
+// Tells a run's results on the terminal: one line on the standard error for each file that
+// failed, naming it and the reasons, and the progress line when that is a terminal.
+class TerminalSink final : public kalvora::RunSink
 {
-    QString path;
-    QString problem; // why it cannot be stamped before it is handed out
+public:
+    TerminalSink(const StampOptions &options, int total)
+        : m_options(options)
+        , m_progress(total)
+    { }
+
+    int failedFiles() const { return m_failed; }
+
+    StampOptions currentOptions() override { return m_options; }
+    bool isListed(const kalvora::RunEntry &) override { return true; }
+    void fileStarted(int, int, const kalvora::RunEntry &) override { }
+    void fileFinished(
+        int index, int, const kalvora::RunEntry &entry, const StampJobResult &result) override
+    {
+        QStringList failures;
+        if (result.outcome == StampFileOutcome::Missing)
+            failures << QStringLiteral("the file does not exist");
+        for (const StampFailure &failure : result.failures)
+            failures << oneLine(failure.description);
+        m_progress.clear();
+        if (!failures.isEmpty()) {
+            ++m_failed;
+            print(QStringLiteral("%1: %2").arg(
+                QDir::toNativeSeparators(entry.path), failures.join(QLatin1String("; "))));
+        }
+        m_progress.show(index, QFileInfo(entry.path).fileName());
+    }
+    void finished() { m_progress.clear(); }
+
+private:
+    StampOptions m_options;
+    ProgressLine m_progress;
+    int m_failed = 0;
 };
+
+// Why a file named on the command line cannot be stamped before it is handed out, or nothing.
+// A file that cannot be reached says why: it may be there behind a locked folder.
+QString problemOf(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return {};
+    if (path.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("the name is not valid UTF-8, so it cannot be opened");
+    return errno == ENOENT || errno == ENOTDIR ? QStringLiteral("the file does not exist")
+                                               : QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The files to stamp, in the order given, each folder walked in place; what a walk could not
+// do is printed, naming the folder given.
+QList<kalvora::RunEntry> listInputs(const StampCommand &command)
+{
+    QList<kalvora::RunEntry> entries;
+    NullEventPump events;
+    for (const QString &input : std::as_const(command.inputs)) {
+        const QString path = QFileInfo(input).absoluteFilePath();
+        if (!IsFolder(path)) {
+            entries.append({path, quint64(entries.size() + 1), problemOf(path)});
+            continue;
+        }
+        const FolderWalk walk = ScanFolder(path, command.extension, events);
+        for (const QString &file : walk.files)
+            entries.append({file, quint64(entries.size() + 1), {}});
+        QStringList problems;
+        for (const WalkProblem &problem : walk.problems)
+            problems << problem.description.section(QLatin1String("\r\n"), 0, 0);
+        if (walk.undecodable > 0)
+            problems << UndecodableNamesNote(walk.undecodable);
+        for (const QString &text : std::as_const(problems))
+            print(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(input), oneLine(text)));
+    }
+    return entries;
+}
 
 } // namespace
 
@@ -137,74 +212,15 @@ int main(int argc, char **argv)
         return kExitFailure;
     }
 
-    // The files to stamp, in the order given, each folder walked in place.
-    std::vector<Listed> listed;
-    for (const QString &input : std::as_const(command.inputs)) {
-        const QString path = QFileInfo(input).absoluteFilePath();
-        if (IsFolder(path)) {
-            QStringList problems;
-            for (const QString &file : FilesInFolder(path, command.extension, &problems))
-                listed.push_back({file, {}});
-            for (const QString &text : std::as_const(problems))
-                print(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(input), oneLine(text)));
-        } else if (struct stat info; ::stat(QFile::encodeName(path).constData(), &info) != 0) {
-            // A file that cannot be reached says why: it may be there behind a locked folder.
-            listed.push_back({path,
-                path.contains(QChar::ReplacementCharacter)
-                    ? QStringLiteral("the name is not valid UTF-8, so it cannot be opened")
-                    : errno == ENOENT || errno == ENOTDIR
-                    ? QStringLiteral("the file does not exist")
-                    : QString::fromLocal8Bit(std::strerror(errno))});
-        } else {
-            listed.push_back({path, {}});
-        }
-    }
-
+    const QList<kalvora::RunEntry> entries = listInputs(command);
     StampPool pool({exifTool, converter, DateTexts()}, temp.path(),
         command.jobs > 0 ? command.jobs : DefaultWorkerCount());
-    const size_t bound = size_t(pool.workerCount() + DefaultLookAhead(pool.workerCount()));
-    ProgressLine progress(int(listed.size()));
-    std::deque<std::pair<size_t, int>> handed; // (index in listed, ticket); -1 for no job
-    size_t next = 0;
-    int failed = 0;
-    for (;;) {
-        while (handed.size() < bound && next < listed.size()) {
-            const Listed &entry = listed[next];
-            if (!entry.problem.isEmpty()) {
-                handed.emplace_back(next++, -1);
-                continue;
-            }
-            const StampJob job {entry.path, options, {}, {}};
-            if (pool.claims(JobClaims(job)))
-                break;
-            handed.emplace_back(next++, pool.submit(job));
-        }
-        if (handed.empty())
-            break;
-        const auto [index, ticket] = handed.front();
-        const Listed &entry = listed[index];
-        QStringList failures;
-        if (ticket < 0) {
-            failures << entry.problem;
-        } else {
-            const std::optional<StampJobResult> result = pool.take(ticket, 200);
-            if (!result)
-                continue;
-            if (result->outcome == StampFileOutcome::Missing)
-                failures << QStringLiteral("the file does not exist");
-            for (const StampFailure &failure : result->failures)
-                failures << oneLine(failure.description);
-        }
-        handed.pop_front();
-        progress.clear();
-        if (!failures.isEmpty()) {
-            ++failed;
-            print(QStringLiteral("%1: %2").arg(
-                QDir::toNativeSeparators(entry.path), failures.join(QLatin1String("; "))));
-        }
-        progress.show(int(index) + 1, QFileInfo(entry.path).fileName());
-    }
-    progress.clear();
-    while (!pool.finish(1000)) { }
-    return failed > 0 ? kExitFailure : 0;
+    TerminalSink sink(options, int(entries.size()));
+    NullEventPump events;
+    kalvora::OrderedRun run(pool, sink, events);
+    run.setLookAhead(DefaultLookAhead(pool.workerCount()));
+    run.setWaitMs(kWaitMs);
+    run.run(entries);
+    sink.finished();
+    return sink.failedFiles() > 0 ? kExitFailure : 0;
 }

@@ -102,6 +102,13 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
     return *this;
 }
 
+StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
+{
+    StampJob job {options, kalvora::planStamp(source, options), workFolder};
+    kalvora::completePlan(job.plan, nullptr);
+    return job;
+}
+
 StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
 {
     return FinishStampJob(job, WriteStampJob(job, tools.converter, tools.texts), tools.exifTool);
@@ -112,23 +119,10 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
     WrittenStamp written;
     StampJobResult &result = written.result;
     Steps steps(result);
-    const QString &sourcePath = job.sourcePath;
+    const QString &sourcePath = job.sourcePath();
     const StampOptions &options = job.options;
-
-    QString ext;
-    QString finalPath;
-    if (!steps.run(144, [&] {
-            // The extension is the file name's: a folder named "x.png" says nothing about
-            // the files in it.
-            ext = ExtensionOf(FileNameOfPath(sourcePath));
-            const OutputTarget target
-                = OutputPathFor(sourcePath, options.saveOption, options.outputFolder);
-            // A result that belongs in the source's own folder takes the source's place.
-            finalPath = target.replaceSource ? sourcePath
-                : job.resultPath.isEmpty()   ? target.path
-                                             : job.resultPath;
-        }))
-        return written;
+    const QString &ext = job.plan.extension;
+    const QString &finalPath = job.plan.destination;
 
     // The file is read once: the picture and its date text come from the same bytes.
     std::optional<kalvora::SourceFile> source;
@@ -169,7 +163,8 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
         const StageTimer timer(result.timings, &StampTimings::save);
         QString privatePath;
         const bool done = steps.run(244, [&] {
-            privatePath = IntermediatePathFor(finalPath, ext);
+            privatePath = job.plan.privatePath.isEmpty() ? IntermediatePathFor(finalPath, ext)
+                                                         : job.plan.privatePath;
             picture->write(privatePath, ext, options.jpegQuality, converter);
         });
         steps.name(privatePath, finalPath);
@@ -194,7 +189,7 @@ StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     {
         const StageTimer timer(result.timings, &StampTimings::metadata);
         const bool done = steps.run(
-            282, [&] { CopyMetadata(job.sourcePath, privatePath, exifTool, job.workFolder); });
+            282, [&] { CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder); });
         steps.name(privatePath, finalPath);
         if (!done)
             return std::move(result);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/output/plannedstamp.h"
 #include "options/stampoptions.h"
 
 #include <QImage>
@@ -42,17 +43,20 @@ struct StampFailure
 };
 
 /// One file to stamp, with everything it depends on fixed when it was handed out: the options
-/// as the controls read then (font and colour included) and a private folder for its
-/// intermediate files, which nothing else uses.
+/// as the controls read then (font and colour included), the plan of where its result goes, and
+/// a private folder for its intermediate files, which nothing else uses.
 struct StampJob
 {
-    QString sourcePath;
     StampOptions options;
+    kalvora::PlannedStamp plan;
     QString workFolder;
-    /// Where the result goes when it does not replace its source; empty: the name that
-    /// OutputPathFor gives. A run gives each result a name of its own (see ResultNames).
-    QString resultPath;
+
+    const QString &sourcePath() const { return plan.source; }
 };
+
+/// A job for \a source alone, planned and completed as the options say, with \a workFolder
+/// as its private folder: for callers that stamp one file outside a run.
+StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder);
 
 struct StampJobResult
 {

@@ -2,14 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/run/stamppool.h"
 
-#include "base/filehelpers.h"
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/output/imageoutput.h"
-#include "engine/run/stalefolders.h"
 #include "engine/run/toolrunner.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <chrono>
@@ -26,58 +22,7 @@ namespace {
 // How much lower than the taggers the workers that write pictures are scheduled.
 constexpr int kWriterNiceness = 3;
 
-QString claimOf(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    // A result that does not exist yet: its folder's canonical path and its name.
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : folder + QLatin1Char('/') + info.fileName();
-}
-
 } // namespace
-
-QStringList JobClaims(const StampJob &job)
-{
-    QStringList claims {claimOf(job.sourcePath)};
-    if (!job.resultPath.isEmpty()) {
-        claims << claimOf(job.resultPath);
-        return claims;
-    }
-    const OutputTarget target
-        = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
-    if (!target.replaceSource)
-        claims << claimOf(target.path);
-    return claims;
-}
-
-QString NumberedName(const QString &path, int number)
-{
-    const QString name = FileNameOfPath(path);
-    const QString folder = path.left(path.size() - name.size());
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = QStringLiteral(" (%1)").arg(number);
-    if (dot < 1)
-        return folder + name + suffix;
-    return folder + name.left(dot) + suffix + name.mid(dot);
-}
-
-QString ResultNames::reserve(const QString &path)
-{
-    const std::lock_guard lock(m_mutex);
-    // The first result of a name takes it, replacing a file from before the run; later ones
-    // take the first numbered name that neither this run nor anyone else has used.
-    QString candidate = path;
-    for (int number = 2; m_taken.contains(claimOf(candidate))
-         || (candidate != path && QFileInfo::exists(candidate));
-         ++number)
-        candidate = NumberedName(path, number);
-    m_taken.insert(claimOf(candidate));
-    return candidate;
-}
 
 int DefaultWorkerCount()
 {
@@ -118,25 +63,14 @@ StampPool::~StampPool()
 
 int StampPool::submit(StampJob job)
 {
+    // Nothing here touches the file system: the job's work folder is made by its worker.
     int ticket = 0;
     {
         const std::lock_guard lock(m_mutex);
         ticket = m_nextTicket++;
-        Entry &entry = m_entries[ticket];
-        const OutputTarget target
-            = OutputPathFor(job.sourcePath, job.options.saveOption, job.options.outputFolder);
-        if (job.resultPath.isEmpty() && !target.replaceSource)
-            job.resultPath = m_resultNames.reserve(target.path);
-        // A dead run's private files in the folder a result goes to are cleared before this
-        // run writes there, once a folder.
-        const QString folder
-            = QFileInfo(target.replaceSource ? job.sourcePath : target.path).absolutePath();
-        if (m_clearedFolders.insert(folder).second)
-            RemoveStaleResults(folder);
-        entry.claims = JobClaims(job);
         if (job.workFolder.isEmpty())
             job.workFolder = QDir(m_temporaryFolder).filePath(QStringLiteral("job-%1").arg(ticket));
-        entry.job = std::move(job);
+        m_entries[ticket].job = std::move(job);
         m_queue.push_back(ticket);
     }
     m_jobsWaiting.notify_one();
@@ -165,16 +99,10 @@ bool StampPool::claims(const QStringList &paths) const
         if (entry.result)
             continue;
         for (const QString &path : paths)
-            if (entry.claims.contains(path))
+            if (entry.job.plan.claims.contains(path))
                 return true;
     }
     return false;
-}
-
-int StampPool::pending() const
-{
-    const std::lock_guard lock(m_mutex);
-    return int(m_entries.size());
 }
 
 bool StampPool::finish(int waitMs)

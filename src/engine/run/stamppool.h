@@ -13,33 +13,8 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <thread>
 #include <vector>
-
-/// The files a job reads or writes, as the pool compares them: its source and where its result
-/// goes, each by its canonical path where it exists (so two spellings of one file match).
-QStringList JobClaims(const StampJob &job);
-
-/// \a path with " (2)", " (3)" ... before the extension of its file name ("y (2).jpg"), or after
-/// a name without one.
-QString NumberedName(const QString &path, int number);
-
-/// The result names one run has handed out, so a later result of the run never overwrites an
-/// earlier one: "y.jpg" from one folder and "y.jpg" from another become "y.jpg" and
-/// "y (2).jpg". Safe to use from several threads at once.
-class ResultNames
-{
-public:
-    /// Reserves \a path for a result of this run when no earlier result took it; otherwise the
-    /// first numbered name (NumberedName) that no result of this run took and no file has.
-    /// A file from before the run at \a path itself is replaced, as it always was.
-    QString reserve(const QString &path);
-
-private:
-    std::mutex m_mutex;
-    std::set<QString> m_taken;
-};
 
 /// The number of workers a run uses by default: one per processor core.
 int DefaultWorkerCount();
@@ -59,14 +34,13 @@ int DefaultLookAhead(int workers);
 /// Perl, and fewer ExifTools load their modules than there are workers. Jobs are handed out with
 /// submit(), which answers a ticket; results are taken by ticket, so the caller reports them in the
 /// order it handed them out, whatever order they finish in. Each job gets a private folder of its
-/// own under the pool's temporary folder, removed when it ends. A job whose result goes to another
-/// folder than its source's is given its result's name as it is handed out, in list order (see
-/// ResultNames). The first job for a folder clears the intermediate files that dead runs left there
-/// (RemoveStaleResults). The pool holds at most one picture per worker in memory: jobs waiting for
-/// a worker and finished results hold none.
+/// own under the pool's temporary folder, removed when it ends. The pool holds at most one picture
+/// per worker in memory: jobs waiting for a worker and finished results hold none.
 ///
-/// The caller bounds its own look-ahead; claims() tells it whether a job in flight still works
-/// on a file, so the same file is never worked on twice at once.
+/// The pool only runs threads: a job comes planned (see PlannedStamp), and nothing under the
+/// pool's lock touches the file system, so neither the caller nor a worker waits on another's
+/// disk. The caller bounds its own look-ahead; claims() tells it whether a job in flight still
+/// works on a file, so the same file is never worked on twice at once.
 class StampPool
 {
 public:
@@ -89,7 +63,8 @@ public:
 
     int workerCount() const { return m_workerCount; }
 
-    /// Hands \a job to the next free worker and answers its ticket (0, 1, 2 ... in order).
+    /// Hands \a job, planned and completed (completePlan), to the next free worker and answers
+    /// its ticket (0, 1, 2 ... in order).
     int submit(StampJob job);
 
     /// The result of \a ticket once its job has finished, waiting at most \a waitMs for it;
@@ -98,9 +73,6 @@ public:
 
     /// True while a job handed out and not yet finished reads or writes one of \a paths.
     bool claims(const QStringList &paths) const;
-
-    /// The number of jobs handed out whose results have not been taken.
-    int pending() const;
 
     /// Tells the workers to end once the jobs handed out are done, and waits at most \a waitMs
     /// for them; answers whether they all have. A caller lets events run between calls instead
@@ -111,7 +83,6 @@ private:
     struct Entry
     {
         StampJob job;
-        QStringList claims;
         std::optional<WrittenStamp> written; // between the two parts
         std::optional<StampJobResult> result;
     };
@@ -133,8 +104,6 @@ private:
     std::deque<int> m_queue;
     std::deque<int> m_tagQueue;
     std::map<int, Entry> m_entries;
-    ResultNames m_resultNames;
-    std::set<QString> m_clearedFolders;
     int m_nextTicket = 0;
     int m_workerCount = 0;
     int m_writersLeft = 0; // workers still writing pictures

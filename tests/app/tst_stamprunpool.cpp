@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/stamprun.h"
 #include "base/datetexts.h"
 #include "base/eventpump.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
 #include "engine/run/progressbar.h"
-#include "engine/run/stamprun.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
 #include "recordingdialogs.h"
@@ -26,11 +26,13 @@ using namespace TestImages;
 namespace {
 
 // The window as a stamp run sees it: a list, the options the controls would read (each read
-// is a file handed out), and a bar that notes which file is being reported.
+// is a file handed out), and a bar that notes which file is being reported. A path appended to
+// the list gets the next identity when the list is next read.
 class FakeWindow final : public StampRunWindow, public ProgressBar
 {
 public:
     QStringList paths;
+    QList<quint64> identities;
     StampOptions options;
     int optionReads = 0;
     std::function<void(int)> onOptionsRead;
@@ -38,6 +40,17 @@ public:
 
     int imageCount() const override { return int(paths.size()); }
     QString imagePath(int number) const override { return paths.at(number - 1); }
+    QList<ListedImage> listedImages() const override
+    {
+        auto *self = const_cast<FakeWindow *>(this);
+        while (self->identities.size() < paths.size())
+            self->identities << quint64(self->identities.size() + 1);
+        QList<ListedImage> images;
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            images.append({paths[i], identities[i]});
+        return images;
+    }
+    bool isListed(quint64 identity) const override { return identities.contains(identity); }
     StampOptions currentOptions() const override
     {
         auto *self = const_cast<FakeWindow *>(this);
@@ -121,7 +134,7 @@ private slots:
     void reportsInListOrderWithSeveralWorkers();
     void nothingIsHandedOutWhileAReportIsOpen();
     void optionsChangedMidRunReachFilesNotYetHandedOut();
-    void listShrinkingMidRunEndsTheHandOut();
+    void entriesRemovedMidRunAreSkipped();
     void sameFileListedTwiceIsStampedTwiceInTurn();
     void stopFinishesTheFilesAtWork();
     void sameNamesFromSeveralFoldersAllKept();
@@ -275,7 +288,7 @@ void TestStampRunPool::optionsChangedMidRunReachFilesNotYetHandedOut()
     }
 }
 
-void TestStampRunPool::listShrinkingMidRunEndsTheHandOut()
+void TestStampRunPool::entriesRemovedMidRunAreSkipped()
 {
     const QStringList names {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp", "f.bmp", "g.bmp"};
     makeBitmaps(names);
@@ -287,14 +300,18 @@ void TestStampRunPool::listShrinkingMidRunEndsTheHandOut()
         shrunk = true;
         handedOut = m_window.optionReads - 2;
         m_window.paths = {m_window.paths.last()};
+        m_window.identities = {m_window.identities.last()};
     };
 
     runWith(2, 1);
 
     QVERIFY(shrunk);
-    // The files already handed out are finished; none beyond the new end, none twice.
-    QCOMPARE(QDir(m_output->path()).entryList(QDir::Files), names.mid(0, handedOut));
-    QCOMPARE(m_window.reported, names.mid(0, handedOut));
+    // The files already handed out are finished, the entries removed before their turn are
+    // skipped, and the entry still listed is stamped in its turn; none twice.
+    QVERIFY(handedOut < names.size() - 1);
+    const QStringList expected = names.mid(0, handedOut) << names.last();
+    QCOMPARE(QDir(m_output->path()).entryList(QDir::Files), expected);
+    QCOMPARE(m_window.reported, expected);
     QCOMPARE(m_dialogs.record.messages(), QStringList {"Done."});
 }
 

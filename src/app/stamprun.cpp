@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/run/stamprun.h"
+#include "app/stamprun.h"
 
 #include "base/applicationtitle.h"
 #include "base/datetexts.h"
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/run/orderedrun.h"
 #include "engine/run/progressbar.h"
 #include "engine/run/stamppool.h"
 #include "engine/run/tempfolder.h"
@@ -16,7 +17,6 @@
 #include "ui/trappedprocedure.h"
 
 #include <cmath>
-#include <deque>
 
 namespace {
 
@@ -45,15 +45,51 @@ QString converterIfFound(const ToolRunner &tools)
     }
 }
 
-// A file handed out to the pool and not yet reported.
-struct HandedOut
-{
-    int ticket;
-    int number;
-    QString path;
-};
-
 } // namespace
+
+// The window's side of the run: the options and the list as they read now, the bar and the
+// error report.
+class StampRun::Sink final : public kalvora::RunSink
+{
+public:
+    Sink(StampRun &run, TrappedProcedure &procedure)
+        : m_run(run)
+        , m_procedure(procedure)
+    { }
+
+    StampOptions currentOptions() override { return m_run.m_window.currentOptions(); }
+    bool isListed(const kalvora::RunEntry &entry) override
+    {
+        return m_run.m_window.isListed(entry.identity);
+    }
+    bool stopRequested() override { return m_run.m_stopRequested; }
+
+    void fileStarted(int index, int total, const kalvora::RunEntry &entry) override
+    {
+        StampRunWindow &window = m_run.m_window;
+        m_procedure.run(136, [&] {
+            const double share = double(index) / total * 100;
+            window.progressBar().setValue(int(std::lround(share)));
+        });
+        m_procedure.run(138, [&] {
+            window.progressBar().setText(QLatin1String(kProcessing) + FileNameOfPath(entry.path));
+        });
+        m_procedure.run(142, [&] { window.setBusy(true); });
+    }
+
+    void fileFinished(int, int, const kalvora::RunEntry &, const StampJobResult &result) override
+    {
+        // Reported in list order. While a report is open, nothing new is handed out.
+        if (m_run.m_stopRequested)
+            return;
+        for (const StampFailure &failure : std::as_const(result.failures))
+            ErrorReport(m_run.m_dialogs, m_run.m_location, failure.step, failure.description);
+    }
+
+private:
+    StampRun &m_run;
+    TrappedProcedure &m_procedure;
+};
 
 StampRun::StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, ToolRunner &tools,
     TempFolder &temp, const DateTexts &texts, QString location)
@@ -111,6 +147,10 @@ bool StampRun::refused(TrappedProcedure &procedure)
 
 void StampRun::stampAll(TrappedProcedure &procedure)
 {
+    // The entries the list holds now are the run's, whatever happens to the list later.
+    QList<kalvora::RunEntry> entries;
+    for (const ListedImage &image : m_window.listedImages())
+        entries.append({image.path, image.identity, {}});
     procedure.run(124, [&] { m_window.setBusy(true); });
 
     // Without ExifTool every result would lose its source's tags, and a result that replaces
@@ -119,54 +159,11 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     if (procedure.run(126, [&] { exifTool = m_tools.exifTool(); })) {
         StampPool pool({exifTool, converterIfFound(m_tools), m_texts, kWorkerNiceness},
             m_temp.path(), m_workers);
-        const int bound = pool.workerCount() + m_lookAhead;
-        std::deque<HandedOut> handed;
-        int next = 1;
-        int shown = 0;
-        for (;;) {
-            // Hand out files in list order, each with the options as they read now, up to the
-            // bound and never a file that a job at work still reads or writes.
-            while (
-                !m_stopRequested && int(handed.size()) < bound && next <= m_window.imageCount()) {
-                StampJob job;
-                if (!procedure.run(134, [&] { job.sourcePath = m_window.imagePath(next); })) {
-                    ++next;
-                    continue;
-                }
-                job.options = m_window.currentOptions();
-                if (pool.claims(JobClaims(job)))
-                    break;
-                handed.push_back({pool.submit(job), next, job.sourcePath});
-                ++next;
-            }
-            if (handed.empty())
-                break;
-
-            const HandedOut &head = handed.front();
-            if (head.number != shown && !m_stopRequested) {
-                shown = head.number;
-                procedure.run(136, [&] {
-                    const double share = double(head.number) / m_window.imageCount() * 100;
-                    m_window.progressBar().setValue(int(std::lround(share)));
-                });
-                procedure.run(138, [&] {
-                    m_window.progressBar().setText(
-                        QLatin1String(kProcessing) + FileNameOfPath(head.path));
-                });
-                procedure.run(142, [&] { m_window.setBusy(true); });
-            }
-            m_events.processEvents();
-            std::optional<StampJobResult> result = pool.take(head.ticket, kEventsEveryMs);
-            if (!result)
-                continue;
-            handed.pop_front();
-            // Reported in list order. While a report is open, nothing new is handed out.
-            if (!m_stopRequested)
-                for (const StampFailure &failure : std::as_const(result->failures))
-                    ErrorReport(m_dialogs, m_location, failure.step, failure.description);
-        }
-        while (!pool.finish(kEventsEveryMs))
-            m_events.processEvents();
+        Sink sink(*this, procedure);
+        kalvora::OrderedRun run(pool, sink, m_events);
+        run.setLookAhead(m_lookAhead);
+        run.setWaitMs(kEventsEveryMs);
+        run.run(entries);
     }
 
     procedure.run(306, [&] { m_window.setBusy(false); });

@@ -2,48 +2,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "options/stampoptions.h"
+#include "preview/stampwindow.h"
 
 #include <QString>
 
 class DateTexts;
 class Dialogs;
 class EventPump;
-class ProgressBar;
 class TempFolder;
 class ToolRunner;
 class TrappedProcedure;
 
-/// What a stamp run needs of the main window: the image list, the options as the controls read
-/// at this moment, the progress bar and the busy pointer.
-class StampRunWindow
-{
-public:
-    virtual ~StampRunWindow() = default;
-
-    /// The number of listed images, and the path of entry \a number (from 1).
-    virtual int imageCount() const = 0;
-    virtual QString imagePath(int number) const = 0;
-
-    /// The stamp options as the controls show them now, font and colour included. Read once
-    /// for each file, as it is handed out.
-    virtual StampOptions currentOptions() const = 0;
-
-    virtual ProgressBar &progressBar() = 0;
-    virtual void setBusy(bool busy) = 0;
-};
-
 /// "Start Stamping": checks the list, the output folder and the custom text, then stamps every
-/// listed file on a pool of workers and ends with "Done.".
+/// listed file on a pool of workers and ends with "Done.". The window's presenter of the one
+/// stamp run (kalvora::OrderedRun) that the command line drives too.
 ///
 /// The run itself stays on the user-interface thread and lets events run every few
-/// milliseconds while the workers stamp, so the window never freezes. Files are handed out in
-/// list order, each with the options as the controls read at that moment (so a change reaches
-/// every file not yet handed out), at most a few ahead of the file being reported. Results are
-/// reported in list order: the bar shows the file being reported, and each failure is shown in
-/// the error report with its step number; while a report is open no new file is handed out. A
-/// second start during a run does nothing, and a list that shrinks meanwhile ends the hand-out
-/// at its new end. A file is never worked on by two workers at once.
+/// milliseconds while the workers stamp, so the window never freezes and the list stays
+/// editable. It works on the entries the list held when it started, each at most once,
+/// whatever is dragged, added or removed meanwhile: an entry removed before it was handed out
+/// is not stamped, and files added during the run wait for the next one. Files are handed out
+/// in list order, each with the options as the controls read at that moment (so a change
+/// reaches every file not yet handed out). Results are reported in list order: the bar shows
+/// the file being reported among the entries the run started with, and each failure is shown
+/// in the error report with its step number; while a report is open no new file is handed out.
+/// A second start during a run does nothing. A file is never worked on by two workers at once.
 class StampRun
 {
 public:
@@ -68,6 +51,8 @@ public:
     void setLookAhead(int files) { m_lookAhead = qMax(0, files); }
 
 private:
+    class Sink;
+
     bool refused(TrappedProcedure &procedure);
     void stampAll(TrappedProcedure &procedure);
     void message(const char *text);
