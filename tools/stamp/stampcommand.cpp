@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcommand.h"
 
+#include "base/datetexts.h"
+
 #include "base/runtimefailure.h"
 #include "options/settingsstore.h"
+#include "options/storedoptions.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QRegularExpression>
-
-#include <optional>
+#include <QStandardPaths>
 
 namespace {
 
@@ -22,13 +25,17 @@ const QStringList kValued {QStringLiteral("--text"), QStringLiteral("--date"),
 const QStringList kDateKinds {QStringLiteral("created"), QStringLiteral("taken"),
     QStringLiteral("modified"), QStringLiteral("accessed")};
 
-// The caption of \a captions that \a text names, ignoring letter case.
-std::optional<QString> captionOf(const QString &text, const QStringList &captions)
+// What the window would show on a first start now: the values of keys never written.
+StampOptions firstStartNow()
 {
-    for (const QString &caption : captions)
-        if (caption.compare(text, Qt::CaseInsensitive) == 0)
-            return caption;
-    return std::nullopt;
+    const QDateTime now = QDateTime::currentDateTime();
+    const DateTexts texts;
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    StampOptions options
+        = StampOptions::firstStart(texts.date(now.date()), texts.time(now.time()), desktop);
+    if (desktop.isEmpty())
+        options.outputFolder.clear();
+    return options;
 }
 
 } // namespace
@@ -73,42 +80,9 @@ QString StampUsage()
         "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n");
 }
 
-StampOptions OptionsFromSettings(const SettingsStore &settings)
+StampOptions OptionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart)
 {
-    StampOptions options;
-    const auto text = [&](const char *key, const QString &fallback) {
-        return settings.ReadSetting(QLatin1String(key), fallback);
-    };
-    if (BooleanByConversion(text("Option1", QStringLiteral("False"))))
-        options.source = StampSource::FileDate;
-    else if (BooleanByConversion(text("Option2", QStringLiteral("False"))))
-        options.source = StampSource::UserDateTime;
-    else
-        options.source = StampSource::CustomText;
-    options.fileDateKind = SmallInteger(text("Combo4", QStringLiteral("0")));
-    if (const auto format = captionOf(text("Option", options.format), StampFormatCaptions()))
-        options.format = *format;
-    if (const auto position
-        = captionOf(text("Position", options.position), StampPositionCaptions()))
-        options.position = *position;
-    options.userDate = text("Text1", QString());
-    options.userTime = text("Text2", QString());
-    options.customText = text("Text5", QString());
-    options.jpegQuality = LongInteger(text("Slider1", QStringLiteral("85")));
-    options.saveOption = BooleanByConversion(text("Option5", QStringLiteral("False")))
-        ? SaveOption::OriginalFolder
-        : SaveOption::ChosenFolder;
-    options.outputFolder = text("Output Folder", QString());
-    const QString font = text("FontName", options.fontName);
-    if (!font.isEmpty())
-        options.fontName = font;
-    options.fontSize = SmallInteger(text("FontSize", QStringLiteral("14")));
-    options.fontBold = BooleanByComparison(text("FontBold", QStringLiteral("True")));
-    options.fontItalic = BooleanByComparison(text("FontItalic", QStringLiteral("False")));
-    options.fontStrikethru = BooleanByComparison(text("FontStrikeThru", QStringLiteral("False")));
-    options.fontUnderline = BooleanByComparison(text("FontUnderLine", QStringLiteral("False")));
-    options.color = quint32(LongInteger(text("Font Color", QString::number(kWhite))));
-    return options;
+    return StoredOptions(settings).load(firstStart);
 }
 
 QString ParseStampCommand(
@@ -118,10 +92,10 @@ QString ParseStampCommand(
     if (arguments.contains(QStringLiteral("--from-settings"))) {
         try {
             if (settings) {
-                parsed.options = OptionsFromSettings(*settings);
+                parsed.options = OptionsFromSettings(*settings, firstStartNow());
             } else {
                 const SettingsStore user;
-                parsed.options = OptionsFromSettings(user);
+                parsed.options = OptionsFromSettings(user, firstStartNow());
             }
         } catch (const RuntimeFailure &failure) {
             return QStringLiteral("the saved options cannot be read: %1")
@@ -167,17 +141,17 @@ QString ParseStampCommand(
         } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
             || argument == u"--strikethrough") {
             if (!styleGiven)
-                options.fontBold = options.fontItalic = options.fontUnderline
-                    = options.fontStrikethru = false;
+                options.font.bold = options.font.italic = options.font.underline
+                    = options.font.strikeOut = false;
             styleGiven = true;
             if (argument == u"--bold")
-                options.fontBold = true;
+                options.font.bold = true;
             else if (argument == u"--italic")
-                options.fontItalic = true;
+                options.font.italic = true;
             else if (argument == u"--underline")
-                options.fontUnderline = true;
+                options.font.underline = true;
             else
-                options.fontStrikethru = true;
+                options.font.strikeOut = true;
         } else if (argument == u"--in-place") {
             options.saveOption = SaveOption::OriginalFolder;
             ++destinations;
@@ -198,7 +172,7 @@ QString ParseStampCommand(
                                       "\"%1\"")
                     .arg(v);
             options.source = StampSource::FileDate;
-            options.fileDateKind = int(kind);
+            options.fileDateKind = fileDateKindAt(int(kind));
             ++sources;
         } else if (argument == u"--user-date") {
             userDate = v;
@@ -207,26 +181,24 @@ QString ParseStampCommand(
             userTime = v;
             userTimeGiven = true;
         } else if (argument == u"--format") {
-            const auto format = captionOf(v, StampFormatCaptions());
-            if (!format)
+            options.format = stampFormatNamed(v);
+            if (options.format == StampFormat::None)
                 return QStringLiteral("unknown format \"%1\"").arg(v);
-            options.format = *format;
         } else if (argument == u"--position") {
-            const auto position = captionOf(v, StampPositionCaptions());
-            if (!position)
+            options.position = stampPositionNamed(v);
+            if (options.position == StampPosition::None)
                 return QStringLiteral("unknown position \"%1\"").arg(v);
-            options.position = *position;
         } else if (argument == u"--font") {
             if (v.trimmed().isEmpty())
                 return QStringLiteral("--font needs a font family");
-            options.fontName = v;
+            options.font.name = v;
         } else if (argument == u"--size") {
             bool ok = false;
             const double size = v.toDouble(&ok);
             if (!ok || size <= 0 || size > 1000)
                 return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"")
                     .arg(v);
-            options.fontSize = size;
+            options.font.pointSize = size;
         } else if (argument == u"--color") {
             static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
             if (!hex.match(v).hasMatch())
