@@ -85,11 +85,149 @@ StampOptions OptionsFromSettings(const SettingsStore &settings, const StampOptio
     return StoredOptions(settings).load(firstStart);
 }
 
+namespace {
+
+// What the arguments read so far asked for.
+struct Reading
+{
+    StampCommand parsed;
+    int sources = 0;
+    int destinations = 0;
+    bool styleGiven = false;
+    QString userDate;
+    QString userTime;
+    bool userDateGiven = false;
+    bool userTimeGiven = false;
+};
+
+// --bold, --italic, --underline, --strikethrough: the first one given clears the saved style.
+void applyStyle(const QString &argument, Reading &reading)
+{
+    FontChoice &font = reading.parsed.options.font;
+    if (!reading.styleGiven)
+        font.bold = font.italic = font.underline = font.strikeOut = false;
+    reading.styleGiven = true;
+    if (argument == u"--bold")
+        font.bold = true;
+    else if (argument == u"--italic")
+        font.italic = true;
+    else if (argument == u"--underline")
+        font.underline = true;
+    else
+        font.strikeOut = true;
+}
+
+// An option of kValued with its value \a v; answers what is wrong, or the empty text.
+QString applyValue(const QString &argument, QString v, Reading &reading)
+{
+    StampOptions &options = reading.parsed.options;
+    if (argument == u"--text") {
+        options.source = StampSource::CustomText;
+        options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        if (options.customText.isEmpty())
+            return QStringLiteral("--text needs a text that is not empty");
+        ++reading.sources;
+    } else if (argument == u"--date") {
+        const qsizetype kind = kDateKinds.indexOf(v.toLower());
+        if (kind < 0)
+            return QStringLiteral("--date takes created, taken, modified or accessed, not "
+                                  "\"%1\"")
+                .arg(v);
+        options.source = StampSource::FileDate;
+        options.fileDateKind = fileDateKindAt(int(kind));
+        ++reading.sources;
+    } else if (argument == u"--user-date") {
+        reading.userDate = v;
+        reading.userDateGiven = true;
+    } else if (argument == u"--user-time") {
+        reading.userTime = v;
+        reading.userTimeGiven = true;
+    } else if (argument == u"--format") {
+        options.format = stampFormatNamed(v);
+        if (options.format == StampFormat::None)
+            return QStringLiteral("unknown format \"%1\"").arg(v);
+    } else if (argument == u"--position") {
+        options.position = stampPositionNamed(v);
+        if (options.position == StampPosition::None)
+            return QStringLiteral("unknown position \"%1\"").arg(v);
+    } else if (argument == u"--font") {
+        if (v.trimmed().isEmpty())
+            return QStringLiteral("--font needs a font family");
+        options.font.name = v;
+    } else if (argument == u"--size") {
+        bool ok = false;
+        const double size = v.toDouble(&ok);
+        if (!ok || size <= 0 || size > 1000)
+            return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"").arg(v);
+        options.font.pointSize = size;
+    } else if (argument == u"--color") {
+        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        if (!hex.match(v).hasMatch())
+            return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
+        const QColor color = QColor::fromString(v);
+        options.color = ColorValue(color.red(), color.green(), color.blue());
+    } else if (argument == u"--quality") {
+        bool ok = false;
+        const int quality = v.toInt(&ok);
+        if (!ok || quality < 1 || quality > 100)
+            return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
+        options.jpegQuality = quality;
+    } else if (argument == u"--output") {
+        options.saveOption = SaveOption::ChosenFolder;
+        options.outputFolder = v;
+        ++reading.destinations;
+    } else if (argument == u"--extension") {
+        if (v.isEmpty() || v.contains(QLatin1Char('/')))
+            return QStringLiteral("--extension takes an extension such as jpg, or *");
+        reading.parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
+    } else if (argument == u"--jobs") {
+        bool ok = false;
+        reading.parsed.jobs = v.toInt(&ok);
+        if (!ok || reading.parsed.jobs < 1 || reading.parsed.jobs > 256)
+            return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
+    } else {
+        return QStringLiteral("unknown option %1").arg(argument);
+    }
+    return {};
+}
+
+// Whether the command read says what to stamp, where and on which files; the saved options
+// (\a fromSettings) supply a source and a destination.
+QString checkComplete(Reading &reading, bool fromSettings)
+{
+    StampOptions &options = reading.parsed.options;
+    if (reading.userDateGiven != reading.userTimeGiven)
+        return QStringLiteral("--user-date and --user-time go together");
+    if (reading.userDateGiven) {
+        options.source = StampSource::UserDateTime;
+        options.userDate = reading.userDate;
+        options.userTime = reading.userTime;
+        ++reading.sources;
+    }
+    if (reading.sources > 1)
+        return QStringLiteral("give only one of --text, --date and --user-date");
+    if (reading.sources == 0 && !fromSettings)
+        return QStringLiteral("say what to stamp: --text, --date or --user-date");
+    if (reading.destinations > 1)
+        return QStringLiteral("give only one of --output and --in-place");
+    if (reading.destinations == 0 && !fromSettings)
+        return QStringLiteral("say where results go: --output DIR or --in-place");
+    if (options.source == StampSource::CustomText && options.customText.isEmpty())
+        return QStringLiteral("the saved custom text is empty: give --text");
+    if (reading.parsed.inputs.isEmpty())
+        return QStringLiteral("name at least one file or folder");
+    return {};
+}
+
+} // namespace
+
 QString ParseStampCommand(
     const QStringList &arguments, StampCommand *command, const SettingsStore *settings)
 {
-    StampCommand parsed;
-    if (arguments.contains(QStringLiteral("--from-settings"))) {
+    Reading reading;
+    StampCommand &parsed = reading.parsed;
+    const bool fromSettings = arguments.contains(QStringLiteral("--from-settings"));
+    if (fromSettings) {
         try {
             if (settings) {
                 parsed.options = OptionsFromSettings(*settings, firstStartNow());
@@ -102,18 +240,7 @@ QString ParseStampCommand(
                 .arg(failure.description());
         }
     }
-    StampOptions &options = parsed.options;
-    bool sourceGiven = arguments.contains(QStringLiteral("--from-settings"));
-    bool destinationGiven = sourceGiven;
-    int sources = 0;
-    int destinations = 0;
-    bool styleGiven = false;
-    QString userDate;
-    QString userTime;
-    bool userDateGiven = false;
-    bool userTimeGiven = false;
     bool optionsEnded = false;
-
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1String("--"))
@@ -126,13 +253,6 @@ QString ParseStampCommand(
                 parsed.inputs << argument;
             continue;
         }
-        const auto value = [&](QString *out) -> bool {
-            if (i + 1 >= arguments.size())
-                return false;
-            *out = arguments[++i];
-            return true;
-        };
-        QString v;
         if (argument == u"--help") {
             parsed.help = true;
         } else if (argument == u"--version") {
@@ -140,118 +260,23 @@ QString ParseStampCommand(
         } else if (argument == u"--from-settings") {
         } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
             || argument == u"--strikethrough") {
-            if (!styleGiven)
-                options.font.bold = options.font.italic = options.font.underline
-                    = options.font.strikeOut = false;
-            styleGiven = true;
-            if (argument == u"--bold")
-                options.font.bold = true;
-            else if (argument == u"--italic")
-                options.font.italic = true;
-            else if (argument == u"--underline")
-                options.font.underline = true;
-            else
-                options.font.strikeOut = true;
+            applyStyle(argument, reading);
         } else if (argument == u"--in-place") {
-            options.saveOption = SaveOption::OriginalFolder;
-            ++destinations;
+            parsed.options.saveOption = SaveOption::OriginalFolder;
+            ++reading.destinations;
         } else if (!kValued.contains(argument)) {
             return QStringLiteral("unknown option %1").arg(argument);
-        } else if (!value(&v)) {
+        } else if (i + 1 >= arguments.size()) {
             return QStringLiteral("%1 needs a value").arg(argument);
-        } else if (argument == u"--text") {
-            options.source = StampSource::CustomText;
-            options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
-            if (options.customText.isEmpty())
-                return QStringLiteral("--text needs a text that is not empty");
-            ++sources;
-        } else if (argument == u"--date") {
-            const qsizetype kind = kDateKinds.indexOf(v.toLower());
-            if (kind < 0)
-                return QStringLiteral("--date takes created, taken, modified or accessed, not "
-                                      "\"%1\"")
-                    .arg(v);
-            options.source = StampSource::FileDate;
-            options.fileDateKind = fileDateKindAt(int(kind));
-            ++sources;
-        } else if (argument == u"--user-date") {
-            userDate = v;
-            userDateGiven = true;
-        } else if (argument == u"--user-time") {
-            userTime = v;
-            userTimeGiven = true;
-        } else if (argument == u"--format") {
-            options.format = stampFormatNamed(v);
-            if (options.format == StampFormat::None)
-                return QStringLiteral("unknown format \"%1\"").arg(v);
-        } else if (argument == u"--position") {
-            options.position = stampPositionNamed(v);
-            if (options.position == StampPosition::None)
-                return QStringLiteral("unknown position \"%1\"").arg(v);
-        } else if (argument == u"--font") {
-            if (v.trimmed().isEmpty())
-                return QStringLiteral("--font needs a font family");
-            options.font.name = v;
-        } else if (argument == u"--size") {
-            bool ok = false;
-            const double size = v.toDouble(&ok);
-            if (!ok || size <= 0 || size > 1000)
-                return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"")
-                    .arg(v);
-            options.font.pointSize = size;
-        } else if (argument == u"--color") {
-            static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-            if (!hex.match(v).hasMatch())
-                return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
-            const QColor color = QColor::fromString(v);
-            options.color = ColorValue(color.red(), color.green(), color.blue());
-        } else if (argument == u"--quality") {
-            bool ok = false;
-            const int quality = v.toInt(&ok);
-            if (!ok || quality < 1 || quality > 100)
-                return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
-            options.jpegQuality = quality;
-        } else if (argument == u"--output") {
-            options.saveOption = SaveOption::ChosenFolder;
-            options.outputFolder = v;
-            ++destinations;
-        } else if (argument == u"--extension") {
-            if (v.isEmpty() || v.contains(QLatin1Char('/')))
-                return QStringLiteral("--extension takes an extension such as jpg, or *");
-            parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
-        } else if (argument == u"--jobs") {
-            bool ok = false;
-            parsed.jobs = v.toInt(&ok);
-            if (!ok || parsed.jobs < 1 || parsed.jobs > 256)
-                return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
-        } else {
-            return QStringLiteral("unknown option %1").arg(argument);
+        } else if (const QString wrong = applyValue(argument, arguments[++i], reading);
+                   !wrong.isEmpty()) {
+            return wrong;
         }
     }
-    if (parsed.help || parsed.version) {
-        *command = parsed;
-        return {};
+    if (!parsed.help && !parsed.version) {
+        if (const QString wrong = checkComplete(reading, fromSettings); !wrong.isEmpty())
+            return wrong;
     }
-    if (userDateGiven != userTimeGiven)
-        return QStringLiteral("--user-date and --user-time go together");
-    if (userDateGiven) {
-        options.source = StampSource::UserDateTime;
-        options.userDate = userDate;
-        options.userTime = userTime;
-        ++sources;
-    }
-    if (sources > 1)
-        return QStringLiteral("give only one of --text, --date and --user-date");
-    if (sources == 0 && !sourceGiven)
-        return QStringLiteral("say what to stamp: --text, --date or --user-date");
-    if (destinations > 1)
-        return QStringLiteral("give only one of --output and --in-place");
-    if (destinations == 0 && !destinationGiven)
-        return QStringLiteral("say where results go: --output DIR or --in-place");
-    if (options.source == StampSource::CustomText && options.customText.isEmpty())
-        return QStringLiteral("the saved custom text is empty: give --text");
-    if (parsed.inputs.isEmpty())
-        return QStringLiteral("name at least one file or folder");
     *command = parsed;
     return {};
 }
