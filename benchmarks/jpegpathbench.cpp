@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     FontChoice font;
     font.name = QStringLiteral("Arial");
     font.pointSize = 48;
-    options.setFont(font);
+    options.font = font;
     const QFont stampFont = StampFont(options);
     const QString text = QStringLiteral("2023-07-14 10:23:07");
     const QString position = QStringLiteral("Lower-Right");

@@ -13,6 +13,7 @@
 #include "imagelist/imagelist.h"
 #include "options/settingsstore.h"
 #include "recordingdialogs.h"
+#include "ui/samplebox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,9 +71,7 @@ int main(int argc, char **argv)
         ->setCurrentText(QStringLiteral("Datestamp And Timestamp"));
     window.findChild<QComboBox *>(QStringLiteral("Combo2"))
         ->setCurrentText(QStringLiteral("Lower-Right"));
-    QFont font = window.findChild<QWidget *>(QStringLiteral("Text4"))->font();
-    font.setPointSizeF(48);
-    window.findChild<QWidget *>(QStringLiteral("Text4"))->setFont(font);
+    window.sampleBox().setSize(48);
     window.findChild<QRadioButton *>(QStringLiteral("Option4"))->setChecked(true);
     window.findChild<QLineEdit *>(QStringLiteral("Text6"))->setText(results.path());
 

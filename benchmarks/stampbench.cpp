@@ -75,10 +75,10 @@ int main(int argc, char **argv)
     const StampJobTools tools {converter, exifTool, texts};
     StampOptions options;
     options.source = StampSource::FileDate;
-    options.fileDateKind = int(FileDateKind::DateTaken);
-    options.format = caption(StampFormat::DatestampAndTimestamp);
-    options.position = caption(StampPosition::LowerRight);
-    options.fontSize = 48;
+    options.fileDateKind = FileDateKind::DateTaken;
+    options.format = StampFormat::DatestampAndTimestamp;
+    options.position = StampPosition::LowerRight;
+    options.font.pointSize = 48;
     options.saveOption = replace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder;
     options.outputFolder = results.path() + QLatin1Char('/');
 

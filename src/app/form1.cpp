@@ -10,7 +10,7 @@
 #include "imagelist/imagelist.h"
 #include "imagelist/listdrop.h"
 #include "imagelist/samplefiles.h"
-#include "options/stampoptions.h"
+#include "options/stampoptionsmodel.h"
 #include "preview/stamppreview.h"
 #include "ui/errorreport.h"
 #include "ui/fontcolorchoice.h"
@@ -42,12 +42,13 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, Start
     m_imageList = std::make_unique<ImageList>(m_ui->ListView1, [this] { return m_busy; });
 
     const Ui::Form1 &ui = *m_ui;
-    m_sample = std::make_unique<SampleBox>(*ui.Text4, *ui.Picture2);
+    m_options = std::make_unique<StampOptionsModel>();
+    m_sample = std::make_unique<SampleBox>(*ui.Text4, *ui.Picture2, m_options.get());
     m_panel = std::make_unique<OptionsPanel>(
         OptionsPanelControls {ui.Option1, ui.Option2, ui.Option3, ui.Combo4, ui.Combo1, ui.Combo2,
             ui.Text1, ui.Text2, ui.Text5, ui.Text4, ui.Text6, ui.Slider1, ui.Frame1, ui.Option4,
             ui.Option5, ui.Frame6, ui.PushButton7, ui.PushButton1},
-        m_settings, m_dialogs, m_clock, m_texts,
+        *m_options, m_settings, m_dialogs, m_clock, m_texts,
         [this](const QString &prompt, const QString &initial) {
             return PickFolder(m_dialogs, prompt, initial);
         });

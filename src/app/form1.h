@@ -18,6 +18,7 @@ class ListDrop;
 class OptionsPanel;
 class SampleBox;
 class SettingsStore;
+class StampOptionsModel;
 class StampPreview;
 class StampController;
 struct FileAdderContext;
@@ -53,6 +54,8 @@ public:
     StampPreview &stampPreview() { return *m_preview; }
     ListDrop &listDrop() { return *m_drop; }
     OptionsPanel &optionsPanel() { return *m_panel; }
+    /// The options as the panel shows them: what the stamp run and the preview read.
+    StampOptionsModel &optionsModel() { return *m_options; }
     SampleBox &sampleBox() { return *m_sample; }
     FontColorChoice &fontColorChoice() { return *m_fontColor; }
 
@@ -84,6 +87,7 @@ private:
     const Clock &m_clock;
     std::unique_ptr<ImageList> m_imageList;
     DateTexts m_texts;
+    std::unique_ptr<StampOptionsModel> m_options;
     std::unique_ptr<SampleBox> m_sample;
     std::unique_ptr<OptionsPanel> m_panel;
     std::unique_ptr<FontColorChoice> m_fontColor;

@@ -3,39 +3,12 @@
 #include "app/stampcontroller.h"
 
 #include "app/form1.h"
-#include "engine/render/stampfont.h"
 #include "imagelist/imagelist.h"
+#include "options/stampoptionsmodel.h"
 #include "ui/errorreport.h"
 #include "ui_form1.h"
 
 #include <QEvent>
-
-StampOptions ReadStampOptions(const Ui::Form1 &ui)
-{
-    StampOptions options;
-    if (ui.Option1->isChecked())
-        options.source = StampSource::FileDate;
-    else if (ui.Option2->isChecked())
-        options.source = StampSource::UserDateTime;
-    else
-        options.source = StampSource::CustomText;
-    options.fileDateKind = ui.Combo4->currentIndex();
-    options.userDate = ui.Text1->text();
-    options.userTime = ui.Text2->text();
-    options.customText = ui.Text5->toPlainText();
-    options.format = ui.Combo1->currentText();
-    options.position = ui.Combo2->currentText();
-
-    options.setFont(ChoiceOfFont(ui.Text4->font()));
-    options.color = ValueOfColor(ui.Text4->palette().color(QPalette::Text));
-
-    options.jpegQuality = ui.Slider1->value();
-    options.saveOption
-        = ui.Option5->isChecked() ? SaveOption::OriginalFolder : SaveOption::ChosenFolder;
-    options.outputFolder = ui.Text6->text();
-    options.sampleText = ui.Text4->toPlainText();
-    return options;
-}
 
 int WidgetProgressBar::value() const
 {
@@ -101,7 +74,7 @@ bool StampController::isListed(quint64 identity) const
 
 StampOptions StampController::currentOptions() const
 {
-    return ReadStampOptions(m_window.ui());
+    return m_window.optionsModel().options();
 }
 
 void StampController::setBusy(bool busy)

@@ -19,11 +19,6 @@ namespace Ui {
 class Form1;
 }
 
-/// The options as the main window's controls show them at this moment: the source by testing
-/// the three source buttons in order, the list captions, the typed texts, the font and colour
-/// of the sample box, the quality slider and the save buttons.
-StampOptions ReadStampOptions(const Ui::Form1 &ui);
-
 /// The progress bar interface over a QProgressBar, whose format is the text it shows.
 class WidgetProgressBar final : public ProgressBar
 {

@@ -12,7 +12,8 @@
 #include "base/randomdraw.h"
 #include "base/runtimefailure.h"
 #include "options/settingsstore.h"
-#include "options/stampoptions.h"
+#include "options/stampoptionsmodel.h"
+#include "options/storedoptions.h"
 #include "preview/handpointer.h"
 #include "ui/errorreport.h"
 #include "ui/optionspanel.h"
@@ -35,17 +36,8 @@ QString DataFile(const QString &programFolder, const QString &name)
     return FindProgramFile(name, ProgramFileFolders(ProgramFileKind::Data, programFolder));
 }
 
-// The failure number of the classic run-time for a value a control does not take.
-constexpr int kInvalidPropertyValue = 380;
-
 // The list column is 7000 twips wide, 15 twips to a pixel.
 constexpr int kListColumnWidth = qRound(7000 / 15.0);
-
-[[noreturn]] void invalidValue(const QString &what)
-{
-    throw RuntimeFailure(
-        QStringLiteral("Invalid property value: %1").arg(what), kInvalidPropertyValue);
-}
 
 // Sets a control without its own signal and then runs its handler once, so a restore writes
 // its value back exactly once, whether or not the value changed.
@@ -73,22 +65,19 @@ void restoreOption(
     button->setChecked(false);
 }
 
-void fillList(QComboBox *list, const QStringList &captions)
+// Fills a list with no item selected; the model's field, which has no handler to tell it, is
+// set to match.
+template <typename Field>
+void fillList(QComboBox *list, const QStringList &captions, StampOptionsModel &model,
+    Field StampOptions::*field)
 {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    list->addItems(captions);
-    list->setCurrentIndex(-1);
-}
-
-// The item whose caption equals \a text without regard to case.
-int itemNamed(const QComboBox *list, const QString &text)
-{
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->itemText(i).compare(text, Qt::CaseInsensitive) == 0)
-            return i;
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(captions);
+        list->setCurrentIndex(-1);
     }
-    invalidValue(QStringLiteral("\"%1\" is not an item of the list").arg(text));
+    model.set(field, Field::None);
 }
 
 } // namespace
@@ -97,6 +86,7 @@ StartUp::StartUp(Form1 &window, SettingsStore &settings, Dialogs &dialogs, const
     const DateTexts &texts, const StartUpSeams &seams)
     : m_window(window)
     , m_settings(settings)
+    , m_stored(settings)
     , m_dialogs(dialogs)
     , m_clock(clock)
     , m_texts(texts)
@@ -168,9 +158,7 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
 
     OptionsPanel &panel = m_window.optionsPanel();
     procedure.run(132, [&] {
-        const qint32 quality = LongInteger(m_settings.read(Keys::kSlider1));
-        if (quality < ui.Slider1->minimum() || quality > ui.Slider1->maximum())
-            invalidValue(QStringLiteral("quality %1").arg(quality));
+        const int quality = m_stored.loadJpegQuality();
         restore(
             ui.Slider1, [&] { ui.Slider1->setValue(quality); }, panel,
             &OptionsPanel::Slider1_Change);
@@ -186,39 +174,41 @@ void StartUp::restoreLists(TrappedProcedure &procedure)
     Ui::Form1 &ui = m_window.ui();
     OptionsPanel &panel = m_window.optionsPanel();
 
-    procedure.run(140, [&] { fillList(ui.Combo1, StampFormatCaptions()); });
+    StampOptionsModel &model = m_window.optionsModel();
+
+    procedure.run(
+        140, [&] { fillList(ui.Combo1, StampFormatCaptions(), model, &StampOptions::format); });
     procedure.run(148, [&] {
-        const int item = itemNamed(ui.Combo1, m_settings.read(Keys::kFormat));
+        const int item = int(m_stored.loadFormat());
         restore(
             ui.Combo1, [&] { ui.Combo1->setCurrentIndex(item); }, panel,
             &OptionsPanel::Combo1_Click);
     });
 
-    procedure.run(150, [&] { fillList(ui.Combo2, StampPositionCaptions()); });
+    procedure.run(
+        150, [&] { fillList(ui.Combo2, StampPositionCaptions(), model, &StampOptions::position); });
     procedure.run(168, [&] {
-        const int item = itemNamed(ui.Combo2, m_settings.read(Keys::kPosition));
+        const int item = int(m_stored.loadPosition());
         restore(
             ui.Combo2, [&] { ui.Combo2->setCurrentIndex(item); }, panel,
             &OptionsPanel::Combo2_Click);
     });
 
     procedure.run(170, [&] {
-        const QString date = m_settings.read(Keys::kText1, m_texts.date(m_clock.now().date()));
+        const QString date = m_stored.loadUserDate(m_texts.date(m_clock.now().date()));
         restore(
             ui.Text1, [&] { ui.Text1->setText(date); }, panel, &OptionsPanel::Text1_Change);
     });
     procedure.run(172, [&] {
-        const QString time = m_settings.read(Keys::kText2, m_texts.time(m_clock.now().time()));
+        const QString time = m_stored.loadUserTime(m_texts.time(m_clock.now().time()));
         restore(
             ui.Text2, [&] { ui.Text2->setText(time); }, panel, &OptionsPanel::Text2_Change);
     });
 
-    procedure.run(174, [&] { fillList(ui.Combo4, FileDateKindCaptions()); });
+    procedure.run(174,
+        [&] { fillList(ui.Combo4, FileDateKindCaptions(), model, &StampOptions::fileDateKind); });
     procedure.run(182, [&] {
-        const qint16 item = SmallInteger(m_settings.read(Keys::kCombo4));
-        // -1 is a valid position: no item selected.
-        if (item < -1 || item >= ui.Combo4->count())
-            invalidValue(QStringLiteral("list position %1").arg(item));
+        const int item = int(m_stored.loadFileDateKind());
         restore(
             ui.Combo4, [&] { ui.Combo4->setCurrentIndex(item); }, panel,
             &OptionsPanel::Combo4_Click);
@@ -233,12 +223,12 @@ void StartUp::restoreSources(TrappedProcedure &procedure)
     {
         int step;
         QRadioButton *button;
-        const SettingKey &key;
-    } sources[] = {{184, ui.Option3, Keys::kOption3}, {186, ui.Option1, Keys::kOption1},
-        {188, ui.Option2, Keys::kOption2}};
-    for (const auto &source : sources) {
-        procedure.run(source.step, [&] {
-            restoreOption(source.button, BooleanByConversion(m_settings.read(source.key)), panel,
+        StampSource source;
+    } sources[] = {{184, ui.Option3, StampSource::CustomText},
+        {186, ui.Option1, StampSource::FileDate}, {188, ui.Option2, StampSource::UserDateTime}};
+    for (const auto &each : sources) {
+        procedure.run(each.step, [&] {
+            restoreOption(each.button, m_stored.loadSourceChosen(each.source), panel,
                 &OptionsPanel::SourceButtons_Click);
         });
     }
@@ -246,37 +236,23 @@ void StartUp::restoreSources(TrappedProcedure &procedure)
 
 void StartUp::restoreFont(TrappedProcedure &procedure)
 {
-    using namespace Keys;
     SampleBox &sample = m_window.sampleBox();
 
     QString name;
-    procedure.run(190, [&] { name = m_settings.read(kFontName); });
+    procedure.run(190, [&] { name = m_stored.loadFontName(); });
     if (procedure.test(192, [&] { return !name.isEmpty(); }))
         procedure.run(194, [&] { sample.setFontName(name); });
 
-    procedure.run(196, [&] {
-        const qint32 color = LongInteger(m_settings.read(kFontColor));
-        if (color < qint32(kBlack) || color > qint32(kWhite))
-            invalidValue(QStringLiteral("colour %1").arg(color));
-        sample.setSwatchColor(quint32(color));
-    });
+    procedure.run(196, [&] { sample.setSwatchColor(m_stored.loadColor()); });
     procedure.run(198, [&] { sample.setTextColor(sample.swatchColor()); });
     const bool white = procedure.test(200, [&] { return sample.textColor() == kWhite; });
     procedure.run(white ? 202 : 204, [&] { sample.setBackgroundFor(sample.textColor()); });
 
-    procedure.run(206, [&] { sample.setBold(BooleanByComparison(m_settings.read(kFontBold))); });
-    procedure.run(
-        208, [&] { sample.setItalic(BooleanByComparison(m_settings.read(kFontItalic))); });
-    procedure.run(210, [&] {
-        const qint16 size = SmallInteger(m_settings.read(kFontSize));
-        if (size <= 0)
-            invalidValue(QStringLiteral("font size %1").arg(size));
-        sample.setSize(size);
-    });
-    procedure.run(
-        212, [&] { sample.setStrikethru(BooleanByComparison(m_settings.read(kFontStrikethru))); });
-    procedure.run(
-        214, [&] { sample.setUnderline(BooleanByComparison(m_settings.read(kFontUnderline))); });
+    procedure.run(206, [&] { sample.setBold(m_stored.loadFontBold()); });
+    procedure.run(208, [&] { sample.setItalic(m_stored.loadFontItalic()); });
+    procedure.run(210, [&] { sample.setSize(m_stored.loadFontSize()); });
+    procedure.run(212, [&] { sample.setStrikethru(m_stored.loadFontStrikethru()); });
+    procedure.run(214, [&] { sample.setUnderline(m_stored.loadFontUnderline()); });
 }
 
 void StartUp::restoreOutput(TrappedProcedure &procedure)
@@ -285,33 +261,31 @@ void StartUp::restoreOutput(TrappedProcedure &procedure)
     OptionsPanel &panel = m_window.optionsPanel();
 
     procedure.run(216, [&] {
-        // The desktop folder is only worked out when it is needed: a desktop that cannot be
-        // named must not keep a stored output folder from being restored.
-        const QString folder = m_settings.contains(Keys::kOutputFolder)
-            ? m_settings.read(Keys::kOutputFolder)
-            : DesktopFolderPath(m_seams.desktopFolder
+        const QString folder = m_stored.loadOutputFolder([&] {
+            return DesktopFolderPath(m_seams.desktopFolder
                     ? m_seams.desktopFolder()
                     : SpecialFolderPath(QStandardPaths::DesktopLocation));
+        });
         restore(
             ui.Text6, [&] { ui.Text6->setText(folder); }, panel, &OptionsPanel::Text6_Change);
     });
     procedure.run(218, [&] {
-        const QString text = m_settings.read(Keys::kText4);
+        const QString text = m_stored.loadSampleText();
         restore(
             ui.Text4, [&] { ui.Text4->setPlainText(text); }, panel, &OptionsPanel::Text4_Change);
     });
     procedure.run(220, [&] {
-        const QString text = m_settings.read(Keys::kText5);
+        const QString text = m_stored.loadCustomText();
         restore(
             ui.Text5, [&] { ui.Text5->setPlainText(text); }, panel, &OptionsPanel::Text5_Change);
     });
 
     procedure.run(222, [&] {
-        restoreOption(ui.Option4, BooleanByConversion(m_settings.read(Keys::kOption4)), panel,
+        restoreOption(ui.Option4, m_stored.loadSaveChosen(SaveOption::ChosenFolder), panel,
             &OptionsPanel::SaveButtons_Click);
     });
     procedure.run(224, [&] {
-        restoreOption(ui.Option5, BooleanByConversion(m_settings.read(Keys::kOption5)), panel,
+        restoreOption(ui.Option5, m_stored.loadSaveChosen(SaveOption::OriginalFolder), panel,
             &OptionsPanel::SaveButtons_Click);
     });
     const bool chosenFolder = procedure.test(226, [&] { return ui.Option4->isChecked(); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/datetexts.h"
+#include "options/storedoptions.h"
 
 #include <QString>
 
@@ -44,7 +45,8 @@ struct StartUpSeams
 /// and restores every option from the settings.
 ///
 /// Each control restored runs its options-panel handler once, as a person's edit would, so the
-/// restored values are written straight back. Every step is trapped: a failing one (a stored
+/// restored values are written straight back. Every value is read through StoredOptions. Every
+/// step is trapped: a failing one (a stored
 /// text that does not convert, a list position that does not exist) is reported once with its
 /// step number and start-up goes on; the control keeps the state it had.
 class StartUp
@@ -64,6 +66,7 @@ private:
 
     Form1 &m_window;
     SettingsStore &m_settings;
+    StoredOptions m_stored;
     Dialogs &m_dialogs;
     const Clock &m_clock;
     const DateTexts &m_texts;

@@ -44,26 +44,24 @@ void AddImageFiles(FileAdderContext &context)
 void AddAllFilesInFolder(FileAdderContext &context)
 {
     TrappedProcedure procedure(context.dialogs, QLatin1String(Location::kAddFolder));
-    const QString extensionKey = QLatin1String(kExtensionKey);
-    const QString lastFolderKey = QLatin1String(kLastFolderKey);
 
     QString extension;
     procedure.run(100, [&] {
-        extension = context.dialogs.askText(ShortTitle(), QLatin1String(kExtensionPrompt),
-            context.settings.ReadSetting(extensionKey, QStringLiteral("*")));
+        extension = context.dialogs.askText(
+            ShortTitle(), QLatin1String(kExtensionPrompt), context.settings.read(Keys::kExtension));
     });
     if (extension.isEmpty())
         return;
-    procedure.run(102, [&] { context.settings.WriteSetting(extensionKey, extension); });
+    procedure.run(102, [&] { context.settings.write(Keys::kExtension, extension); });
 
     QString folder;
     procedure.run(104, [&] {
         folder = PickFolder(context.dialogs, QLatin1String(kFolderPrompt),
-            context.settings.ReadSetting(lastFolderKey, QString()));
+            context.settings.read(Keys::kLastFolder));
     });
     if (folder.isEmpty())
         return;
-    procedure.run(106, [&] { context.settings.WriteSetting(lastFolderKey, folder); });
+    procedure.run(106, [&] { context.settings.write(Keys::kLastFolder, folder); });
 
     procedure.run(108, [&] { context.setBusy(true); });
     FolderWalk walk;

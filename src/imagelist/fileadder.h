@@ -21,8 +21,6 @@ inline constexpr auto kExtensionPrompt = "Enter file extension to load:\r\r"
                                          "(* for all files, txt for all txt files, doc for all "
                                          "doc files, etc.)";
 inline constexpr auto kFolderPrompt = "Please select folder:";
-inline constexpr auto kExtensionKey = "Extension";
-inline constexpr auto kLastFolderKey = "LastFolder";
 } // namespace FileAdderTexts
 
 /// What the main window lends the two add handlers.

@@ -80,7 +80,7 @@ void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder)
     // The coding works on codes 1 to 255: each path is carried as its UTF-8 bytes, which leaves
     // plain ASCII paths as they are and lets names in any script through.
     const QString snapshot = QString::fromLatin1(paths.join(kPathSeparator).toUtf8());
-    settings.WriteSetting(QLatin1String(SampleTexts::kSnapshotKey), EncodeSnapshot(snapshot));
+    settings.write(Keys::kSnapshot, EncodeSnapshot(snapshot));
 }
 
 YesNoQuestion QtYesNoQuestion(QWidget *owner)
@@ -100,8 +100,8 @@ void LoadSampleFiles(SampleFilesContext &context)
     QStringList paths;
     // An absent setting reads as "False", which decodes to no file.
     if (!procedure.run(100, [&] {
-            const QString coded = context.settings.ReadSetting(
-                QLatin1String(SampleTexts::kSnapshotKey), SettingText(false));
+            const QString coded
+                = context.settings.read(Keys::kSnapshot, Keys::kSnapshot.otherDefaultValue());
             paths = QString::fromUtf8(DecodeSnapshot(coded).toLatin1()).split(kPathSeparator);
         }))
         return;

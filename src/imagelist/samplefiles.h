@@ -12,7 +12,6 @@ class QWidget;
 class SettingsStore;
 
 namespace SampleTexts {
-inline constexpr auto kSnapshotKey = "Snapshot";
 inline constexpr auto kOpenFolderQuestion
     = "Would you like this software to open the folder where these sample files are stored (so "
       "that you can view them before working with them)?";

@@ -22,34 +22,72 @@ QStringList StampPositionCaptions()
         QStringLiteral("Center-Bottom"), QStringLiteral("Center")};
 }
 
+namespace {
+
+QString captionAt(const QStringList &captions, int index)
+{
+    return index >= 0 && index < captions.size() ? captions.at(index) : QString();
+}
+
+int indexNamed(const QStringList &captions, const QString &text)
+{
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (captions.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+int indexWithin(const QStringList &captions, int index)
+{
+    return index >= 0 && index < captions.size() ? index : -1;
+}
+
+} // namespace
+
 QString caption(FileDateKind kind)
 {
-    return FileDateKindCaptions().at(int(kind));
+    return captionAt(FileDateKindCaptions(), int(kind));
 }
 
 QString caption(StampFormat format)
 {
-    return StampFormatCaptions().at(int(format));
+    return captionAt(StampFormatCaptions(), int(format));
 }
 
 QString caption(StampPosition position)
 {
-    return StampPositionCaptions().at(int(position));
+    return captionAt(StampPositionCaptions(), int(position));
 }
 
-FontChoice StampOptions::font() const
+FileDateKind fileDateKindNamed(const QString &text)
 {
-    return FontChoice {fontName, fontSize, fontBold, fontItalic, fontUnderline, fontStrikethru};
+    return FileDateKind(indexNamed(FileDateKindCaptions(), text));
 }
 
-void StampOptions::setFont(const FontChoice &font)
+StampFormat stampFormatNamed(const QString &text)
 {
-    fontName = font.name;
-    fontSize = font.pointSize;
-    fontBold = font.bold;
-    fontItalic = font.italic;
-    fontUnderline = font.underline;
-    fontStrikethru = font.strikeOut;
+    return StampFormat(indexNamed(StampFormatCaptions(), text));
+}
+
+StampPosition stampPositionNamed(const QString &text)
+{
+    return StampPosition(indexNamed(StampPositionCaptions(), text));
+}
+
+FileDateKind fileDateKindAt(int index)
+{
+    return FileDateKind(indexWithin(FileDateKindCaptions(), index));
+}
+
+StampFormat stampFormatAt(int index)
+{
+    return StampFormat(indexWithin(StampFormatCaptions(), index));
+}
+
+StampPosition stampPositionAt(int index)
+{
+    return StampPosition(indexWithin(StampPositionCaptions(), index));
 }
 
 StampOptions StampOptions::firstStart(

@@ -10,11 +10,20 @@
 /// Which text is stamped.
 enum class StampSource { FileDate, UserDateTime, CustomText };
 
-/// Which date of a file is stamped; the value is the position in the date-kind list.
-enum class FileDateKind { DateCreated = 0, DateTaken = 1, DateModified = 2, DateAccessed = 3 };
+/// Which date of a file is stamped; the value is the position in the date-kind list. None is
+/// the list with no item selected: nothing is drawn.
+enum class FileDateKind {
+    None = -1,
+    DateCreated = 0,
+    DateTaken = 1,
+    DateModified = 2,
+    DateAccessed = 3
+};
 
-/// How a file date is laid out; the value is the position in the format list.
+/// How a file date is laid out; the value is the position in the format list. None is a list
+/// with no item selected (or a caption that names no item): nothing is drawn.
 enum class StampFormat {
+    None = -1,
     TimestampAndDatestamp = 0,
     DatestampAndTimestamp = 1,
     Timestamp = 2,
@@ -22,7 +31,9 @@ enum class StampFormat {
 };
 
 /// Where the stamp is drawn; the value is the position in the position list.
+/// None draws nothing, as a caption that names no position did.
 enum class StampPosition {
+    None = -1,
     UpperLeft = 0,
     UpperRight,
     LowerLeft,
@@ -42,9 +53,20 @@ QStringList FileDateKindCaptions();
 QStringList StampFormatCaptions();
 QStringList StampPositionCaptions();
 
+/// The caption a list shows for a value; the empty text for None.
 QString caption(FileDateKind kind);
 QString caption(StampFormat format);
 QString caption(StampPosition position);
+
+/// The value whose caption is \a text, compared without regard to letter case; None when no
+/// caption matches.
+FileDateKind fileDateKindNamed(const QString &text);
+StampFormat stampFormatNamed(const QString &text);
+StampPosition stampPositionNamed(const QString &text);
+/// The value at list position \a index; None for -1 or any position outside the list.
+FileDateKind fileDateKindAt(int index);
+StampFormat stampFormatAt(int index);
+StampPosition stampPositionAt(int index);
 
 /// A colour value with red in the low byte, green in the middle and blue in the high byte, as
 /// stored under "Font Color".
@@ -69,24 +91,18 @@ constexpr int BlueOf(quint32 value)
 
 /// Every choice that shapes a stamp, as the options panel shows it at one moment.
 ///
-/// The list-backed fields keep what the lists hold: \c format and \c position are the selected
-/// captions (compared as text by their users, so an unknown caption means "draw nothing"), and
-/// \c fileDateKind is the list position, -1 when nothing is selected.
+/// The list-backed fields keep their None state, since "nothing selected" draws nothing; the
+/// captions belong to the lists that show them.
 struct StampOptions
 {
     StampSource source = StampSource::CustomText;
-    int fileDateKind = int(FileDateKind::DateCreated);
+    FileDateKind fileDateKind = FileDateKind::DateCreated;
     QString userDate;
     QString userTime;
     QString customText;
-    QString format = caption(StampFormat::TimestampAndDatestamp);
-    QString position = caption(StampPosition::UpperLeft);
-    QString fontName = QStringLiteral("Arial");
-    double fontSize = 14;
-    bool fontBold = true;
-    bool fontItalic = false;
-    bool fontUnderline = false;
-    bool fontStrikethru = false;
+    StampFormat format = StampFormat::TimestampAndDatestamp;
+    StampPosition position = StampPosition::UpperLeft;
+    FontChoice font {QStringLiteral("Arial"), 14, true, false, false, false};
     quint32 color = kWhite;
     int jpegQuality = 85;
     SaveOption saveOption = SaveOption::ChosenFolder;
@@ -96,11 +112,6 @@ struct StampOptions
     /// The options of a first start: today's date and the time now as the user date and time
     /// (already rendered as the user's locale writes them), and the desktop folder with one
     /// separator added as the output folder.
-    /// The six font fields as one font, and back: the one place where the record and the font
-    /// model meet.
-    FontChoice font() const;
-    void setFont(const FontChoice &font);
-
     static StampOptions firstStart(
         const QString &today, const QString &timeNow, const QString &desktopFolder);
 

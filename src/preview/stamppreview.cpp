@@ -95,7 +95,7 @@ void StampPreview::preview()
         procedure.run(116, [&] {
             // The text and position as they read now, after events have run.
             const StampOptions options = m_window.currentOptions();
-            picture->stamp({options.sampleText, options.position, font, color}, source);
+            picture->stamp({options.sampleText, caption(options.position), font, color}, source);
         });
         m_surface = picture->firstFrame();
     }

@@ -7,6 +7,7 @@
 #include "base/datetexts.h"
 #include "base/runtimefailure.h"
 #include "options/settingsstore.h"
+#include "options/stampoptionsmodel.h"
 #include "ui/dialogs.h"
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
@@ -21,16 +22,53 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-OptionsPanel::OptionsPanel(const OptionsPanelControls &controls, SettingsStore &settings,
-    Dialogs &dialogs, const Clock &clock, const DateTexts &texts, FolderPicker pickFolder)
+OptionsPanel::OptionsPanel(const OptionsPanelControls &controls, StampOptionsModel &model,
+    SettingsStore &settings, Dialogs &dialogs, const Clock &clock, const DateTexts &texts,
+    FolderPicker pickFolder)
     : m_controls(controls)
+    , m_model(model)
     , m_settings(settings)
+    , m_stored(settings)
     , m_dialogs(dialogs)
     , m_clock(clock)
     , m_texts(texts)
     , m_pickFolder(std::move(pickFolder))
 {
+    adoptControls();
     connectHandlers();
+}
+
+void OptionsPanel::adoptControls()
+{
+    const OptionsPanelControls &c = m_controls;
+    adoptSource();
+    adoptSaveOption();
+    m_model.set(&StampOptions::fileDateKind, fileDateKindAt(c.Combo4->currentIndex()));
+    m_model.set(&StampOptions::format, stampFormatNamed(c.Combo1->currentText()));
+    m_model.set(&StampOptions::position, stampPositionNamed(c.Combo2->currentText()));
+    m_model.set(&StampOptions::userDate, c.Text1->text());
+    m_model.set(&StampOptions::userTime, c.Text2->text());
+    m_model.set(&StampOptions::customText, c.Text5->toPlainText());
+    m_model.set(&StampOptions::sampleText, c.Text4->toPlainText());
+    m_model.set(&StampOptions::outputFolder, c.Text6->text());
+    m_model.set(&StampOptions::jpegQuality, c.Slider1->value());
+}
+
+void OptionsPanel::adoptSource()
+{
+    const OptionsPanelControls &c = m_controls;
+    StampSource source = StampSource::CustomText;
+    if (c.Option1->isChecked())
+        source = StampSource::FileDate;
+    else if (c.Option2->isChecked())
+        source = StampSource::UserDateTime;
+    m_model.set(&StampOptions::source, source);
+}
+
+void OptionsPanel::adoptSaveOption()
+{
+    m_model.set(&StampOptions::saveOption,
+        m_controls.Option5->isChecked() ? SaveOption::OriginalFolder : SaveOption::ChosenFolder);
 }
 
 void OptionsPanel::connectHandlers()
@@ -44,6 +82,13 @@ void OptionsPanel::connectHandlers()
     for (QRadioButton *save : {c.Option4, c.Option5})
         QObject::connect(
             save, &QRadioButton::clicked, &m_connections, [this] { SaveButtons_Click(); });
+    // A button set by the program rather than clicked is saved by no handler, but the options
+    // still read as it shows.
+    for (QRadioButton *source : {c.Option1, c.Option2, c.Option3})
+        QObject::connect(source, &QRadioButton::toggled, &m_connections, [this] { adoptSource(); });
+    for (QRadioButton *save : {c.Option4, c.Option5})
+        QObject::connect(
+            save, &QRadioButton::toggled, &m_connections, [this] { adoptSaveOption(); });
     QObject::connect(
         c.Combo4, &QComboBox::currentIndexChanged, &m_connections, [this] { Combo4_Click(); });
     QObject::connect(
@@ -65,12 +110,12 @@ void OptionsPanel::connectHandlers()
         c.PushButton1, &QPushButton::clicked, &m_connections, [this] { PushButton1_Click(); });
 }
 
-void OptionsPanel::persist(const SettingKey &key, const QString &text)
+template <typename Save> void OptionsPanel::persist(Save &&save)
 {
     // These handlers carry no error trap; a settings file that cannot be written must still not
     // pass unnoticed, since the choice would be lost at the next start.
     try {
-        m_settings.write(key, text);
+        save();
         m_writeFailureShown = false;
     } catch (const RuntimeFailure &failure) {
         if (m_writeFailureShown)
@@ -92,9 +137,13 @@ void OptionsPanel::setSample(const QString &text)
 void OptionsPanel::SourceButtons_Click()
 {
     const OptionsPanelControls &c = m_controls;
-    persist(Keys::kOption3, SettingText(c.Option3->isChecked()));
-    persist(Keys::kOption1, SettingText(c.Option1->isChecked()));
-    persist(Keys::kOption2, SettingText(c.Option2->isChecked()));
+    adoptSource();
+    const std::pair<StampSource, QRadioButton *> buttons[] {{StampSource::CustomText, c.Option3},
+        {StampSource::FileDate, c.Option1}, {StampSource::UserDateTime, c.Option2}};
+    for (const auto &[source, button] : buttons) {
+        const bool chosen = button->isChecked();
+        persist([&] { m_stored.saveSourceChosen(source, chosen); });
+    }
 
     if (c.Option1->isChecked()) {
         setSample(m_texts.dateTime(m_clock.now()));
@@ -110,33 +159,44 @@ void OptionsPanel::SourceButtons_Click()
 
 void OptionsPanel::Combo4_Click()
 {
-    persist(Keys::kCombo4, SettingText(m_controls.Combo4->currentIndex()));
+    const FileDateKind kind = fileDateKindAt(m_controls.Combo4->currentIndex());
+    m_model.set(&StampOptions::fileDateKind, kind);
+    persist([&] { m_stored.saveFileDateKind(kind); });
 }
 
 void OptionsPanel::Combo1_Click()
 {
-    persist(Keys::kFormat, m_controls.Combo1->currentText());
+    const StampFormat format = stampFormatNamed(m_controls.Combo1->currentText());
+    m_model.set(&StampOptions::format, format);
+    persist([&] { m_stored.saveFormat(format); });
 }
 
 void OptionsPanel::Combo2_Click()
 {
-    persist(Keys::kPosition, m_controls.Combo2->currentText());
+    const StampPosition position = stampPositionNamed(m_controls.Combo2->currentText());
+    m_model.set(&StampOptions::position, position);
+    persist([&] { m_stored.savePosition(position); });
 }
 
 void OptionsPanel::Text1_Change()
 {
-    persist(Keys::kText1, m_controls.Text1->text());
+    const QString text = m_controls.Text1->text();
+    m_model.set(&StampOptions::userDate, text);
+    persist([&] { m_stored.saveUserDate(text); });
 }
 
 void OptionsPanel::Text2_Change()
 {
-    persist(Keys::kText2, m_controls.Text2->text());
+    const QString text = m_controls.Text2->text();
+    m_model.set(&StampOptions::userTime, text);
+    persist([&] { m_stored.saveUserTime(text); });
 }
 
 void OptionsPanel::Text5_Change()
 {
     const QString custom = m_controls.Text5->toPlainText();
-    persist(Keys::kText5, custom);
+    m_model.set(&StampOptions::customText, custom);
+    persist([&] { m_stored.saveCustomText(custom); });
     // Deleting the whole text keeps the last sample: an empty sample would show nothing.
     if (m_controls.Option3->isChecked() && !custom.isEmpty())
         setSample(custom);
@@ -144,25 +204,33 @@ void OptionsPanel::Text5_Change()
 
 void OptionsPanel::Text4_Change()
 {
-    persist(Keys::kText4, m_controls.Text4->toPlainText());
+    const QString text = m_controls.Text4->toPlainText();
+    m_model.set(&StampOptions::sampleText, text);
+    persist([&] { m_stored.saveSampleText(text); });
 }
 
 void OptionsPanel::Text6_Change()
 {
-    persist(Keys::kOutputFolder, m_controls.Text6->text());
+    const QString text = m_controls.Text6->text();
+    m_model.set(&StampOptions::outputFolder, text);
+    persist([&] { m_stored.saveOutputFolder(text); });
 }
 
 void OptionsPanel::Slider1_Change()
 {
     const int quality = m_controls.Slider1->value();
     m_controls.Frame1->setTitle(QualityCaption(quality));
-    persist(Keys::kSlider1, SettingText(quality));
+    m_model.set(&StampOptions::jpegQuality, quality);
+    persist([&] { m_stored.saveJpegQuality(quality); });
 }
 
 void OptionsPanel::SaveButtons_Click()
 {
-    persist(Keys::kOption4, SettingText(m_controls.Option4->isChecked()));
-    persist(Keys::kOption5, SettingText(m_controls.Option5->isChecked()));
+    adoptSaveOption();
+    const bool chosenFolder = m_controls.Option4->isChecked();
+    const bool originalFolder = m_controls.Option5->isChecked();
+    persist([&] { m_stored.saveSaveChosen(SaveOption::ChosenFolder, chosenFolder); });
+    persist([&] { m_stored.saveSaveChosen(SaveOption::OriginalFolder, originalFolder); });
     m_controls.Frame6->setEnabled(m_controls.Option4->isChecked());
 }
 

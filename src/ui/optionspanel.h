@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "options/storedoptions.h"
+
 #include <QObject>
 #include <QString>
 
@@ -19,7 +21,7 @@ class QRadioButton;
 class QSlider;
 class QWidget;
 class SettingsStore;
-struct SettingKey;
+class StampOptionsModel;
 
 namespace OptionsPanelTexts {
 inline constexpr auto kFolderPrompt = "Save images to this folder";
@@ -54,10 +56,11 @@ struct OptionsPanelControls
     QPushButton *PushButton1;
 };
 
-/// The options panel's handlers: every change a person makes is written to the settings at
-/// once, the sample box follows the stamp source, and the output folder controls are enabled
-/// only while results go to a chosen folder. There is no apply button; the store always holds
-/// what the panel shows.
+/// The options panel's handlers: every change a person makes goes into the options model and is
+/// written to the settings at once, the sample box follows the stamp source, and the output
+/// folder controls are enabled only while results go to a chosen folder. There is no apply
+/// button; the model and the store always hold what the panel shows. The sample's font and
+/// colour reach the model through the SampleBox.
 ///
 /// The handlers run when a person changes a control. Start-up sets the controls quietly and then
 /// runs the same handler itself, once per control, so restored values are written back exactly
@@ -69,8 +72,11 @@ public:
     using FolderPicker = std::function<QString(const QString &prompt, const QString &initial)>;
 
     /// \a texts and \a clock are held by reference: the date texts may be changed later.
-    OptionsPanel(const OptionsPanelControls &controls, SettingsStore &settings, Dialogs &dialogs,
-        const Clock &clock, const DateTexts &texts, FolderPicker pickFolder);
+    /// The model takes the controls' state at once, so a control that start-up cannot restore
+    /// keeps in the model the state it shows.
+    OptionsPanel(const OptionsPanelControls &controls, StampOptionsModel &model,
+        SettingsStore &settings, Dialogs &dialogs, const Clock &clock, const DateTexts &texts,
+        FolderPicker pickFolder);
 
     void SourceButtons_Click();
     void Combo4_Click();
@@ -94,14 +100,20 @@ public:
 
 private:
     void connectHandlers();
-    void persist(const SettingKey &key, const QString &text);
+    // The model follows what the controls show, whatever set them.
+    void adoptControls();
+    void adoptSource();
+    void adoptSaveOption();
+    template <typename Save> void persist(Save &&save);
     void setSample(const QString &text);
 
     OptionsPanelControls m_controls;
     // The context of every connection to the controls: they end with the panel, so a control
     // that outlives it never calls into a panel that is gone.
     QObject m_connections;
+    StampOptionsModel &m_model;
     SettingsStore &m_settings;
+    StoredOptions m_stored;
     Dialogs &m_dialogs;
     const Clock &m_clock;
     const DateTexts &m_texts;

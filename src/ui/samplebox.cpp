@@ -3,7 +3,7 @@
 #include "ui/samplebox.h"
 
 #include "engine/render/stampfont.h"
-#include "options/stampoptions.h"
+#include "options/stampoptionsmodel.h"
 
 #include <QPlainTextEdit>
 
@@ -23,12 +23,23 @@ void setColorOf(QWidget &widget, QPalette::ColorRole role, quint32 color)
 
 } // namespace
 
-SampleBox::SampleBox(QPlainTextEdit &sample, QWidget &swatch)
+SampleBox::SampleBox(QPlainTextEdit &sample, QWidget &swatch, StampOptionsModel *model)
     : m_sample(sample)
     , m_swatch(swatch)
+    , m_model(model)
 {
     m_swatch.setAutoFillBackground(true);
     m_swatch.setBackgroundRole(QPalette::Window);
+    showInModel();
+}
+
+void SampleBox::showInModel()
+{
+    if (!m_model)
+        return;
+    // Read back from the box: what it shows (a default size, a resolved face) is what is drawn.
+    m_model->set(&StampOptions::font, font());
+    m_model->set(&StampOptions::color, textColor());
 }
 
 FontChoice SampleBox::font() const
@@ -39,6 +50,7 @@ FontChoice SampleBox::font() const
 void SampleBox::setFont(const FontChoice &font)
 {
     m_sample.setFont(FontOfChoice(font));
+    showInModel();
 }
 
 void SampleBox::setFontName(const QString &name)
@@ -101,6 +113,7 @@ quint32 SampleBox::textColor() const
 void SampleBox::setTextColor(quint32 color)
 {
     setColorOf(m_sample, QPalette::Text, color);
+    showInModel();
 }
 
 quint32 SampleBox::backgroundColor() const

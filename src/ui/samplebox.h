@@ -8,14 +8,16 @@
 
 class QPlainTextEdit;
 class QWidget;
+class StampOptionsModel;
 
-/// The font sample box and the colour swatch, where the stamp font and colour live on screen:
-/// the stamp run and the preview take both from here. Each setter changes one property, so a
-/// restore or a dialog can apply them one step at a time.
+/// The font sample box and the colour swatch, where the stamp font and colour are shown. Each
+/// setter changes one property, so a restore or a dialog can apply them one step at a time; the
+/// font and the text colour the sample shows are the options' font and colour, so every change
+/// of either goes into \a model (when given) as the sample shows it.
 class SampleBox
 {
 public:
-    SampleBox(QPlainTextEdit &sample, QWidget &swatch);
+    SampleBox(QPlainTextEdit &sample, QWidget &swatch, StampOptionsModel *model = nullptr);
 
     FontChoice font() const;
     void setFont(const FontChoice &font);
@@ -37,6 +39,9 @@ public:
     void setBackgroundFor(quint32 textColor);
 
 private:
+    void showInModel();
+
     QPlainTextEdit &m_sample;
     QWidget &m_swatch;
+    StampOptionsModel *m_model;
 };

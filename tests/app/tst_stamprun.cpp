@@ -256,7 +256,8 @@ void TestStampRun::secondClickIsIgnoredAndTheWindowRepaints()
     const StampOptions options = m_window->stampController().currentOptions();
     const auto stamped = [&](const QString &text) {
         QImage picture = LoadWorkSurface(sourcePath("small.bmp"));
-        OverlayText(picture, text, options.position, StampFont(options), StampColor(options.color));
+        OverlayText(picture, text, caption(options.position), StampFont(options),
+            StampColor(options.color));
         return picture;
     };
     const QImage second = QImage(outputPath("small.bmp")).convertToFormat(QImage::Format_RGB32);

@@ -196,7 +196,8 @@ QImage TestStampRunPool::stamped(const QString &source, const QString &text) con
 {
     QImage picture = LoadWorkSurface(source);
     const StampOptions &options = m_window.options;
-    OverlayText(picture, text, options.position, StampFont(options), StampColor(options.color));
+    OverlayText(
+        picture, text, caption(options.position), StampFont(options), StampColor(options.color));
     return picture;
 }
 

@@ -70,7 +70,7 @@ inline OutputTarget stampFile(const QString &source, SaveOption option, const QS
 {
     StampOptions options;
     options.customText = QStringLiteral("2021-08-31");
-    options.position = QStringLiteral("Center");
+    options.position = StampPosition::Center;
     options.color = ColorValue(255, 255, 0);
     options.jpegQuality = quality;
     options.saveOption = option;

@@ -189,7 +189,7 @@ QFont stampFont()
     font.name = QStringLiteral("Arial");
     font.pointSize = 18;
     font.bold = true;
-    options.setFont(font);
+    options.font = font;
     return StampFont(options);
 }
 

@@ -225,8 +225,8 @@ private slots:
         QImage plain = blankSurface();
         OverlayText(
             plain, QStringLiteral("H H"), QStringLiteral("Center"), StampFont(options), kInk);
-        options.fontUnderline = underline;
-        options.fontStrikethru = strikethru;
+        options.font.underline = underline;
+        options.font.strikeOut = strikethru;
         QImage styled = blankSurface();
         OverlayText(
             styled, QStringLiteral("H H"), QStringLiteral("Center"), StampFont(options), kInk);
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(surface.format(), QImage::Format_RGB32);
         QCOMPARE(surface.dotsPerMeterX(), kSurfaceDotsPerMeter);
         StampOptions options;
-        options.fontSize = 36;
+        options.font.pointSize = 36;
         OverlayText(
             surface, QStringLiteral("H"), QStringLiteral("Upper-Left"), StampFont(options), kInk);
         // 36 points are 48 pixels at 96 dots per inch; a capital H is about 0.72 of that.

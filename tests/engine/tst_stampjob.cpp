@@ -105,7 +105,7 @@ StampOptions TestStampJob::customText(SaveOption save) const
     StampOptions options;
     options.source = StampSource::CustomText;
     options.customText = QStringLiteral("HELLO");
-    options.fontSize = 28;
+    options.font.pointSize = 28;
     options.saveOption = save;
     options.outputFolder = m_output.path() + QLatin1Char('/');
     return options;
@@ -199,10 +199,10 @@ void TestStampJob::optionsSnapshotIsHonoured()
     const QString jpeg = sourcePath(QStringLiteral("p.jpg"));
     QVERIFY(detailed().save(jpeg, "jpeg", 100));
     StampOptions options = customText(SaveOption::ChosenFolder);
-    options.position = position;
+    options.position = stampPositionNamed(position);
     options.jpegQuality = quality;
     options.color = ColorValue(255, 0, 0);
-    options.fontItalic = true;
+    options.font.italic = true;
 
     QCOMPARE(stamp(source, options).outcome, StampFileOutcome::Stamped);
     QCOMPARE(stamp(jpeg, options).outcome, StampFileOutcome::Stamped);
@@ -367,9 +367,9 @@ void TestStampJob::noDateTakenStampsTheSentence()
     QVERIFY(darkGray().save(source, "jpeg"));
     StampOptions options = customText(SaveOption::ChosenFolder);
     options.source = StampSource::FileDate;
-    options.fileDateKind = int(FileDateKind::DateTaken);
-    options.format = caption(StampFormat::Datestamp);
-    options.fontSize = 10;
+    options.fileDateKind = FileDateKind::DateTaken;
+    options.format = StampFormat::Datestamp;
+    options.font.pointSize = 10;
 
     QCOMPARE(stamp(source, options).outcome, StampFileOutcome::Stamped);
 

@@ -17,8 +17,8 @@ StampOptions fileDateOptions(FileDateKind kind, StampFormat format)
 {
     StampOptions options;
     options.source = StampSource::FileDate;
-    options.fileDateKind = int(kind);
-    options.format = caption(format);
+    options.fileDateKind = kind;
+    options.format = format;
     return options;
 }
 
@@ -83,8 +83,9 @@ void TestStampText::fileDateLayouts()
     QFETCH(OptionalText, expected);
     StampOptions options;
     options.source = StampSource::FileDate;
-    options.fileDateKind = kind;
-    options.format = format;
+    options.fileDateKind = fileDateKindAt(kind);
+    // A caption that is not exactly a list item names no format.
+    options.format = stampFormatAt(int(StampFormatCaptions().indexOf(format)));
     QCOMPARE(ComposeStampText(options, dateText), expected);
 }
 
@@ -96,7 +97,7 @@ void TestStampText::userDateTimeIgnoresTheFormat()
     options.userTime = QStringLiteral("noon");
     const QStringList formats = StampFormatCaptions() << QStringLiteral("nonsense");
     for (const QString &format : formats) {
-        options.format = format;
+        options.format = stampFormatNamed(format);
         QCOMPARE(ComposeStampText(options, QString()), OptionalText("2021-01-01 noon"));
     }
     options.userDate.clear();
@@ -109,7 +110,7 @@ void TestStampText::customTextPassesUnchanged()
     StampOptions options;
     options.source = StampSource::CustomText;
     options.customText = QStringLiteral("Holiday 2021\r\nLake Bled");
-    options.format = QStringLiteral("nonsense");
+    options.format = StampFormat::None;
     QCOMPARE(
         ComposeStampText(options, QStringLiteral("ignored")), OptionalText(options.customText));
 }

@@ -73,8 +73,8 @@ StampJobResult TestWholePictures::stamp(
     StampOptions options;
     options.source = StampSource::CustomText;
     options.customText = QStringLiteral("HELLO WORLD");
-    options.fontSize = 20;
-    options.position = position;
+    options.font.pointSize = 20;
+    options.position = stampPositionNamed(position);
     options.saveOption = save;
     options.outputFolder = m_output.path() + QLatin1Char('/');
     ExifToolSession exifTool(m_converter.exifTool());

@@ -13,6 +13,8 @@ private slots:
     void firstStart();
     void colourLayout_data();
     void colourLayout();
+    void listValues_data();
+    void listValues();
 };
 
 void TestStampOptions::captionsInListOrder()
@@ -36,15 +38,12 @@ void TestStampOptions::firstStart()
         QStringLiteral("1:23:45 PM"), QStringLiteral("/home/ann/Desktop"));
     QCOMPARE(options.source, StampSource::CustomText);
     QCOMPARE(options.customText, QString());
-    QCOMPARE(options.fileDateKind, int(FileDateKind::DateCreated));
-    QCOMPARE(options.format, QStringLiteral("Timestamp And Datestamp"));
-    QCOMPARE(options.position, QStringLiteral("Upper-Left"));
+    QCOMPARE(options.fileDateKind, FileDateKind::DateCreated);
+    QCOMPARE(options.format, StampFormat::TimestampAndDatestamp);
+    QCOMPARE(options.position, StampPosition::UpperLeft);
     QCOMPARE(options.userDate, QStringLiteral("8/31/2021"));
     QCOMPARE(options.userTime, QStringLiteral("1:23:45 PM"));
-    QCOMPARE(options.fontName, QStringLiteral("Arial"));
-    QCOMPARE(options.fontSize, 14.0);
-    QVERIFY(options.fontBold);
-    QVERIFY(!options.fontItalic && !options.fontUnderline && !options.fontStrikethru);
+    QCOMPARE(options.font, (FontChoice {QStringLiteral("Arial"), 14, true, false, false, false}));
     QCOMPARE(options.color, quint32(16777215));
     QCOMPARE(options.jpegQuality, 85);
     QCOMPARE(options.saveOption, SaveOption::ChosenFolder);
@@ -77,6 +76,43 @@ void TestStampOptions::colourLayout()
     QCOMPARE(RedOf(value), red);
     QCOMPARE(GreenOf(value), green);
     QCOMPARE(BlueOf(value), blue);
+}
+
+// A list's value by caption (as stored) and by position (as selected), and its caption back.
+void TestStampOptions::listValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("exact caption") << "Datestamp" << 3 << 3 << -1 << -1;
+    QTest::newRow("caption in another case") << "center-BOTTOM" << 7 << -1 << 7 << -1;
+    QTest::newRow("date kind") << "date taken" << 1 << -1 << -1 << 1;
+    QTest::newRow("no such caption, last position") << "Sideways" << 8 << -1 << -1 << -1;
+    QTest::newRow("empty caption, nothing selected") << "" << -1 << -1 << -1 << -1;
+    QTest::newRow("position past the list") << "Upper Left" << 9 << -1 << -1 << -1;
+}
+
+void TestStampOptions::listValues()
+{
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    QFETCH(int, format);
+    QFETCH(int, position);
+    QFETCH(int, kind);
+
+    QCOMPARE(int(stampFormatNamed(text)), format);
+    QCOMPARE(int(stampPositionNamed(text)), position);
+    QCOMPARE(int(fileDateKindNamed(text)), kind);
+    const QStringList positions = StampPositionCaptions();
+    QCOMPARE(int(stampPositionAt(index)), index >= 0 && index < 9 ? index : -1);
+    QCOMPARE(int(stampFormatAt(index)), index >= 0 && index < 4 ? index : -1);
+    QCOMPARE(
+        caption(stampPositionAt(index)), index >= 0 && index < 9 ? positions.at(index) : QString());
+    if (format >= 0)
+        QCOMPARE(caption(StampFormat(format)).toLower(), text.toLower());
 }
 
 QTEST_GUILESS_MAIN(TestStampOptions)

@@ -267,12 +267,12 @@ void TestKalvoraStamp::flagsShapeTheStamp()
     QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
 
     StampOptions options;
-    options.fontName = font;
-    options.fontSize = size;
-    options.fontBold = style & 1;
-    options.fontItalic = style & 2;
-    options.fontUnderline = style & 4;
-    options.fontStrikethru = style & 8;
+    options.font.name = font;
+    options.font.pointSize = size;
+    options.font.bold = style & 1;
+    options.font.italic = style & 2;
+    options.font.underline = style & 4;
+    options.font.strikeOut = style & 8;
     QImage expected = LoadWorkSurface(path);
     const QImage original = expected;
     if (text.isEmpty()) {
@@ -280,8 +280,8 @@ void TestKalvoraStamp::flagsShapeTheStamp()
         // test are the ones that choose the date and its layout.
         StampOptions dated;
         dated.source = StampSource::FileDate;
-        dated.fileDateKind = int(FileDateKind::DateModified);
-        dated.format = caption(StampFormat::Datestamp);
+        dated.fileDateKind = FileDateKind::DateModified;
+        dated.format = StampFormat::Datestamp;
         text = ComposeStampText(dated, path, DateTexts()).value_or(QString());
         QVERIFY(!text.isEmpty());
     }
@@ -403,8 +403,8 @@ void TestKalvoraStamp::fromSettings()
 
     QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
     StampOptions options;
-    options.fontBold = false;
-    options.fontSize = 20;
+    options.font.bold = false;
+    options.font.pointSize = 20;
     QImage expected = LoadWorkSurface(path);
     OverlayText(expected, "SAVED", "Lower-Left", StampFont(options), Qt::blue);
     QCOMPARE(QImage(output("s.bmp")).convertToFormat(QImage::Format_RGB32), expected);

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowfixture.h"
 
+#include "options/stampoptionsmodel.h"
+#include "options/storedoptions.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -128,6 +131,8 @@ void TestOptionsPanel::handlerWritesItsKey()
         }
     }
     QCOMPARE(fileValues(f, keys), values);
+    // The options the run reads are those the store now holds.
+    QCOMPARE(f.window.optionsModel().options(), StoredOptions(f.settings).load(StampOptions()));
 }
 
 void TestOptionsPanel::sourceButtonsRefreshTheSample_data()

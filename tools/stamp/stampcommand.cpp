@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcommand.h"
 
+#include "base/datetexts.h"
+
 #include "base/runtimefailure.h"
 #include "options/settingsstore.h"
+#include "options/storedoptions.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QRegularExpression>
-
-#include <optional>
+#include <QStandardPaths>
 
 namespace {
 
@@ -22,13 +25,17 @@ const QStringList kValued {QStringLiteral("--text"), QStringLiteral("--date"),
 const QStringList kDateKinds {QStringLiteral("created"), QStringLiteral("taken"),
     QStringLiteral("modified"), QStringLiteral("accessed")};
 
-// The caption of \a captions that \a text names, ignoring letter case.
-std::optional<QString> captionOf(const QString &text, const QStringList &captions)
+// What the window would show on a first start now: the values of keys never written.
+StampOptions firstStartNow()
 {
-    for (const QString &caption : captions)
-        if (caption.compare(text, Qt::CaseInsensitive) == 0)
-            return caption;
-    return std::nullopt;
+    const QDateTime now = QDateTime::currentDateTime();
+    const DateTexts texts;
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    StampOptions options
+        = StampOptions::firstStart(texts.date(now.date()), texts.time(now.time()), desktop);
+    if (desktop.isEmpty())
+        options.outputFolder.clear();
+    return options;
 }
 
 } // namespace
@@ -73,64 +80,17 @@ QString StampUsage()
         "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n");
 }
 
-StampOptions OptionsFromSettings(const SettingsStore &settings)
+StampOptions OptionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart)
 {
-    StampOptions options;
-    const auto text = [&](const char *key, const QString &fallback) {
-        return settings.ReadSetting(QLatin1String(key), fallback);
-    };
-    if (BooleanByConversion(text("Option1", QStringLiteral("False"))))
-        options.source = StampSource::FileDate;
-    else if (BooleanByConversion(text("Option2", QStringLiteral("False"))))
-        options.source = StampSource::UserDateTime;
-    else
-        options.source = StampSource::CustomText;
-    options.fileDateKind = SmallInteger(text("Combo4", QStringLiteral("0")));
-    if (const auto format = captionOf(text("Option", options.format), StampFormatCaptions()))
-        options.format = *format;
-    if (const auto position
-        = captionOf(text("Position", options.position), StampPositionCaptions()))
-        options.position = *position;
-    options.userDate = text("Text1", QString());
-    options.userTime = text("Text2", QString());
-    options.customText = text("Text5", QString());
-    options.jpegQuality = LongInteger(text("Slider1", QStringLiteral("85")));
-    options.saveOption = BooleanByConversion(text("Option5", QStringLiteral("False")))
-        ? SaveOption::OriginalFolder
-        : SaveOption::ChosenFolder;
-    options.outputFolder = text("Output Folder", QString());
-    const QString font = text("FontName", options.fontName);
-    if (!font.isEmpty())
-        options.fontName = font;
-    options.fontSize = SmallInteger(text("FontSize", QStringLiteral("14")));
-    options.fontBold = BooleanByComparison(text("FontBold", QStringLiteral("True")));
-    options.fontItalic = BooleanByComparison(text("FontItalic", QStringLiteral("False")));
-    options.fontStrikethru = BooleanByComparison(text("FontStrikeThru", QStringLiteral("False")));
-    options.fontUnderline = BooleanByComparison(text("FontUnderLine", QStringLiteral("False")));
-    options.color = quint32(LongInteger(text("Font Color", QString::number(kWhite))));
-    return options;
+    return StoredOptions(settings).load(firstStart);
 }
 
-QString ParseStampCommand(
-    const QStringList &arguments, StampCommand *command, const SettingsStore *settings)
+namespace {
+
+// What the arguments read so far asked for.
+struct Reading
 {
     StampCommand parsed;
-    if (arguments.contains(QStringLiteral("--from-settings"))) {
-        try {
-            if (settings) {
-                parsed.options = OptionsFromSettings(*settings);
-            } else {
-                const SettingsStore user;
-                parsed.options = OptionsFromSettings(user);
-            }
-        } catch (const RuntimeFailure &failure) {
-            return QStringLiteral("the saved options cannot be read: %1")
-                .arg(failure.description());
-        }
-    }
-    StampOptions &options = parsed.options;
-    bool sourceGiven = arguments.contains(QStringLiteral("--from-settings"));
-    bool destinationGiven = sourceGiven;
     int sources = 0;
     int destinations = 0;
     bool styleGiven = false;
@@ -138,8 +98,149 @@ QString ParseStampCommand(
     QString userTime;
     bool userDateGiven = false;
     bool userTimeGiven = false;
-    bool optionsEnded = false;
+};
 
+// --bold, --italic, --underline, --strikethrough: the first one given clears the saved style.
+void applyStyle(const QString &argument, Reading &reading)
+{
+    FontChoice &font = reading.parsed.options.font;
+    if (!reading.styleGiven)
+        font.bold = font.italic = font.underline = font.strikeOut = false;
+    reading.styleGiven = true;
+    if (argument == u"--bold")
+        font.bold = true;
+    else if (argument == u"--italic")
+        font.italic = true;
+    else if (argument == u"--underline")
+        font.underline = true;
+    else
+        font.strikeOut = true;
+}
+
+// An option of kValued with its value \a v; answers what is wrong, or the empty text.
+QString applyValue(const QString &argument, QString v, Reading &reading)
+{
+    StampOptions &options = reading.parsed.options;
+    if (argument == u"--text") {
+        options.source = StampSource::CustomText;
+        options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        if (options.customText.isEmpty())
+            return QStringLiteral("--text needs a text that is not empty");
+        ++reading.sources;
+    } else if (argument == u"--date") {
+        const qsizetype kind = kDateKinds.indexOf(v.toLower());
+        if (kind < 0)
+            return QStringLiteral("--date takes created, taken, modified or accessed, not "
+                                  "\"%1\"")
+                .arg(v);
+        options.source = StampSource::FileDate;
+        options.fileDateKind = fileDateKindAt(int(kind));
+        ++reading.sources;
+    } else if (argument == u"--user-date") {
+        reading.userDate = v;
+        reading.userDateGiven = true;
+    } else if (argument == u"--user-time") {
+        reading.userTime = v;
+        reading.userTimeGiven = true;
+    } else if (argument == u"--format") {
+        options.format = stampFormatNamed(v);
+        if (options.format == StampFormat::None)
+            return QStringLiteral("unknown format \"%1\"").arg(v);
+    } else if (argument == u"--position") {
+        options.position = stampPositionNamed(v);
+        if (options.position == StampPosition::None)
+            return QStringLiteral("unknown position \"%1\"").arg(v);
+    } else if (argument == u"--font") {
+        if (v.trimmed().isEmpty())
+            return QStringLiteral("--font needs a font family");
+        options.font.name = v;
+    } else if (argument == u"--size") {
+        bool ok = false;
+        const double size = v.toDouble(&ok);
+        if (!ok || size <= 0 || size > 1000)
+            return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"").arg(v);
+        options.font.pointSize = size;
+    } else if (argument == u"--color") {
+        static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        if (!hex.match(v).hasMatch())
+            return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
+        const QColor color = QColor::fromString(v);
+        options.color = ColorValue(color.red(), color.green(), color.blue());
+    } else if (argument == u"--quality") {
+        bool ok = false;
+        const int quality = v.toInt(&ok);
+        if (!ok || quality < 1 || quality > 100)
+            return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
+        options.jpegQuality = quality;
+    } else if (argument == u"--output") {
+        options.saveOption = SaveOption::ChosenFolder;
+        options.outputFolder = v;
+        ++reading.destinations;
+    } else if (argument == u"--extension") {
+        if (v.isEmpty() || v.contains(QLatin1Char('/')))
+            return QStringLiteral("--extension takes an extension such as jpg, or *");
+        reading.parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
+    } else if (argument == u"--jobs") {
+        bool ok = false;
+        reading.parsed.jobs = v.toInt(&ok);
+        if (!ok || reading.parsed.jobs < 1 || reading.parsed.jobs > 256)
+            return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
+    } else {
+        return QStringLiteral("unknown option %1").arg(argument);
+    }
+    return {};
+}
+
+// Whether the command read says what to stamp, where and on which files; the saved options
+// (\a fromSettings) supply a source and a destination.
+QString checkComplete(Reading &reading, bool fromSettings)
+{
+    StampOptions &options = reading.parsed.options;
+    if (reading.userDateGiven != reading.userTimeGiven)
+        return QStringLiteral("--user-date and --user-time go together");
+    if (reading.userDateGiven) {
+        options.source = StampSource::UserDateTime;
+        options.userDate = reading.userDate;
+        options.userTime = reading.userTime;
+        ++reading.sources;
+    }
+    if (reading.sources > 1)
+        return QStringLiteral("give only one of --text, --date and --user-date");
+    if (reading.sources == 0 && !fromSettings)
+        return QStringLiteral("say what to stamp: --text, --date or --user-date");
+    if (reading.destinations > 1)
+        return QStringLiteral("give only one of --output and --in-place");
+    if (reading.destinations == 0 && !fromSettings)
+        return QStringLiteral("say where results go: --output DIR or --in-place");
+    if (options.source == StampSource::CustomText && options.customText.isEmpty())
+        return QStringLiteral("the saved custom text is empty: give --text");
+    if (reading.parsed.inputs.isEmpty())
+        return QStringLiteral("name at least one file or folder");
+    return {};
+}
+
+} // namespace
+
+QString ParseStampCommand(
+    const QStringList &arguments, StampCommand *command, const SettingsStore *settings)
+{
+    Reading reading;
+    StampCommand &parsed = reading.parsed;
+    const bool fromSettings = arguments.contains(QStringLiteral("--from-settings"));
+    if (fromSettings) {
+        try {
+            if (settings) {
+                parsed.options = OptionsFromSettings(*settings, firstStartNow());
+            } else {
+                const SettingsStore user;
+                parsed.options = OptionsFromSettings(user, firstStartNow());
+            }
+        } catch (const RuntimeFailure &failure) {
+            return QStringLiteral("the saved options cannot be read: %1")
+                .arg(failure.description());
+        }
+    }
+    bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1String("--"))
@@ -152,13 +253,6 @@ QString ParseStampCommand(
                 parsed.inputs << argument;
             continue;
         }
-        const auto value = [&](QString *out) -> bool {
-            if (i + 1 >= arguments.size())
-                return false;
-            *out = arguments[++i];
-            return true;
-        };
-        QString v;
         if (argument == u"--help") {
             parsed.help = true;
         } else if (argument == u"--version") {
@@ -166,120 +260,23 @@ QString ParseStampCommand(
         } else if (argument == u"--from-settings") {
         } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
             || argument == u"--strikethrough") {
-            if (!styleGiven)
-                options.fontBold = options.fontItalic = options.fontUnderline
-                    = options.fontStrikethru = false;
-            styleGiven = true;
-            if (argument == u"--bold")
-                options.fontBold = true;
-            else if (argument == u"--italic")
-                options.fontItalic = true;
-            else if (argument == u"--underline")
-                options.fontUnderline = true;
-            else
-                options.fontStrikethru = true;
+            applyStyle(argument, reading);
         } else if (argument == u"--in-place") {
-            options.saveOption = SaveOption::OriginalFolder;
-            ++destinations;
+            parsed.options.saveOption = SaveOption::OriginalFolder;
+            ++reading.destinations;
         } else if (!kValued.contains(argument)) {
             return QStringLiteral("unknown option %1").arg(argument);
-        } else if (!value(&v)) {
+        } else if (i + 1 >= arguments.size()) {
             return QStringLiteral("%1 needs a value").arg(argument);
-        } else if (argument == u"--text") {
-            options.source = StampSource::CustomText;
-            options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
-            if (options.customText.isEmpty())
-                return QStringLiteral("--text needs a text that is not empty");
-            ++sources;
-        } else if (argument == u"--date") {
-            const qsizetype kind = kDateKinds.indexOf(v.toLower());
-            if (kind < 0)
-                return QStringLiteral("--date takes created, taken, modified or accessed, not "
-                                      "\"%1\"")
-                    .arg(v);
-            options.source = StampSource::FileDate;
-            options.fileDateKind = int(kind);
-            ++sources;
-        } else if (argument == u"--user-date") {
-            userDate = v;
-            userDateGiven = true;
-        } else if (argument == u"--user-time") {
-            userTime = v;
-            userTimeGiven = true;
-        } else if (argument == u"--format") {
-            const auto format = captionOf(v, StampFormatCaptions());
-            if (!format)
-                return QStringLiteral("unknown format \"%1\"").arg(v);
-            options.format = *format;
-        } else if (argument == u"--position") {
-            const auto position = captionOf(v, StampPositionCaptions());
-            if (!position)
-                return QStringLiteral("unknown position \"%1\"").arg(v);
-            options.position = *position;
-        } else if (argument == u"--font") {
-            if (v.trimmed().isEmpty())
-                return QStringLiteral("--font needs a font family");
-            options.fontName = v;
-        } else if (argument == u"--size") {
-            bool ok = false;
-            const double size = v.toDouble(&ok);
-            if (!ok || size <= 0 || size > 1000)
-                return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"")
-                    .arg(v);
-            options.fontSize = size;
-        } else if (argument == u"--color") {
-            static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-            if (!hex.match(v).hasMatch())
-                return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
-            const QColor color = QColor::fromString(v);
-            options.color = ColorValue(color.red(), color.green(), color.blue());
-        } else if (argument == u"--quality") {
-            bool ok = false;
-            const int quality = v.toInt(&ok);
-            if (!ok || quality < 1 || quality > 100)
-                return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
-            options.jpegQuality = quality;
-        } else if (argument == u"--output") {
-            options.saveOption = SaveOption::ChosenFolder;
-            options.outputFolder = v;
-            ++destinations;
-        } else if (argument == u"--extension") {
-            if (v.isEmpty() || v.contains(QLatin1Char('/')))
-                return QStringLiteral("--extension takes an extension such as jpg, or *");
-            parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
-        } else if (argument == u"--jobs") {
-            bool ok = false;
-            parsed.jobs = v.toInt(&ok);
-            if (!ok || parsed.jobs < 1 || parsed.jobs > 256)
-                return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
-        } else {
-            return QStringLiteral("unknown option %1").arg(argument);
+        } else if (const QString wrong = applyValue(argument, arguments[++i], reading);
+                   !wrong.isEmpty()) {
+            return wrong;
         }
     }
-    if (parsed.help || parsed.version) {
-        *command = parsed;
-        return {};
+    if (!parsed.help && !parsed.version) {
+        if (const QString wrong = checkComplete(reading, fromSettings); !wrong.isEmpty())
+            return wrong;
     }
-    if (userDateGiven != userTimeGiven)
-        return QStringLiteral("--user-date and --user-time go together");
-    if (userDateGiven) {
-        options.source = StampSource::UserDateTime;
-        options.userDate = userDate;
-        options.userTime = userTime;
-        ++sources;
-    }
-    if (sources > 1)
-        return QStringLiteral("give only one of --text, --date and --user-date");
-    if (sources == 0 && !sourceGiven)
-        return QStringLiteral("say what to stamp: --text, --date or --user-date");
-    if (destinations > 1)
-        return QStringLiteral("give only one of --output and --in-place");
-    if (destinations == 0 && !destinationGiven)
-        return QStringLiteral("say where results go: --output DIR or --in-place");
-    if (options.source == StampSource::CustomText && options.customText.isEmpty())
-        return QStringLiteral("the saved custom text is empty: give --text");
-    if (parsed.inputs.isEmpty())
-        return QStringLiteral("name at least one file or folder");
     *command = parsed;
     return {};
 }

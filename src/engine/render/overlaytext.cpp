@@ -81,7 +81,7 @@ QTransform ViewedToStored(int orientation, const QSize &storedSize)
 
 QFont StampFont(const StampOptions &options)
 {
-    QFont font = FontOfChoice(options.font());
+    QFont font = FontOfChoice(options.font);
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     return font;

@@ -5,9 +5,11 @@
 #include "base/runtimefailure.h"
 #include "engine/render/filedates.h"
 
-QString FileDateText(int fileDateKind, const QString &path, const DateTexts &texts)
+QString FileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts)
 {
-    switch (FileDateKind(fileDateKind)) {
+    switch (fileDateKind) {
+    case FileDateKind::None:
+        return {};
     case FileDateKind::DateCreated:
         return FileTimeText(path, FileTime::Created, texts);
     case FileDateKind::DateTaken:
@@ -24,10 +26,9 @@ namespace {
 
 std::optional<QString> composeFileDate(const StampOptions &options, const QString &dateText)
 {
-    if (options.fileDateKind < 0 || options.fileDateKind > int(FileDateKind::DateAccessed))
+    if (caption(options.fileDateKind).isEmpty())
         return std::nullopt;
-    const bool noDateTaken
-        = options.fileDateKind == int(FileDateKind::DateTaken) && dateText.isEmpty();
+    const bool noDateTaken = options.fileDateKind == FileDateKind::DateTaken && dateText.isEmpty();
     const QStringList items = noDateTaken
         ? QString::fromLatin1(kNoDateTakenText).split(QLatin1Char('|'))
         : dateText.split(QLatin1Char(' '));
@@ -40,14 +41,18 @@ std::optional<QString> composeFileDate(const StampOptions &options, const QStrin
     if (items.size() > 2)
         timePart += QLatin1Char(' ') + items[2];
 
-    if (options.format == caption(StampFormat::Timestamp))
+    switch (options.format) {
+    case StampFormat::Timestamp:
         return timePart;
-    if (options.format == caption(StampFormat::Datestamp))
+    case StampFormat::Datestamp:
         return datePart;
-    if (options.format == caption(StampFormat::TimestampAndDatestamp))
+    case StampFormat::TimestampAndDatestamp:
         return timePart + QLatin1Char(' ') + datePart;
-    if (options.format == caption(StampFormat::DatestampAndTimestamp))
+    case StampFormat::DatestampAndTimestamp:
         return datePart + QLatin1Char(' ') + timePart;
+    case StampFormat::None:
+        break;
+    }
     return std::nullopt;
 }
 

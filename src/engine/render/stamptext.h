@@ -15,12 +15,12 @@ class DateTexts;
 inline constexpr auto kNoDateTakenText = "There is no date taken associated with this file.||";
 
 /// The date text of the file for the chosen date kind: FileTimeText or DateTakenText. Throws
-/// what DateTakenText throws; answers the empty text for a kind that is not in the list.
-QString FileDateText(int fileDateKind, const QString &path, const DateTexts &texts);
+/// what DateTakenText throws; answers the empty text for no kind.
+QString FileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts);
 
 /// The stamp text for one file, given the file's date text as FileDateText answered it (an
 /// empty date text of the date-taken kind stands for "no date taken"). Answers no text at all
-/// when nothing is to be drawn: an unknown format caption or no date kind selected. Throws
+/// when nothing is to be drawn: no format or no date kind selected. Throws
 /// RuntimeFailure when a date text holds no time.
 std::optional<QString> ComposeStampText(const StampOptions &options, const QString &dateText);
 

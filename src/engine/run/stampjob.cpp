@@ -152,8 +152,8 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
             return written;
         // Every frame, page or size is stamped, upright as the picture is viewed.
         if (text && !steps.run(240, [&] {
-                picture->stamp(
-                    {*text, options.position, StampFont(options), StampColor(options.color)},
+                picture->stamp({*text, caption(options.position), StampFont(options),
+                                   StampColor(options.color)},
                     sourcePath);
             }))
             return written;
