@@ -140,7 +140,7 @@ void TestFileDates::dateTaken()
     // The file read once parses the same EXIF from memory.
     const auto source = kalvora::readSourceFile(path);
     QVERIFY(source);
-    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateTaken), *source, m_us), expected);
+    QCOMPARE(kalvora::fileDateText(FileDateKind::DateTaken, *source, m_us), expected);
 }
 
 void TestFileDates::dateTakenLocale()
@@ -167,7 +167,7 @@ void TestFileDates::dateTakenFailures()
     const auto source = kalvora::readSourceFile(empty);
     QVERIFY(source);
     QVERIFY_THROWS_EXCEPTION(RuntimeFailure, kalvora::dateTakenText(*source, m_us));
-    QVERIFY(!kalvora::fileDateText(int(FileDateKind::DateModified), *source, m_us).isEmpty());
+    QVERIFY(!kalvora::fileDateText(FileDateKind::DateModified, *source, m_us).isEmpty());
     QVERIFY(!kalvora::readSourceFile(missing));
 }
 
@@ -225,8 +225,8 @@ void TestFileDates::fileTimes()
     // Read once, the file keeps the times it had before this program read it.
     const auto source = kalvora::readSourceFile(path);
     QVERIFY(source);
-    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateModified), *source, m_us), expected);
-    QCOMPARE(kalvora::fileDateText(int(FileDateKind::DateAccessed), *source, m_us),
+    QCOMPARE(kalvora::fileDateText(FileDateKind::DateModified, *source, m_us), expected);
+    QCOMPARE(kalvora::fileDateText(FileDateKind::DateAccessed, *source, m_us),
         QStringLiteral("2/2/2020 3:02:02 AM"));
 
     QVERIFY(file.open(QIODevice::ReadWrite));

@@ -123,9 +123,11 @@ QString dateTakenText(const SourceFile &source, const DateTexts &texts)
     return takenText(source.exif, texts);
 }
 
-QString fileDateText(int fileDateKind, const SourceFile &source, const DateTexts &texts)
+QString fileDateText(FileDateKind kind, const SourceFile &source, const DateTexts &texts)
 {
-    switch (FileDateKind(fileDateKind)) {
+    switch (kind) {
+    case FileDateKind::None:
+        return {};
     case FileDateKind::DateCreated:
         return fileTimeText(source, FileTime::Created, texts);
     case FileDateKind::DateTaken:

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "options/stampoptions.h"
+
 #include <QString>
 
 class DateTexts;
@@ -38,6 +40,6 @@ QString dateTakenText(const SourceFile &source, const DateTexts &texts);
 /// The date text of a file read once for the chosen date kind (a FileDateKind): its creation,
 /// modification or access time, or its date taken. Throws what dateTakenText throws; answers the
 /// empty text for a kind that is not in the list. The composer (ComposeStampText) takes it.
-QString fileDateText(int fileDateKind, const SourceFile &source, const DateTexts &texts);
+QString fileDateText(FileDateKind kind, const SourceFile &source, const DateTexts &texts);
 
 } // namespace kalvora
