@@ -109,7 +109,7 @@ QString checkStamped(const QString &path, const QByteArray &original)
 {
     try {
         if (path.endsWith(QLatin1String(".jpg"))) {
-            LoadWorkSurface(path);
+            loadWorkSurface(path);
         } else {
             QTemporaryDir scratch;
             const QString before = scratch.filePath(QFileInfo(path).fileName());
@@ -117,7 +117,7 @@ QString checkStamped(const QString &path, const QByteArray &original)
             file.open(QIODevice::WriteOnly);
             file.write(original);
             file.close();
-            if (LoadPicture(path).frames.size() != LoadPicture(before).frames.size())
+            if (loadPicture(path).frames.size() != loadPicture(before).frames.size())
                 return QStringLiteral("frames lost");
         }
     } catch (const RuntimeFailure &failure) {
@@ -145,7 +145,7 @@ QStringList stampArguments(const QString &folder, const std::map<QString, QByteA
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    ConfigureImageReading();
+    configureImageReading();
     const QStringList args = app.arguments();
     const int kills = args.size() > 1 ? args[1].toInt() : 60;
     const quint32 seed

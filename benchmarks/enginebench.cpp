@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ConfigureImageReading();
+    configureImageReading();
     QTemporaryDir dir;
 
     const double toolRun = bestOf(20, [&] { RunAndWait(QStringLiteral("true"), {}); });
@@ -80,7 +80,7 @@ int main(int argc, char **argv)
         QImageReader reader(source);
         decoded = reader.read().convertToFormat(QImage::Format_RGB32);
     });
-    const double turboDecode = bestOf(5, [&] { decoded = DecodeJpeg(data, source); });
+    const double turboDecode = bestOf(5, [&] { decoded = decodeJpeg(data, source); });
     const double qtEncode = bestOf(5, [&] {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
@@ -88,14 +88,14 @@ int main(int argc, char **argv)
         writer.setQuality(85);
         writer.write(decoded);
     });
-    const double turboEncode = bestOf(5, [&] { EncodeJpeg(decoded, 85); });
+    const double turboEncode = bestOf(5, [&] { encodeJpeg(decoded, 85); });
     std::printf("%d x %d JPEG   Qt plugin   libjpeg-turbo\n", decoded.width(), decoded.height());
     std::printf("decode           %6.0f ms   %6.0f ms\n", qtDecode, turboDecode);
     std::printf("encode q85       %6.0f ms   %6.0f ms\n", qtEncode, turboEncode);
 
-    const QFont font = StampFont(StampOptions {});
+    const QFont font = stampFont(StampOptions {});
     const double engine = bestOf(3, [&] {
-        QImage surface = LoadWorkSurface(source);
+        QImage surface = loadWorkSurface(source);
         OverlayText(surface, QStringLiteral("31.08.2021 13:23:45"), QStringLiteral("Lower-Right"),
             font, Qt::white);
         SaveAsJPG(surface, output, 85);

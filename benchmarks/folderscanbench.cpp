@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
         TimingPump pump;
         pump.start();
         clock.restart();
-        const FolderWalk walk = ScanFolder(dir.path(), QString::fromLatin1(extension), pump);
+        const FolderWalk walk = scanFolder(dir.path(), QString::fromLatin1(extension), pump);
         const qint64 elapsedUs = clock.nsecsElapsed() / 1000;
         pump.finish();
         out << "extension " << extension << ": " << walk.files.size() << " files in "
@@ -129,13 +129,13 @@ int main(int argc, char *argv[])
     dialogs.folder = dir.path();
     TimingPump pump;
     FileAdderContext context {
-        dialogs, settings, pump, [&list](const QString &path) { list.Append(path); }, [](bool) {}};
+        dialogs, settings, pump, [&list](const QString &path) { list.append(path); }, [](bool) {}};
     pump.start();
     clock.restart();
-    AddAllFilesInFolder(context);
+    addAllFilesInFolder(context);
     const qint64 elapsedUs = clock.nsecsElapsed() / 1000;
     pump.finish();
-    out << "Add All File(s) In Folder: " << list.Count() << " entries listed in "
+    out << "Add All File(s) In Folder: " << list.count() << " entries listed in "
         << elapsedUs / 1000.0 << " ms; event pump ran " << pump.calls << " times, longest gap "
         << pump.longestGapNs / 1.0e6 << " ms\n";
     return 0;

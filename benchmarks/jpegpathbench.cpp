@@ -32,13 +32,13 @@ double cpuMs()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    ConfigureImageReading();
+    configureImageReading();
     StampOptions options;
     FontChoice font;
     font.name = QStringLiteral("Arial");
     font.pointSize = 48;
     options.font = font;
-    const QFont stampFont = StampFont(options);
+    const QFont qtFont = stampFont(options);
     const QString text = QStringLiteral("2023-07-14 10:23:07");
     const QString position = QStringLiteral("Lower-Right");
     constexpr int kQuality = 85;
@@ -53,12 +53,12 @@ int main(int argc, char **argv)
             continue;
         const QByteArray data = file.readAll();
         double t0 = cpuMs();
-        QImage surface = DecodeJpeg(data, path);
+        QImage surface = decodeJpeg(data, path);
         surface.setDotsPerMeterX(kSurfaceDotsPerMeter);
         surface.setDotsPerMeterY(kSurfaceDotsPerMeter);
         const double t1 = cpuMs();
-        OverlayText(surface, text, position, stampFont, Qt::white);
-        const QByteArray plain = EncodeJpeg(surface, kQuality);
+        OverlayText(surface, text, position, qtFont, Qt::white);
+        const QByteArray plain = encodeJpeg(surface, kQuality);
         const double t2 = cpuMs();
         surface = QImage();
         t0 = t1 - t0;
@@ -67,7 +67,7 @@ int main(int argc, char **argv)
         const double t4 = cpuMs();
         QByteArray stamped;
         if (blocks) {
-            blocks->setStamp(text, position, stampFont, Qt::white);
+            blocks->setStamp(text, position, qtFont, Qt::white);
             stamped = blocks->encode(kQuality);
         }
         const double t5 = cpuMs();

@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ConfigureImageReading();
+    configureImageReading();
     const QStringList files = app.arguments().mid(1);
     if (files.isEmpty()) {
         std::fprintf(stderr, "usage: runbench FILES...\n");
@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     Form1 window(dialogs, settings, events);
     window.show();
     for (const QString &file : files)
-        window.imageList().Append(file);
+        window.imageList().append(file);
     window.findChild<QRadioButton *>(QStringLiteral("Option1"))->setChecked(true);
     window.findChild<QComboBox *>(QStringLiteral("Combo4"))
         ->setCurrentText(QStringLiteral("Date Taken"));

@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    ConfigureImageReading();
+    configureImageReading();
     const QStringList arguments = app.arguments().mid(1);
     const bool replace = arguments.contains(QStringLiteral("--replace"));
     int count = 6;
@@ -91,7 +91,7 @@ int main(int argc, char **argv)
     for (const QString &path : std::as_const(paths)) {
         QElapsedTimer timer;
         timer.start();
-        const StampJobResult result = RunStampJob(stampJobFor(path, options, temp.path()), tools);
+        const StampJobResult result = runStampJob(stampJobFor(path, options, temp.path()), tools);
         const qint64 total = timer.nsecsElapsed();
         const StampTimings &timings = result.timings;
         for (const StampFailure &failure : result.failures)

@@ -7,7 +7,7 @@
 
 #include <QDir>
 
-ProgramArguments ParseProgramArguments(const QStringList &arguments)
+ProgramArguments parseProgramArguments(const QStringList &arguments)
 {
     ProgramArguments parsed;
     bool options = true;
@@ -29,7 +29,7 @@ ProgramArguments ParseProgramArguments(const QStringList &arguments)
     return parsed;
 }
 
-QString ProgramUsage()
+QString programUsage()
 {
     return QStringLiteral(
         "Usage: kalvora [OPTION]... [FILE|FOLDER]...\n"
@@ -49,7 +49,7 @@ QString ProgramUsage()
         "kalvora-stamp stamps pictures from the command line without a window.\n");
 }
 
-QStringList AbsolutePaths(const QStringList &paths, const QString &folder)
+QStringList absolutePaths(const QStringList &paths, const QString &folder)
 {
     QStringList absolute;
     for (const QString &path : paths)
@@ -57,12 +57,12 @@ QStringList AbsolutePaths(const QStringList &paths, const QString &folder)
     return absolute;
 }
 
-std::unique_ptr<Form1> OpenMainWindow(const ProgramArguments &arguments, Dialogs &dialogs,
+std::unique_ptr<Form1> openMainWindow(const ProgramArguments &arguments, Dialogs &dialogs,
     SettingsStore &settings, EventPump &events, StartUpSeams seams)
 {
     auto window = std::make_unique<Form1>(dialogs, settings, events, std::move(seams));
     window->show();
     if (!arguments.paths.isEmpty())
-        window->listDrop().appendLater(AbsolutePaths(arguments.paths, QDir::currentPath()));
+        window->listDrop().appendLater(absolutePaths(arguments.paths, QDir::currentPath()));
     return window;
 }

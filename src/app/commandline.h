@@ -26,17 +26,17 @@ struct ProgramArguments
 
 /// Reads the arguments after the program's name. "--" ends the options, so a file named
 /// "-x.jpg" can still be given.
-ProgramArguments ParseProgramArguments(const QStringList &arguments);
+ProgramArguments parseProgramArguments(const QStringList &arguments);
 
 /// The text of `kalvora --help`; the manual page is made from it.
-QString ProgramUsage();
+QString programUsage();
 
 /// \a paths made absolute against \a folder (the current folder), so they still name the same
 /// files whatever the program's current folder is later.
-QStringList AbsolutePaths(const QStringList &paths, const QString &folder);
+QStringList absolutePaths(const QStringList &paths, const QString &folder);
 
 /// The main window as the program opens it: started up, shown, and with the files and folders
 /// of \a arguments on their way into its list, the way a drop of them would add them (files
 /// as they are, folders walked), once the event loop runs.
-std::unique_ptr<Form1> OpenMainWindow(const ProgramArguments &arguments, Dialogs &dialogs,
+std::unique_ptr<Form1> openMainWindow(const ProgramArguments &arguments, Dialogs &dialogs,
     SettingsStore &settings, EventPump &events, StartUpSeams seams);

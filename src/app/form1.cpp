@@ -68,7 +68,7 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, Start
     // Sample files, the stamp preview and files dropped onto the list.
     connect(m_ui->PushButton5, &QPushButton::clicked, this, [this] {
         SampleFilesContext context {
-            m_settings, m_dialogs, *m_imageList, QtYesNoQuestion(this), SamplesFolder()};
+            m_settings, m_dialogs, *m_imageList, qtYesNoQuestion(this), samplesFolder()};
         LoadSampleFiles(context);
     });
     m_preview = std::make_unique<StampPreview>(
@@ -119,9 +119,9 @@ void Form1::paintPanelsWhite()
     }
 }
 
-QString Form1::QualityCaption(int quality)
+QString Form1::qualityCaption(int quality)
 {
-    return OptionsPanel::QualityCaption(quality);
+    return OptionsPanel::qualityCaption(quality);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -138,20 +138,20 @@ void Form1::closeEvent(QCloseEvent *event)
 FileAdderContext Form1::adderContext()
 {
     return FileAdderContext {m_dialogs, m_settings, m_events,
-        [this](const QString &path) { m_imageList->Append(path); },
+        [this](const QString &path) { m_imageList->append(path); },
         [this](bool busy) { setBusy(busy); }};
 }
 
 void Form1::PushButton2_Click()
 {
     FileAdderContext context = adderContext();
-    AddImageFiles(context);
+    addImageFiles(context);
 }
 
 void Form1::PushButton3_Click()
 {
     FileAdderContext context = adderContext();
-    AddAllFilesInFolder(context);
+    addAllFilesInFolder(context);
 }
 
 void Form1::PushButton8_Click()
@@ -162,5 +162,5 @@ void Form1::PushButton8_Click()
 void Form1::PushButton4_Click()
 {
     TrappedProcedure procedure(m_dialogs, QString::fromLatin1(Location::kClearList));
-    procedure.run(100, [this] { m_imageList->RequestClear(); });
+    procedure.run(100, [this] { m_imageList->requestClear(); });
 }

@@ -65,7 +65,7 @@ public:
     Ui::Form1 &ui() { return *m_ui; }
 
     /// "JPG Image Quality: " with the value and "%".
-    static QString QualityCaption(int quality);
+    static QString qualityCaption(int quality);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

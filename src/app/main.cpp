@@ -22,10 +22,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const ProgramArguments early = ParseProgramArguments(arguments);
+    const ProgramArguments early = parseProgramArguments(arguments);
     if (early.help || early.version) {
         const QString text
-            = early.help ? ProgramUsage() : QStringLiteral("kalvora " KALVORA_VERSION "\n");
+            = early.help ? programUsage() : QStringLiteral("kalvora " KALVORA_VERSION "\n");
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -38,12 +38,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("example.vendrel.Kalvora"));
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("example.vendrel.Kalvora"), QIcon(QStringLiteral(":/kalvora.svg"))));
-    ConfigureImageReading();
+    configureImageReading();
     // Private temporary folders that crashed or killed copies left behind.
-    RemoveStaleTempFolders();
+    removeStaleTempFolders();
 
     // Qt has taken its own options (-platform, -style, ...) out of the list by now.
-    const ProgramArguments parsed = ParseProgramArguments(QApplication::arguments().mid(1));
+    const ProgramArguments parsed = parseProgramArguments(QApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) {
         std::fprintf(stderr, "kalvora: %s\nTry 'kalvora --help' for more information.\n",
             parsed.error.toLocal8Bit().constData());
@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     StartUpSeams seams;
     seams.takeSampleSnapshot = [&settings] { TakeSampleSnapshot(settings); };
     const std::unique_ptr<Form1> window
-        = OpenMainWindow(parsed, dialogs, settings, events, std::move(seams));
+        = openMainWindow(parsed, dialogs, settings, events, std::move(seams));
     dialogs.setOwner(window.get());
     return app.exec();
 }

@@ -59,10 +59,10 @@ void ApplySkin(QWidget &window, const QString &path, const QList<const QWidget *
 
 void SetShortTitle()
 {
-    QGuiApplication::setApplicationDisplayName(ShortTitle());
+    QGuiApplication::setApplicationDisplayName(shortTitle());
 }
 
-bool IsReservedAddress(const QUrl &url)
+bool isReservedAddress(const QUrl &url)
 {
     const QString host = url.host().toLower();
     for (const char *domain : {"example", "test", "invalid", "localhost"}) {
@@ -85,7 +85,7 @@ bool HomePageVisit(
     if (int(r * 100) + 1 != 7)
         return false;
     const QUrl url(address);
-    if (!url.isValid() || IsReservedAddress(url))
+    if (!url.isValid() || isReservedAddress(url))
         return false;
     if (!open(url))
         throw RuntimeFailure(QStringLiteral("Cannot open %1").arg(address), kPathNotFound);
@@ -101,5 +101,5 @@ QString DesktopFolderPath(const QString &special)
 {
     if (special.isEmpty())
         throw RuntimeFailure(QStringLiteral("The desktop folder cannot be named"), kPathNotFound);
-    return OptionsPanel::WithTrailingSeparator(special);
+    return OptionsPanel::withTrailingSeparator(special);
 }

@@ -33,7 +33,7 @@ void SetShortTitle();
 
 /// Whether \a url is one of the names reserved for examples and tests (".example", ".test",
 /// ".invalid", ".localhost", example.com, .net and .org), which lead to no real page.
-bool IsReservedAddress(const QUrl &url);
+bool isReservedAddress(const QUrl &url);
 
 /// On about one start in a hundred (a draw r with int(r * 100) + 1 equal to 7) opens the maker's
 /// home page \a address through \a open, without waiting. Answers whether a visit was made: never

@@ -49,21 +49,21 @@ bool StampController::eventFilter(QObject *watched, QEvent *event)
 
 int StampController::imageCount() const
 {
-    return m_window.imageList().Count();
+    return m_window.imageList().count();
 }
 
 QString StampController::imagePath(int number) const
 {
-    return m_window.imageList().PathAt(number);
+    return m_window.imageList().pathAt(number);
 }
 
 QList<ListedImage> StampController::listedImages() const
 {
     const ImageList &list = m_window.imageList();
     QList<ListedImage> images;
-    images.reserve(list.Count());
-    for (int number = 1; number <= list.Count(); ++number)
-        images.append({list.PathAt(number), list.identityAt(number)});
+    images.reserve(list.count());
+    for (int number = 1; number <= list.count(); ++number)
+        images.append({list.pathAt(number), list.identityAt(number)});
     return images;
 }
 

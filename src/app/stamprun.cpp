@@ -100,8 +100,8 @@ StampRun::StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, 
     , m_temp(temp)
     , m_texts(texts)
     , m_location(std::move(location))
-    , m_workers(DefaultWorkerCount())
-    , m_lookAhead(DefaultLookAhead(m_workers))
+    , m_workers(defaultWorkerCount())
+    , m_lookAhead(defaultLookAhead(m_workers))
 { }
 
 void StampRun::setWorkerCount(int workers)
@@ -175,5 +175,5 @@ void StampRun::stampAll(TrappedProcedure &procedure)
 
 void StampRun::message(const char *text)
 {
-    m_dialogs.showMessage(ShortTitle(), QLatin1String(text), Dialogs::Icon::None);
+    m_dialogs.showMessage(shortTitle(), QLatin1String(text), Dialogs::Icon::None);
 }

@@ -31,9 +31,9 @@
 namespace {
 
 // A file kept beside the program: in the program's folder, or in the installed data folder.
-QString DataFile(const QString &programFolder, const QString &name)
+QString dataFile(const QString &programFolder, const QString &name)
 {
-    return FindProgramFile(name, ProgramFileFolders(ProgramFileKind::Data, programFolder));
+    return findProgramFile(name, programFileFolders(ProgramFileKind::Data, programFolder));
 }
 
 // The list column is 7000 twips wide, 15 twips to a pixel.
@@ -111,7 +111,7 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
         : m_seams.programFolder;
 
     procedure.run(100, [&] {
-        ApplySkin(m_window, DataFile(programFolder, QLatin1String(kSkinFile)), {ui.Picture2});
+        ApplySkin(m_window, dataFile(programFolder, QLatin1String(kSkinFile)), {ui.Picture2});
     });
     procedure.run(102, [&] {
         m_window.setWindowTitle(QLatin1String(kProductName));
@@ -120,10 +120,10 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
         SetShortTitle();
     });
 
-    const QString handFile = DataFile(programFolder, QLatin1String(kHandPointerFile));
+    const QString handFile = dataFile(programFolder, QLatin1String(kHandPointerFile));
     if (procedure.test(104, [&] { return FileExists(handFile); })) {
         procedure.run(106, [&] {
-            ApplyHandPointer(LoadHandPointer(handFile),
+            applyHandPointer(loadHandPointer(handFile),
                 {ui.PushButton1, ui.PushButton2, ui.PushButton3, ui.PushButton4, ui.PushButton5,
                     ui.PushButton6, ui.PushButton7, ui.PushButton8, ui.PushButton9,
                     ui.PushButton10});
@@ -164,7 +164,7 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
             &OptionsPanel::Slider1_Change);
     });
     procedure.run(
-        134, [&] { ui.Frame1->setTitle(OptionsPanel::QualityCaption(ui.Slider1->value())); });
+        134, [&] { ui.Frame1->setTitle(OptionsPanel::qualityCaption(ui.Slider1->value())); });
     // Steps 136 and 138 sized a hidden picture box; the stamp run and the preview now make a
     // work surface of each picture's own size.
 }
@@ -177,7 +177,7 @@ void StartUp::restoreLists(TrappedProcedure &procedure)
     StampOptionsModel &model = m_window.optionsModel();
 
     procedure.run(
-        140, [&] { fillList(ui.Combo1, StampFormatCaptions(), model, &StampOptions::format); });
+        140, [&] { fillList(ui.Combo1, stampFormatCaptions(), model, &StampOptions::format); });
     procedure.run(148, [&] {
         const int item = int(m_stored.loadFormat());
         restore(
@@ -186,7 +186,7 @@ void StartUp::restoreLists(TrappedProcedure &procedure)
     });
 
     procedure.run(
-        150, [&] { fillList(ui.Combo2, StampPositionCaptions(), model, &StampOptions::position); });
+        150, [&] { fillList(ui.Combo2, stampPositionCaptions(), model, &StampOptions::position); });
     procedure.run(168, [&] {
         const int item = int(m_stored.loadPosition());
         restore(
@@ -206,7 +206,7 @@ void StartUp::restoreLists(TrappedProcedure &procedure)
     });
 
     procedure.run(174,
-        [&] { fillList(ui.Combo4, FileDateKindCaptions(), model, &StampOptions::fileDateKind); });
+        [&] { fillList(ui.Combo4, fileDateKindCaptions(), model, &StampOptions::fileDateKind); });
     procedure.run(182, [&] {
         const int item = int(m_stored.loadFileDateKind());
         restore(

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/applicationtitle.h"
 
-QString ShortTitle(const QString &productName)
+QString shortTitle(const QString &productName)
 {
     constexpr qsizetype kLongest = 40;
     QString title = productName;

@@ -9,4 +9,4 @@ inline constexpr auto kProductName = "Kalvora";
 
 /// The title of every message box that has none of its own: the product name cut back at word
 /// boundaries to at most 40 characters.
-QString ShortTitle(const QString &productName = QLatin1String(kProductName));
+QString shortTitle(const QString &productName = QLatin1String(kProductName));

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-QStringList ProgramFileFolders(ProgramFileKind kind, const QString &programFolder)
+QStringList programFileFolders(ProgramFileKind kind, const QString &programFolder)
 {
     // The installed folders relative to bin/, worked out by the build from the install layout,
     // so that a package unpacked under any prefix finds its own files.
@@ -17,7 +17,7 @@ QStringList ProgramFileFolders(ProgramFileKind kind, const QString &programFolde
         QDir::cleanPath(programFolder + QLatin1Char('/') + installed)};
 }
 
-QString FindProgramFile(const QString &name, const QStringList &folders)
+QString findProgramFile(const QString &name, const QStringList &folders)
 {
     for (const QString &folder : folders) {
         const QString path = folder + QLatin1Char('/') + name;
@@ -27,7 +27,7 @@ QString FindProgramFile(const QString &name, const QStringList &folders)
     return folders.isEmpty() ? name : folders.first() + QLatin1Char('/') + name;
 }
 
-QString ProgramFile(ProgramFileKind kind, const QString &name)
+QString programFile(ProgramFileKind kind, const QString &name)
 {
-    return FindProgramFile(name, ProgramFileFolders(kind, QCoreApplication::applicationDirPath()));
+    return findProgramFile(name, programFileFolders(kind, QCoreApplication::applicationDirPath()));
 }

@@ -18,11 +18,11 @@ enum class ProgramFileKind {
 
 /// The folders searched for files of \a kind, in order, for a program that runs from
 /// \a programFolder.
-QStringList ProgramFileFolders(ProgramFileKind kind, const QString &programFolder);
+QStringList programFileFolders(ProgramFileKind kind, const QString &programFolder);
 
 /// The path of \a name (a file or a folder) in the first of \a folders that holds it; when none
 /// does, the path in the first folder, so that callers report it as missing there.
-QString FindProgramFile(const QString &name, const QStringList &folders);
+QString findProgramFile(const QString &name, const QStringList &folders);
 
 /// FindProgramFile over the folders of the running program.
-QString ProgramFile(ProgramFileKind kind, const QString &name);
+QString programFile(ProgramFileKind kind, const QString &name);

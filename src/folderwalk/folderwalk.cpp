@@ -247,7 +247,7 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern)
     return names;
 }
 
-QString UndecodableNamesNote(int count)
+QString undecodableNamesNote(int count)
 {
     return count == 1 ? QStringLiteral("1 file was left out: its name is not valid UTF-8, so "
                                        "this program cannot open it.")
@@ -256,7 +256,7 @@ QString UndecodableNamesNote(int count)
                             .arg(count);
 }
 
-FolderWalk ScanFolder(const QString &folder, const QString &extension, EventPump &events)
+FolderWalk scanFolder(const QString &folder, const QString &extension, EventPump &events)
 {
     FolderWalk walk;
     // An empty answer would otherwise read as the root folder.

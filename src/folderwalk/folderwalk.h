@@ -20,7 +20,7 @@ struct WalkProblem
 };
 
 /// What a folder walk found: the files, the steps that failed, and how many files were left out
-/// because their names are not valid UTF-8 (see UndecodableNamesNote).
+/// because their names are not valid UTF-8 (see undecodableNamesNote).
 struct FolderWalk
 {
     QStringList files;
@@ -52,13 +52,13 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern);
 /// of \a folder and all folders below it, normalised, in the walk's order. \a extension is the
 /// user's answer ("*" for every file). Names starting with "~" (editors' temporary copies) and
 /// hidden files are left out. Files whose names are not valid UTF-8 cannot be opened by name
-/// and are left out too, and counted, for the caller to say so once (UndecodableNamesNote).
+/// and are left out too, and counted, for the caller to say so once (undecodableNamesNote).
 /// Shows nothing: the caller tells the user about the problems.
-FolderWalk ScanFolder(const QString &folder, const QString &extension, EventPump &events);
+FolderWalk scanFolder(const QString &folder, const QString &extension, EventPump &events);
 
 /// What a command says once when \a count files were left out for names that are not valid
 /// UTF-8.
-QString UndecodableNamesNote(int count);
+QString undecodableNamesNote(int count);
 
 /// Lets window events run at least every \a intervalMs milliseconds of a long loop without
 /// paying for a pump call on every item.

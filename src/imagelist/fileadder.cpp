@@ -15,7 +15,7 @@
 
 using namespace FileAdderTexts;
 
-void AddImageFiles(FileAdderContext &context)
+void addImageFiles(FileAdderContext &context)
 {
     TrappedProcedure procedure(context.dialogs, QLatin1String(Location::kAddFiles));
 
@@ -41,14 +41,14 @@ void AddImageFiles(FileAdderContext &context)
     });
 }
 
-void AddAllFilesInFolder(FileAdderContext &context)
+void addAllFilesInFolder(FileAdderContext &context)
 {
     TrappedProcedure procedure(context.dialogs, QLatin1String(Location::kAddFolder));
 
     QString extension;
     procedure.run(100, [&] {
         extension = context.dialogs.askText(
-            ShortTitle(), QLatin1String(kExtensionPrompt), context.settings.read(Keys::kExtension));
+            shortTitle(), QLatin1String(kExtensionPrompt), context.settings.read(Keys::kExtension));
     });
     if (extension.isEmpty())
         return;
@@ -66,7 +66,7 @@ void AddAllFilesInFolder(FileAdderContext &context)
     procedure.run(108, [&] { context.setBusy(true); });
     FolderWalk walk;
     procedure.run(110, [&] {
-        walk = ScanFolder(folder, extension, context.events);
+        walk = scanFolder(folder, extension, context.events);
         reportWalkProblems(context.dialogs, walk.problems);
     });
     procedure.run(112, [&] {
@@ -81,6 +81,6 @@ void AddAllFilesInFolder(FileAdderContext &context)
     if (walk.undecodable > 0)
         procedure.run(116, [&] {
             context.dialogs.showMessage(
-                ShortTitle(), UndecodableNamesNote(walk.undecodable), Dialogs::Icon::Exclamation);
+                shortTitle(), undecodableNamesNote(walk.undecodable), Dialogs::Icon::Exclamation);
         });
 }

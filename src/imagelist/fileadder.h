@@ -29,15 +29,15 @@ struct FileAdderContext
     Dialogs &dialogs;
     SettingsStore &settings;
     EventPump &events;
-    std::function<void(const QString &)> append; // ImageList::Append
+    std::function<void(const QString &)> append; // ImageList::append
     std::function<void(bool)> setBusy; // busy pointer on/off
 };
 
 /// "Add Image File(s)": asks for files and appends them. One chosen file is appended as the
 /// dialog gave it; several are each normalised.
-void AddImageFiles(FileAdderContext &context);
+void addImageFiles(FileAdderContext &context);
 
 /// "Add All File(s) In Folder": asks for an extension and a folder, remembers both, and appends
 /// every matching file of the folder and the folders below it while the window shows busy.
 /// Cancelling either question ends the command with nothing stored or appended after it.
-void AddAllFilesInFolder(FileAdderContext &context);
+void addAllFilesInFolder(FileAdderContext &context);

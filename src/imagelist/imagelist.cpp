@@ -24,9 +24,9 @@ quint64 identityOf(const QTreeWidgetItem *item)
     return item ? item->data(0, kIdentityRole).toULongLong() : 0;
 }
 
-QCursor LoadDragCursor()
+QCursor loadDragCursor()
 {
-    const QPixmap pixmap(ProgramFile(ProgramFileKind::Data, QStringLiteral("drag.ico")));
+    const QPixmap pixmap(programFile(ProgramFileKind::Data, QStringLiteral("drag.ico")));
     if (pixmap.isNull())
         return QCursor(Qt::DragMoveCursor);
     return QCursor(pixmap);
@@ -37,7 +37,7 @@ QCursor LoadDragCursor()
 ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
     : m_view(view)
     , m_isBusy(std::move(isBusy))
-    , m_dragCursor(LoadDragCursor())
+    , m_dragCursor(loadDragCursor())
 {
     m_view->setColumnCount(1);
     m_view->setHeaderLabels({QStringLiteral("Image File(s)")});
@@ -61,19 +61,19 @@ ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
 
 ImageList::~ImageList() = default;
 
-void ImageList::Append(const QString &path)
+void ImageList::append(const QString &path)
 {
     auto *item = new QTreeWidgetItem(QStringList {path});
     item->setData(0, kIdentityRole, QVariant::fromValue(++m_lastIdentity));
     m_view->addTopLevelItem(item);
 }
 
-int ImageList::Count() const
+int ImageList::count() const
 {
     return m_view->topLevelItemCount();
 }
 
-QString ImageList::PathAt(int index) const
+QString ImageList::pathAt(int index) const
 {
     const QTreeWidgetItem *item = m_view->topLevelItem(index - 1);
     return item ? item->text(0) : QString();
@@ -93,7 +93,7 @@ bool ImageList::holds(quint64 identity) const
     return false;
 }
 
-bool ImageList::Contains(const QString &path) const
+bool ImageList::contains(const QString &path) const
 {
     for (int i = 0, n = m_view->topLevelItemCount(); i < n; ++i) {
         if (m_view->topLevelItem(i)->text(0) == path)
@@ -102,7 +102,7 @@ bool ImageList::Contains(const QString &path) const
     return false;
 }
 
-std::optional<int> ImageList::Selected() const
+std::optional<int> ImageList::selected() const
 {
     const QList<QTreeWidgetItem *> selected = m_view->selectedItems();
     if (selected.isEmpty())
@@ -110,30 +110,30 @@ std::optional<int> ImageList::Selected() const
     return m_view->indexOfTopLevelItem(selected.constFirst()) + 1;
 }
 
-void ImageList::RemoveSelected()
+void ImageList::removeSelected()
 {
-    if (const std::optional<int> index = Selected())
+    if (const std::optional<int> index = selected())
         delete m_view->takeTopLevelItem(*index - 1);
 }
 
-void ImageList::Clear()
+void ImageList::clear()
 {
     m_view->clear();
 }
 
-bool ImageList::RequestRemoveSelected()
+bool ImageList::requestRemoveSelected()
 {
-    if (busy() || Count() == 0)
+    if (busy() || count() == 0)
         return false;
-    RemoveSelected();
+    removeSelected();
     return true;
 }
 
-bool ImageList::RequestClear()
+bool ImageList::requestClear()
 {
     if (busy())
         return false;
-    Clear();
+    clear();
     return true;
 }
 
@@ -142,7 +142,7 @@ bool ImageList::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_view) {
         if (event->type() == QEvent::KeyPress
             && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-            RequestRemoveSelected();
+            requestRemoveSelected();
             return true;
         }
         return false;
@@ -162,7 +162,7 @@ bool ImageList::eventFilter(QObject *watched, QEvent *event)
         released();
         return false;
     case QEvent::MouseButtonDblClick:
-        RequestRemoveSelected();
+        requestRemoveSelected();
         m_dragged = QPersistentModelIndex();
         return true;
     default:
@@ -224,7 +224,7 @@ void ImageList::scrollNear(int row, int screenRow)
         if (row > 0)
             m_view->scrollToItem(m_view->topLevelItem(row - 1));
     } else if (screenRow > kScrollDownBeyondRow) {
-        if (row + 1 < Count())
+        if (row + 1 < count())
             m_view->scrollToItem(m_view->topLevelItem(row + 1));
     }
 }

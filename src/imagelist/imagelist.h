@@ -31,27 +31,27 @@ public:
     explicit ImageList(QTreeWidget *view, std::function<bool()> isBusy = {});
     ~ImageList() override;
 
-    void Append(const QString &path);
-    int Count() const;
-    /// The path of entry \a index, 1 ≤ index ≤ Count(); the empty text outside that range.
-    QString PathAt(int index) const;
+    void append(const QString &path);
+    int count() const;
+    /// The path of entry \a index, 1 ≤ index ≤ count(); the empty text outside that range.
+    QString pathAt(int index) const;
     /// The identity of entry \a index: a number given to each appended entry, never given again
     /// by this list, that stays with the entry when it is dragged elsewhere. 0 outside the range.
     quint64 identityAt(int index) const;
     /// Whether the entry with \a identity is still listed.
     bool holds(quint64 identity) const;
     /// True when some entry equals \a path exactly (case-sensitive, whole text).
-    bool Contains(const QString &path) const;
+    bool contains(const QString &path) const;
     /// The position of the selected entry, from 1; none when nothing is selected.
-    std::optional<int> Selected() const;
+    std::optional<int> selected() const;
     /// Removes the selected entry; the entries behind it move up. Nothing selected: no change.
-    void RemoveSelected();
-    void Clear();
+    void removeSelected();
+    void clear();
 
     /// The user's removal commands (Delete key, double-click, "Clear List"): nothing happens
     /// while the window is busy. Answer whether the command was carried out.
-    bool RequestRemoveSelected();
-    bool RequestClear();
+    bool requestRemoveSelected();
+    bool requestClear();
 
     QTreeWidget *view() const { return m_view; }
     /// The pointer the list shows while an entry is dragged: "drag.ico" beside the program, or

@@ -41,7 +41,7 @@ ListDrop::ListDrop(ImageList &list, EventPump &events, Dialogs &dialogs)
     view->viewport()->installEventFilter(this);
 }
 
-QStringList ListDrop::LocalPaths(const QMimeData *data)
+QStringList ListDrop::localPaths(const QMimeData *data)
 {
     QStringList paths;
     if (!data || !data->hasUrls())
@@ -62,7 +62,7 @@ bool ListDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragMove:
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QStringList paths = LocalPaths(drop->mimeData());
+        const QStringList paths = localPaths(drop->mimeData());
         const Qt::DropAction action = fileDropAction(drop->possibleActions());
         if (paths.isEmpty() || action == Qt::IgnoreAction) {
             drop->ignore();
@@ -102,7 +102,7 @@ void ListDrop::appendPending()
         // Said once a drop, however many folders it held.
         if (m_undecodable > 0)
             m_dialogs.showMessage(
-                ShortTitle(), UndecodableNamesNote(m_undecodable), Dialogs::Icon::Exclamation);
+                shortTitle(), undecodableNamesNote(m_undecodable), Dialogs::Icon::Exclamation);
     }
     m_appending = false;
     emit droppedPathsAppended();
@@ -112,15 +112,15 @@ void ListDrop::appendPath(const QString &path)
 {
     if (!QFileInfo(path).isDir()) {
         // A file goes in as it is; the stamp run tells about one it cannot read.
-        m_list.Append(path);
+        m_list.append(path);
         return;
     }
-    const FolderWalk walk = ScanFolder(path, QStringLiteral("*"), m_events);
+    const FolderWalk walk = scanFolder(path, QStringLiteral("*"), m_events);
     reportWalkProblems(m_dialogs, walk.problems);
     m_undecodable += walk.undecodable;
     EventPacer pacer(m_events);
     for (const QString &file : walk.files) {
         pacer.pumpWhenDue();
-        m_list.Append(file);
+        m_list.append(file);
     }
 }

@@ -28,7 +28,7 @@ public:
     ListDrop(ImageList &list, EventPump &events, Dialogs &dialogs);
 
     /// The local paths \a data carries, in order; empty when it carries none.
-    static QStringList LocalPaths(const QMimeData *data);
+    static QStringList localPaths(const QMimeData *data);
 
     /// Appends \a paths the way a drop of them would, once the event loop runs: files named on
     /// the program's command line come in this way.

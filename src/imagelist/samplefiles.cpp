@@ -55,9 +55,9 @@ QString shiftCodes(const QString &text, const QString &key, int direction)
 
 } // namespace
 
-QString SamplesFolder()
+QString samplesFolder()
 {
-    return ProgramFile(ProgramFileKind::Data, QStringLiteral("Samples"));
+    return programFile(ProgramFileKind::Data, QStringLiteral("Samples"));
 }
 
 QString EncodeSnapshot(const QString &text, const QString &key)
@@ -83,7 +83,7 @@ void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder)
     settings.write(Keys::kSnapshot, EncodeSnapshot(snapshot));
 }
 
-YesNoQuestion QtYesNoQuestion(QWidget *owner)
+YesNoQuestion qtYesNoQuestion(QWidget *owner)
 {
     return [owner](const QString &title, const QString &question) {
         QMessageBox box(
@@ -107,15 +107,15 @@ void LoadSampleFiles(SampleFilesContext &context)
         return;
     if (!procedure.run(102, [&] {
             for (const QString &path : std::as_const(paths)) {
-                if (FileExists(path) && !context.list.Contains(path))
-                    context.list.Append(path);
+                if (FileExists(path) && !context.list.contains(path))
+                    context.list.append(path);
             }
         }))
         return;
 
     bool show = false;
     if (!procedure.run(104, [&] {
-            show = context.askYesNo(ShortTitle(), QLatin1String(SampleTexts::kOpenFolderQuestion));
+            show = context.askYesNo(shortTitle(), QLatin1String(SampleTexts::kOpenFolderQuestion));
         }))
         return;
     if (!show)

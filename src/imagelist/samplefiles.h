@@ -26,7 +26,7 @@ inline constexpr int kSnapshotMaxLength = 32767;
 /// The folder of example pictures: "Samples" beside the program when it is there (a build tree,
 /// a relocated copy), otherwise the one in the installed data folder. Without either, the one
 /// beside the program, which then holds nothing.
-QString SamplesFolder();
+QString samplesFolder();
 
 /// Codes \a text (character codes 1 to 255) by adding the codes of \a key's letters in turn,
 /// wrapping above 255 by 255. Throws RuntimeFailure for a text longer than kSnapshotMaxLength
@@ -40,13 +40,13 @@ QString DecodeSnapshot(const QString &text, const QString &key = QLatin1String(k
 /// text, so the start-up takes the snapshot again next time. Paths are carried as their UTF-8
 /// bytes, so a folder under any name is recorded. Failures are thrown as RuntimeFailure for the
 /// caller's trap.
-void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder = SamplesFolder());
+void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder = samplesFolder());
 
 /// Asks a question with the buttons Yes and No; answers true for Yes.
 using YesNoQuestion = std::function<bool(const QString &title, const QString &question)>;
 
 /// The question as a Qt message box over \a owner.
-YesNoQuestion QtYesNoQuestion(QWidget *owner);
+YesNoQuestion qtYesNoQuestion(QWidget *owner);
 
 /// What "Load Sample/Example Files" needs of the window.
 struct SampleFilesContext

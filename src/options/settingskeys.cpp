@@ -4,7 +4,7 @@
 
 #include <array>
 
-std::span<const SettingKey> AllSettingKeys()
+std::span<const SettingKey> allSettingKeys()
 {
     using namespace Keys;
     static constexpr std::array kAll {kSourceFileDate, kSourceUserDateTime, kSourceCustomText,

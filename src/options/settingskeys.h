@@ -82,4 +82,4 @@ inline constexpr SettingKey kSnapshot {"Snapshot", "Snapshot", R::Text, D::Fixed
 } // namespace Keys
 
 /// Every key above, in the order of the settings table.
-std::span<const SettingKey> AllSettingKeys();
+std::span<const SettingKey> allSettingKeys();

@@ -157,12 +157,12 @@ void SettingsStore::write(const SettingKey &key, const QString &text)
     WriteSetting(key.writtenKey(), text);
 }
 
-QString SettingText(bool value)
+QString settingText(bool value)
 {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-QString SettingText(int value)
+QString settingText(int value)
 {
     return QString::number(value);
 }

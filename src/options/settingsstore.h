@@ -59,9 +59,9 @@ private:
 };
 
 /// A Boolean as stored: "True" or "False".
-QString SettingText(bool value);
+QString settingText(bool value);
 /// A number as stored: decimal, no grouping.
-QString SettingText(int value);
+QString settingText(int value);
 
 /// "True" or "False" in any letter case, or a number (0 is false, any other true). Throws
 /// RuntimeFailure for any other text.

@@ -2,19 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/stampoptions.h"
 
-QStringList FileDateKindCaptions()
+QStringList fileDateKindCaptions()
 {
     return {QStringLiteral("Date Created"), QStringLiteral("Date Taken"),
         QStringLiteral("Date Modified"), QStringLiteral("Date Accessed")};
 }
 
-QStringList StampFormatCaptions()
+QStringList stampFormatCaptions()
 {
     return {QStringLiteral("Timestamp And Datestamp"), QStringLiteral("Datestamp And Timestamp"),
         QStringLiteral("Timestamp"), QStringLiteral("Datestamp")};
 }
 
-QStringList StampPositionCaptions()
+QStringList stampPositionCaptions()
 {
     return {QStringLiteral("Upper-Left"), QStringLiteral("Upper-Right"),
         QStringLiteral("Lower-Left"), QStringLiteral("Lower-Right"), QStringLiteral("Center-Top"),
@@ -47,47 +47,47 @@ int indexWithin(const QStringList &captions, int index)
 
 QString caption(FileDateKind kind)
 {
-    return captionAt(FileDateKindCaptions(), int(kind));
+    return captionAt(fileDateKindCaptions(), int(kind));
 }
 
 QString caption(StampFormat format)
 {
-    return captionAt(StampFormatCaptions(), int(format));
+    return captionAt(stampFormatCaptions(), int(format));
 }
 
 QString caption(StampPosition position)
 {
-    return captionAt(StampPositionCaptions(), int(position));
+    return captionAt(stampPositionCaptions(), int(position));
 }
 
 FileDateKind fileDateKindNamed(const QString &text)
 {
-    return FileDateKind(indexNamed(FileDateKindCaptions(), text));
+    return FileDateKind(indexNamed(fileDateKindCaptions(), text));
 }
 
 StampFormat stampFormatNamed(const QString &text)
 {
-    return StampFormat(indexNamed(StampFormatCaptions(), text));
+    return StampFormat(indexNamed(stampFormatCaptions(), text));
 }
 
 StampPosition stampPositionNamed(const QString &text)
 {
-    return StampPosition(indexNamed(StampPositionCaptions(), text));
+    return StampPosition(indexNamed(stampPositionCaptions(), text));
 }
 
 FileDateKind fileDateKindAt(int index)
 {
-    return FileDateKind(indexWithin(FileDateKindCaptions(), index));
+    return FileDateKind(indexWithin(fileDateKindCaptions(), index));
 }
 
 StampFormat stampFormatAt(int index)
 {
-    return StampFormat(indexWithin(StampFormatCaptions(), index));
+    return StampFormat(indexWithin(stampFormatCaptions(), index));
 }
 
 StampPosition stampPositionAt(int index)
 {
-    return StampPosition(indexWithin(StampPositionCaptions(), index));
+    return StampPosition(indexWithin(stampPositionCaptions(), index));
 }
 
 StampOptions StampOptions::firstStart(

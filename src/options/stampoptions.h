@@ -49,9 +49,9 @@ enum class StampPosition {
 enum class SaveOption { OriginalFolder, ChosenFolder };
 
 /// The captions of the three selection lists, in list order.
-QStringList FileDateKindCaptions();
-QStringList StampFormatCaptions();
-QStringList StampPositionCaptions();
+QStringList fileDateKindCaptions();
+QStringList stampFormatCaptions();
+QStringList stampPositionCaptions();
 
 /// The caption a list shows for a value; the empty text for None.
 QString caption(FileDateKind kind);
@@ -72,19 +72,19 @@ StampPosition stampPositionAt(int index);
 /// stored under "Font Color".
 inline constexpr quint32 kWhite = 16777215;
 inline constexpr quint32 kBlack = 0;
-constexpr quint32 ColorValue(int red, int green, int blue)
+constexpr quint32 colorValue(int red, int green, int blue)
 {
     return quint32(red & 0xFF) | quint32(green & 0xFF) << 8 | quint32(blue & 0xFF) << 16;
 }
-constexpr int RedOf(quint32 value)
+constexpr int redOf(quint32 value)
 {
     return int(value & 0xFF);
 }
-constexpr int GreenOf(quint32 value)
+constexpr int greenOf(quint32 value)
 {
     return int(value >> 8 & 0xFF);
 }
-constexpr int BlueOf(quint32 value)
+constexpr int blueOf(quint32 value)
 {
     return int(value >> 16 & 0xFF);
 }

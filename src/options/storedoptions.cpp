@@ -209,12 +209,12 @@ quint32 StoredOptions::loadColor() const
 
 void StoredOptions::saveSourceChosen(StampSource source, bool chosen)
 {
-    writer().write(sourceKey(source), SettingText(chosen));
+    writer().write(sourceKey(source), settingText(chosen));
 }
 
 void StoredOptions::saveFileDateKind(FileDateKind kind)
 {
-    writer().write(Keys::kFileDateKind, SettingText(int(kind)));
+    writer().write(Keys::kFileDateKind, settingText(int(kind)));
 }
 
 void StoredOptions::saveFormat(StampFormat format)
@@ -249,12 +249,12 @@ void StoredOptions::saveSampleText(const QString &text)
 
 void StoredOptions::saveJpegQuality(int quality)
 {
-    writer().write(Keys::kJpegQuality, SettingText(quality));
+    writer().write(Keys::kJpegQuality, settingText(quality));
 }
 
 void StoredOptions::saveSaveChosen(SaveOption option, bool chosen)
 {
-    writer().write(saveKey(option), SettingText(chosen));
+    writer().write(saveKey(option), settingText(chosen));
 }
 
 void StoredOptions::saveOutputFolder(const QString &folder)

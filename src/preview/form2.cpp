@@ -66,7 +66,7 @@ Form2::~Form2() = default;
 void Form2::Form_Load()
 {
     TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kPreviewLoad));
-    procedure.run(100, [this] { setWindowTitle(ShortTitle()); });
+    procedure.run(100, [this] { setWindowTitle(shortTitle()); });
     procedure.run(102, [this] {
         setWindowIcon(m_mainWindow ? m_mainWindow->windowIcon() : QApplication::windowIcon());
     });
@@ -77,14 +77,14 @@ void Form2::Form_Load()
         setAutoFillBackground(true);
     });
     procedure.run(106, [this] {
-        const QString handFile = FindProgramFile(QStringLiteral("HAND-M.CUR"),
-            ProgramFileFolders(ProgramFileKind::Data, m_programFolder));
+        const QString handFile = findProgramFile(QStringLiteral("HAND-M.CUR"),
+            programFileFolders(ProgramFileKind::Data, m_programFolder));
         if (!FileExists(handFile))
             return;
         // A damaged pointer file was reported when the main window started; here the button
         // just keeps the default pointer.
         try {
-            m_ui->PushButton1->setCursor(LoadHandPointer(handFile));
+            m_ui->PushButton1->setCursor(loadHandPointer(handFile));
         } catch (const RuntimeFailure &) { }
     });
     procedure.run(108, [this] { showPicture(m_surface()); });

@@ -33,7 +33,7 @@ constexpr quint16 kIconType = 1;
 
 } // namespace
 
-QCursor LoadHandPointer(const QString &path)
+QCursor loadHandPointer(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -60,7 +60,7 @@ QCursor LoadHandPointer(const QString &path)
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 
-void ApplyHandPointer(const QCursor &pointer, const QList<QWidget *> &buttons)
+void applyHandPointer(const QCursor &pointer, const QList<QWidget *> &buttons)
 {
     for (QWidget *button : buttons)
         button->setCursor(pointer);

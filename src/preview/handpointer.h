@@ -13,8 +13,8 @@ inline constexpr auto kHandPointerFile = "HAND-M.CUR";
 
 /// The pointer in the Windows cursor file at \a path, with the hot spot its header names. Throws
 /// RuntimeFailure naming the file when it cannot be read or holds no cursor.
-QCursor LoadHandPointer(const QString &path);
+QCursor loadHandPointer(const QString &path);
 
 /// Shows \a pointer over each of \a buttons. While the window is busy the application's busy
 /// pointer covers it, so hovering then changes nothing.
-void ApplyHandPointer(const QCursor &pointer, const QList<QWidget *> &buttons);
+void applyHandPointer(const QCursor &pointer, const QList<QWidget *> &buttons);

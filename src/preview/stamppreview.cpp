@@ -55,7 +55,7 @@ void StampPreview::preview()
     if (count == 0) {
         procedure.run(102, [&] {
             m_dialogs.showMessage(
-                ShortTitle(), QStringLiteral("No files added."), Dialogs::Icon::None);
+                shortTitle(), QStringLiteral("No files added."), Dialogs::Icon::None);
         });
         return;
     }
@@ -65,8 +65,8 @@ void StampPreview::preview()
     QColor color;
     procedure.run(104, [&] {
         const StampOptions options = m_window.currentOptions();
-        font = StampFont(options);
-        color = StampColor(options.color);
+        font = stampFont(options);
+        color = stampColor(options.color);
     });
     procedure.run(106, [&] { m_events.processEvents(); });
     // A stamp run under way made the window busy; it stays so after the preview.
@@ -85,7 +85,7 @@ void StampPreview::preview()
     // were this one.
     std::optional<SourcePicture> picture;
     const bool loaded = procedure.run(114, [&] {
-        picture = LoadSource(source);
+        picture = loadSource(source);
         if (!picture)
             throw RuntimeFailure(QStringLiteral("The picture %1 does not exist.")
                                      .arg(QDir::toNativeSeparators(source)),

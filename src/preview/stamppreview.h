@@ -17,7 +17,7 @@ class StampRunWindow;
 /// "Preview Stamp": stamps the sample text onto the first listed picture and shows the result
 /// in the preview window in place of the main window. Nothing is written.
 ///
-/// The picture is loaded and stamped through the engine's LoadSource, the one loader a stamp run
+/// The picture is loaded and stamped through the engine's loadSource, the one loader a stamp run
 /// uses too (PNG, TIFF, GIF and ICO in their own pixels, every frame stamped, the first shown),
 /// and the text is the sample box's, drawn with the stamp font, colour and position by the
 /// engine's renderer, upright as the picture is viewed. The preview keeps its own work surface,

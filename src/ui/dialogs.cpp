@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs.h"
 
-QString DisplayedText(const QString &text)
+QString displayedText(const QString &text)
 {
     QString shown;
     shown.reserve(text.size());

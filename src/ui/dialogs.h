@@ -10,7 +10,7 @@
 /// A message text as it is shown on screen. The program's messages keep their classic line ends,
 /// carriage returns with or without a line feed; every such end becomes one line break here, so
 /// "a\r\rb" shows an empty line between a and b on every platform.
-QString DisplayedText(const QString &text);
+QString displayedText(const QString &text);
 
 /// Every modal dialog the program shows. The application answers through Qt's dialogs; tests
 /// script the answers and record what was asked. Nothing here needs a widget, so the engine can

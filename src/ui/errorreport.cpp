@@ -4,7 +4,7 @@
 
 #include "ui/dialogs.h"
 
-QString ErrorReportText(const QString &location, int step, const QString &description)
+QString errorReportText(const QString &location, int step, const QString &description)
 {
     // Carriage returns without line feeds between the step and the request, as users have always
     // seen it; Qt's message box breaks lines at either.
@@ -17,5 +17,5 @@ QString ErrorReportText(const QString &location, int step, const QString &descri
 void ErrorReport(Dialogs &dialogs, const QString &location, int step, const QString &description)
 {
     dialogs.showMessage(QLatin1String(kErrorReportTitle),
-        ErrorReportText(location, step, description), Dialogs::Icon::Exclamation);
+        errorReportText(location, step, description), Dialogs::Icon::Exclamation);
 }

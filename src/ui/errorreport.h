@@ -33,7 +33,7 @@ inline constexpr auto kSupportAddress = "support@vendrel.example";
 
 /// The text of the "Application Error" dialog: the failure, the place and step where it
 /// happened, and the request to send a screenshot to support.
-QString ErrorReportText(const QString &location, int step, const QString &description);
+QString errorReportText(const QString &location, int step, const QString &description);
 
 /// Shows the "Application Error" dialog (exclamation icon, OK button) and returns when the user
 /// has dismissed it.

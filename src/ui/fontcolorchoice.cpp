@@ -61,11 +61,11 @@ void FontColorChoice::PushButton6_Click()
     });
 
     procedure.run(116, [&] { m_settings.write(kFontName, font.name); });
-    procedure.run(118, [&] { m_settings.write(kFontBold, SettingText(font.bold)); });
-    procedure.run(120, [&] { m_settings.write(kFontItalic, SettingText(font.italic)); });
+    procedure.run(118, [&] { m_settings.write(kFontBold, settingText(font.bold)); });
+    procedure.run(120, [&] { m_settings.write(kFontItalic, settingText(font.italic)); });
     procedure.run(122, [&] { m_settings.write(kFontSize, sizeText(font.pointSize)); });
-    procedure.run(124, [&] { m_settings.write(kFontStrikethru, SettingText(font.strikeOut)); });
-    procedure.run(126, [&] { m_settings.write(kFontUnderline, SettingText(font.underline)); });
+    procedure.run(124, [&] { m_settings.write(kFontStrikethru, settingText(font.strikeOut)); });
+    procedure.run(126, [&] { m_settings.write(kFontUnderline, settingText(font.underline)); });
 
     procedure.run(128, [&] { m_sample.setFontName(font.name); });
     procedure.run(130, [&] { m_sample.setBold(font.bold); });
@@ -82,7 +82,7 @@ void FontColorChoice::PushButton10_Click()
     procedure.run(102, [&] { m_dialogColor = m_dialogs.chooseColor(m_dialogColor); });
     procedure.run(104, [&] { m_sample.setSwatchColor(m_dialogColor); });
     procedure.run(
-        106, [&] { m_settings.write(Keys::kFontColor, SettingText(int(m_sample.swatchColor()))); });
+        106, [&] { m_settings.write(Keys::kFontColor, settingText(int(m_sample.swatchColor()))); });
     procedure.run(108, [&] { m_sample.setTextColor(m_sample.swatchColor()); });
     procedure.run(110, [&] { m_sample.setBackgroundFor(m_sample.textColor()); });
 }

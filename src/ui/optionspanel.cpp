@@ -121,7 +121,7 @@ template <typename Save> void OptionsPanel::persist(Save &&save)
         if (m_writeFailureShown)
             return;
         m_writeFailureShown = true;
-        m_dialogs.showMessage(ShortTitle(), failure.description(), Dialogs::Icon::Exclamation);
+        m_dialogs.showMessage(shortTitle(), failure.description(), Dialogs::Icon::Exclamation);
     }
 }
 
@@ -219,7 +219,7 @@ void OptionsPanel::Text6_Change()
 void OptionsPanel::Slider1_Change()
 {
     const int quality = m_controls.Slider1->value();
-    m_controls.Frame1->setTitle(QualityCaption(quality));
+    m_controls.Frame1->setTitle(qualityCaption(quality));
     m_model.set(&StampOptions::jpegQuality, quality);
     persist([&] { m_stored.saveJpegQuality(quality); });
 }
@@ -246,7 +246,7 @@ void OptionsPanel::PushButton7_Click()
     procedure.run(104, [&] {
         {
             const QSignalBlocker quiet(m_controls.Text6);
-            m_controls.Text6->setText(WithTrailingSeparator(folder));
+            m_controls.Text6->setText(withTrailingSeparator(folder));
         }
         Text6_Change();
     });
@@ -256,17 +256,17 @@ void OptionsPanel::PushButton1_Click()
 {
     TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kDateTakenInfo));
     procedure.run(100, [&] {
-        m_dialogs.showMessage(ShortTitle(), QLatin1String(OptionsPanelTexts::kDateTakenExplanation),
+        m_dialogs.showMessage(shortTitle(), QLatin1String(OptionsPanelTexts::kDateTakenExplanation),
             Dialogs::Icon::None);
     });
 }
 
-QString OptionsPanel::QualityCaption(int quality)
+QString OptionsPanel::qualityCaption(int quality)
 {
     return QStringLiteral("JPG Image Quality: %1%").arg(quality);
 }
 
-QString OptionsPanel::WithTrailingSeparator(const QString &folder)
+QString OptionsPanel::withTrailingSeparator(const QString &folder)
 {
     const QString native = QDir::toNativeSeparators(folder);
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();

@@ -93,10 +93,10 @@ public:
     void PushButton1_Click();
 
     /// "JPG Image Quality: " with the value and "%".
-    static QString QualityCaption(int quality);
+    static QString qualityCaption(int quality);
     /// \a folder as the output folder box shows it: in the platform's spelling, ending in one
     /// separator.
-    static QString WithTrailingSeparator(const QString &folder);
+    static QString withTrailingSeparator(const QString &folder);
 
 private:
     void connectHandlers();

@@ -20,7 +20,7 @@ QtDialogs::QtDialogs(QWidget *owner)
 void QtDialogs::showMessage(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-        DisplayedText(text), QMessageBox::Ok, m_owner);
+        displayedText(text), QMessageBox::Ok, m_owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -29,19 +29,19 @@ QString QtDialogs::askText(const QString &title, const QString &prompt, const QS
 {
     bool accepted = false;
     const QString answer = QInputDialog::getText(
-        m_owner, title, DisplayedText(prompt), QLineEdit::Normal, proposed, &accepted);
+        m_owner, title, displayedText(prompt), QLineEdit::Normal, proposed, &accepted);
     return accepted ? answer : QString();
 }
 
 QStringList QtDialogs::chooseFiles(const QString &title, const QString &filter)
 {
-    return QFileDialog::getOpenFileNames(m_owner, title, QString(), QtFileFilter(filter));
+    return QFileDialog::getOpenFileNames(m_owner, title, QString(), qtFileFilter(filter));
 }
 
 QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFolder)
 {
     QString folder
-        = QFileDialog::getExistingDirectory(m_owner, DisplayedText(prompt), initialFolder);
+        = QFileDialog::getExistingDirectory(m_owner, displayedText(prompt), initialFolder);
     if (folder.isEmpty())
         return folder;
     folder = QDir::fromNativeSeparators(folder);
@@ -56,7 +56,7 @@ FontChoice QtDialogs::chooseFont(const FontChoice &preset)
 {
     // Qt's own dialog, so its effects section can be taken away: a platform dialog would offer
     // choices that are not kept.
-    QFontDialog dialog(FontOfChoice(preset), m_owner);
+    QFontDialog dialog(fontOfChoice(preset), m_owner);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     for (QGroupBox *section : dialog.findChildren<QGroupBox *>()) {
         if (!section->findChildren<QCheckBox *>().isEmpty())
@@ -64,7 +64,7 @@ FontChoice QtDialogs::chooseFont(const FontChoice &preset)
     }
     if (dialog.exec() != QDialog::Accepted)
         return preset;
-    FontChoice chosen = ChoiceOfFont(dialog.selectedFont());
+    FontChoice chosen = choiceOfFont(dialog.selectedFont());
     chosen.strikeOut = preset.strikeOut;
     chosen.underline = preset.underline;
     return chosen;
@@ -72,11 +72,11 @@ FontChoice QtDialogs::chooseFont(const FontChoice &preset)
 
 quint32 QtDialogs::chooseColor(quint32 preset)
 {
-    const QColor chosen = QColorDialog::getColor(ColorOfValue(preset), m_owner);
-    return chosen.isValid() ? ValueOfColor(chosen) : preset;
+    const QColor chosen = QColorDialog::getColor(colorOfValue(preset), m_owner);
+    return chosen.isValid() ? valueOfColor(chosen) : preset;
 }
 
-QString QtFileFilter(const QString &filter)
+QString qtFileFilter(const QString &filter)
 {
     // A filter already written in Qt's form passes unchanged.
     if (!filter.contains(QLatin1Char('|')))

@@ -38,4 +38,4 @@ private:
 /// in the description is not repeated. A filter without "|" is taken as Qt's form already. Each
 /// lower-case pattern is joined by its upper-case twin, because the file systems here tell case
 /// apart and cameras name their files "IMG_0001.JPG".
-QString QtFileFilter(const QString &filter);
+QString qtFileFilter(const QString &filter);

@@ -11,13 +11,13 @@ namespace {
 
 quint32 colorOf(const QWidget &widget, QPalette::ColorRole role)
 {
-    return ValueOfColor(widget.palette().color(role));
+    return valueOfColor(widget.palette().color(role));
 }
 
 void setColorOf(QWidget &widget, QPalette::ColorRole role, quint32 color)
 {
     QPalette palette = widget.palette();
-    palette.setColor(role, ColorOfValue(color));
+    palette.setColor(role, colorOfValue(color));
     widget.setPalette(palette);
 }
 
@@ -44,12 +44,12 @@ void SampleBox::showInModel()
 
 FontChoice SampleBox::font() const
 {
-    return ChoiceOfFont(m_sample.font());
+    return choiceOfFont(m_sample.font());
 }
 
 void SampleBox::setFont(const FontChoice &font)
 {
-    m_sample.setFont(FontOfChoice(font));
+    m_sample.setFont(fontOfChoice(font));
     showInModel();
 }
 

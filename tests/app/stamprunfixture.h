@@ -165,7 +165,7 @@ inline QString StampRunFixture::makeSource(const QString &name, const QImage &pi
 inline void StampRunFixture::fillList(const QStringList &names)
 {
     for (const QString &name : names)
-        m_window->imageList().Append(sourcePath(name));
+        m_window->imageList().append(sourcePath(name));
 }
 
 inline void StampRunFixture::useCustomText(const QString &text)

@@ -35,7 +35,7 @@ void TestAddButtons::addImageFiles()
     QFETCH(QStringList, expected);
 
     WindowFixture f;
-    f.window.imageList().Append(QStringLiteral("/already/there.png"));
+    f.window.imageList().append(QStringLiteral("/already/there.png"));
     f.dialogs.fileAnswers.enqueue(chosen);
     f.click("PushButton2");
 

@@ -40,7 +40,7 @@ void TestCommandLine::parses_data()
 void TestCommandLine::parses()
 {
     QFETCH(QStringList, arguments);
-    const ProgramArguments parsed = ParseProgramArguments(arguments);
+    const ProgramArguments parsed = parseProgramArguments(arguments);
     QTEST(parsed.help, "help");
     QTEST(parsed.version, "version");
     QFETCH(bool, malformed);

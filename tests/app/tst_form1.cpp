@@ -158,8 +158,8 @@ void TestForm1::firstStartValues()
     {
         const char *name;
         QStringList items;
-    } lists[] = {{"Combo4", FileDateKindCaptions()}, {"Combo1", StampFormatCaptions()},
-        {"Combo2", StampPositionCaptions()}};
+    } lists[] = {{"Combo4", fileDateKindCaptions()}, {"Combo1", stampFormatCaptions()},
+        {"Combo2", stampPositionCaptions()}};
     for (const auto &list : lists) {
         const QComboBox *combo = f.find<QComboBox>(list.name);
         QVERIFY(!combo->isEditable());
@@ -199,7 +199,7 @@ void TestForm1::firstStartValues()
     const QProgressBar *progress = f.find<QProgressBar>("ProgressBar1");
     QCOMPARE(progress->value(), 0);
     QVERIFY(progress->isTextVisible());
-    QCOMPARE(f.window.imageList().Count(), 0);
+    QCOMPARE(f.window.imageList().count(), 0);
 }
 
 void TestForm1::optionGroupsAreSeparate()
@@ -258,8 +258,8 @@ void TestForm1::removalRefusedWhileBusy()
 
     WindowFixture f;
     f.window.show();
-    f.window.imageList().Append(QStringLiteral("/p/one.jpg"));
-    f.window.imageList().Append(QStringLiteral("/p/two.jpg"));
+    f.window.imageList().append(QStringLiteral("/p/one.jpg"));
+    f.window.imageList().append(QStringLiteral("/p/two.jpg"));
     auto *view = f.find<QTreeWidget>("ListView1");
     view->setCurrentItem(view->topLevelItem(0));
     f.window.setBusy(busy);
@@ -268,7 +268,7 @@ void TestForm1::removalRefusedWhileBusy()
     else
         f.click("PushButton4");
     f.window.setBusy(false);
-    QCOMPARE(f.window.imageList().Count(), remaining);
+    QCOMPARE(f.window.imageList().count(), remaining);
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 

@@ -146,7 +146,7 @@ void TestStampRun::stampSources()
     QVERIFY(file.setFileTime(QDateTime(QDate(2021, 8, 31), QTime(11, 23, 45), Qt::UTC),
         QFileDevice::FileModificationTime));
     file.close();
-    const QImage original = LoadWorkSurface(path);
+    const QImage original = loadWorkSurface(path);
     fillList({"exact.bmp"});
     child<QComboBox>("Combo4")->setCurrentText(QStringLiteral("Date Modified"));
     child<QComboBox>("Combo1")->setCurrentText(QStringLiteral("Datestamp And Timestamp"));
@@ -162,8 +162,8 @@ void TestStampRun::stampSources()
     QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
     QImage expected = original;
     const StampOptions options = m_window->stampController().currentOptions();
-    OverlayText(expected, expectedText, QStringLiteral("Center"), StampFont(options),
-        StampColor(options.color));
+    OverlayText(expected, expectedText, QStringLiteral("Center"), stampFont(options),
+        stampColor(options.color));
     QVERIFY(expected != original);
     QCOMPARE(QImage(outputPath("exact.bmp")).convertToFormat(QImage::Format_RGB32),
         expected.convertToFormat(QImage::Format_RGB32));
@@ -255,9 +255,9 @@ void TestStampRun::secondClickIsIgnoredAndTheWindowRepaints()
     // The text changed during the first file reached the second file only.
     const StampOptions options = m_window->stampController().currentOptions();
     const auto stamped = [&](const QString &text) {
-        QImage picture = LoadWorkSurface(sourcePath("small.bmp"));
-        OverlayText(picture, text, caption(options.position), StampFont(options),
-            StampColor(options.color));
+        QImage picture = loadWorkSurface(sourcePath("small.bmp"));
+        OverlayText(picture, text, caption(options.position), stampFont(options),
+            stampColor(options.color));
         return picture;
     };
     const QImage second = QImage(outputPath("small.bmp")).convertToFormat(QImage::Format_RGB32);
@@ -277,8 +277,8 @@ void TestStampRun::listShrinkingDuringARunEndsIt()
     m_window->stampController().run().setLookAhead(0);
     m_events->onEvents = [&](const QString &text, int repeats) {
         if (text == QLatin1String("Processing: a.png") && repeats == 2) {
-            m_window->imageList().Clear();
-            m_window->imageList().Append(sourcePath("c.bmp"));
+            m_window->imageList().clear();
+            m_window->imageList().append(sourcePath("c.bmp"));
         }
     };
 

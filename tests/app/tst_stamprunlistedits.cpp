@@ -41,10 +41,10 @@ void TestStampRunListEdits::dragEntry(int from, int to)
 void TestStampRunListEdits::selectAndRemove(const QString &name)
 {
     ImageList &list = m_window->imageList();
-    for (int number = 1; number <= list.Count(); ++number)
-        if (list.PathAt(number) == sourcePath(name))
+    for (int number = 1; number <= list.count(); ++number)
+        if (list.pathAt(number) == sourcePath(name))
             list.view()->setCurrentItem(list.view()->topLevelItem(number - 1));
-    list.RemoveSelected();
+    list.removeSelected();
 }
 
 void TestStampRunListEdits::runWorksOnTheEntriesListedAtItsStart_data()

@@ -194,10 +194,10 @@ void TestStampRunPool::runWith(int workers, int lookAhead)
 
 QImage TestStampRunPool::stamped(const QString &source, const QString &text) const
 {
-    QImage picture = LoadWorkSurface(source);
+    QImage picture = loadWorkSurface(source);
     const StampOptions &options = m_window.options;
     OverlayText(
-        picture, text, caption(options.position), StampFont(options), StampColor(options.color));
+        picture, text, caption(options.position), stampFont(options), stampColor(options.color));
     return picture;
 }
 

@@ -64,7 +64,7 @@ void TestStartUp::firstStart()
         {"Position", "Upper-Left"}, {"Text1", "2021-08-31"}, {"Text2", "13:23:45"}, {"Text5", ""},
         {"Text4", "AAaaBBbbCCcc"}, {"Slider1", "85"}, {"Option4", "True"}, {"Option5", "False"},
         {"Output Folder", "/home/ana/Desktop/"}};
-    for (const SettingKey &key : AllSettingKeys()) {
+    for (const SettingKey &key : allSettingKeys()) {
         const QString expected = key.restoredByStartUp ? written.value(key.writtenKey(), "?")
                                                        : QStringLiteral("<absent>");
         QVERIFY2(f.value(key.writtenKey()) == expected, key.written);
@@ -124,7 +124,7 @@ void TestStartUp::choicesSurviveARestart()
     f.find<QComboBox>("Combo2")->setCurrentIndex(3);
     f.find<QSlider>("Slider1")->setValue(60);
     f.dialogs.fontAnswers.enqueue(FontChoice {QStringLiteral("Liberation Mono"), 24, true});
-    f.dialogs.colorAnswers.enqueue(ColorValue(255, 255, 0));
+    f.dialogs.colorAnswers.enqueue(colorValue(255, 255, 0));
     f.dialogs.folderAnswers.enqueue(f.scratch.path());
     QTest::mouseClick(f.find<QPushButton>("PushButton6"), Qt::LeftButton);
     QTest::mouseClick(f.find<QPushButton>("PushButton10"), Qt::LeftButton);

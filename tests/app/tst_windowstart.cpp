@@ -216,18 +216,18 @@ void TestWindowStart::commandLineFilesAreListed()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     QDir::setCurrent(photos.path());
-    const ProgramArguments arguments = ParseProgramArguments({QStringLiteral("b.png"),
+    const ProgramArguments arguments = parseProgramArguments({QStringLiteral("b.png"),
         dir.filePath(QStringLiteral("trip")), QStringLiteral("./.hidden.jpg")});
 
     const std::unique_ptr<Form1> window
-        = OpenMainWindow(arguments, f.dialogs, f.settings, f.events, f.seams);
+        = openMainWindow(arguments, f.dialogs, f.settings, f.events, f.seams);
     QVERIFY(window->isVisible());
     QSignalSpy appended(&window->listDrop(), &ListDrop::droppedPathsAppended);
     QVERIFY(appended.wait(5000));
 
     QStringList listed;
-    for (int i = 1; i <= window->imageList().Count(); ++i)
-        listed << window->imageList().PathAt(i);
+    for (int i = 1; i <= window->imageList().count(); ++i)
+        listed << window->imageList().pathAt(i);
     QCOMPARE(listed,
         (QStringList {dir.filePath(QStringLiteral("b.png")),
             dir.filePath(QStringLiteral("trip/a.jpg")),

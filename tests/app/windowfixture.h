@@ -86,8 +86,8 @@ struct WindowFixture
     QStringList listed()
     {
         QStringList paths;
-        for (int i = 1; i <= window.imageList().Count(); ++i)
-            paths << window.imageList().PathAt(i);
+        for (int i = 1; i <= window.imageList().count(); ++i)
+            paths << window.imageList().pathAt(i);
         return paths;
     }
 

@@ -45,17 +45,17 @@ void TestProgramFiles::findsBesideTheProgramFirst()
         QVERIFY(out.open(QIODevice::WriteOnly));
     }
     const QStringList folders
-        = ProgramFileFolders(ProgramFileKind::Data, prefix.filePath(QStringLiteral("bin")));
-    QCOMPARE(FindProgramFile(QStringLiteral("HAND-M.CUR"), folders), prefix.filePath(found));
+        = programFileFolders(ProgramFileKind::Data, prefix.filePath(QStringLiteral("bin")));
+    QCOMPARE(findProgramFile(QStringLiteral("HAND-M.CUR"), folders), prefix.filePath(found));
 }
 
 void TestProgramFiles::installedFoldersFollowThePrefix()
 {
     const QStringList data
-        = ProgramFileFolders(ProgramFileKind::Data, QStringLiteral("/opt/x/bin"));
+        = programFileFolders(ProgramFileKind::Data, QStringLiteral("/opt/x/bin"));
     QCOMPARE(data, (QStringList {"/opt/x/bin", "/opt/x/share/kalvora"}));
     const QStringList helpers
-        = ProgramFileFolders(ProgramFileKind::Helper, QStringLiteral("/opt/x/bin/"));
+        = programFileFolders(ProgramFileKind::Helper, QStringLiteral("/opt/x/bin/"));
     QCOMPARE(helpers, (QStringList {"/opt/x/bin", "/opt/x/libexec/kalvora"}));
 }
 

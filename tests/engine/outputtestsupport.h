@@ -71,7 +71,7 @@ inline OutputTarget stampFile(const QString &source, SaveOption option, const QS
     StampOptions options;
     options.customText = QStringLiteral("2021-08-31");
     options.position = StampPosition::Center;
-    options.color = ColorValue(255, 255, 0);
+    options.color = colorValue(255, 255, 0);
     options.jpegQuality = quality;
     options.saveOption = option;
     options.outputFolder = folder;
@@ -79,7 +79,7 @@ inline OutputTarget stampFile(const QString &source, SaveOption option, const QS
     const DateTexts texts;
     QTemporaryDir work;
     const StampJobResult result
-        = RunStampJob(stampJobFor(source, options, work.path()), {tools, exifTool, texts});
+        = runStampJob(stampJobFor(source, options, work.path()), {tools, exifTool, texts});
     if (!result.failures.isEmpty())
         throw RuntimeFailure(result.failures.first().description);
     const OutputTarget target = OutputPathFor(source, option, folder);

@@ -73,7 +73,7 @@ private:
 
 void TestFailureTexts::initTestCase()
 {
-    ConfigureImageReading();
+    configureImageReading();
     m_source = m_dir.filePath(QStringLiteral("photo.jpg"));
     QVERIFY(writeTaggedJpeg(m_source, detailed()));
     QVERIFY(QFileInfo(m_source).size() > 64 * 1024);
@@ -96,7 +96,7 @@ StampJobResult TestFailureTexts::stampInto(const QString &source, const QString 
     options.saveOption = SaveOption::ChosenFolder;
     options.outputFolder = folder + QLatin1Char('/');
     ExifToolSession exifTool(m_converter.exifTool());
-    return RunStampJob(
+    return runStampJob(
         stampJobFor(source, options, m_work.path()), {m_converter, exifTool, m_texts});
 }
 

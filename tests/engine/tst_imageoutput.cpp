@@ -40,7 +40,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, ext);
         QFETCH(QString, stripped);
-        QCOMPARE(ExtensionOf(path), ext);
+        QCOMPARE(extensionOf(path), ext);
         QCOMPARE(StripExtension(path), stripped);
     }
 
@@ -152,7 +152,7 @@ private slots:
         QFETCH(QByteArray, format);
         ToolRunner tools;
         const OutputTarget target {m_out + "/result." + ext, false};
-        WriteOutput(gradient(64, 48), target.path, ext, 90, tools);
+        writeOutput(gradient(64, 48), target.path, ext, 90, tools);
         QCOMPARE(formatOf(target.path), format);
         const QImage written(target.path, format.constData());
         QCOMPARE(written.size(), QSize(64, 48));
@@ -171,7 +171,7 @@ private slots:
         ToolRunner tools;
         const OutputTarget target {m_out + "/result.webp", false};
         const QString failure
-            = failureOf([&] { WriteOutput(gradient(), target.path, "webp", 90, tools); });
+            = failureOf([&] { writeOutput(gradient(), target.path, "webp", 90, tools); });
         QVERIFY2(failure.contains(QLatin1String("webp")), qPrintable(failure));
         QVERIFY(!QFile::exists(target.path));
     }
@@ -213,12 +213,12 @@ private slots:
         QVERIFY(gradient().mirrored().save(stamped, "jpeg"));
         QVERIFY(QFile::copy(stamped, backup));
         const QByteArray own = contents(stamped);
-        const QImage before = LoadWorkSurface(source);
+        const QImage before = loadWorkSurface(source);
         ToolRunner tools;
         stamp(source, SaveOption::OriginalFolder, QString(), tools);
         QCOMPARE(contents(stamped), own);
         QCOMPARE(contents(backup), own);
-        QVERIFY(!changedArea(before, LoadWorkSurface(source), 60).isEmpty());
+        QVERIFY(!changedArea(before, loadWorkSurface(source), 60).isEmpty());
         QCOMPARE(QDir(m_pics).entryList(QDir::Files | QDir::Hidden),
             QStringList({"a.jpg", "a_Stamped.jpg", "a_Stamped.jpg_original"}));
     }
@@ -226,7 +226,7 @@ private slots:
     void putInPlaceKeepsNameAndPermissions()
     {
         const QString source = m_pics + "/a.jpg";
-        const QString stamped = IntermediatePathFor(source, "jpg");
+        const QString stamped = intermediatePathFor(source, "jpg");
         QVERIFY(QFileInfo(stamped).fileName().startsWith(QLatin1String(".kalvora-")));
         QCOMPARE(QFileInfo(stamped).absolutePath(), m_pics);
         QVERIFY(gradient().save(source, "jpeg"));
@@ -234,7 +234,7 @@ private slots:
         const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(source, permissions));
         const QByteArray result = contents(stamped);
-        PutInPlace(stamped, source);
+        putInPlace(stamped, source);
         QCOMPARE(contents(source), result);
         QCOMPARE(QFile::permissions(source) & 0x7077, permissions);
         QCOMPARE(QDir(m_pics).entryList(QDir::Files | QDir::Hidden), QStringList {"a.jpg"});
@@ -245,9 +245,9 @@ private slots:
         // A folder where the source was: the rename cannot replace it.
         const QString source = m_pics + "/a.jpg";
         QVERIFY(QDir().mkpath(source + "/inside"));
-        const QString stamped = IntermediatePathFor(source, "jpg");
+        const QString stamped = intermediatePathFor(source, "jpg");
         QVERIFY(gradient().save(stamped, "jpeg"));
-        const QString failure = failureOf([&] { PutInPlace(stamped, source); });
+        const QString failure = failureOf([&] { putInPlace(stamped, source); });
         QVERIFY2(failure.startsWith(QLatin1String("Cannot put the stamped picture in place of "))
                 && failure.contains(QLatin1String("a.jpg")),
             qPrintable(failure));

@@ -190,7 +190,7 @@ QFont stampFont()
     font.pointSize = 18;
     font.bold = true;
     options.font = font;
-    return StampFont(options);
+    return stampFont(options);
 }
 
 const QColor kInk(255, 0, 255);
@@ -361,7 +361,7 @@ private slots:
         // The test writer leaves the profile out; a plain encode of the decoded picture adds it.
         QImage withProfile = decoded(source);
         withProfile.setColorSpace(QColorSpace::DisplayP3);
-        source = EncodeJpeg(withProfile, 90);
+        source = encodeJpeg(withProfile, 90);
         const QByteArray profile = headerOf(source).icc;
         QVERIFY(!profile.isEmpty());
 
@@ -480,7 +480,7 @@ private slots:
         layout.space = J_COLOR_SPACE(space);
         const QString path = folder.filePath(QStringLiteral("photo.jpg"));
         QVERIFY(writeFile(path, plainJpeg(photo(160, 120), 90, layout)));
-        const std::optional<SourcePicture> picture = LoadSource(path, resultExt);
+        const std::optional<SourcePicture> picture = loadSource(path, resultExt);
         QVERIFY(picture);
         QCOMPARE(bool(picture->blocks), inBlocks);
         QCOMPARE(picture->surface.isNull(), inBlocks);
@@ -496,7 +496,7 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("strip.jpg"));
         const QByteArray bytes = plainJpeg(photo(160, 48), 90);
         QVERIFY(writeFile(path, bytes));
-        std::optional<SourcePicture> picture = LoadSource(path, QStringLiteral("jpg"));
+        std::optional<SourcePicture> picture = loadSource(path, QStringLiteral("jpg"));
         QVERIFY(picture && picture->blocks);
         picture->stamp({QStringLiteral("2023-07-14 10:23:07"), QStringLiteral("Upper-Left"),
                            stampFont(), kInk},

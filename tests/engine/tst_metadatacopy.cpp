@@ -59,7 +59,7 @@ private slots:
         QFETCH(QString, folder);
         const QString source = m_pics + "/a.jpg";
         makeTaggedJpeg(source);
-        const QImage before = LoadWorkSurface(source);
+        const QImage before = loadWorkSurface(source);
         ToolRunner tools;
         stamp(source, chosen ? SaveOption::ChosenFolder : SaveOption::OriginalFolder,
             folder.isEmpty() ? QString() : m_dir.filePath(folder), tools);
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(exifTag("DateTimeOriginal", source), QStringLiteral("2021:08:31 13:23:45"));
         QCOMPARE(exifTag("Keywords", source), QStringLiteral("alpine"));
         // The middle, where the stamp is, has turned yellow; a corner has not changed.
-        const QImage after = LoadWorkSurface(source);
+        const QImage after = loadWorkSurface(source);
         QCOMPARE(after.size(), before.size());
         QVERIFY(qAbs(qRed(after.pixel(2, 2)) - qRed(before.pixel(2, 2))) < 24);
         int yellow = 0;
@@ -109,7 +109,7 @@ private slots:
     void metadataArgumentsAreAbsolute()
     {
         QVERIFY(QDir::setCurrent(m_pics));
-        QCOMPARE(CopyMetadataArguments("-a.jpg", m_out + "/b.png"),
+        QCOMPARE(copyMetadataArguments("-a.jpg", m_out + "/b.png"),
             (QStringList {"-TagsFromFile", m_pics + "/-a.jpg", "-EXIF:All", "-GPS:All", "-IPTC:All",
                 "-XMP:All", m_out + "/b.png"}));
     }

@@ -77,7 +77,7 @@ private slots:
         QFETCH(int, storedCorner);
         QImage surface = blankSurface(kStoredWidth, kStoredHeight);
         const QImage before = surface;
-        OverlayText(surface, QStringLiteral("HEH 2021"), caption, StampFont(StampOptions {}), kInk,
+        OverlayText(surface, QStringLiteral("HEH 2021"), caption, stampFont(StampOptions {}), kInk,
             orientation);
         const QRect box = TestImages::changedArea(before, surface);
         QVERIFY(!box.isEmpty());
@@ -114,7 +114,7 @@ private slots:
         // readings of the tag that owe nothing to the code under test.
         QFETCH(int, orientation);
         QFETCH(QString, caption);
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         QImage stored = blankSurface(kStoredWidth, kStoredHeight);
         OverlayText(stored, kText, caption, font, kInk, orientation);
 
@@ -143,7 +143,7 @@ private slots:
 
     void invalidOrientationDrawsAsStored()
     {
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         QImage plain = blankSurface(kStoredWidth, kStoredHeight);
         OverlayText(plain, kText, QStringLiteral("Lower-Right"), font, kInk);
         for (const int orientation : {0, 9, -6}) {

@@ -13,7 +13,7 @@
 namespace {
 
 const QColor kBackground(48, 48, 48);
-const QColor kInk = StampColor(ColorValue(255, 255, 0));
+const QColor kInk = stampColor(colorValue(255, 255, 0));
 
 QImage blankSurface(int width = 480, int height = 320)
 {
@@ -52,7 +52,7 @@ private slots:
     void initTestCase()
     {
         // The stamp's layout is measured on the metric-compatible face "Arial" resolves to.
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
     }
 
@@ -97,7 +97,7 @@ private slots:
         QFETCH(QStringList, lines);
 
         QImage surface = blankSurface();
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         OverlayText(surface, lines.join(QLatin1String("\r\n")), caption, font, kInk);
 
         // The layout in pixels: margins of 10, 70 and 30 twips, 15 twips to a pixel.
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, caption);
         QImage surface = blankSurface();
         const QImage before = surface;
-        OverlayText(surface, text, caption, StampFont(StampOptions {}), kInk);
+        OverlayText(surface, text, caption, stampFont(StampOptions {}), kInk);
         QCOMPARE(surface, before);
     }
 
@@ -189,7 +189,7 @@ private slots:
     {
         QImage crlf = blankSurface();
         QImage lf = blankSurface();
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         OverlayText(crlf, QStringLiteral("HEH\r\nHEH"), QStringLiteral("Center"), font, kInk);
         OverlayText(lf, QStringLiteral("HEH\nHEH"), QStringLiteral("Center"), font, kInk);
         QCOMPARE(lf, crlf);
@@ -199,7 +199,7 @@ private slots:
     void textWiderThanThePictureIsClipped()
     {
         QImage surface = blankSurface(60, 40);
-        const QFont font = StampFont(StampOptions {});
+        const QFont font = stampFont(StampOptions {});
         OverlayText(
             surface, QStringLiteral("HEHEHEHEHEHE"), QStringLiteral("Upper-Right"), font, kInk);
         const QRect box = changedBox(surface);
@@ -224,12 +224,12 @@ private slots:
         StampOptions options;
         QImage plain = blankSurface();
         OverlayText(
-            plain, QStringLiteral("H H"), QStringLiteral("Center"), StampFont(options), kInk);
+            plain, QStringLiteral("H H"), QStringLiteral("Center"), stampFont(options), kInk);
         options.font.underline = underline;
         options.font.strikeOut = strikethru;
         QImage styled = blankSurface();
         OverlayText(
-            styled, QStringLiteral("H H"), QStringLiteral("Center"), StampFont(options), kInk);
+            styled, QStringLiteral("H H"), QStringLiteral("Center"), stampFont(options), kInk);
         const QRect a = changedBox(plain);
         const QRect b = changedBox(styled);
         // The line joins the letters across the blank between them, at the middle column.
@@ -253,13 +253,13 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("dense.png"));
         QVERIFY(photo.save(path));
 
-        QImage surface = LoadWorkSurface(path);
+        QImage surface = loadWorkSurface(path);
         QCOMPARE(surface.format(), QImage::Format_RGB32);
         QCOMPARE(surface.dotsPerMeterX(), kSurfaceDotsPerMeter);
         StampOptions options;
         options.font.pointSize = 36;
         OverlayText(
-            surface, QStringLiteral("H"), QStringLiteral("Upper-Left"), StampFont(options), kInk);
+            surface, QStringLiteral("H"), QStringLiteral("Upper-Left"), stampFont(options), kInk);
         // 36 points are 48 pixels at 96 dots per inch; a capital H is about 0.72 of that.
         QVERIFY(qAbs(changedBox(surface).height() - 0.716 * 48) <= 2);
     }

@@ -72,7 +72,7 @@ class TestPictureCodec : public QObject
     {
         const QString target = source + QStringLiteral(".out");
         QList<int> seen;
-        StampPictureFile(source, target, [&](QImage &image, int index, int count) {
+        stampPictureFile(source, target, [&](QImage &image, int index, int count) {
             QCOMPARE(count, frameCount);
             seen << index;
             stampBlock(image, index, count);
@@ -190,9 +190,9 @@ private slots:
         QVERIFY(writeGif(source, {manyColourFrame(90, 40, 250, 0), manyColourFrame(90, 40, 250, 9)},
             {10, 10}, 0));
         const QString target = path(QStringLiteral("full-out.gif"));
-        StampPictureFile(source, target, [](QImage &image, int, int) {
+        stampPictureFile(source, target, [](QImage &image, int, int) {
             OverlayText(image, QStringLiteral("HEH"), QStringLiteral("Upper-Left"),
-                StampFont(StampOptions {}), kInk);
+                stampFont(StampOptions {}), kInk);
         });
         const QList<QImage> before = framesOf(source);
         const QList<QImage> after = framesOf(target);
@@ -240,10 +240,10 @@ private slots:
         const QString source = path(QStringLiteral("text.png"));
         QVERIFY(picture.save(source, "png"));
         StampOptions options;
-        StampPictureFile(
+        stampPictureFile(
             source, path(QStringLiteral("text-out.png")), [&](QImage &image, int, int) {
                 OverlayText(image, QStringLiteral("HEH"), QStringLiteral("Upper-Left"),
-                    StampFont(options), kInk);
+                    stampFont(options), kInk);
             });
         const QImage after = framesOf(path(QStringLiteral("text-out.png"))).first();
         QCOMPARE(after.format(), QImage::Format_RGBA64);
@@ -324,7 +324,7 @@ private slots:
         QFile::remove(target);
         bool stamped = false;
         try {
-            StampPictureFile(source, target, [&](QImage &, int, int) { stamped = true; });
+            stampPictureFile(source, target, [&](QImage &, int, int) { stamped = true; });
             QFAIL("a picture that cannot be stamped whole was written");
         } catch (const PictureFailure &failure) {
             QCOMPARE(int(failure.reason()), reason);

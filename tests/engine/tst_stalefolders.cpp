@@ -51,13 +51,13 @@ private slots:
 
     void ownFolderIsNamedAfterThisProcess()
     {
-        QTemporaryDir own(PrivateTempFolderTemplate(m_temp.path()));
+        QTemporaryDir own(privateTempFolderTemplate(m_temp.path()));
         QVERIFY(own.isValid());
         const QString expected = QStringLiteral("kalvora-%1-%2-")
                                      .arg(QCoreApplication::applicationPid())
                                      .arg(ownStartTicks());
         QVERIFY2(QFileInfo(own.path()).fileName().startsWith(expected), qPrintable(own.path()));
-        QCOMPARE(RemoveStaleTempFolders(m_temp.path()), 0);
+        QCOMPARE(removeStaleTempFolders(m_temp.path()), 0);
         QVERIFY(QFile::exists(own.path()));
     }
 
@@ -126,7 +126,7 @@ private slots:
             break;
         }
 
-        QCOMPARE(RemoveStaleTempFolders(m_temp.path()), removed ? 1 : 0);
+        QCOMPARE(removeStaleTempFolders(m_temp.path()), removed ? 1 : 0);
         QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !removed);
         QVERIFY(QFile::exists(precious));
         QFile::remove(path);
@@ -168,7 +168,7 @@ private slots:
             file.write("bytes");
         }
 
-        QCOMPARE(RemoveStaleResults(photos.path()), removed ? 1 : 0);
+        QCOMPARE(removeStaleResults(photos.path()), removed ? 1 : 0);
         QCOMPARE(QFileInfo::exists(path), !removed);
     }
 
@@ -176,9 +176,9 @@ private slots:
     {
         // A name handed out now is one a later program clears only once this one has gone.
         QTemporaryDir photos;
-        const QString path = IntermediatePathFor(photos.filePath(QStringLiteral("a.jpg")), "jpg");
+        const QString path = intermediatePathFor(photos.filePath(QStringLiteral("a.jpg")), "jpg");
         QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-        QCOMPARE(RemoveStaleResults(photos.path()), 0);
+        QCOMPARE(removeStaleResults(photos.path()), 0);
         QVERIFY2(QFileInfo(path).fileName().startsWith(QStringLiteral(".kalvora-%1-%2-")
                                                            .arg(QCoreApplication::applicationPid())
                                                            .arg(ownStartTicks())),

@@ -87,7 +87,7 @@ private:
 
 void TestStampJob::initTestCase()
 {
-    ConfigureImageReading();
+    configureImageReading();
     m_exifTool = std::make_unique<ExifToolSession>(m_converter.exifTool());
 }
 
@@ -113,7 +113,7 @@ StampOptions TestStampJob::customText(SaveOption save) const
 
 StampJobResult TestStampJob::stamp(const QString &path, const StampOptions &options)
 {
-    return RunStampJob(
+    return runStampJob(
         stampJobFor(path, options, m_work.path()), {m_converter, *m_exifTool, m_texts});
 }
 
@@ -201,15 +201,15 @@ void TestStampJob::optionsSnapshotIsHonoured()
     StampOptions options = customText(SaveOption::ChosenFolder);
     options.position = stampPositionNamed(position);
     options.jpegQuality = quality;
-    options.color = ColorValue(255, 0, 0);
+    options.color = colorValue(255, 0, 0);
     options.font.italic = true;
 
     QCOMPARE(stamp(source, options).outcome, StampFileOutcome::Stamped);
     QCOMPARE(stamp(jpeg, options).outcome, StampFileOutcome::Stamped);
 
     // The picture the options describe, drawn here from the same snapshot.
-    QImage expected = LoadWorkSurface(source);
-    OverlayText(expected, QStringLiteral("HELLO"), position, StampFont(options), Qt::red);
+    QImage expected = loadWorkSurface(source);
+    OverlayText(expected, QStringLiteral("HELLO"), position, stampFont(options), Qt::red);
     const QImage written = QImage(m_output.filePath(QStringLiteral("p.bmp")));
     QCOMPARE(written.convertToFormat(QImage::Format_RGB32), expected);
     const QRect area = stampArea(source, m_output.filePath(QStringLiteral("p.bmp")));
@@ -223,8 +223,8 @@ void TestStampJob::optionsSnapshotIsHonoured()
     // quality by Qt's writer has nearly the same size. A JPEG source's blocks are carried over
     // into the new tables rather than encoded again from pixels, which keeps some chroma detail
     // that a pixel round trip smooths away, hence the margin of an eighth.
-    QImage surface = LoadWorkSurface(jpeg);
-    OverlayText(surface, QStringLiteral("HELLO"), position, StampFont(options), Qt::red);
+    QImage surface = loadWorkSurface(jpeg);
+    OverlayText(surface, QStringLiteral("HELLO"), position, stampFont(options), Qt::red);
     QByteArray reference;
     QBuffer buffer(&reference);
     QVERIFY(buffer.open(QIODevice::WriteOnly));
@@ -344,7 +344,7 @@ void TestStampJob::exifToolCrashIsReported()
 
     const StampOptions options = customText(SaveOption::OriginalFolder);
     const StampJobResult crashed
-        = RunStampJob(stampJobFor(first, options, m_work.path()), {m_converter, exifTool, m_texts});
+        = runStampJob(stampJobFor(first, options, m_work.path()), {m_converter, exifTool, m_texts});
     QCOMPARE(crashed.outcome, StampFileOutcome::Failed);
     QCOMPARE(crashed.failures.size(), 1);
     QCOMPARE(crashed.failures.first().step, 282);
@@ -355,7 +355,7 @@ void TestStampJob::exifToolCrashIsReported()
     QCOMPARE(filesIn(m_sources), QStringList({"first.jpg", "second.jpg"}));
 
     // The next file gets a new ExifTool.
-    const StampJobResult next = RunStampJob(
+    const StampJobResult next = runStampJob(
         stampJobFor(second, options, m_work.path()), {m_converter, exifTool, m_texts});
     QVERIFY2(next.failures.isEmpty(), qPrintable(describe(next.failures)));
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), second), QStringLiteral("Peak"));
@@ -401,7 +401,7 @@ void TestStampJob::writtenResultLeftUnfinishedLeavesNothing()
         customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder), m_work.path());
     const QTemporaryDir &resultFolder = inPlace ? m_sources : m_output;
     {
-        WrittenStamp written = WriteStampJob(job, m_converter, m_texts);
+        WrittenStamp written = writeStampJob(job, m_converter, m_texts);
         QVERIFY2(written.result.failures.isEmpty(), qPrintable(describe(written.result.failures)));
         QVERIFY(written.waiting());
         const QStringList files = filesIn(resultFolder);
@@ -418,7 +418,7 @@ void TestStampJob::writtenResultLeftUnfinishedLeavesNothing()
 
     // Finished, the same job puts a tagged result in place.
     const StampJobResult result
-        = FinishStampJob(job, WriteStampJob(job, m_converter, m_texts), *m_exifTool);
+        = finishStampJob(job, writeStampJob(job, m_converter, m_texts), *m_exifTool);
     QVERIFY2(result.failures.isEmpty(), qPrintable(describe(result.failures)));
     QCOMPARE(result.outcome, StampFileOutcome::Stamped);
     const QString output = inPlace ? source : m_output.filePath(QStringLiteral("IMG_2.jpg"));

@@ -85,7 +85,7 @@ void TestStampText::fileDateLayouts()
     options.source = StampSource::FileDate;
     options.fileDateKind = fileDateKindAt(kind);
     // A caption that is not exactly a list item names no format.
-    options.format = stampFormatAt(int(StampFormatCaptions().indexOf(format)));
+    options.format = stampFormatAt(int(stampFormatCaptions().indexOf(format)));
     QCOMPARE(ComposeStampText(options, dateText), expected);
 }
 
@@ -95,7 +95,7 @@ void TestStampText::userDateTimeIgnoresTheFormat()
     options.source = StampSource::UserDateTime;
     options.userDate = QStringLiteral("2021-01-01");
     options.userTime = QStringLiteral("noon");
-    const QStringList formats = StampFormatCaptions() << QStringLiteral("nonsense");
+    const QStringList formats = stampFormatCaptions() << QStringLiteral("nonsense");
     for (const QString &format : formats) {
         options.format = stampFormatNamed(format);
         QCOMPARE(ComposeStampText(options, QString()), OptionalText("2021-01-01 noon"));

@@ -27,7 +27,7 @@ private slots:
     {
         QFETCH(QString, name);
         std::optional<SourcePicture> picture;
-        const QString failure = failureOf([&] { picture = LoadSource(m_dir.filePath(name)); });
+        const QString failure = failureOf([&] { picture = loadSource(m_dir.filePath(name)); });
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(!picture);
     }
@@ -35,7 +35,7 @@ private slots:
     void loadedSourceVanished()
     {
         try {
-            LoadPicture(m_dir.filePath(QStringLiteral("gone.gif")));
+            loadPicture(m_dir.filePath(QStringLiteral("gone.gif")));
             QFAIL("a missing picture loaded");
         } catch (const PictureFailure &failure) {
             QCOMPARE(failure.reason(), PictureFailure::Reason::Missing);

@@ -37,7 +37,7 @@ class TestWholePictures : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ConfigureImageReading(); }
+    void initTestCase() { configureImageReading(); }
     void init();
     void stampIsUprightOnTurnedPhotos_data();
     void stampIsUprightOnTurnedPhotos();
@@ -78,7 +78,7 @@ StampJobResult TestWholePictures::stamp(
     options.saveOption = save;
     options.outputFolder = m_output.path() + QLatin1Char('/');
     ExifToolSession exifTool(m_converter.exifTool());
-    return RunStampJob(stampJobFor(path, options, m_work.path()), {m_converter, exifTool, m_texts});
+    return runStampJob(stampJobFor(path, options, m_work.path()), {m_converter, exifTool, m_texts});
 }
 
 void TestWholePictures::stampIsUprightOnTurnedPhotos_data()

@@ -56,7 +56,7 @@ private slots:
         } else {
             QVERIFY(picture.save(path, format.constData()));
         }
-        const QImage surface = LoadWorkSurface(path);
+        const QImage surface = loadWorkSurface(path);
         QCOMPARE(surface.size(), QSize(64, 48));
         QCOMPARE(surface.format(), QImage::Format_RGB32);
         QCOMPARE(surface.dotsPerMeterX(), kSurfaceDotsPerMeter);
@@ -86,7 +86,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
         }
-        const QString failure = failureOf([&] { LoadWorkSurface(path); });
+        const QString failure = failureOf([&] { loadWorkSurface(path); });
         QVERIFY2(failure.contains(reason), qPrintable(failure));
         QVERIFY2(failure.contains(name), qPrintable(failure));
     }

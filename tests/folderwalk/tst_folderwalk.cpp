@@ -199,7 +199,7 @@ void TestFolderWalk::walkNeverLoops()
     QCOMPARE(folders.size(), 4);
     QCOMPARE(canonical.size(), 4);
 
-    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("*"), m_events).files;
+    const QStringList files = scanFolder(m_dir->path(), QStringLiteral("*"), m_events).files;
     QCOMPARE(files.size(), 2);
     QVERIFY(files.contains(path(QStringLiteral("top.jpg"))));
 }
@@ -220,7 +220,7 @@ void TestFolderWalk::walkDropsAnUnreadableFolder()
     QVERIFY(!folders.contains(locked + QLatin1Char('/')));
     QCOMPARE(folders.size(), 3);
 
-    const FolderWalk walk = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
+    const FolderWalk walk = scanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
     const QStringList &files = walk.files;
     QCOMPARE(sorted(files),
         QStringList(
@@ -247,12 +247,12 @@ void TestFolderWalk::scanAppliesTheFileRules()
         makeFile(path(QString::fromUtf8(name)));
 
     const QString top = m_dir->path();
-    QStringList files = ScanFolder(top, QStringLiteral("jpg"), m_events).files;
+    QStringList files = scanFolder(top, QStringLiteral("jpg"), m_events).files;
     // The folder's own files come before those of the folders below it.
     QCOMPARE(sorted(files.mid(0, 2)), QStringList({top + "/one.jpg", top + "/two.JPG"}));
     QCOMPARE(sorted(files.mid(2)), sorted({top + "/sub/three.jpg", top + "/Tōkyō/four.jpg"}));
 
-    files = ScanFolder(top + QLatin1Char('/'), QStringLiteral("*"), m_events).files;
+    files = scanFolder(top + QLatin1Char('/'), QStringLiteral("*"), m_events).files;
     QCOMPARE(files.size(), 6);
     QVERIFY(files.contains(top + "/noext"));
     QVERIFY(files.contains(top + "/doc.txt"));
@@ -270,15 +270,15 @@ void TestFolderWalk::scanReachesDeepFolders()
     const QString expected = path(relative + QStringLiteral("deep.jpg"));
     QVERIFY(expected.size() > 600);
 
-    const QStringList files = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events).files;
+    const QStringList files = scanFolder(m_dir->path(), QStringLiteral("jpg"), m_events).files;
     QCOMPARE(files, QStringList {expected});
 }
 
 void TestFolderWalk::scanOfTheSameFolderTwice()
 {
     makeFile(path(QStringLiteral("one.png")));
-    const QStringList once = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
-    const QStringList twice = ScanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
+    const QStringList once = scanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
+    const QStringList twice = scanFolder(m_dir->path(), QStringLiteral("png"), m_events).files;
     QCOMPARE(once, QStringList {path(QStringLiteral("one.png"))});
     QCOMPARE(twice, once);
 }
@@ -309,7 +309,7 @@ void TestFolderWalk::scanCountsNamesThatAreNotUtf8()
         valid += QString::fromUtf8(name).contains(QChar::ReplacementCharacter) ? 0 : 1;
     }
 
-    const FolderWalk walk = ScanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
+    const FolderWalk walk = scanFolder(m_dir->path(), QStringLiteral("jpg"), m_events);
     QCOMPARE(walk.undecodable, undecodable);
     QCOMPARE(walk.files.size(), valid);
     QVERIFY(walk.problems.isEmpty());

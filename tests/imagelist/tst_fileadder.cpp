@@ -101,7 +101,7 @@ void TestFileAdder::addImageFiles()
 
     m_dialogs.fileAnswers.enqueue(chosen);
     auto ctx = context();
-    AddImageFiles(ctx);
+    ::addImageFiles(ctx);
 
     QCOMPARE(m_appended, expected);
     QCOMPARE(m_dialogs.shown.size(), 1);
@@ -117,9 +117,9 @@ void TestFileAdder::addImageFilesReportsAFailure()
     m_failAppend = true;
     m_dialogs.fileAnswers.enqueue({QStringLiteral("/srv/a.jpg"), QStringLiteral("/srv/b.jpg")});
     auto ctx = context();
-    AddImageFiles(ctx);
+    ::addImageFiles(ctx);
     QCOMPARE(m_dialogs.messages(),
-        QStringList {ErrorReportText(
+        QStringList {errorReportText(
             QLatin1String(Location::kAddFiles), 102, QStringLiteral("Out of memory"))});
 }
 
@@ -132,7 +132,7 @@ void TestFileAdder::addAllFilesInFolder()
     m_dialogs.textAnswers.enqueue(QStringLiteral("jpg"));
     m_dialogs.folderAnswers.enqueue(top);
     auto ctx = context();
-    AddAllFilesInFolder(ctx);
+    ::addAllFilesInFolder(ctx);
 
     QCOMPARE(m_appended, QStringList({top + "/a.jpg", top + "/sub/c.JPG"}));
     QCOMPARE(m_busy, QList<bool>({true, false}));
@@ -162,7 +162,7 @@ void TestFileAdder::addAllFilesInFolderTwice()
     for (int run = 0; run < 2; ++run) {
         m_dialogs.textAnswers.enqueue(QStringLiteral("*"));
         m_dialogs.folderAnswers.enqueue(top);
-        AddAllFilesInFolder(ctx);
+        ::addAllFilesInFolder(ctx);
     }
     // The second run proposes what the first one stored; every file is listed twice.
     QCOMPARE(m_dialogs.shown.at(2).proposed, QStringLiteral("*"));
@@ -197,7 +197,7 @@ void TestFileAdder::cancelStopsTheCommand()
     m_dialogs.folderAnswers.enqueue(folderPicked ? m_dir->path() : QString());
 
     auto ctx = context();
-    AddAllFilesInFolder(ctx);
+    ::addAllFilesInFolder(ctx);
 
     QVERIFY(m_appended.isEmpty());
     QVERIFY(m_busy.isEmpty());
@@ -223,7 +223,7 @@ void TestFileAdder::folderTreeRules()
     {
         const ObeyingPermissions obeying;
         QVERIFY(ObeyingPermissions::lockedFoldersAreLocked());
-        AddAllFilesInFolder(ctx);
+        ::addAllFilesInFolder(ctx);
     }
 
     const QStringList expected {
@@ -241,10 +241,10 @@ void TestFileAdder::addAllFilesReportsAFailureAndEndsBusy()
     m_dialogs.textAnswers.enqueue(QStringLiteral("jpg"));
     m_dialogs.folderAnswers.enqueue(m_dir->path());
     auto ctx = context();
-    AddAllFilesInFolder(ctx);
+    ::addAllFilesInFolder(ctx);
 
     QCOMPARE(m_dialogs.messages(),
-        QStringList {ErrorReportText(
+        QStringList {errorReportText(
             QLatin1String(Location::kAddFolder), 112, QStringLiteral("Out of memory"))});
     QCOMPARE(m_dialogs.shown.last().title, QLatin1String(kErrorReportTitle));
     QCOMPARE(m_busy, QList<bool>({true, false}));

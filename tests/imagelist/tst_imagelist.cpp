@@ -26,15 +26,15 @@ struct ListFixture
         window.resize(536, 185);
         list = std::make_unique<ImageList>(view, [this] { return busy; });
         for (const QString &path : paths)
-            list->Append(path);
+            list->append(path);
         window.show();
     }
 
     QStringList paths() const
     {
         QStringList all;
-        for (int i = 1; i <= list->Count(); ++i)
-            all << list->PathAt(i);
+        for (int i = 1; i <= list->count(); ++i)
+            all << list->pathAt(i);
         return all;
     }
 
@@ -89,36 +89,36 @@ void TestImageList::presentation()
 void TestImageList::operations()
 {
     ListFixture f;
-    QCOMPARE(f.list->Count(), 0);
-    QVERIFY(!f.list->Selected());
-    f.list->RemoveSelected(); // nothing to remove: no harm
+    QCOMPARE(f.list->count(), 0);
+    QVERIFY(!f.list->selected());
+    f.list->removeSelected(); // nothing to remove: no harm
 
     const QStringList added {QStringLiteral("/a/A.jpg"), QStringLiteral("/a//B.jpg"),
         QStringLiteral("/a/A.jpg"), QStringLiteral("/a/C.jpg")};
     for (const QString &path : added)
-        f.list->Append(path);
+        f.list->append(path);
     QCOMPARE(f.paths(), added); // duplicates kept, texts untouched
-    QCOMPARE(f.list->PathAt(0), QString());
-    QCOMPARE(f.list->PathAt(5), QString());
-    QVERIFY(f.list->Contains(QStringLiteral("/a//B.jpg")));
-    QVERIFY(!f.list->Contains(QStringLiteral("/a/b.jpg")));
-    QVERIFY(!f.list->Contains(QStringLiteral("/a/B.jpg")));
-    QVERIFY(!f.list->Contains(QStringLiteral("/a/A")));
+    QCOMPARE(f.list->pathAt(0), QString());
+    QCOMPARE(f.list->pathAt(5), QString());
+    QVERIFY(f.list->contains(QStringLiteral("/a//B.jpg")));
+    QVERIFY(!f.list->contains(QStringLiteral("/a/b.jpg")));
+    QVERIFY(!f.list->contains(QStringLiteral("/a/B.jpg")));
+    QVERIFY(!f.list->contains(QStringLiteral("/a/A")));
 
-    f.list->RemoveSelected(); // still nothing selected
-    QCOMPARE(f.list->Count(), 4);
+    f.list->removeSelected(); // still nothing selected
+    QCOMPARE(f.list->count(), 4);
 
     f.select(1);
-    QCOMPARE(f.list->Selected(), std::optional<int>(2));
-    f.list->RemoveSelected();
+    QCOMPARE(f.list->selected(), std::optional<int>(2));
+    f.list->removeSelected();
     QCOMPARE(f.paths(),
         QStringList(
             {QStringLiteral("/a/A.jpg"), QStringLiteral("/a/A.jpg"), QStringLiteral("/a/C.jpg")}));
 
-    f.list->Clear();
-    QCOMPARE(f.list->Count(), 0);
-    f.list->Append(QStringLiteral("/after/clear.png"));
-    QCOMPARE(f.list->PathAt(1), QStringLiteral("/after/clear.png"));
+    f.list->clear();
+    QCOMPARE(f.list->count(), 0);
+    f.list->append(QStringLiteral("/after/clear.png"));
+    QCOMPARE(f.list->pathAt(1), QStringLiteral("/after/clear.png"));
 }
 
 void TestImageList::userRemoval_data()
@@ -149,7 +149,7 @@ void TestImageList::userRemoval()
     if (entries > 0) {
         at = f.centreOf(1);
         QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(f.list->Selected(), std::optional<int>(2));
+        QCOMPARE(f.list->selected(), std::optional<int>(2));
     }
     f.busy = busy;
 
@@ -158,12 +158,12 @@ void TestImageList::userRemoval()
     } else if (how == QLatin1String("double-click")) {
         QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, {}, at);
     } else {
-        QCOMPARE(f.list->RequestClear(), !busy);
+        QCOMPARE(f.list->requestClear(), !busy);
     }
 
-    QCOMPARE(f.list->Count(), remaining);
+    QCOMPARE(f.list->count(), remaining);
     if (entries == 3 && remaining == 2)
-        QVERIFY(!f.list->Contains(QStringLiteral("/photos/01.jpg")));
+        QVERIFY(!f.list->contains(QStringLiteral("/photos/01.jpg")));
 }
 
 // Pressing on A and moving down over B and then C carries A along: each crossed entry moves
@@ -183,13 +183,13 @@ void TestImageList::dragSwapsEntryByEntry()
     QCOMPARE(f.paths(),
         QStringList(
             {QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("D")}));
-    QCOMPARE(f.list->Selected(), std::optional<int>(2));
+    QCOMPARE(f.list->selected(), std::optional<int>(2));
 
     QTest::mouseMove(viewport, f.centreOf(2));
     const QStringList moved {
         QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("D")};
     QCOMPARE(f.paths(), moved);
-    QCOMPARE(f.list->Selected(), std::optional<int>(3));
+    QCOMPARE(f.list->selected(), std::optional<int>(3));
 
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, f.centreOf(2));
     // Without a button held, passing over entries moves nothing.
@@ -305,7 +305,7 @@ void TestImageList::dragScrollsByScreenRow()
     QTest::mousePress(viewport, Qt::LeftButton, {}, f.centreOf(from));
     QTest::mouseMove(viewport, target);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, target);
-    QCOMPARE(f.list->PathAt(to + 1), paths.at(from));
+    QCOMPARE(f.list->pathAt(to + 1), paths.at(from));
     QCOMPARE((bar->value() > before) - (bar->value() < before), scroll);
 }
 

@@ -95,8 +95,8 @@ void TestListDrop::init()
 QStringList TestListDrop::listed() const
 {
     QStringList paths;
-    for (int i = 1; i <= m_list->Count(); ++i)
-        paths << m_list->PathAt(i);
+    for (int i = 1; i <= m_list->count(); ++i)
+        paths << m_list->pathAt(i);
     return paths;
 }
 
@@ -239,7 +239,7 @@ void TestListDrop::drop()
 
 void TestListDrop::refusedDataChangesNothing()
 {
-    m_list->Append(QStringLiteral("/photos/kept.jpg"));
+    m_list->append(QStringLiteral("/photos/kept.jpg"));
     QMimeData text;
     text.setText(m_dir->path());
     QDropEvent drop(
@@ -258,10 +258,10 @@ void TestListDrop::dropReturnsBeforeTheScan()
         makeFile(path(QStringLiteral("big/sub%1/photo.jpg").arg(i)));
     QSignalSpy done(m_drop.get(), &ListDrop::droppedPathsAppended);
     QVERIFY(sendDrop(*filesData({path(QStringLiteral("big"))})));
-    QCOMPARE(m_list->Count(), 0);
+    QCOMPARE(m_list->count(), 0);
     QVERIFY(m_drop->isAppending());
     QVERIFY(done.wait(5000));
-    QCOMPARE(m_list->Count(), 5);
+    QCOMPARE(m_list->count(), 5);
     QVERIFY(m_events.calls > 0);
 }
 

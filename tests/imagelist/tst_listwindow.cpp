@@ -58,15 +58,15 @@ void TestListWindow::init()
 QStringList TestListWindow::listed() const
 {
     QStringList paths;
-    for (int i = 1; i <= m_window->imageList().Count(); ++i)
-        paths << m_window->imageList().PathAt(i);
+    for (int i = 1; i <= m_window->imageList().count(); ++i)
+        paths << m_window->imageList().pathAt(i);
     return paths;
 }
 
 void TestListWindow::sampleButton()
 {
     const QString samples = QCoreApplication::applicationDirPath() + QStringLiteral("/Samples");
-    QCOMPARE(SamplesFolder(), samples);
+    QCOMPARE(samplesFolder(), samples);
     TakeSampleSnapshot(*m_settings);
 
     // The question is the real message box; the test answers it as a person would.

@@ -102,7 +102,7 @@ void TestSampleFiles::init()
     m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("settings.ini")));
     m_dialogs.shown.clear();
     m_list = std::make_unique<ImageList>(&m_view);
-    m_list->Clear();
+    m_list->clear();
     m_questions.clear();
     m_fileManager.opened.clear();
 }
@@ -128,8 +128,8 @@ void TestSampleFiles::press(bool answerYes)
 QStringList TestSampleFiles::listed() const
 {
     QStringList paths;
-    for (int i = 1; i <= m_list->Count(); ++i)
-        paths << m_list->PathAt(i);
+    for (int i = 1; i <= m_list->count(); ++i)
+        paths << m_list->pathAt(i);
     return paths;
 }
 
@@ -238,7 +238,7 @@ void TestSampleFiles::snapshotOfNoFiles()
         m_settings->ReadSetting(QStringLiteral("Snapshot"), QStringLiteral("unset")), QString());
 
     press(false);
-    QCOMPARE(m_list->Count(), 0);
+    QCOMPARE(m_list->count(), 0);
     QCOMPARE(m_questions.size(), 1);
 }
 
@@ -285,7 +285,7 @@ void TestSampleFiles::loading()
     if (!deletedLater.isEmpty())
         QVERIFY(QFile::remove(m_samples + QLatin1Char('/') + deletedLater));
     for (const QString &name : listedBefore)
-        m_list->Append(m_samples + QLatin1Char('/') + name);
+        m_list->append(m_samples + QLatin1Char('/') + name);
 
     for (int i = 0; i < presses; ++i)
         press(answerYes);
@@ -314,7 +314,7 @@ void TestSampleFiles::loadingFailureEndsTheCommand()
     // A snapshot longer than the coding takes cannot be read back.
     m_settings->WriteSetting(QStringLiteral("Snapshot"), QString(40000, QLatin1Char('x')));
     press(true);
-    QCOMPARE(m_list->Count(), 0);
+    QCOMPARE(m_list->count(), 0);
     QVERIFY(m_questions.isEmpty());
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown.first().title, QLatin1String(kErrorReportTitle));

@@ -122,10 +122,10 @@ void TestSettingsStore::everyKeyReadsBackThroughANewStore()
 void TestSettingsStore::absentKeyGivesTheDefault()
 {
     const SettingsStore store(storeFile());
-    QCOMPARE(store.ReadSetting(QStringLiteral("Slider1"), SettingText(85)), QStringLiteral("85"));
-    QCOMPARE(store.ReadSetting(QStringLiteral("Combo4"), SettingText(0)), QStringLiteral("0"));
+    QCOMPARE(store.ReadSetting(QStringLiteral("Slider1"), settingText(85)), QStringLiteral("85"));
+    QCOMPARE(store.ReadSetting(QStringLiteral("Combo4"), settingText(0)), QStringLiteral("0"));
     QCOMPARE(
-        store.ReadSetting(QStringLiteral("Option1"), SettingText(false)), QStringLiteral("False"));
+        store.ReadSetting(QStringLiteral("Option1"), settingText(false)), QStringLiteral("False"));
     QCOMPARE(store.ReadSetting(QStringLiteral("LastFolder"), QString()), QString());
 }
 
@@ -207,22 +207,22 @@ void TestSettingsStore::writeReachesTheDiskAtOnce()
 void TestSettingsStore::tableKeysReadBackUnderTheirReadSpelling()
 {
     SettingsStore writer(storeFile());
-    for (const SettingKey &key : AllSettingKeys())
+    for (const SettingKey &key : allSettingKeys())
         writer.write(key, QStringLiteral("value of ") + key.writtenKey());
     const SettingsStore reader(storeFile());
-    for (const SettingKey &key : AllSettingKeys()) {
+    for (const SettingKey &key : allSettingKeys()) {
         QVERIFY(reader.contains(key));
         QCOMPARE(reader.read(key), QStringLiteral("value of ") + key.writtenKey());
     }
     // Each key is one line, so the two spellings of a key never hold two values.
-    QCOMPARE(fileText().count(QLatin1Char('=')), qsizetype(AllSettingKeys().size()));
+    QCOMPARE(fileText().count(QLatin1Char('=')), qsizetype(allSettingKeys().size()));
 }
 
 void TestSettingsStore::tableDefaults()
 {
     const SettingsStore store(storeFile());
     QStringList defaults;
-    for (const SettingKey &key : AllSettingKeys()) {
+    for (const SettingKey &key : allSettingKeys()) {
         QVERIFY(!store.contains(key));
         if (key.defaultKind == SettingDefault::Fixed)
             defaults << key.writtenKey() + QLatin1Char('=') + store.read(key);
@@ -268,11 +268,11 @@ void TestSettingsStore::failuresNameTheFile()
 
 void TestSettingsStore::settingTexts()
 {
-    QCOMPARE(SettingText(true), QStringLiteral("True"));
-    QCOMPARE(SettingText(false), QStringLiteral("False"));
-    QCOMPARE(SettingText(85), QStringLiteral("85"));
-    QCOMPARE(SettingText(-32768), QStringLiteral("-32768"));
-    QCOMPARE(SettingText(16777215), QStringLiteral("16777215"));
+    QCOMPARE(settingText(true), QStringLiteral("True"));
+    QCOMPARE(settingText(false), QStringLiteral("False"));
+    QCOMPARE(settingText(85), QStringLiteral("85"));
+    QCOMPARE(settingText(-32768), QStringLiteral("-32768"));
+    QCOMPARE(settingText(16777215), QStringLiteral("16777215"));
 }
 
 using Conversion = std::function<qint64(const QString &)>;

@@ -19,12 +19,12 @@ private slots:
 
 void TestStampOptions::captionsInListOrder()
 {
-    QCOMPARE(FileDateKindCaptions(),
+    QCOMPARE(fileDateKindCaptions(),
         QStringList({"Date Created", "Date Taken", "Date Modified", "Date Accessed"}));
-    QCOMPARE(StampFormatCaptions(),
+    QCOMPARE(stampFormatCaptions(),
         QStringList(
             {"Timestamp And Datestamp", "Datestamp And Timestamp", "Timestamp", "Datestamp"}));
-    QCOMPARE(StampPositionCaptions(),
+    QCOMPARE(stampPositionCaptions(),
         QStringList({"Upper-Left", "Upper-Right", "Lower-Left", "Lower-Right", "Center-Top",
             "Center-Left", "Center-Right", "Center-Bottom", "Center"}));
     QCOMPARE(caption(FileDateKind::DateModified), QStringLiteral("Date Modified"));
@@ -72,10 +72,10 @@ void TestStampOptions::colourLayout()
     QFETCH(int, green);
     QFETCH(int, blue);
     QFETCH(quint32, value);
-    QCOMPARE(ColorValue(red, green, blue), value);
-    QCOMPARE(RedOf(value), red);
-    QCOMPARE(GreenOf(value), green);
-    QCOMPARE(BlueOf(value), blue);
+    QCOMPARE(colorValue(red, green, blue), value);
+    QCOMPARE(redOf(value), red);
+    QCOMPARE(greenOf(value), green);
+    QCOMPARE(blueOf(value), blue);
 }
 
 // A list's value by caption (as stored) and by position (as selected), and its caption back.
@@ -106,7 +106,7 @@ void TestStampOptions::listValues()
     QCOMPARE(int(stampFormatNamed(text)), format);
     QCOMPARE(int(stampPositionNamed(text)), position);
     QCOMPARE(int(fileDateKindNamed(text)), kind);
-    const QStringList positions = StampPositionCaptions();
+    const QStringList positions = stampPositionCaptions();
     QCOMPARE(int(stampPositionAt(index)), index >= 0 && index < 9 ? index : -1);
     QCOMPARE(int(stampFormatAt(index)), index >= 0 && index < 4 ? index : -1);
     QCOMPARE(

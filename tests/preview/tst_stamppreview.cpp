@@ -151,8 +151,8 @@ void TestStampPreview::emptyList()
 void TestStampPreview::onlyTheFirstEntry()
 {
     const QImage red = solid(Qt::red, 240, 160);
-    m_window->imageList().Append(write(QStringLiteral("red.bmp"), red));
-    m_window->imageList().Append(write(QStringLiteral("blue.bmp"), solid(Qt::blue, 300, 200)));
+    m_window->imageList().append(write(QStringLiteral("red.bmp"), red));
+    m_window->imageList().append(write(QStringLiteral("blue.bmp"), solid(Qt::blue, 300, 200)));
     QTreeWidget *list = child<QTreeWidget>("ListView1");
     list->setCurrentItem(list->topLevelItem(1));
 
@@ -194,7 +194,7 @@ void TestStampPreview::loadsWholeByTheFileName()
 {
     QFETCH(QString, path);
     QFETCH(bool, whole);
-    QCOMPARE(LoadsWhole(path), whole);
+    QCOMPARE(loadsWhole(path), whole);
 }
 
 void TestStampPreview::loadsAsTheRunLoads_data()
@@ -215,7 +215,7 @@ void TestStampPreview::loadsAsTheRunLoads()
     QFETCH(QByteArray, format);
 
     const QString source = write(name, gradient(320, 240), format.constData());
-    m_window->imageList().Append(source);
+    m_window->imageList().append(source);
     // Without a text the surface is the loaded picture itself; the window opens all the same.
     child<QPlainTextEdit>("Text4")->setPlainText(QString());
     const QString folder = QFileInfo(source).path();
@@ -247,7 +247,7 @@ void TestStampPreview::drawsWhatARunWouldWrite()
     QFETCH(QString, sample);
 
     const QString photo = write(QStringLiteral("photo.bmp"), gradient(480, 320));
-    m_window->imageList().Append(photo);
+    m_window->imageList().append(photo);
     child<QComboBox>("Combo2")->setCurrentText(QStringLiteral("Lower-Right"));
     child<QComboBox>("Combo4")->setCurrentText(QStringLiteral("Date Modified"));
     child<QRadioButton>(source.toLatin1().constData())->setChecked(true);
@@ -280,7 +280,7 @@ void TestStampPreview::drawsWhatARunWouldWrite()
 
 void TestStampPreview::backAndCloseBringTheMainWindowBack()
 {
-    m_window->imageList().Append(write(QStringLiteral("a.bmp"), solid(Qt::darkGreen)));
+    m_window->imageList().append(write(QStringLiteral("a.bmp"), solid(Qt::darkGreen)));
     clickPreview();
     QPointer<Form2> first = form2();
     QVERIFY(first && first->isVisible());
@@ -308,15 +308,15 @@ void TestStampPreview::backAndCloseBringTheMainWindowBack()
 
 void TestStampPreview::secondPreviewShowsTheNewPicture()
 {
-    m_window->imageList().Append(write(QStringLiteral("a.bmp"), gradient(300, 200)));
+    m_window->imageList().append(write(QStringLiteral("a.bmp"), gradient(300, 200)));
     clickPreview();
     QCOMPARE(shownInWindow().copy(0, 0, 300, 200), preview().surface());
     QTest::mouseClick(
         form2()->findChild<QPushButton *>(QStringLiteral("PushButton1")), Qt::LeftButton);
 
-    m_window->imageList().Clear();
+    m_window->imageList().clear();
     const QImage second = gradient(260, 180).mirrored(true, true);
-    m_window->imageList().Append(write(QStringLiteral("b.bmp"), second));
+    m_window->imageList().append(write(QStringLiteral("b.bmp"), second));
     clickPreview();
     const QImage surface = preview().surface();
     QCOMPARE(surface.size(), second.size());
@@ -341,11 +341,11 @@ void TestStampPreview::unreadablePicture()
     QFETCH(QByteArray, content);
 
     // An earlier preview left its picture on the surface and its window hidden.
-    m_window->imageList().Append(write(QStringLiteral("good.bmp"), solid(Qt::yellow)));
+    m_window->imageList().append(write(QStringLiteral("good.bmp"), solid(Qt::yellow)));
     clickPreview();
     QTest::mouseClick(
         form2()->findChild<QPushButton *>(QStringLiteral("PushButton1")), Qt::LeftButton);
-    m_window->imageList().Clear();
+    m_window->imageList().clear();
 
     const QString path = m_dir->filePath(name);
     if (!content.isEmpty()) {
@@ -353,7 +353,7 @@ void TestStampPreview::unreadablePicture()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    m_window->imageList().Append(path);
+    m_window->imageList().append(path);
     clickPreview();
 
     // Reported once, naming the file; the earlier picture is not shown as if it were this one.
@@ -375,7 +375,7 @@ void TestStampPreview::busyPointer_data()
 void TestStampPreview::busyPointer()
 {
     QFETCH(bool, busyBefore);
-    m_window->imageList().Append(write(QStringLiteral("p.png"), gradient(100, 80)));
+    m_window->imageList().append(write(QStringLiteral("p.png"), gradient(100, 80)));
     m_window->setBusy(busyBefore);
     int busyWhileLoading = 0;
     m_events->hook = [&] { busyWhileLoading += m_window->isBusy(); };
@@ -392,8 +392,8 @@ void TestStampPreview::previewDuringAStampRun()
     // The preview of the first file starts while the run waits for the converter of the second.
     const QImage first = solid(QColor(200, 40, 40));
     const QImage second = solid(QColor(40, 40, 200));
-    m_window->imageList().Append(write(QStringLiteral("first.png"), first));
-    m_window->imageList().Append(write(QStringLiteral("second.png"), second));
+    m_window->imageList().append(write(QStringLiteral("first.png"), first));
+    m_window->imageList().append(write(QStringLiteral("second.png"), second));
     QTemporaryDir output;
     child<QRadioButton>("Option3")->setChecked(true);
     child<QPlainTextEdit>("Text5")->setPlainText(QStringLiteral("RUN"));

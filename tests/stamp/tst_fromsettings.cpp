@@ -81,11 +81,11 @@ private slots:
 void TestFromSettings::everyKeyWritten()
 {
     StartFixture f;
-    for (const SettingKey &key : AllSettingKeys()) {
+    for (const SettingKey &key : allSettingKeys()) {
         QVERIFY2(nonDefaults().contains(key.writtenKey()), key.written);
         f.settings.write(key, nonDefaults().value(key.writtenKey()));
     }
-    const StampOptions command = OptionsFromSettings(f.settings, firstStart(f));
+    const StampOptions command = optionsFromSettings(f.settings, firstStart(f));
 
     StampOptions expected;
     // The first set source button wins: restoring it saves the others as not set.
@@ -109,7 +109,7 @@ void TestFromSettings::everyKeyWritten()
     // Start-up refreshes the sample from the restored source, and saves it.
     expected.sampleText = DateTexts().dateTime(f.clock.now());
     QCOMPARE(window, expected);
-    QCOMPARE(OptionsFromSettings(f.settings, firstStart(f)), window);
+    QCOMPARE(optionsFromSettings(f.settings, firstStart(f)), window);
 }
 
 void TestFromSettings::eachKeyAlone_data()
@@ -120,7 +120,7 @@ void TestFromSettings::eachKeyAlone_data()
     // default, which comes first.
     const QStringList unchanging {"LastFolderDot", "Extension", "LastFolder", "Snapshot", "Option1",
         "Option2", "Option3", "Option4", "Option5"};
-    for (const SettingKey &key : AllSettingKeys())
+    for (const SettingKey &key : allSettingKeys())
         QTest::newRow(key.written) << key.writtenKey() << !unchanging.contains(key.writtenKey());
 }
 
@@ -131,9 +131,9 @@ void TestFromSettings::eachKeyAlone()
     QFETCH(bool, changes);
 
     StartFixture f;
-    const StampOptions untouched = OptionsFromSettings(f.settings, firstStart(f));
+    const StampOptions untouched = optionsFromSettings(f.settings, firstStart(f));
     f.settings.WriteSetting(key, nonDefaults().value(key));
-    StampOptions command = OptionsFromSettings(f.settings, firstStart(f));
+    StampOptions command = optionsFromSettings(f.settings, firstStart(f));
     StampOptions window = windowOptions(f);
     QVERIFY(f.dialogs.shown.isEmpty());
 

@@ -273,7 +273,7 @@ void TestKalvoraStamp::flagsShapeTheStamp()
     options.font.italic = style & 2;
     options.font.underline = style & 4;
     options.font.strikeOut = style & 8;
-    QImage expected = LoadWorkSurface(path);
+    QImage expected = loadWorkSurface(path);
     const QImage original = expected;
     if (text.isEmpty()) {
         // The file's date as the engine words it in the program's locale; the flags under
@@ -285,7 +285,7 @@ void TestKalvoraStamp::flagsShapeTheStamp()
         text = ComposeStampText(dated, path, DateTexts()).value_or(QString());
         QVERIFY(!text.isEmpty());
     }
-    OverlayText(expected, text, position, StampFont(options), QColor(color));
+    OverlayText(expected, text, position, stampFont(options), QColor(color));
     QVERIFY(expected != original);
     QCOMPARE(QImage(output("exact.bmp")).convertToFormat(QImage::Format_RGB32), expected);
 }
@@ -369,14 +369,14 @@ void TestKalvoraStamp::inPlace()
 {
     QVERIFY(writeTaggedJpeg(source("a.jpg"), darkGray()));
     QVERIFY(darkGray().save(source("b.png"), "png"));
-    const QImage before = LoadWorkSurface(source("a.jpg"));
+    const QImage before = loadWorkSurface(source("a.jpg"));
 
     const Outcome outcome
         = runStamp({"--text", "IN PLACE", "--in-place", source("a.jpg"), source("b.png")});
 
     QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
     QCOMPARE(filesIn(m_sources->path()), QStringList({"a.jpg", "b.png"}));
-    QVERIFY(!changedArea(before, LoadWorkSurface(source("a.jpg")), 60).isEmpty());
+    QVERIFY(!changedArea(before, loadWorkSurface(source("a.jpg")), 60).isEmpty());
     QCOMPARE(formatOf(source("b.png")), QByteArray("png"));
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), source("a.jpg")), QStringLiteral("Peak"));
 }
@@ -391,7 +391,7 @@ void TestKalvoraStamp::fromSettings()
         settings.WriteSetting("Option3", "True");
         settings.WriteSetting("Text5", "SAVED");
         settings.WriteSetting("Position", "lower-left");
-        settings.WriteSetting("Font Color", QString::number(ColorValue(0, 0, 255)));
+        settings.WriteSetting("Font Color", QString::number(colorValue(0, 0, 255)));
         settings.WriteSetting("FontBold", "False");
         settings.WriteSetting("Option4", "True");
         settings.WriteSetting("Output Folder", m_output->path());
@@ -405,8 +405,8 @@ void TestKalvoraStamp::fromSettings()
     StampOptions options;
     options.font.bold = false;
     options.font.pointSize = 20;
-    QImage expected = LoadWorkSurface(path);
-    OverlayText(expected, "SAVED", "Lower-Left", StampFont(options), Qt::blue);
+    QImage expected = loadWorkSurface(path);
+    OverlayText(expected, "SAVED", "Lower-Left", stampFont(options), Qt::blue);
     QCOMPARE(QImage(output("s.bmp")).convertToFormat(QImage::Format_RGB32), expected);
     QFile::remove(store);
 }
@@ -432,7 +432,7 @@ void TestKalvoraStamp::sameResultAsTheWindow()
         Form1 window(dialogs, settings, events);
         window.setDateTexts(DateTexts(QLocale::c()));
         for (const char *name : {"a.jpg", "b.jpg", "c.png"})
-            window.imageList().Append(source(QLatin1String(name)));
+            window.imageList().append(source(QLatin1String(name)));
         window.findChild<QRadioButton *>("Option1")->setChecked(true);
         window.findChild<QComboBox *>("Combo4")->setCurrentText("Date Taken");
         window.findChild<QComboBox *>("Combo1")->setCurrentText("Datestamp And Timestamp");

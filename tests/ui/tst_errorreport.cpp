@@ -27,7 +27,7 @@ private slots:
 
 void TestErrorReport::reportText()
 {
-    const QString text = ErrorReportText(QLatin1String(Location::kStartStamping), 244,
+    const QString text = errorReportText(QLatin1String(Location::kStartStamping), 244,
         QStringLiteral("Cannot save the image. GDI+ Error:7"));
     QCOMPARE(text,
         QStringLiteral("Cannot save the image. GDI+ Error:7\r\n"
@@ -122,8 +122,8 @@ void TestErrorReport::shortTitle()
 {
     QFETCH(QString, name);
     QFETCH(QString, title);
-    QCOMPARE(ShortTitle(name), title);
-    QVERIFY(ShortTitle(name).size() <= 40);
+    QCOMPARE(::shortTitle(name), title);
+    QVERIFY(::shortTitle(name).size() <= 40);
 }
 
 void TestErrorReport::displayedText_data()
@@ -143,7 +143,7 @@ void TestErrorReport::displayedText_data()
     QTest::newRow("none") << "No files added."
                           << "No files added.";
     QTest::newRow("error report")
-        << ErrorReportText(QLatin1String(Location::kFormLoad), 182, QStringLiteral("Overflow"))
+        << errorReportText(QLatin1String(Location::kFormLoad), 182, QStringLiteral("Overflow"))
         << "Overflow\nin Kalvorim2021/08/31.Form1.Form_Load at line 182\n\n"
            "Please email screenshot of this message to "
            "support@vendrel.example";
@@ -153,7 +153,7 @@ void TestErrorReport::displayedText()
 {
     QFETCH(QString, text);
     QFETCH(QString, shown);
-    QCOMPARE(DisplayedText(text), shown);
+    QCOMPARE(::displayedText(text), shown);
 }
 
 QTEST_GUILESS_MAIN(TestErrorReport)

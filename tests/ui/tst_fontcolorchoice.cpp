@@ -190,14 +190,14 @@ void TestFontColorChoice::colourChoice_data()
     QTest::newRow("white shows on black")
         << kBlack << true << kWhite << "16777215" << QColor(Qt::black);
     QTest::newRow("one step from white shows on white")
-        << kWhite << true << ColorValue(255, 255, 254) << "16711679" << QColor(Qt::white);
+        << kWhite << true << colorValue(255, 255, 254) << "16711679" << QColor(Qt::white);
     QTest::newRow("pure red is 255")
-        << kWhite << true << ColorValue(255, 0, 0) << "255" << QColor(Qt::white);
+        << kWhite << true << colorValue(255, 0, 0) << "255" << QColor(Qt::white);
     QTest::newRow("pure blue is the high byte")
-        << kWhite << true << ColorValue(0, 0, 255) << "16711680" << QColor(Qt::white);
+        << kWhite << true << colorValue(0, 0, 255) << "16711680" << QColor(Qt::white);
     QTest::newRow("black") << kWhite << true << kBlack << "0" << QColor(Qt::white);
     QTest::newRow("cancel saves the swatch again")
-        << ColorValue(0, 255, 0) << false << quint32(0) << "65280" << QColor(Qt::white);
+        << colorValue(0, 255, 0) << false << quint32(0) << "65280" << QColor(Qt::white);
     QTest::newRow("cancel on white keeps black behind it")
         << kWhite << false << quint32(0) << "16777215" << QColor(Qt::black);
 }
@@ -221,9 +221,9 @@ void TestFontColorChoice::colourChoice()
     QCOMPARE(f.fileValues({"Font Color"}), QStringList {saved});
     QCOMPARE(f.sample.swatchColor(), chosen);
     QCOMPARE(f.swatch->palette().color(f.swatch->backgroundRole()),
-        QColor(RedOf(chosen), GreenOf(chosen), BlueOf(chosen)));
+        QColor(redOf(chosen), greenOf(chosen), blueOf(chosen)));
     QCOMPARE(f.text->palette().color(QPalette::Text),
-        QColor(RedOf(chosen), GreenOf(chosen), BlueOf(chosen)));
+        QColor(redOf(chosen), greenOf(chosen), blueOf(chosen)));
     QCOMPARE(f.paintedBackground(), background);
 }
 

@@ -83,7 +83,7 @@ void TestQtDialogs::fileFilter()
 {
     QFETCH(QString, filter);
     QFETCH(QString, expected);
-    QCOMPARE(QtFileFilter(filter), expected);
+    QCOMPARE(qtFileFilter(filter), expected);
 }
 
 void TestQtDialogs::message_data()
@@ -183,8 +183,8 @@ void TestQtDialogs::chooseColor_data()
 {
     QTest::addColumn<bool>("accept");
     QTest::addColumn<quint32>("expected");
-    QTest::newRow("chosen") << true << ColorValue(200, 100, 50);
-    QTest::newRow("cancelled") << false << ColorValue(10, 20, 30);
+    QTest::newRow("chosen") << true << colorValue(200, 100, 50);
+    QTest::newRow("cancelled") << false << colorValue(10, 20, 30);
 }
 
 void TestQtDialogs::chooseColor()
@@ -202,7 +202,7 @@ void TestQtDialogs::chooseColor()
             accept ? dialog->accept() : dialog->reject();
         },
         &seen);
-    const quint32 answer = dialogs.chooseColor(ColorValue(10, 20, 30));
+    const quint32 answer = dialogs.chooseColor(colorValue(10, 20, 30));
     QVERIFY(seen);
     QCOMPARE(preset, QColor(10, 20, 30)); // red is the low byte
     QCOMPARE(answer, expected);

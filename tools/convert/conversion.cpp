@@ -77,7 +77,7 @@ QImage fitIntoIcon(const QImage &image)
 std::optional<QByteArray> encodeWithQt(
     const QImage &image, OutputFormat format, ConversionFailure *failure)
 {
-    const QByteArray name = FormatName(format);
+    const QByteArray name = formatName(format);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -105,7 +105,7 @@ std::optional<QByteArray> encodeWithQt(
 
 } // namespace
 
-std::optional<OutputFormat> FormatFromWord(const QString &word)
+std::optional<OutputFormat> formatFromWord(const QString &word)
 {
     for (const auto &entry : kFormatWords) {
         if (word.compare(QLatin1String(entry.word), Qt::CaseInsensitive) == 0)
@@ -114,12 +114,12 @@ std::optional<OutputFormat> FormatFromWord(const QString &word)
     return std::nullopt;
 }
 
-std::optional<OutputFormat> FormatFromExtension(const QString &path)
+std::optional<OutputFormat> formatFromExtension(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.isEmpty())
         return std::nullopt;
-    if (auto format = FormatFromWord(suffix))
+    if (auto format = formatFromWord(suffix))
         return format;
     for (const auto &entry : kExtraExtensions) {
         if (suffix.compare(QLatin1String(entry.word), Qt::CaseInsensitive) == 0)
@@ -128,7 +128,7 @@ std::optional<OutputFormat> FormatFromExtension(const QString &path)
     return std::nullopt;
 }
 
-QByteArray FormatName(OutputFormat format)
+QByteArray formatName(OutputFormat format)
 {
     switch (format) {
     case OutputFormat::Jpeg:
@@ -149,7 +149,7 @@ QByteArray FormatName(OutputFormat format)
     return {};
 }
 
-std::optional<QImage> ReadPicture(const QString &path, ConversionFailure *failure)
+std::optional<QImage> readPicture(const QString &path, ConversionFailure *failure)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -176,7 +176,7 @@ std::optional<QImage> ReadPicture(const QString &path, ConversionFailure *failur
     return image;
 }
 
-std::optional<QByteArray> EncodePicture(const QImage &image, OutputFormat format,
+std::optional<QByteArray> encodePicture(const QImage &image, OutputFormat format,
     const EncodeSettings &settings, ConversionFailure *failure)
 {
     std::optional<QByteArray> bytes;
@@ -209,16 +209,16 @@ std::optional<QByteArray> EncodePicture(const QImage &image, OutputFormat format
     QBuffer check(&*bytes);
     check.open(QIODevice::ReadOnly);
     const QByteArray found = QImageReader::imageFormat(&check);
-    if (found != FormatName(format)) {
+    if (found != formatName(format)) {
         fail(failure,
             QStringLiteral("the %1 encoder produced no valid %1 file")
-                .arg(QString::fromLatin1(FormatName(format)).toUpper()));
+                .arg(QString::fromLatin1(formatName(format)).toUpper()));
         return std::nullopt;
     }
     return bytes;
 }
 
-bool ReplaceFileContents(const QString &path, const QByteArray &bytes, ConversionFailure *failure)
+bool replaceFileContents(const QString &path, const QByteArray &bytes, ConversionFailure *failure)
 {
     // QSaveFile writes "<name>.XXXXXX" beside the target, syncs it and renames it over the
     // target on commit; without a commit the temporary file is removed.
@@ -237,18 +237,18 @@ bool ReplaceFileContents(const QString &path, const QByteArray &bytes, Conversio
     return true;
 }
 
-bool ConvertPicture(const QString &source, const QString &target, OutputFormat format,
+bool convertPicture(const QString &source, const QString &target, OutputFormat format,
     const EncodeSettings &settings, ConversionFailure *failure)
 {
-    const std::optional<QImage> image = ReadPicture(source, failure);
+    const std::optional<QImage> image = readPicture(source, failure);
     if (!image)
         return false;
-    std::optional<QByteArray> bytes = EncodePicture(*image, format, settings, failure);
+    std::optional<QByteArray> bytes = encodePicture(*image, format, settings, failure);
     if (!bytes) {
         if (failure)
             failure->message
                 = QStringLiteral("cannot convert \"%1\": %2").arg(source, failure->message);
         return false;
     }
-    return ReplaceFileContents(target, *bytes, failure);
+    return replaceFileContents(target, *bytes, failure);
 }

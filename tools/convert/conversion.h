@@ -30,30 +30,30 @@ struct ConversionFailure
 
 // The format named by a word of the command line ("jpeg", "png", "tiff", "ico", "gif", "bmp",
 // "webp", and the short spellings "jpg" and "tif"), compared without regard to letter case.
-std::optional<OutputFormat> FormatFromWord(const QString &word);
+std::optional<OutputFormat> formatFromWord(const QString &word);
 
 // The format that the extension of `path` names, for outputs given without a format word.
-std::optional<OutputFormat> FormatFromExtension(const QString &path);
+std::optional<OutputFormat> formatFromExtension(const QString &path);
 
 // The word Qt's image I/O uses for the format ("jpeg", "png", ...).
-QByteArray FormatName(OutputFormat format);
+QByteArray formatName(OutputFormat format);
 
 // Reads the picture in `path`. The format is decided by the content, never by the file name:
 // the stamping program writes a bitmap under the output's final name before converting it.
 // Orientation tags are not applied: the caller copies the source's tags into the result, so
 // turning the pixels as well would turn the picture twice.
-std::optional<QImage> ReadPicture(const QString &path, ConversionFailure *failure);
+std::optional<QImage> readPicture(const QString &path, ConversionFailure *failure);
 
 // Encodes `image` as `format` in memory and checks that the bytes carry that format's
 // signature, so that nothing but a complete file of the named format ever reaches the disk.
-std::optional<QByteArray> EncodePicture(const QImage &image, OutputFormat format,
+std::optional<QByteArray> encodePicture(const QImage &image, OutputFormat format,
     const EncodeSettings &settings, ConversionFailure *failure);
 
 // Puts `bytes` under `path` through a temporary file in the same folder and a rename: the old
 // file stays as it was until the new one is complete, and an existing file keeps its
 // permissions.
-bool ReplaceFileContents(const QString &path, const QByteArray &bytes, ConversionFailure *failure);
+bool replaceFileContents(const QString &path, const QByteArray &bytes, ConversionFailure *failure);
 
 // Reads `source`, encodes it as `format` and writes it to `target` (which may be the source).
-bool ConvertPicture(const QString &source, const QString &target, OutputFormat format,
+bool convertPicture(const QString &source, const QString &target, OutputFormat format,
     const EncodeSettings &settings, ConversionFailure *failure);

@@ -107,13 +107,13 @@ QString parseArguments(const QStringList &arguments, Command *command)
         return QStringLiteral("an empty file name is given");
 
     if (positional.size() == 2) {
-        command->format = FormatFromWord(positional.first());
+        command->format = formatFromWord(positional.first());
         if (!command->format)
             return QStringLiteral("unknown format \"%1\"").arg(positional.first());
     } else {
         // Without a format word the target's extension decides; main() reports one that names
         // no format we write.
-        command->format = FormatFromExtension(command->target);
+        command->format = formatFromExtension(command->target);
     }
     if (command->format && *command->format != OutputFormat::Gif
         && (command->settings.dither || command->colorsGiven))
@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     // The run's limit: photos of about 250 megapixels load, anything larger is refused.
-    ConfigureImageReading();
+    configureImageReading();
 
     Command command;
     const QString problem = parseArguments(app.arguments().mid(1), &command);
@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
     }
 
     ConversionFailure failure;
-    if (!ConvertPicture(
+    if (!convertPicture(
             command.source, command.target, *command.format, command.settings, &failure)) {
         printError(failure.message);
         return failure.sourceMissing ? kExitSourceMissing : kExitFailure;

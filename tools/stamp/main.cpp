@@ -44,7 +44,7 @@ void print(const QString &line)
 int usageError(const QString &problem)
 {
     print(QStringLiteral("kalvora-stamp: %1").arg(problem));
-    std::fputs(StampUsage().toLocal8Bit().constData(), stderr);
+    std::fputs(stampUsage().toLocal8Bit().constData(), stderr);
     return kExitUsage;
 }
 
@@ -146,14 +146,14 @@ QList<kalvora::RunEntry> listInputs(const StampCommand &command)
             entries.append({path, quint64(entries.size() + 1), problemOf(path)});
             continue;
         }
-        const FolderWalk walk = ScanFolder(path, command.extension, events);
+        const FolderWalk walk = scanFolder(path, command.extension, events);
         for (const QString &file : walk.files)
             entries.append({file, quint64(entries.size() + 1), {}});
         QStringList problems;
         for (const WalkProblem &problem : walk.problems)
             problems << problem.description.section(QLatin1String("\r\n"), 0, 0);
         if (walk.undecodable > 0)
-            problems << UndecodableNamesNote(walk.undecodable);
+            problems << undecodableNamesNote(walk.undecodable);
         for (const QString &text : std::as_const(problems))
             print(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(input), oneLine(text)));
     }
@@ -170,14 +170,14 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kalvora-stamp"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
-    ConfigureImageReading();
+    configureImageReading();
 
     StampCommand command;
-    const QString problem = ParseStampCommand(app.arguments().mid(1), &command);
+    const QString problem = parseStampCommand(app.arguments().mid(1), &command);
     if (!problem.isEmpty())
         return usageError(problem);
     if (command.help) {
-        std::fputs(StampUsage().toLocal8Bit().constData(), stdout);
+        std::fputs(stampUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (command.version) {
@@ -204,7 +204,7 @@ int main(int argc, char **argv)
         // Only PNG, TIF and converted outputs need it; their jobs report its absence.
     }
     // Private temporary folders that crashed or killed runs left behind.
-    RemoveStaleTempFolders();
+    removeStaleTempFolders();
     TempFolder temp;
     if (!temp.isValid()) {
         print(QStringLiteral("kalvora-stamp: cannot create a temporary folder: %1")
@@ -214,11 +214,11 @@ int main(int argc, char **argv)
 
     const QList<kalvora::RunEntry> entries = listInputs(command);
     StampPool pool({exifTool, converter, DateTexts()}, temp.path(),
-        command.jobs > 0 ? command.jobs : DefaultWorkerCount());
+        command.jobs > 0 ? command.jobs : defaultWorkerCount());
     TerminalSink sink(options, int(entries.size()));
     NullEventPump events;
     kalvora::OrderedRun run(pool, sink, events);
-    run.setLookAhead(DefaultLookAhead(pool.workerCount()));
+    run.setLookAhead(defaultLookAhead(pool.workerCount()));
     run.setWaitMs(kWaitMs);
     run.run(entries);
     sink.finished();

@@ -40,7 +40,7 @@ StampOptions firstStartNow()
 
 } // namespace
 
-QString StampUsage()
+QString stampUsage()
 {
     return QStringLiteral(
         "usage: kalvora-stamp [OPTIONS] FILE|FOLDER...\n"
@@ -80,7 +80,7 @@ QString StampUsage()
         "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n");
 }
 
-StampOptions OptionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart)
+StampOptions optionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart)
 {
     return StoredOptions(settings).load(firstStart);
 }
@@ -165,7 +165,7 @@ QString applyValue(const QString &argument, QString v, Reading &reading)
         if (!hex.match(v).hasMatch())
             return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
         const QColor color = QColor::fromString(v);
-        options.color = ColorValue(color.red(), color.green(), color.blue());
+        options.color = colorValue(color.red(), color.green(), color.blue());
     } else if (argument == u"--quality") {
         bool ok = false;
         const int quality = v.toInt(&ok);
@@ -221,7 +221,7 @@ QString checkComplete(Reading &reading, bool fromSettings)
 
 } // namespace
 
-QString ParseStampCommand(
+QString parseStampCommand(
     const QStringList &arguments, StampCommand *command, const SettingsStore *settings)
 {
     Reading reading;
@@ -230,10 +230,10 @@ QString ParseStampCommand(
     if (fromSettings) {
         try {
             if (settings) {
-                parsed.options = OptionsFromSettings(*settings, firstStartNow());
+                parsed.options = optionsFromSettings(*settings, firstStartNow());
             } else {
                 const SettingsStore user;
-                parsed.options = OptionsFromSettings(user, firstStartNow());
+                parsed.options = optionsFromSettings(user, firstStartNow());
             }
         } catch (const RuntimeFailure &failure) {
             return QStringLiteral("the saved options cannot be read: %1")

@@ -21,15 +21,15 @@ struct StampCommand
 };
 
 /// The usage text printed by --help and after a malformed command.
-QString StampUsage();
+QString stampUsage();
 
 /// The stamp options the window saved, read from \a settings through StoredOptions, as the
 /// window's start-up reads them; a key never written gives its value in \a firstStart. Throws
 /// RuntimeFailure for a value the window could not restore.
-StampOptions OptionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart);
+StampOptions optionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart);
 
 /// Reads the arguments (without the program name) into \a command. \a settings supplies the
 /// starting options when --from-settings is given (the user's store when null). Answers the
 /// empty text, or what is wrong with the command.
-QString ParseStampCommand(
+QString parseStampCommand(
     const QStringList &arguments, StampCommand *command, const SettingsStore *settings = nullptr);

@@ -107,7 +107,7 @@ bool putFrame(GifFileType *gif, const IndexedFrame &frame, int width, int height
 
 } // namespace
 
-Picture CheckGif(const QByteArray &bytes, const QString &shown)
+Picture checkGif(const QByteArray &bytes, const QString &shown)
 {
     Source source {&bytes};
     int code = 0;
@@ -157,7 +157,7 @@ bool indexFrames(const Picture &picture, int limit, bool dither, std::vector<Ind
             return false;
         }
         bool transparent = false;
-        rgbaFrames.push_back(BinaryAlphaFrame(frame.image, &transparent));
+        rgbaFrames.push_back(binaryAlphaFrame(frame.image, &transparent));
         transparency.push_back(transparent);
     }
     *anyTransparency
@@ -166,7 +166,7 @@ bool indexFrames(const Picture &picture, int limit, bool dither, std::vector<Ind
     for (size_t i = 0; i < frames->size(); ++i) {
         IndexedFrame &indexed = (*frames)[i];
         const bool addTransparent = *anyTransparency && !transparency[i];
-        if (!IndexFrame(rgbaFrames[i], picture.frames[qsizetype(i)].colours,
+        if (!indexFrame(rgbaFrames[i], picture.frames[qsizetype(i)].colours,
                 addTransparent ? limit - 1 : limit, dither, &indexed, error))
             return false;
         if (addTransparent && indexed.transparent == NO_TRANSPARENT_COLOR) {
@@ -226,7 +226,7 @@ QByteArray encodeFrames(const Picture &picture, int limit, bool dither, QString 
 
 } // namespace
 
-QByteArray EncodeGifFrames(const Picture &picture, QString *error)
+QByteArray encodeGifFrames(const Picture &picture, QString *error)
 {
     return encodeFrames(picture, 256, true, error);
 }
@@ -249,8 +249,8 @@ QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QStr
 
 } // namespace kalvora
 
-QList<quint32> GifFrameColours(const QImage &image)
+QList<quint32> gifFrameColours(const QImage &image)
 {
     bool transparent = false;
-    return FrameColours(BinaryAlphaFrame(image, &transparent));
+    return frameColours(binaryAlphaFrame(image, &transparent));
 }

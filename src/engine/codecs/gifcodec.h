@@ -11,17 +11,17 @@
 /// Reads the GIF file in \a bytes whole with giflib and answers its frames' timing and loop
 /// count (no pixels: a frame per image, with its delay). \a shown names the file in messages.
 /// Throws PictureFailure (Damaged) when the file is cut short or corrupt.
-Picture CheckGif(const QByteArray &bytes, const QString &shown);
+Picture checkGif(const QByteArray &bytes, const QString &shown);
 
 /// The colours of a frame for PictureFrame::colours: at most 256, else none.
-QList<quint32> GifFrameColours(const QImage &image);
+QList<quint32> gifFrameColours(const QImage &image);
 
 /// The GIF file of \a picture: every frame over the whole screen with its own palette of at
 /// most 256 colours, its delay, binary transparency, and the loop count. A frame keeps its
 /// exact colours when it has so few; else the colours it was loaded with plus the stamp's
 /// most frequent ones; else (no colours kept) a palette chosen by libimagequant, dithered.
 /// Answers an empty array with the reason in \a error.
-QByteArray EncodeGifFrames(const Picture &picture, QString *error);
+QByteArray encodeGifFrames(const Picture &picture, QString *error);
 
 namespace kalvora {
 

@@ -170,7 +170,7 @@ bool quantize(const QImage &rgba, int limit, bool dither, IndexedFrame *frame, Q
 
 } // namespace
 
-QImage BinaryAlphaFrame(const QImage &image, bool *hasTransparency)
+QImage binaryAlphaFrame(const QImage &image, bool *hasTransparency)
 {
     QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
     *hasTransparency = false;
@@ -188,7 +188,7 @@ QImage BinaryAlphaFrame(const QImage &image, bool *hasTransparency)
     return rgba;
 }
 
-QList<quint32> FrameColours(const QImage &rgba)
+QList<quint32> frameColours(const QImage &rgba)
 {
     QSet<quint32> colours;
     for (int y = 0; y < rgba.height(); ++y) {
@@ -202,7 +202,7 @@ QList<quint32> FrameColours(const QImage &rgba)
     return colours.values();
 }
 
-bool IndexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
+bool indexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
     IndexedFrame *frame, QString *error)
 {
     *frame = {};

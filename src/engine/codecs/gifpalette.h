@@ -21,16 +21,16 @@ struct IndexedFrame
 
 /// The frame as RGBA8888 with all-or-nothing alpha, as GIF holds it: less than half opaque is
 /// transparent, and every transparent pixel is zero. \a hasTransparency tells whether any is.
-QImage BinaryAlphaFrame(const QImage &image, bool *hasTransparency);
+QImage binaryAlphaFrame(const QImage &image, bool *hasTransparency);
 
 /// The colours (RGBA bytes as one number) of a frame that BinaryAlphaFrame made, when there
 /// are at most 256 of them; else none.
-QList<quint32> FrameColours(const QImage &rgba);
+QList<quint32> frameColours(const QImage &rgba);
 
 /// Maps a frame that BinaryAlphaFrame made onto at most \a limit colours: its own colours
 /// when it has so few; else the colours \a kept from before it was stamped, plus its new ones
 /// by frequency as room allows and the nearest colour for the rest, so that every pixel the
 /// stamp left alone keeps its colour; else a palette that libimagequant chooses, with
 /// Floyd-Steinberg dithering when \a dither is set. Answers false with the reason in \a error.
-bool IndexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
+bool indexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
     IndexedFrame *frame, QString *error);

@@ -82,7 +82,7 @@ QByteArray pngEntry(const QImage &frame, QString *error)
 
 } // namespace
 
-QList<PictureFrame> CheckIco(const QByteArray &bytes, const QString &shown)
+QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown)
 {
     const auto damaged = [&](const QString &reason) {
         return PictureFailure(PictureFailure::Reason::Damaged,
@@ -118,7 +118,7 @@ QList<PictureFrame> CheckIco(const QByteArray &bytes, const QString &shown)
     return frames;
 }
 
-QByteArray EncodeIco(const QList<PictureFrame> &frames, QString *error)
+QByteArray encodeIco(const QList<PictureFrame> &frames, QString *error)
 {
     QList<QByteArray> entries;
     for (const PictureFrame &frame : frames) {

@@ -12,9 +12,9 @@
 /// the sizes stored as PNG. \a shown names the file in messages. Throws PictureFailure:
 /// Damaged when the directory or an image in it runs past the end of the file, NotWritable
 /// for a cursor file.
-QList<PictureFrame> CheckIco(const QByteArray &bytes, const QString &shown);
+QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown);
 
 /// The icon file holding every frame in order: each size stored as it came (a PNG, or a
 /// 32-bit bitmap with its transparency mask). Answers an empty array with the reason in
 /// \a error.
-QByteArray EncodeIco(const QList<PictureFrame> &frames, QString *error);
+QByteArray encodeIco(const QList<PictureFrame> &frames, QString *error);

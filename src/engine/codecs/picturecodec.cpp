@@ -168,7 +168,7 @@ QList<QImage> decodeFrames(
 
 } // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes)
+std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes)
 {
     if (bytes.startsWith(kPngSignature))
         return PictureFormat::Png;
@@ -184,16 +184,16 @@ std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes)
     return std::nullopt;
 }
 
-Picture LoadPicture(const QString &path)
+Picture loadPicture(const QString &path)
 {
     return kalvora::decodePicture(readWhole(path, shownPath(path)), path);
 }
 
 Picture kalvora::decodePicture(const QByteArray &bytes, const QString &path)
 {
-    ConfigureImageReading();
+    configureImageReading();
     const QString shown = shownPath(path);
-    const std::optional<PictureFormat> format = PictureFormatOf(bytes);
+    const std::optional<PictureFormat> format = pictureFormatOf(bytes);
     if (!format)
         throw PictureFailure(PictureFailure::Reason::NotWritable,
             QStringLiteral("The picture %1 is not a PNG, TIFF, GIF or ICO picture.").arg(shown), 5);
@@ -205,13 +205,13 @@ Picture kalvora::decodePicture(const QByteArray &bytes, const QString &path)
         picture.frames.resize(1);
         break;
     case PictureFormat::Tiff:
-        picture.frames = ReadTiff(bytes, shown);
+        picture.frames = readTiff(bytes, shown);
         break;
     case PictureFormat::Gif:
-        picture = CheckGif(bytes, shown);
+        picture = checkGif(bytes, shown);
         break;
     case PictureFormat::Ico:
-        picture.frames = CheckIco(bytes, shown);
+        picture.frames = checkIco(bytes, shown);
         break;
     }
     picture.format = *format;
@@ -229,11 +229,11 @@ Picture kalvora::decodePicture(const QByteArray &bytes, const QString &path)
     }
     if (picture.format == PictureFormat::Gif)
         for (PictureFrame &frame : picture.frames)
-            frame.colours = GifFrameColours(frame.image);
+            frame.colours = gifFrameColours(frame.image);
     return picture;
 }
 
-QByteArray EncodePicture(const Picture &picture)
+QByteArray encodePicture(const Picture &picture)
 {
     QString error;
     QByteArray bytes;
@@ -250,13 +250,13 @@ QByteArray EncodePicture(const Picture &picture)
         break;
     }
     case PictureFormat::Tiff:
-        bytes = EncodeTiff(picture.frames, &error);
+        bytes = encodeTiff(picture.frames, &error);
         break;
     case PictureFormat::Gif:
-        bytes = EncodeGifFrames(picture, &error);
+        bytes = encodeGifFrames(picture, &error);
         break;
     case PictureFormat::Ico:
-        bytes = EncodeIco(picture.frames, &error);
+        bytes = encodeIco(picture.frames, &error);
         break;
     }
     if (!error.isEmpty() || bytes.isEmpty())
@@ -267,9 +267,9 @@ QByteArray EncodePicture(const Picture &picture)
     return bytes;
 }
 
-void WritePicture(const Picture &picture, const QString &path)
+void writePicture(const Picture &picture, const QString &path)
 {
-    const QByteArray bytes = EncodePicture(picture);
+    const QByteArray bytes = encodePicture(picture);
     const auto failed = [&](const QString &reason) {
         return PictureFailure(PictureFailure::Reason::WriteFailed,
             QStringLiteral("Cannot save the image %1: %2").arg(shownPath(path), reason), 5);
@@ -288,7 +288,7 @@ void WritePicture(const Picture &picture, const QString &path)
         throw failed(file.errorString());
 }
 
-void StampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath)
+void stampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath)
 {
     const int count = int(picture.frames.size());
     for (int i = 0; i < count; ++i) {
@@ -313,10 +313,10 @@ void StampPicture(Picture &picture, const FrameStamper &stamp, const QString &so
     }
 }
 
-void StampPictureFile(
+void stampPictureFile(
     const QString &sourcePath, const QString &targetPath, const FrameStamper &stamp)
 {
-    Picture picture = LoadPicture(sourcePath);
-    StampPicture(picture, stamp, targetPath);
-    WritePicture(picture, targetPath);
+    Picture picture = loadPicture(sourcePath);
+    stampPicture(picture, stamp, targetPath);
+    writePicture(picture, targetPath);
 }

@@ -12,12 +12,12 @@
 #include <optional>
 
 /// The format of the picture in \a bytes, judged by its signature; none for any other.
-std::optional<PictureFormat> PictureFormatOf(const QByteArray &bytes);
+std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes);
 
 /// Loads the picture at \a path with every frame, page or size it holds, strictly: data that a
 /// decoder reports as cut short or corrupt is refused, never half-loaded. The format comes
 /// from the content, not the name. Throws PictureFailure.
-Picture LoadPicture(const QString &path);
+Picture loadPicture(const QString &path);
 
 namespace kalvora {
 
@@ -28,11 +28,11 @@ Picture decodePicture(const QByteArray &bytes, const QString &path);
 } // namespace kalvora
 
 /// The whole file of \a picture in its format. Throws PictureFailure (WriteFailed).
-QByteArray EncodePicture(const Picture &picture);
+QByteArray encodePicture(const Picture &picture);
 
 /// Writes \a picture to \a path through a temporary file in the same folder and a rename, so
 /// the path holds either what it held before or the complete new file. Throws PictureFailure.
-void WritePicture(const Picture &picture, const QString &path);
+void writePicture(const Picture &picture, const QString &path);
 
 /// Stamps a frame: the image at 96 dots per inch, its number from 0 and the frame count.
 using FrameStamper = std::function<void(QImage &image, int index, int count)>;
@@ -40,11 +40,11 @@ using FrameStamper = std::function<void(QImage &image, int index, int count)>;
 /// Hands every frame of \a picture to \a stamp at 96 dots per inch (so point sizes do not
 /// depend on the density the file names; the stored density is put back), keeping each frame's
 /// pixel format. Throws PictureFailure naming \a sourcePath when a frame changes its size.
-void StampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath);
+void stampPicture(Picture &picture, const FrameStamper &stamp, const QString &sourcePath);
 
 /// Loads \a sourcePath whole, hands every frame to \a stamp at 96 dots per inch (so point
 /// sizes do not depend on the density the file names; the stored density is put back) and
 /// writes the result to \a targetPath in the source's own format. Nothing is written when any
 /// step fails. Throws PictureFailure.
-void StampPictureFile(
+void stampPictureFile(
     const QString &sourcePath, const QString &targetPath, const FrameStamper &stamp);

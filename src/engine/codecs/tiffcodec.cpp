@@ -355,7 +355,7 @@ bool writePage(TIFF *tiff, const PictureFrame &page)
 
 } // namespace
 
-QList<PictureFrame> ReadTiff(const QByteArray &bytes, const QString &shown)
+QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
 {
     MemoryFile file;
     file.input = &bytes;
@@ -390,7 +390,7 @@ QList<PictureFrame> ReadTiff(const QByteArray &bytes, const QString &shown)
     return pages;
 }
 
-QByteArray EncodeTiff(const QList<PictureFrame> &pages, QString *error)
+QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error)
 {
     QByteArray bytes;
     MemoryFile file;

@@ -16,10 +16,10 @@
 /// reports an error (cut short, corrupt data), NotWritable for pages whose colours cannot be
 /// written back as they are (CMYK, Lab, floating-point or more than 16-bit samples, more than one
 /// extra channel).
-QList<PictureFrame> ReadTiff(const QByteArray &bytes, const QString &shown);
+QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown);
 
 /// The TIFF file holding \a pages in order, each as RGB or RGBA with 8 or 16 bits a sample
 /// as its image is, with its own compression kept where it is lossless (else LZW), and its
 /// orientation, kind, page number and resolution. Answers an empty array with the reason in \a
 /// error.
-QByteArray EncodeTiff(const QList<PictureFrame> &pages, QString *error);
+QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error);

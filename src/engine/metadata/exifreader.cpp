@@ -86,7 +86,7 @@ RuntimeFailure emptyFileFailure(const QString &path)
 
 } // namespace
 
-ExifFields ReadExifFields(const QString &path)
+ExifFields readExifFields(const QString &path)
 {
     {
         // Opened here first so that a missing or locked file is told with the system's reason.
@@ -124,10 +124,10 @@ int orientationOf(const ExifFields &fields)
 
 } // namespace kalvora
 
-int PictureOrientation(const QString &path)
+int pictureOrientation(const QString &path)
 {
     try {
-        return kalvora::orientationOf(ReadExifFields(path));
+        return kalvora::orientationOf(readExifFields(path));
     } catch (const RuntimeFailure &) {
         return 1;
     }

@@ -26,11 +26,11 @@ struct ExifFields
 /// naming the file and the reason, when the file cannot be opened or is empty.
 ///
 /// Safe to call from several threads at once.
-ExifFields ReadExifFields(const QString &path);
+ExifFields readExifFields(const QString &path);
 
 /// The orientation to draw the stamp with: the picture's Orientation tag when it is one of the
 /// eight valid values, otherwise 1 (stored as viewed). Never throws.
-int PictureOrientation(const QString &path);
+int pictureOrientation(const QString &path);
 
 namespace kalvora {
 

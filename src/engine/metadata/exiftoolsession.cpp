@@ -75,14 +75,14 @@ QString judge(const QStringList &lines)
 
 } // namespace
 
-QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath)
+QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath)
 {
     return {QStringLiteral("-TagsFromFile"), QFileInfo(sourcePath).absoluteFilePath(),
         QStringLiteral("-EXIF:All"), QStringLiteral("-GPS:All"), QStringLiteral("-IPTC:All"),
         QStringLiteral("-XMP:All"), QFileInfo(outputPath).absoluteFilePath()};
 }
 
-bool ExifToolMisreadsPath(const QString &path)
+bool exifToolMisreadsPath(const QString &path)
 {
     return path.contains(QLatin1Char('%')) || path.contains(QLatin1Char('\n'))
         || path.contains(QLatin1Char('\r'));
@@ -156,10 +156,10 @@ void ExifToolSession::copyTags(
     QString output = QFileInfo(outputPath).absoluteFilePath();
     // The tags are read through a plain name where the real one holds a file-name code or a
     // line break; the output is reached through a link to its folder.
-    if (ExifToolMisreadsPath(source)) {
+    if (exifToolMisreadsPath(source)) {
         source = linkTo(source, linkFolder,
             QStringLiteral("source.") + QFileInfo(sourcePath).suffix().remove(QLatin1Char('%')));
-        if (source.isEmpty() || ExifToolMisreadsPath(source))
+        if (source.isEmpty() || exifToolMisreadsPath(source))
             fail(sourcePath, outputPath, QStringLiteral("its name cannot be passed to ExifTool"));
     }
     if (output.contains(QLatin1Char('\n')) || output.contains(QLatin1Char('\r'))) {
@@ -177,7 +177,7 @@ void ExifToolSession::copyTags(
     // Composite tags are values ExifTool works out from others for showing; no group copied
     // here holds them, and building them for every source took a fifth of each copy's time.
     QByteArray command = "-overwrite_original\n-e\n";
-    for (const QString &argument : CopyMetadataArguments(source, output))
+    for (const QString &argument : copyMetadataArguments(source, output))
         command += QFile::encodeName(argument) + '\n';
     command += "-execute" + QByteArray::number(m_command) + '\n';
     m_process->write(command);

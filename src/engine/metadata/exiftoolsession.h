@@ -11,12 +11,12 @@ class QProcess;
 
 /// The arguments that copy the source's EXIF, GPS, IPTC and XMP tags into the output, the same
 /// for every file. Both paths are made absolute, so neither can be read as an option.
-QStringList CopyMetadataArguments(const QString &sourcePath, const QString &outputPath);
+QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath);
 
 /// True when ExifTool would take \a path for something else than the file it names: "%"
 /// followed by a letter is a file-name code in a -TagsFromFile path, and a line break cannot be
 /// passed through its argument stream.
-bool ExifToolMisreadsPath(const QString &path);
+bool exifToolMisreadsPath(const QString &path);
 
 /// One ExifTool process kept open (-stay_open True -@ -) that copies tags file after file, so
 /// Perl and ExifTool start once instead of for every file.

@@ -5,15 +5,15 @@
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/output/imageoutput.h"
 
-bool HoldsTags(const QString &ext)
+bool holdsTags(const QString &ext)
 {
-    return OutputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
+    return outputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
 }
 
 void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
     const QString &linkFolder)
 {
     // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
-    if (HoldsTags(ExtensionOf(outputPath)))
+    if (holdsTags(extensionOf(outputPath)))
         exifTool.copyTags(sourcePath, outputPath, linkFolder);
 }

@@ -7,7 +7,7 @@
 class ExifToolSession;
 
 /// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
-bool HoldsTags(const QString &ext);
+bool holdsTags(const QString &ext);
 
 /// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
 /// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left

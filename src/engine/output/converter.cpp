@@ -40,7 +40,7 @@ QString describe(int code, const QString &errorText)
 
 } // namespace
 
-QStringList OutputFormatWords(const QString &ext)
+QStringList outputFormatWords(const QString &ext)
 {
     const QString lower = ext.toLower();
     if (lower == QLatin1String("gif"))
@@ -55,15 +55,15 @@ QStringList OutputFormatWords(const QString &ext)
     return {};
 }
 
-QByteArray ConvertedFormatOf(const QString &ext)
+QByteArray convertedFormatOf(const QString &ext)
 {
-    const QStringList words = OutputFormatWords(ext);
+    const QStringList words = outputFormatWords(ext);
     return words.isEmpty() ? QByteArray() : words.first().toLatin1();
 }
 
 void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &tools)
 {
-    const QStringList words = OutputFormatWords(ext);
+    const QStringList words = outputFormatWords(ext);
     const QString shown = QDir::toNativeSeparators(outputPath);
     if (words.isEmpty())
         throw RuntimeFailure(
@@ -78,9 +78,9 @@ void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &to
     QString failure;
     if (code != 0)
         failure = describe(code, errorText);
-    else if (formatOfContent(outputPath) != ConvertedFormatOf(ext))
+    else if (formatOfContent(outputPath) != convertedFormatOf(ext))
         failure = QStringLiteral("the converted file is not a %1 picture")
-                      .arg(QString::fromLatin1(ConvertedFormatOf(ext)).toUpper());
+                      .arg(QString::fromLatin1(convertedFormatOf(ext)).toUpper());
     if (failure.isEmpty())
         return;
     // What is left there is bitmap data, or worse, under the target's name.

@@ -10,11 +10,11 @@ class ToolRunner;
 
 /// The converter's format words for an output extension (compared in lower case): "gif" with
 /// dithering to 256 colours, "png", "tiff" for "tif" and "tiff", "ico"; empty for any other.
-QStringList OutputFormatWords(const QString &ext);
+QStringList outputFormatWords(const QString &ext);
 
 /// The name Qt's image reader gives the format \a ext names after conversion ("tif" reads as
 /// "tiff"); empty for an extension that is not converted.
-QByteArray ConvertedFormatOf(const QString &ext);
+QByteArray convertedFormatOf(const QString &ext);
 
 /// Converts the bitmap just written at \a outputPath, in place, into the format \a ext names.
 /// Throws RuntimeFailure when the converter cannot be found or run, ends with a failure, or

@@ -80,18 +80,18 @@ bool writeAll(QFile &file, const QByteArray &bytes, QString *reason)
 
 [[noreturn]] void failSave(int status, const QString &path, const QString &reason)
 {
-    throw RuntimeFailure(SaveFailureText(status, path, reason), kSaveFailureNumber);
+    throw RuntimeFailure(saveFailureText(status, path, reason), kSaveFailureNumber);
 }
 
 } // namespace
 
-QString SaveFailureText(int status, const QString &path, const QString &reason)
+QString saveFailureText(int status, const QString &path, const QString &reason)
 {
     return QStringLiteral("Cannot save the image. GDI+ Error:%1\n%2: %3")
         .arg(QString::number(status), shown(path), reason);
 }
 
-QString ExtensionOf(const QString &path)
+QString extensionOf(const QString &path)
 {
     return path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
 }
@@ -102,7 +102,7 @@ QString StripExtension(const QString &path)
     return dot >= 1 ? path.left(dot) : path;
 }
 
-OutputKind OutputKindOf(const QString &ext)
+OutputKind outputKindOf(const QString &ext)
 {
     const QString lower = ext.toLower();
     if (lower == QLatin1String("jpg") || lower == QLatin1String("jpeg"))
@@ -110,7 +110,7 @@ OutputKind OutputKindOf(const QString &ext)
     if (lower == QLatin1String("bmp") || lower == QLatin1String("dib")
         || lower == QLatin1String("wmf") || lower == QLatin1String("emf"))
         return OutputKind::Bitmap;
-    if (!OutputFormatWords(lower).isEmpty())
+    if (!outputFormatWords(lower).isEmpty())
         return OutputKind::Converted;
     return OutputKind::Unsupported;
 }
@@ -126,7 +126,7 @@ OutputTarget OutputPathFor(
         // The name's own extension: a dot in a folder's name plays no part.
         target.replaceSource = true;
         target.path = FolderOf(target.path) + StripExtension(name) + QStringLiteral("_Stamped.")
-            + ExtensionOf(name);
+            + extensionOf(name);
     }
     return target;
 }
@@ -136,7 +136,7 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality)
     if (image.isNull())
         failSave(statusOf(QImageWriter::InvalidImageError), path,
             QStringLiteral("the picture is empty"));
-    const QByteArray bytes = EncodeJpeg(image, quality);
+    const QByteArray bytes = encodeJpeg(image, quality);
     if (bytes.isEmpty())
         failSave(
             statusOf(QImageWriter::UnknownError), path, QStringLiteral("the JPEG encoder failed"));
@@ -167,15 +167,15 @@ void SaveBitmap(const QImage &image, const QString &path)
             QStringLiteral("Cannot save the picture %1: %2").arg(shown(path), reason), 75);
 }
 
-QString IntermediatePathFor(const QString &finalPath, const QString &ext)
+QString intermediatePathFor(const QString &finalPath, const QString &ext)
 {
     static constexpr char kLetters[]
         = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     const QDir folder = QFileInfo(finalPath).absoluteDir();
     for (;;) {
         // Named after this process, so a later run can tell a dead run's leftovers from the
-        // files of a run still at work (see RemoveStaleResults).
-        QString name = QStringLiteral(".kalvora-%1-").arg(PrivateOwnerTag());
+        // files of a run still at work (see removeStaleResults).
+        QString name = QStringLiteral(".kalvora-%1-").arg(privateOwnerTag());
         for (int i = 0; i < 10; ++i)
             name += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(62)]);
         const QString path = folder.filePath(name + QLatin1Char('.') + ext);
@@ -184,10 +184,10 @@ QString IntermediatePathFor(const QString &finalPath, const QString &ext)
     }
 }
 
-void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+void writeOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
     ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg)
 {
-    const OutputKind kind = OutputKindOf(ext);
+    const OutputKind kind = outputKindOf(ext);
     if (kind == OutputKind::Unsupported)
         throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
                                             "cannot be written.")
@@ -203,24 +203,24 @@ void WriteOutput(const QImage &surface, const QString &path, const QString &ext,
         throw RuntimeFailure(description, number);
     };
     if (surface.isNull() && !(encodeJpeg && kind == OutputKind::Jpeg))
-        fail(SaveFailureText(statusOf(QImageWriter::InvalidImageError), path,
+        fail(saveFailureText(statusOf(QImageWriter::InvalidImageError), path,
                  QStringLiteral("the picture is empty")),
             kSaveFailureNumber);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         fail(kind == OutputKind::Jpeg
-                ? SaveFailureText(statusOf(QImageWriter::DeviceError), path, file.errorString())
+                ? saveFailureText(statusOf(QImageWriter::DeviceError), path, file.errorString())
                 : QStringLiteral("Cannot save the picture %1: %2")
                       .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
-        const QByteArray bytes = encodeJpeg ? encodeJpeg() : EncodeJpeg(surface, quality);
+        const QByteArray bytes = encodeJpeg ? encodeJpeg() : ::encodeJpeg(surface, quality);
         if (bytes.isEmpty())
-            fail(SaveFailureText(statusOf(QImageWriter::UnknownError), path,
+            fail(saveFailureText(statusOf(QImageWriter::UnknownError), path,
                      QStringLiteral("the JPEG encoder failed")),
                 kSaveFailureNumber);
         QString reason;
         if (!writeAll(file, bytes, &reason))
-            fail(SaveFailureText(statusOf(QImageWriter::DeviceError), path, reason),
+            fail(saveFailureText(statusOf(QImageWriter::DeviceError), path, reason),
                 kSaveFailureNumber);
         return;
     }
@@ -242,7 +242,7 @@ void WriteOutput(const QImage &surface, const QString &path, const QString &ext,
     }
 }
 
-void WriteNewFile(const QByteArray &bytes, const QString &path)
+void writeNewFile(const QByteArray &bytes, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
@@ -255,7 +255,7 @@ void WriteNewFile(const QByteArray &bytes, const QString &path)
     }
 }
 
-void PutInPlace(const QString &intermediatePath, const QString &finalPath)
+void putInPlace(const QString &intermediatePath, const QString &finalPath)
 {
     // The result takes the place of the file it replaces with that file's permissions; a new
     // file keeps the ones it was created with (the user's default).

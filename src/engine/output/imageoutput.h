@@ -34,17 +34,17 @@ enum class OutputKind {
 
 /// The text of a failed save: "Cannot save the image. GDI+ Error:" and \a status on the first
 /// line, then the file and the system's reason ("No space left on device").
-QString SaveFailureText(int status, const QString &path, const QString &reason);
+QString saveFailureText(int status, const QString &path, const QString &reason);
 
 /// The text after the last "." of the whole path, in its own letter case; the whole path when
 /// it has no ".".
-QString ExtensionOf(const QString &path);
+QString extensionOf(const QString &path);
 
 /// The path without its extension: the text before the last ".", when that "." is not the
 /// first character; otherwise the path unchanged.
 QString StripExtension(const QString &path);
 
-OutputKind OutputKindOf(const QString &ext);
+OutputKind outputKindOf(const QString &ext);
 
 /// The result's path for \a sourcePath: the chosen folder or the source's folder, under the
 /// source's name. When that folder is the source's own, the result is written beside the
@@ -65,29 +65,29 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality);
 void SaveBitmap(const QImage &image, const QString &path);
 
 /// A private name for a result on its way to \a finalPath: a hidden file in the same folder,
-/// ".kalvora-", this process (PrivateOwnerTag), "-", ten random letters and \a ext, that no
+/// ".kalvora-", this process (privateOwnerTag), "-", ten random letters and \a ext, that no
 /// file of the folder has. A result is
 /// written, converted and tagged under this name and only renamed to its own when complete, so
 /// no other file of the user's is ever written over or removed on the way, and a crash leaves
 /// at most a file that is recognisably Kalvora's.
-QString IntermediatePathFor(const QString &finalPath, const QString &ext);
+QString intermediatePathFor(const QString &finalPath, const QString &ext);
 
-/// Writes the stamped surface to the new private file \a path (see IntermediatePathFor) in the
+/// Writes the stamped surface to the new private file \a path (see intermediatePathFor) in the
 /// format \a ext names: JPEG with \a quality, a bitmap, or a bitmap converted by the converter.
 /// Throws RuntimeFailure when any of it fails, leaving no file at \a path; an existing file
 /// at \a path is never touched. A JPEG result made another way than from \a surface comes from
 /// \a encodeJpeg, which answers the file content or the empty array when it fails.
-void WriteOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
+void writeOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
     ToolRunner &tools, const std::function<QByteArray()> &encodeJpeg = {});
 
-/// Writes \a bytes to the new private file \a path (see IntermediatePathFor). Throws
-/// RuntimeFailure (see SaveFailureText) naming the file and the system's reason when it cannot,
+/// Writes \a bytes to the new private file \a path (see intermediatePathFor). Throws
+/// RuntimeFailure (see saveFailureText) naming the file and the system's reason when it cannot,
 /// leaving no file at \a path; an existing file at \a path is never touched.
-void WriteNewFile(const QByteArray &bytes, const QString &path);
+void writeNewFile(const QByteArray &bytes, const QString &path);
 
 /// Renames the finished result \a intermediatePath to \a finalPath, replacing what is there in
 /// one step and giving the result the permissions of the file it replaces (flushed to disk
 /// first, so a power failure cannot leave an empty file in its place). Throws
 /// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
 /// then removed and \a finalPath is unchanged.
-void PutInPlace(const QString &intermediatePath, const QString &finalPath);
+void putInPlace(const QString &intermediatePath, const QString &finalPath);

@@ -32,7 +32,7 @@ QStringList claimsOf(const kalvora::PlannedStamp &plan)
 
 } // namespace
 
-QString NumberedName(const QString &path, int number)
+QString numberedName(const QString &path, int number)
 {
     const QString name = FileNameOfPath(path);
     const QString folder = path.left(path.size() - name.size());
@@ -54,7 +54,7 @@ QString ResultNames::reserve(const QString &path)
     for (int number = 2; m_taken.contains(claimOf(candidate))
          || (candidate != path && QFileInfo::exists(candidate));
          ++number)
-        candidate = NumberedName(path, number);
+        candidate = numberedName(path, number);
     m_taken.insert(claimOf(candidate));
     return candidate;
 }
@@ -65,7 +65,7 @@ PlannedStamp planStamp(const QString &source, const StampOptions &options)
     plan.source = source;
     // The extension is the file name's: a folder named "x.png" says nothing about the files in
     // it.
-    plan.extension = ExtensionOf(FileNameOfPath(source));
+    plan.extension = extensionOf(FileNameOfPath(source));
     const OutputTarget target = OutputPathFor(source, options.saveOption, options.outputFolder);
     plan.replaceSource = target.replaceSource;
     // A result that belongs in the source's own folder takes the source's place.
@@ -80,7 +80,7 @@ void completePlan(PlannedStamp &plan, ResultNames *names)
         plan.destination = names->reserve(plan.destination);
         plan.claims = claimsOf(plan);
     }
-    plan.privatePath = IntermediatePathFor(plan.destination, plan.extension);
+    plan.privatePath = intermediatePathFor(plan.destination, plan.extension);
 }
 
 } // namespace kalvora

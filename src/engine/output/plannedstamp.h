@@ -12,7 +12,7 @@
 
 /// \a path with " (2)", " (3)" ... before the extension of its file name ("y (2).jpg"), or after
 /// a name without one.
-QString NumberedName(const QString &path, int number);
+QString numberedName(const QString &path, int number);
 
 namespace kalvora {
 
@@ -23,7 +23,7 @@ class ResultNames
 {
 public:
     /// Reserves \a path for a result of this run when no earlier result took it; otherwise the
-    /// first numbered name (NumberedName) that no result of this run took and no file has.
+    /// first numbered name (numberedName) that no result of this run took and no file has.
     /// A file from before the run at \a path itself is replaced, as it always was.
     QString reserve(const QString &path);
 

@@ -98,7 +98,7 @@ QString takenText(const ExifFields &exif, const DateTexts &texts)
 
 QString DateTakenText(const QString &path, const DateTexts &texts)
 {
-    return takenText(ReadExifFields(path), texts);
+    return takenText(readExifFields(path), texts);
 }
 
 namespace kalvora {

@@ -45,7 +45,7 @@ std::optional<Placement> placementOf(const QString &caption)
         {Horizontal::Center, Vertical::Bottom}, // Center-Bottom
         {Horizontal::Center, Vertical::Center}, // Center
     };
-    const qsizetype index = StampPositionCaptions().indexOf(caption);
+    const qsizetype index = stampPositionCaptions().indexOf(caption);
     if (index < 0 || index >= qsizetype(std::size(kPlacements)))
         return std::nullopt;
     return kPlacements[index];
@@ -53,7 +53,7 @@ std::optional<Placement> placementOf(const QString &caption)
 
 } // namespace
 
-QTransform ViewedToStored(int orientation, const QSize &storedSize)
+QTransform viewedToStored(int orientation, const QSize &storedSize)
 {
     const double w = storedSize.width();
     const double h = storedSize.height();
@@ -79,17 +79,17 @@ QTransform ViewedToStored(int orientation, const QSize &storedSize)
     }
 }
 
-QFont StampFont(const StampOptions &options)
+QFont stampFont(const StampOptions &options)
 {
-    QFont font = FontOfChoice(options.font);
+    QFont font = fontOfChoice(options.font);
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
     return font;
 }
 
-QColor StampColor(quint32 value)
+QColor stampColor(quint32 value)
 {
-    return ColorOfValue(value);
+    return colorOfValue(value);
 }
 
 namespace {
@@ -132,7 +132,7 @@ std::optional<StampLayout> layOut(const QSize &surfaceSize, const QPaintDevice &
     layout.lineHeight = metrics.height();
     const double textHeight = layout.lineHeight * layout.lines.size();
     // The layout is that of the picture as viewed: sideways pictures swap their sides.
-    layout.toStored = ViewedToStored(orientation, surfaceSize);
+    layout.toStored = viewedToStored(orientation, surfaceSize);
     layout.viewed = layout.toStored.mapRect(QRect(QPoint(0, 0), surfaceSize)).size();
     const double width = layout.viewed.width();
     const double height = layout.viewed.height();
@@ -233,7 +233,7 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
         drawLayout(surface, QPoint(), *layout, font, color);
 }
 
-QRect OverlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
+QRect overlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
     const QString &text, const QString &positionCaption, const QFont &font, int orientation)
 {
     const auto layout = layOut(surfaceSize, resolution, text, positionCaption, font, orientation);
@@ -242,7 +242,7 @@ QRect OverlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution
     return layout->toStored.mapRect(viewedBlock(*layout)) & QRect(QPoint(0, 0), surfaceSize);
 }
 
-void OverlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
+void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
     const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
     int orientation)
 {

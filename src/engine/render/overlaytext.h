@@ -17,10 +17,10 @@ class QTransform;
 /// The stamp font of the options: face, size in points, bold, italic, underline and
 /// strikethrough, drawn antialiased in grey levels only (colour fringes of subpixel rendering
 /// would show on a photo).
-QFont StampFont(const StampOptions &options);
+QFont stampFont(const StampOptions &options);
 
 /// The colour of a stored colour value (red in the low byte).
-QColor StampColor(quint32 value);
+QColor stampColor(quint32 value);
 
 /// Draws \a text onto \a surface at the position that \a positionCaption names (one of the
 /// nine position captions, compared exactly; any other caption draws nothing), in \a font and
@@ -44,17 +44,17 @@ void OverlayText(QImage &surface, const QString &text, const QString &positionCa
 /// The part of a stored surface of \a surfaceSize that OverlayText with the same arguments may
 /// change: the text's lines with a margin of a line's height all round, cut to the surface.
 /// Empty when nothing would be drawn. \a resolution is a device at the surface's resolution.
-QRect OverlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
+QRect overlayTextBounds(const QSize &surfaceSize, const QPaintDevice &resolution,
     const QString &text, const QString &positionCaption, const QFont &font, int orientation = 1);
 
 /// Draws what OverlayText would draw on a surface of \a surfaceSize onto \a part, which holds
 /// that surface's pixels from \a partOrigin on (at the same resolution): a photo can thus be
 /// stamped in the small piece the stamp covers, with the same pixels as on the whole.
-void OverlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
+void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surfaceSize,
     const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
     int orientation = 1);
 
 /// The transform from the picture as viewed to its stored pixels, for an EXIF orientation
 /// (1 to 8; any other value gives the identity) and the stored size. Its inverse turns the
 /// stored pixels upright for showing.
-QTransform ViewedToStored(int orientation, const QSize &storedSize);
+QTransform viewedToStored(int orientation, const QSize &storedSize);

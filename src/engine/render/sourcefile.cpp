@@ -35,7 +35,7 @@ std::optional<SourceFile> readSourceFile(const QString &path)
     source.created = times.birthTime().isValid() ? times.birthTime() : source.modified;
     source.accessed = times.lastRead();
     try {
-        source.bytes = ReadPictureFile(path);
+        source.bytes = readPictureFile(path);
     } catch (const RuntimeFailure &) {
         // Gone between the look and the read: as missing as if it had never been there.
         if (!QFileInfo::exists(path))

@@ -14,7 +14,7 @@
 namespace kalvora {
 
 /// A listed file read once for stamping: its content, the EXIF fields in it and its own times,
-/// taken together so that loading the picture (LoadSource) and composing its date text never
+/// taken together so that loading the picture (loadSource) and composing its date text never
 /// open or parse the file a second time.
 struct SourceFile
 {
@@ -31,7 +31,7 @@ struct SourceFile
     QDateTime modified;
     QDateTime accessed;
 
-    /// The orientation to draw the stamp with (see PictureOrientation).
+    /// The orientation to draw the stamp with (see pictureOrientation).
     int orientation() const { return orientationOf(exif); }
 };
 

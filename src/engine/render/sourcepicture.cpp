@@ -23,7 +23,7 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
         OverlayText(image, stamp.text, stamp.position, stamp.font, stamp.color, orientation);
     };
     if (whole) {
-        StampPicture(
+        stampPicture(
             *whole, [&](QImage &image, int, int) { draw(image); }, sourcePath);
         return;
     }
@@ -32,7 +32,7 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
         if (!blocks->stampTooLarge())
             return;
         // A stamp over most of the picture is drawn on its pixels, which is then as quick.
-        surface = WorkSurfaceOf(blocks->fileData(), sourcePath);
+        surface = workSurfaceOf(blocks->fileData(), sourcePath);
         blocks.reset();
     }
     draw(surface);
@@ -42,13 +42,13 @@ void SourcePicture::write(
     const QString &path, const QString &ext, int quality, ToolRunner &converter) const
 {
     if (whole) {
-        WriteNewFile(EncodePicture(*whole), path);
+        writeNewFile(encodePicture(*whole), path);
         return;
     }
     std::function<QByteArray()> encodeBlocks;
     if (blocks)
         encodeBlocks = [&] { return blocks->encode(quality); };
-    WriteOutput(surface, path, ext, quality, converter, encodeBlocks);
+    writeOutput(surface, path, ext, quality, converter, encodeBlocks);
 }
 
 namespace {
@@ -56,7 +56,7 @@ namespace {
 // The whole format a file name promises, by the extension of its name.
 std::optional<PictureFormat> namedFormatOf(const QString &sourcePath)
 {
-    const QString ext = ExtensionOf(FileNameOfPath(sourcePath)).toLower();
+    const QString ext = extensionOf(FileNameOfPath(sourcePath)).toLower();
     if (ext == QLatin1String("png"))
         return PictureFormat::Png;
     if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
@@ -70,33 +70,33 @@ std::optional<PictureFormat> namedFormatOf(const QString &sourcePath)
 
 } // namespace
 
-bool LoadsWhole(const QString &sourcePath)
+bool loadsWhole(const QString &sourcePath)
 {
     return namedFormatOf(sourcePath).has_value();
 }
 
-std::optional<SourcePicture> LoadSource(const QString &sourcePath, const QString &resultExt)
+std::optional<SourcePicture> loadSource(const QString &sourcePath, const QString &resultExt)
 {
     const std::optional<kalvora::SourceFile> source = kalvora::readSourceFile(sourcePath);
     if (!source)
         return std::nullopt;
-    return LoadSource(*source, resultExt);
+    return loadSource(*source, resultExt);
 }
 
-SourcePicture LoadSource(const kalvora::SourceFile &source, const QString &resultExt)
+SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt)
 {
     SourcePicture picture;
     // A file named as one of the whole formats whose content is another (a JPEG saved as
     // ".png") is read for what it is and written through the converter in the format its name
     // promises, so a file never gets data of another format than its name says.
     const std::optional<PictureFormat> named = namedFormatOf(source.path);
-    if (named && PictureFormatOf(source.bytes) == named) {
+    if (named && pictureFormatOf(source.bytes) == named) {
         picture.whole = kalvora::decodePicture(source.bytes, source.path);
     } else {
-        if (OutputKindOf(resultExt) == OutputKind::Jpeg)
+        if (outputKindOf(resultExt) == OutputKind::Jpeg)
             picture.blocks = JpegBlockStamper::open(source.bytes, source.path);
         if (!picture.blocks)
-            picture.surface = WorkSurfaceOf(source.bytes, source.path);
+            picture.surface = workSurfaceOf(source.bytes, source.path);
     }
     picture.orientation = source.orientation();
     return picture;

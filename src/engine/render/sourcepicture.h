@@ -45,7 +45,7 @@ struct SourcePicture
     /// \a sourcePath when a frame changes its size.
     void stamp(const TextStamp &stamp, const QString &sourcePath);
 
-    /// Writes the stamped picture to the new private file \a path (see IntermediatePathFor):
+    /// Writes the stamped picture to the new private file \a path (see intermediatePathFor):
     /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
     /// \a quality, a bitmap, or converted by \a converter). Throws RuntimeFailure naming the
     /// file and the system's reason, leaving no file at \a path.
@@ -54,7 +54,7 @@ struct SourcePicture
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
 /// "gif" or "ico" after the last dot of the file name, in any letter case.
-bool LoadsWhole(const QString &sourcePath);
+bool loadsWhole(const QString &sourcePath);
 
 /// Loads the listed file \a sourcePath for stamping, the one way both a stamp run and the
 /// preview load it. \a resultExt is the extension of the result to be written: a colour JPEG
@@ -62,9 +62,9 @@ bool LoadsWhole(const QString &sourcePath);
 /// when the file is not there (it vanished after it was listed: skipped without a word). Throws
 /// RuntimeFailure naming the file and the reason when it cannot be read, is damaged (never
 /// half-loaded) or cannot be written back whole.
-std::optional<SourcePicture> LoadSource(
+std::optional<SourcePicture> loadSource(
     const QString &sourcePath, const QString &resultExt = QString());
 
 /// LoadSource for a file read once (see kalvora::readSourceFile): the same picture, with no
 /// second open of the file. Throws as LoadSource does.
-SourcePicture LoadSource(const kalvora::SourceFile &source, const QString &resultExt);
+SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt);

@@ -4,7 +4,7 @@
 
 #include "options/stampoptions.h"
 
-QFont FontOfChoice(const FontChoice &choice)
+QFont fontOfChoice(const FontChoice &choice)
 {
     QFont font(choice.name);
     if (choice.pointSize > 0)
@@ -16,7 +16,7 @@ QFont FontOfChoice(const FontChoice &choice)
     return font;
 }
 
-FontChoice ChoiceOfFont(const QFont &font)
+FontChoice choiceOfFont(const QFont &font)
 {
     FontChoice choice;
     choice.name = font.family();
@@ -28,13 +28,13 @@ FontChoice ChoiceOfFont(const QFont &font)
     return choice;
 }
 
-QColor ColorOfValue(quint32 value)
+QColor colorOfValue(quint32 value)
 {
-    return QColor(RedOf(value), GreenOf(value), BlueOf(value));
+    return QColor(redOf(value), greenOf(value), blueOf(value));
 }
 
-quint32 ValueOfColor(const QColor &color)
+quint32 valueOfColor(const QColor &color)
 {
     const QColor rgb = color.toRgb();
-    return ColorValue(rgb.red(), rgb.green(), rgb.blue());
+    return colorValue(rgb.red(), rgb.green(), rgb.blue());
 }

@@ -10,8 +10,8 @@
 /// The stamp font and colour as Qt draws them: the one conversion each way between the font
 /// model and QFont, and between a stored colour value (red in the low byte) and QColor. The
 /// sample box, the font dialog and the renderer all go through these.
-QFont FontOfChoice(const FontChoice &choice);
-FontChoice ChoiceOfFont(const QFont &font);
+QFont fontOfChoice(const FontChoice &choice);
+FontChoice choiceOfFont(const QFont &font);
 
-QColor ColorOfValue(quint32 value);
-quint32 ValueOfColor(const QColor &color);
+QColor colorOfValue(quint32 value);
+quint32 valueOfColor(const QColor &color);

@@ -5,7 +5,7 @@
 #include "base/runtimefailure.h"
 #include "engine/render/filedates.h"
 
-QString FileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts)
+QString fileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts)
 {
     switch (fileDateKind) {
     case FileDateKind::None:
@@ -75,7 +75,7 @@ std::optional<QString> ComposeStampText(
     const StampOptions &options, const QString &path, const DateTexts &texts)
 {
     const QString dateText = options.source == StampSource::FileDate
-        ? FileDateText(options.fileDateKind, path, texts)
+        ? fileDateText(options.fileDateKind, path, texts)
         : QString();
     return ComposeStampText(options, dateText);
 }

@@ -16,7 +16,7 @@ inline constexpr auto kNoDateTakenText = "There is no date taken associated with
 
 /// The date text of the file for the chosen date kind: FileTimeText or DateTakenText. Throws
 /// what DateTakenText throws; answers the empty text for no kind.
-QString FileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts);
+QString fileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts);
 
 /// The stamp text for one file, given the file's date text as FileDateText answered it (an
 /// empty date text of the date-taken kind stands for "no date taken"). Answers no text at all

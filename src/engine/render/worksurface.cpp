@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-void ConfigureImageReading()
+void configureImageReading()
 {
     QImageReader::setAllocationLimit(kImageAllocationLimitMb);
 }
@@ -30,7 +30,7 @@ QImage asSurface(QImage image)
 
 } // namespace
 
-QByteArray ReadPictureFile(const QString &path)
+QByteArray readPictureFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -45,19 +45,19 @@ QByteArray ReadPictureFile(const QString &path)
     return file.readAll();
 }
 
-QImage LoadWorkSurface(const QString &path)
+QImage loadWorkSurface(const QString &path)
 {
-    return WorkSurfaceOf(ReadPictureFile(path), path);
+    return workSurfaceOf(readPictureFile(path), path);
 }
 
-QImage WorkSurfaceOf(const QByteArray &data, const QString &path)
+QImage workSurfaceOf(const QByteArray &data, const QString &path)
 {
-    ConfigureImageReading();
+    configureImageReading();
     const QString shown = QDir::toNativeSeparators(path);
     // The content decides the format: a renamed file is read for what it is. JPEGs go through
     // libjpeg-turbo directly, which is faster and reports damage; what it cannot turn into RGB
     // (CMYK) and every other format go through Qt's readers.
-    QImage image = LooksLikeJpeg(data) ? DecodeJpeg(data, path) : QImage();
+    QImage image = looksLikeJpeg(data) ? decodeJpeg(data, path) : QImage();
     if (!image.isNull())
         return asSurface(std::move(image));
 

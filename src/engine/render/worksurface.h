@@ -16,18 +16,18 @@ inline constexpr int kSurfaceDotsPerMeter = 3780;
 
 /// Sets the image readers' allocation limit. Every program calls it once at start; loading a
 /// work surface sets it too.
-void ConfigureImageReading();
+void configureImageReading();
 
 /// Loads the picture at \a path as a work surface: 32-bit RGB pixels exactly as stored (no
 /// rotation by an orientation tag, since the tags are copied into the result unchanged) at 96
 /// dots per inch whatever density the file names, so text sizes do not depend on the photo.
 /// Throws RuntimeFailure naming the file when it cannot be read or decoded, or is too large.
-QImage LoadWorkSurface(const QString &path);
+QImage loadWorkSurface(const QString &path);
 
 /// The content of the picture file at \a path, read in one piece. Throws RuntimeFailure naming
 /// the file and the reason when it cannot be read.
-QByteArray ReadPictureFile(const QString &path);
+QByteArray readPictureFile(const QString &path);
 
 /// The work surface of the picture file content \a data, read from \a path (which names the
 /// file in failures), as LoadWorkSurface makes it.
-QImage WorkSurfaceOf(const QByteArray &data, const QString &path);
+QImage workSurfaceOf(const QByteArray &data, const QString &path);

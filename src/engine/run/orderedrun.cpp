@@ -80,7 +80,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
             // this run writes there, once a folder.
             const QString folder = QFileInfo(job.plan.destination).absolutePath();
             if (state.clearedFolders.insert(folder).second)
-                RemoveStaleResults(folder);
+                removeStaleResults(folder);
             completePlan(job.plan, &state.names);
             handed.push_back({next++, m_pool.submit(std::move(job))});
         }

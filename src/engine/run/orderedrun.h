@@ -52,7 +52,7 @@ public:
 ///
 /// Each file is planned once as it is handed out (PlannedStamp): the options it is given, its
 /// destination, and a name of its own among this run's results. The first file for a folder
-/// clears what dead runs left there (RemoveStaleResults). A file that a job at work still reads
+/// clears what dead runs left there (removeStaleResults). A file that a job at work still reads
 /// or writes waits until that job is done. While the run waits for a result it lets events run
 /// through \a events, so a window stays responsive; the sink may then change the options, the
 /// list or ask to stop.

@@ -60,18 +60,18 @@ bool ownerIsGone(const QString &pidText, const QString &startText)
 
 } // namespace
 
-QString PrivateOwnerTag()
+QString privateOwnerTag()
 {
     const qint64 pid = QCoreApplication::applicationPid();
     return QStringLiteral("%1-%2").arg(pid).arg(processStartTime(pid).value_or(0));
 }
 
-QString PrivateTempFolderTemplate(const QString &folder)
+QString privateTempFolderTemplate(const QString &folder)
 {
-    return QDir(folder).filePath(kPrefix + PrivateOwnerTag() + QStringLiteral("-XXXXXX"));
+    return QDir(folder).filePath(kPrefix + privateOwnerTag() + QStringLiteral("-XXXXXX"));
 }
 
-int RemoveStaleResults(const QString &folder)
+int removeStaleResults(const QString &folder)
 {
     // The private name, then whatever ExifTool or a save appended to it for its own temporary
     // copy ("_exiftool_tmp", ".XXXXXX").
@@ -91,7 +91,7 @@ int RemoveStaleResults(const QString &folder)
     return removed;
 }
 
-int RemoveStaleTempFolders(const QString &folder)
+int removeStaleTempFolders(const QString &folder)
 {
     static const QRegularExpression kName(QStringLiteral("^kalvora-(\\d+)-(\\d+)-[A-Za-z0-9]{6}$"));
     int removed = 0;

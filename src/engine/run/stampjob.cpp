@@ -109,12 +109,12 @@ StampJob stampJobFor(const QString &source, const StampOptions &options, const Q
     return job;
 }
 
-StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools)
+StampJobResult runStampJob(const StampJob &job, const StampJobTools &tools)
 {
-    return FinishStampJob(job, WriteStampJob(job, tools.converter, tools.texts), tools.exifTool);
+    return finishStampJob(job, writeStampJob(job, tools.converter, tools.texts), tools.exifTool);
 }
 
-WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
+WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
 {
     WrittenStamp written;
     StampJobResult &result = written.result;
@@ -131,7 +131,7 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
         const StageTimer timer(result.timings, &StampTimings::load);
         if (!steps.run(188, [&] {
                 if ((source = kalvora::readSourceFile(sourcePath)))
-                    picture = LoadSource(*source, ext);
+                    picture = loadSource(*source, ext);
             }))
             return written;
     }
@@ -152,8 +152,8 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
             return written;
         // Every frame, page or size is stamped, upright as the picture is viewed.
         if (text && !steps.run(240, [&] {
-                picture->stamp({*text, caption(options.position), StampFont(options),
-                                   StampColor(options.color)},
+                picture->stamp({*text, caption(options.position), stampFont(options),
+                                   stampColor(options.color)},
                     sourcePath);
             }))
             return written;
@@ -163,7 +163,7 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
         const StageTimer timer(result.timings, &StampTimings::save);
         QString privatePath;
         const bool done = steps.run(244, [&] {
-            privatePath = job.plan.privatePath.isEmpty() ? IntermediatePathFor(finalPath, ext)
+            privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
                                                          : job.plan.privatePath;
             picture->write(privatePath, ext, options.jpegQuality, converter);
         });
@@ -178,7 +178,7 @@ WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const Dat
     return written;
 }
 
-StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool)
+StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool)
 {
     StampJobResult &result = written.result;
     if (!written.waiting())
@@ -196,7 +196,7 @@ StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     }
     {
         const StageTimer timer(result.timings, &StampTimings::replace);
-        if (!steps.run(290, [&] { PutInPlace(privatePath, finalPath); }))
+        if (!steps.run(290, [&] { putInPlace(privatePath, finalPath); }))
             return std::move(result);
         written.m_privatePath.clear();
     }

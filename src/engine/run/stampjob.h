@@ -92,8 +92,8 @@ public:
     bool waiting() const { return !m_privatePath.isEmpty(); }
 
 private:
-    friend WrittenStamp WriteStampJob(const StampJob &, ToolRunner &, const DateTexts &);
-    friend StampJobResult FinishStampJob(const StampJob &, WrittenStamp, ExifToolSession &);
+    friend WrittenStamp writeStampJob(const StampJob &, ToolRunner &, const DateTexts &);
+    friend StampJobResult finishStampJob(const StampJob &, WrittenStamp, ExifToolSession &);
 
     QString m_privatePath;
     QString m_finalPath;
@@ -109,14 +109,14 @@ private:
 /// A failed step is noted and the job goes on with its next step, as a trapped procedure would;
 /// a failure that leaves nothing sound to go on with (no picture, no result, no tags) ends the
 /// job, and then no file of this job is left behind and the source is untouched.
-StampJobResult RunStampJob(const StampJob &job, const StampJobTools &tools);
+StampJobResult runStampJob(const StampJob &job, const StampJobTools &tools);
 
 /// The first part of RunStampJob: the picture loaded, stamped and written under its private
 /// name, with the converter \a converter and the date texts \a texts. The picture's memory is
 /// freed when it answers.
-WrittenStamp WriteStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts);
+WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts);
 
 /// The rest of RunStampJob for \a written, a result of WriteStampJob for the same \a job: the
 /// tags copied by \a exifTool and the result renamed into its place. A result that was not
 /// written is answered as it is.
-StampJobResult FinishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool);
+StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool);

@@ -24,12 +24,12 @@ constexpr int kWriterNiceness = 3;
 
 } // namespace
 
-int DefaultWorkerCount()
+int defaultWorkerCount()
 {
     return int(std::max(1u, std::thread::hardware_concurrency()));
 }
 
-int DefaultLookAhead(int workers)
+int defaultLookAhead(int workers)
 {
     return 3 * std::max(1, workers);
 }
@@ -190,7 +190,7 @@ void StampPool::runJobs()
             job = m_entries[ticket].job;
         }
         QDir().mkpath(job.workFolder);
-        WrittenStamp written = WriteStampJob(job, converter, texts);
+        WrittenStamp written = writeStampJob(job, converter, texts);
         if (!written.waiting()) {
             finishEntry(ticket, std::move(written.result));
             continue;
@@ -227,6 +227,6 @@ void StampPool::runTags()
             written = std::move(*entry.written);
             entry.written.reset();
         }
-        finishEntry(ticket, FinishStampJob(job, std::move(written), exifTool));
+        finishEntry(ticket, finishStampJob(job, std::move(written), exifTool));
     }
 }

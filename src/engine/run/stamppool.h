@@ -17,16 +17,16 @@
 #include <vector>
 
 /// The number of workers a run uses by default: one per processor core.
-int DefaultWorkerCount();
+int defaultWorkerCount();
 
 /// How many files beyond its \a workers a run keeps handed out, so that no worker waits while
 /// earlier files have their tags copied: three per worker. A file waiting for a worker or for
 /// its tags holds no picture in memory.
-int DefaultLookAhead(int workers);
+int defaultLookAhead(int workers);
 
 /// Runs stamp jobs on worker threads, one per core by default.
 ///
-/// A job runs in two parts (see WriteStampJob and FinishStampJob). A worker loads, stamps and
+/// A job runs in two parts (see WriteStampJob and finishStampJob). A worker loads, stamps and
 /// writes the picture with a converter runner of its own that has no window part, then hands
 /// the written result on and takes the next file. Taggers, one for every two workers, each with
 /// an ExifTool session of its own (started with the pool, so Perl loads while the first pictures
@@ -55,7 +55,7 @@ public:
         int workerNiceness = 0;
     };
 
-    StampPool(Tools tools, QString temporaryFolder, int workers = DefaultWorkerCount());
+    StampPool(Tools tools, QString temporaryFolder, int workers = defaultWorkerCount());
     /// Waits for the jobs in flight, then ends the workers and their ExifTool sessions.
     ~StampPool();
     StampPool(const StampPool &) = delete;

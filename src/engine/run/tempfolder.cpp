@@ -7,5 +7,5 @@
 #include <QDir>
 
 TempFolder::TempFolder()
-    : m_dir(PrivateTempFolderTemplate())
+    : m_dir(privateTempFolderTemplate())
 { }

@@ -52,7 +52,7 @@ QString ToolRunner::converter() const
     // Only the program's own folder and its installed helper folder are searched (with the
     // platform's executable suffix), so a stranger's kalvora-convert on the PATH is never run.
     const QStringList folders
-        = ProgramFileFolders(ProgramFileKind::Helper, QCoreApplication::applicationDirPath());
+        = programFileFolders(ProgramFileKind::Helper, QCoreApplication::applicationDirPath());
     const QString folder = folders.join(QLatin1String(", "));
     const QString found
         = QStandardPaths::findExecutable(QStringLiteral("kalvora-convert"), folders);

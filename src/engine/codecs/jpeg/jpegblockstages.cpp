@@ -75,11 +75,11 @@ bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
     const int maxV = b.source.max_v_samp_factor;
     for (int ci = 0; ci < 3; ++ci) {
         const jpeg_component_info &c = b.source.comp_info[ci];
-        const int width = DivideUp(DivideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
-        const int height = DivideUp(DivideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
+        const int width = divideUp(divideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
+        const int height = divideUp(divideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
         arrays[ci] = e.info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&e.info),
-            JPOOL_IMAGE, TRUE, JDIMENSION(DivideUp(width, c.h_samp_factor) * c.h_samp_factor),
-            JDIMENSION(DivideUp(height, c.v_samp_factor) * c.v_samp_factor),
+            JPOOL_IMAGE, TRUE, JDIMENSION(divideUp(width, c.h_samp_factor) * c.h_samp_factor),
+            JDIMENSION(divideUp(height, c.v_samp_factor) * c.v_samp_factor),
             JDIMENSION(c.v_samp_factor));
     }
     e.info.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&e.info));
@@ -88,12 +88,12 @@ bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
         const int firstColumn = area.x() / (DCTSIZE * maxH) * c.h_samp_factor;
         const int firstRow = area.y() / (DCTSIZE * maxV) * c.v_samp_factor;
         const int sourceColumns
-            = DivideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
-        const int sourceRows = DivideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
-        const int columns = DivideUp(DivideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
-        const int rows = DivideUp(DivideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
-        const int paddedColumns = DivideUp(columns, c.h_samp_factor) * c.h_samp_factor;
-        const int paddedRows = DivideUp(rows, c.v_samp_factor) * c.v_samp_factor;
+            = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
+        const int sourceRows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
+        const int columns = divideUp(divideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
+        const int rows = divideUp(divideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
+        const int paddedColumns = divideUp(columns, c.h_samp_factor) * c.h_samp_factor;
+        const int paddedRows = divideUp(rows, c.v_samp_factor) * c.v_samp_factor;
         for (int row = 0; row < paddedRows; ++row) {
             const int from = std::min(firstRow + row, sourceRows - 1);
             JBLOCKARRAY in

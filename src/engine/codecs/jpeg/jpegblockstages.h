@@ -13,7 +13,7 @@
 
 class QImage;
 
-inline int DivideUp(int value, int divisor)
+inline int divideUp(int value, int divisor)
 {
     return (value + divisor - 1) / divisor;
 }
@@ -23,7 +23,7 @@ struct JpegBlocks
 {
     JpegBlocks()
     {
-        InitJpegErrors(errors);
+        initJpegErrors(errors);
         source.err = &errors.base;
     }
     ~JpegBlocks() { jpeg_destroy_decompress(&source); }
@@ -46,7 +46,7 @@ struct Decoder
 {
     Decoder()
     {
-        InitJpegErrors(errors);
+        initJpegErrors(errors);
         info.err = &errors.base;
     }
     ~Decoder() { jpeg_destroy_decompress(&info); }
@@ -60,7 +60,7 @@ struct Encoder
 {
     Encoder()
     {
-        InitJpegErrors(errors);
+        initJpegErrors(errors);
         info.err = &errors.base;
     }
     ~Encoder()

@@ -44,9 +44,9 @@ std::unique_ptr<JpegBlockStamper> JpegBlockStamper::open(
         mallopt(M_MMAP_THRESHOLD, 32 << 20);
         mallopt(M_TRIM_THRESHOLD, 128 << 20);
     });
-    if (!LooksLikeJpeg(data))
+    if (!looksLikeJpeg(data))
         return nullptr;
-    ConfigureImageReading();
+    configureImageReading();
     std::unique_ptr<JpegBlockStamper> stamper(new JpegBlockStamper);
     JpegBlocks &b = *stamper->m_blocks;
     b.data = data;
@@ -62,9 +62,9 @@ std::unique_ptr<JpegBlockStamper> JpegBlockStamper::open(
         std::free(icc);
     }
     if (result == ReadResult::Failed)
-        ThrowJpegUnreadable(shownPath, b.errors);
+        throwJpegUnreadable(shownPath, b.errors);
     if (result == ReadResult::Read && b.errors.damaged)
-        ThrowJpegDamaged(shownPath, b.errors);
+        throwJpegDamaged(shownPath, b.errors);
     if (result != ReadResult::Read)
         return nullptr;
     b.mcuWidth = DCTSIZE * b.source.max_h_samp_factor;
@@ -98,15 +98,15 @@ QRect JpegBlockStamper::stampedRegion() const
     resolution.setDotsPerMeterX(kSurfaceDotsPerMeter);
     resolution.setDotsPerMeterY(kSurfaceDotsPerMeter);
     const QRect bounds
-        = OverlayTextBounds(size(), resolution, m_text, m_position, m_font, m_orientation);
+        = overlayTextBounds(size(), resolution, m_text, m_position, m_font, m_orientation);
     if (bounds.isEmpty())
         return {};
     const int w = m_blocks->mcuWidth;
     const int h = m_blocks->mcuHeight;
     const int left = bounds.left() / w * w;
     const int top = bounds.top() / h * h;
-    const int right = std::min(size().width(), DivideUp(bounds.right() + 1, w) * w);
-    const int bottom = std::min(size().height(), DivideUp(bounds.bottom() + 1, h) * h);
+    const int right = std::min(size().width(), divideUp(bounds.right() + 1, w) * w);
+    const int bottom = std::min(size().height(), divideUp(bounds.bottom() + 1, h) * h);
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
@@ -145,7 +145,7 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
         Decoder areaPixels;
         if (part.isNull() || !decodePixels(areaPixels, areaFile.buffer, areaFile.size, part))
             return failed(areaPixels.errors);
-        OverlayTextOnPart(
+        overlayTextOnPart(
             part, area.topLeft(), size(), m_text, m_position, m_font, m_color, m_orientation);
         if (!encodePixels(stampedFile, b.source, part, quality))
             return failed(stampedFile.errors);
@@ -170,8 +170,8 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
             factor[k] = float(c.quant_table->quantval[k]) / float(to->quantval[k]);
             same = same && c.quant_table->quantval[k] == to->quantval[k];
         }
-        const int columns = DivideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
-        const int rows = DivideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
+        const int columns = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
+        const int rows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
         const auto column = [&](int x) { return x / (DCTSIZE * maxH) * c.h_samp_factor; };
         const auto row = [&](int y) { return y / (DCTSIZE * maxV) * c.v_samp_factor; };
         const int regionLeft = column(region.left());

@@ -91,17 +91,17 @@ bool encodeRows(jpeg_compress_struct &info, JpegErrors &errors, const QImage &im
 
 } // namespace
 
-bool LooksLikeJpeg(const QByteArray &data)
+bool looksLikeJpeg(const QByteArray &data)
 {
     return data.size() >= 3 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0xD8
         && uchar(data[2]) == 0xFF;
 }
 
-QImage DecodeJpeg(const QByteArray &data, const QString &shownPath)
+QImage decodeJpeg(const QByteArray &data, const QString &shownPath)
 {
     jpeg_decompress_struct info {};
     JpegErrors errors;
-    InitJpegErrors(errors);
+    initJpegErrors(errors);
     info.err = &errors.base;
     JOCTET *icc = nullptr;
     unsigned int iccLength = 0;
@@ -130,13 +130,13 @@ QImage DecodeJpeg(const QByteArray &data, const QString &shownPath)
     if (done && !rgb)
         return QImage();
     if (done && errors.damaged)
-        ThrowJpegDamaged(shownPath, errors);
+        throwJpegDamaged(shownPath, errors);
     if (done)
         return image;
-    ThrowJpegUnreadable(shownPath, errors);
+    throwJpegUnreadable(shownPath, errors);
 }
 
-QByteArray EncodeJpeg(const QImage &source, int quality, QString *error)
+QByteArray encodeJpeg(const QImage &source, int quality, QString *error)
 {
     const QImage image
         = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
@@ -144,7 +144,7 @@ QByteArray EncodeJpeg(const QImage &source, int quality, QString *error)
         : source.convertToFormat(QImage::Format_RGB32);
     jpeg_compress_struct info {};
     JpegErrors errors;
-    InitJpegErrors(errors);
+    initJpegErrors(errors);
     info.err = &errors.base;
     unsigned char *buffer = nullptr;
     unsigned long size = 0;

@@ -16,7 +16,7 @@
 /// a photo a repair tool could still rescue is never stamped and written over.
 
 /// True when \a data starts like a JPEG file (the start-of-image marker).
-bool LooksLikeJpeg(const QByteArray &data);
+bool looksLikeJpeg(const QByteArray &data);
 
 /// Decodes the JPEG file content \a data into a 32-bit RGB image carrying the file's ICC
 /// profile as its colour space. \a shownPath names the file in failures. Answers a null image
@@ -24,9 +24,9 @@ bool LooksLikeJpeg(const QByteArray &data);
 /// another way. Throws RuntimeFailure naming the file and libjpeg's reason when the data is
 /// damaged or cannot be decoded, or when its pixels would pass the image readers' allocation
 /// limit.
-QImage DecodeJpeg(const QByteArray &data, const QString &shownPath);
+QImage decodeJpeg(const QByteArray &data, const QString &shownPath);
 
 /// Encodes \a image as a baseline JPEG with \a quality (1 to 100), 4:2:0 chroma subsampling,
 /// the image's density in dots per inch and its colour space's ICC profile. Answers the file
 /// content, or the empty array with \a error set when libjpeg fails.
-QByteArray EncodeJpeg(const QImage &image, int quality, QString *error = nullptr);
+QByteArray encodeJpeg(const QImage &image, int quality, QString *error = nullptr);

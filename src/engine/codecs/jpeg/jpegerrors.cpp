@@ -38,7 +38,7 @@ void emitMessage(j_common_ptr info, int level)
 
 } // namespace
 
-void InitJpegErrors(JpegErrors &errors)
+void initJpegErrors(JpegErrors &errors)
 {
     jpeg_std_error(&errors.base);
     errors.base.error_exit = errorExit;
@@ -48,7 +48,7 @@ void InitJpegErrors(JpegErrors &errors)
     errors.damage[0] = '\0';
 }
 
-void ThrowJpegDamaged(const QString &shownPath, const JpegErrors &errors)
+void throwJpegDamaged(const QString &shownPath, const JpegErrors &errors)
 {
     throw RuntimeFailure(
         QStringLiteral("The picture %1 is damaged (%2); it is left as it is.")
@@ -56,7 +56,7 @@ void ThrowJpegDamaged(const QString &shownPath, const JpegErrors &errors)
         481);
 }
 
-void ThrowJpegUnreadable(const QString &shownPath, const JpegErrors &errors)
+void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors)
 {
     const QString reason = errors.message[0]
         ? QString::fromLocal8Bit(errors.message)

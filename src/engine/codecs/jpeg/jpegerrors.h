@@ -34,10 +34,10 @@ struct JpegErrors
 };
 
 /// Sets \a errors up for a fresh libjpeg object.
-void InitJpegErrors(JpegErrors &errors);
+void initJpegErrors(JpegErrors &errors);
 
 /// Throws the failure of a picture whose data libjpeg reported as damaged.
-[[noreturn]] void ThrowJpegDamaged(const QString &shownPath, const JpegErrors &errors);
+[[noreturn]] void throwJpegDamaged(const QString &shownPath, const JpegErrors &errors);
 
 /// Throws the failure of a picture libjpeg could not read at all.
-[[noreturn]] void ThrowJpegUnreadable(const QString &shownPath, const JpegErrors &errors);
+[[noreturn]] void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors);
