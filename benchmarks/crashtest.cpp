@@ -27,6 +27,8 @@
 #include <cstdio>
 #include <map>
 
+using namespace kalvora;
+
 using namespace PictureFiles;
 
 namespace {

@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <functional>
 
+using namespace kalvora;
+
 namespace {
 
 // The best of \a rounds runs, in milliseconds: the figure least disturbed by other work.

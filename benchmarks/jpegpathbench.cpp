@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <ctime>
 
+using namespace kalvora;
+
 namespace {
 
 double cpuMs()

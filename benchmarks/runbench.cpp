@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace kalvora;
+
 namespace {
 
 // The largest resident size the process has had, in megabytes.

@@ -22,6 +22,8 @@
 
 #include <cstdio>
 
+using namespace kalvora;
+
 namespace {
 
 bool makeTaggedPhoto(const QString &path)

@@ -21,6 +21,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+using namespace kalvora;
+
 Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, QWidget *parent)
     : Form1(dialogs, settings, events, StartUpSeams {}, parent)
 { }

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+using namespace kalvora;
+
 int main(int argc, char *argv[])
 {
     // Help and version are answered before the window system is reached, so they work on a

@@ -10,6 +10,8 @@
 
 #include <QEvent>
 
+using namespace kalvora;
+
 int WidgetProgressBar::value() const
 {
     return m_bar.value();

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/stamprun.h"
-#include "engine/run/progressbar.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
+#include "preview/progressbar.h"
 
 #include <QObject>
 
@@ -49,7 +49,7 @@ public:
 
     void start() { m_run.start(); }
     bool isRunning() const { return m_run.isRunning(); }
-    ToolRunner &tools() { return m_tools; }
+    kalvora::ToolRunner &tools() { return m_tools; }
     StampRun &run() { return m_run; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,7 +65,7 @@ public:
 private:
     Form1 &m_window;
     WidgetProgressBar m_bar;
-    ToolRunner m_tools;
-    TempFolder m_temp;
+    kalvora::ToolRunner m_tools;
+    kalvora::TempFolder m_temp;
     StampRun m_run;
 };

@@ -8,15 +8,17 @@
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/run/orderedrun.h"
-#include "engine/run/progressbar.h"
 #include "engine/run/stamppool.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
+#include "preview/progressbar.h"
 #include "ui/dialogs.h"
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
 
 #include <cmath>
+
+using namespace kalvora;
 
 namespace {
 

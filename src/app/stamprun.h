@@ -6,11 +6,14 @@
 
 #include <QString>
 
+namespace kalvora {
+class TempFolder;
+class ToolRunner;
+} // namespace kalvora
+
 class DateTexts;
 class Dialogs;
 class EventPump;
-class TempFolder;
-class ToolRunner;
 class TrappedProcedure;
 
 /// "Start Stamping": checks the list, the output folder and the custom text, then stamps every
@@ -31,8 +34,9 @@ class StampRun
 {
 public:
     /// \a location is the error report's location text, which names the caller's command.
-    StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events, ToolRunner &tools,
-        TempFolder &temp, const DateTexts &texts, QString location);
+    StampRun(StampRunWindow &window, Dialogs &dialogs, EventPump &events,
+        kalvora::ToolRunner &tools, kalvora::TempFolder &temp, const DateTexts &texts,
+        QString location);
 
     void start();
     bool isRunning() const { return m_running; }
@@ -60,8 +64,8 @@ private:
     StampRunWindow &m_window;
     Dialogs &m_dialogs;
     EventPump &m_events;
-    ToolRunner &m_tools;
-    TempFolder &m_temp;
+    kalvora::ToolRunner &m_tools;
+    kalvora::TempFolder &m_temp;
     const DateTexts &m_texts;
     QString m_location;
     int m_workers;

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QWidget>
 
+using namespace kalvora;
+
 StampPreview::StampPreview(QWidget &mainWindow, StampRunWindow &window, Dialogs &dialogs,
     EventPump &events, std::function<bool()> isBusy)
     : m_mainWindow(mainWindow)

@@ -13,6 +13,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+using namespace kalvora;
+
 QtDialogs::QtDialogs(QWidget *owner)
     : m_owner(owner)
 { }

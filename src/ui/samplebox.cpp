@@ -7,6 +7,8 @@
 
 #include <QPlainTextEdit>
 
+using namespace kalvora;
+
 namespace {
 
 quint32 colorOf(const QWidget &widget, QPalette::ColorRole role)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stamprunfixture.h"
 
+using namespace kalvora;
+
 using namespace StampRunTest;
 using namespace TestImages;
 

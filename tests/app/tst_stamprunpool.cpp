@@ -5,9 +5,9 @@
 #include "base/eventpump.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
-#include "engine/run/progressbar.h"
 #include "engine/run/tempfolder.h"
 #include "engine/run/toolrunner.h"
+#include "preview/progressbar.h"
 #include "recordingdialogs.h"
 #include "testimages.h"
 #include "ui/errorreport.h"
@@ -20,6 +20,8 @@
 #include <QThread>
 
 #include <functional>
+
+using namespace kalvora;
 
 using namespace TestImages;
 

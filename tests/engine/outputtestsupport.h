@@ -23,6 +23,8 @@
 
 #include <functional>
 
+using namespace kalvora;
+
 using namespace TestImages;
 
 // A JPEG carrying a date taken, a GPS position, an IPTC keyword and an XMP title.

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+using namespace kalvora;
+
 /// A job's failures, one "step: description" line each, for a test's failure message.
 inline QString describe(const QList<StampFailure> &failures)
 {

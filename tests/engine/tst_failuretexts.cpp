@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 using namespace TestFiles;
 using namespace TestImages;
 

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+using namespace kalvora;
+
 // Runs with TZ=Europe/Berlin: summer and winter differ by an hour there.
 class TestFileDates : public QObject
 {

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+using namespace kalvora;
+
 class TestImageOutput : public OutputTestCase
 {
     Q_OBJECT

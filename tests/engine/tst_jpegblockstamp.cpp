@@ -24,6 +24,8 @@
 
 #include <jpeglib.h>
 
+using namespace kalvora;
+
 namespace {
 
 // Source photos and expectations are written and read by the tests straight through libjpeg
@@ -190,7 +192,7 @@ QFont stampFont()
     font.pointSize = 18;
     font.bold = true;
     options.font = font;
-    return stampFont(options);
+    return kalvora::stampFont(options);
 }
 
 const QColor kInk(255, 0, 255);

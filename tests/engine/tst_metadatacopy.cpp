@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outputtestsupport.h"
 
+using namespace kalvora;
+
 class TestMetadataCopy : public OutputTestCase
 {
     Q_OBJECT

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 namespace {
 
 const QColor kBackground(40, 40, 40);

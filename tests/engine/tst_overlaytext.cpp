@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 namespace {
 
 const QColor kBackground(48, 48, 48);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 using namespace PictureFiles;
 
 namespace {

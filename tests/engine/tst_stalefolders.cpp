@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+using namespace kalvora;
+
 namespace {
 
 enum class Kind { Folder, Link, File, OtherUsersFolder };

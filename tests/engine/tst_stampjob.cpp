@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <csignal>
 
+using namespace kalvora;
+
 using namespace TestImages;
 
 namespace {

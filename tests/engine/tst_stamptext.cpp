@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 using OptionalText = std::optional<QString>;
 Q_DECLARE_METATYPE(OptionalText)
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace kalvora;
+
 class TestToolRunner : public QObject
 {
     Q_OBJECT

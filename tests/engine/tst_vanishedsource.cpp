@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace kalvora;
+
 // A listed file that is deleted before its turn is skipped without a word, whichever road it
 // takes: loaded as a work surface, or loaded whole by the picture codec.
 class TestVanishedSource : public QObject

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTransform>
 
+using namespace kalvora;
+
 using namespace PictureFiles;
 using namespace TestImages;
 

@@ -5,6 +5,8 @@
 
 #include <QtEndian>
 
+using namespace kalvora;
+
 namespace {
 
 // A PNG file of the given size without its pixels: enough for a reader to learn the size.

@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+using namespace kalvora;
+
 using namespace TestImages;
 
 namespace {

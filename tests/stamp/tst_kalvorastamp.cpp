@@ -31,6 +31,8 @@ using namespace TestImages;
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace kalvora;
+
 namespace {
 
 struct Outcome

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+using namespace kalvora;
+
 namespace {
 
 // The JPEG of the input form is loaded, stamped and written again in the source's own format,

@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace kalvora;
+
 namespace {
 
 constexpr int kExitFailure = 1;

@@ -29,6 +29,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace kalvora;
+
 namespace {
 
 constexpr int kExitFailure = 1;

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+namespace kalvora {
+
 namespace {
 
 // The largest side a GIF's 16-bit descriptors can state.
@@ -231,8 +233,6 @@ QByteArray encodeGifFrames(const Picture &picture, QString *error)
     return encodeFrames(picture, 256, true, error);
 }
 
-namespace kalvora {
-
 QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QString *error)
 {
     if (image.isNull()) {
@@ -247,10 +247,10 @@ QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QStr
     return encodeFrames(picture, std::clamp(maxColours, 2, 256), dither, error);
 }
 
-} // namespace kalvora
-
 QList<quint32> gifFrameColours(const QImage &image)
 {
     bool transparent = false;
     return frameColours(binaryAlphaFrame(image, &transparent));
 }
+
+} // namespace kalvora

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+namespace kalvora {
+
 /// Reads the GIF file in \a bytes whole with giflib and answers its frames' timing and loop
 /// count (no pixels: a frame per image, with its delay). \a shown names the file in messages.
 /// Throws PictureFailure (Damaged) when the file is cut short or corrupt.
@@ -22,8 +24,6 @@ QList<quint32> gifFrameColours(const QImage &image);
 /// most frequent ones; else (no colours kept) a palette chosen by libimagequant, dithered.
 /// Answers an empty array with the reason in \a error.
 QByteArray encodeGifFrames(const Picture &picture, QString *error);
-
-namespace kalvora {
 
 /// \a image as a GIF file of one frame with a palette of at most \a maxColours colours (2 to
 /// 256): its own colours when it has so few, else a palette that libimagequant chooses, with

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+namespace kalvora {
+
 namespace {
 
 // GIF transparency is all or nothing: less than half opaque counts as transparent.
@@ -214,3 +216,5 @@ bool indexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool 
     *frame = {};
     return quantize(rgba, limit, dither, frame, error);
 }
+
+} // namespace kalvora

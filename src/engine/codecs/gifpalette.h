@@ -10,6 +10,8 @@
 
 #include <vector>
 
+namespace kalvora {
+
 /// A GIF frame mapped onto a palette of at most 256 colours, with at most one transparent
 /// entry.
 struct IndexedFrame
@@ -34,3 +36,5 @@ QList<quint32> frameColours(const QImage &rgba);
 /// Floyd-Steinberg dithering when \a dither is set. Answers false with the reason in \a error.
 bool indexFrame(const QImage &rgba, const QList<quint32> &kept, int limit, bool dither,
     IndexedFrame *frame, QString *error);
+
+} // namespace kalvora

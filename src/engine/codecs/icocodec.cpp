@@ -6,6 +6,8 @@
 #include <QImageWriter>
 #include <QtEndian>
 
+namespace kalvora {
+
 namespace {
 
 constexpr int kHeaderSize = 6;
@@ -154,3 +156,5 @@ QByteArray encodeIco(const QList<PictureFrame> &frames, QString *error)
         bytes += entry;
     return bytes;
 }
+
+} // namespace kalvora

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+namespace kalvora {
+
 /// Reads the directory of the icon file in \a bytes: one frame per size (no pixels), noting
 /// the sizes stored as PNG. \a shown names the file in messages. Throws PictureFailure:
 /// Damaged when the directory or an image in it runs past the end of the file, NotWritable
@@ -18,3 +20,5 @@ QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown);
 /// 32-bit bitmap with its transparency mask). Answers an empty array with the reason in
 /// \a error.
 QByteArray encodeIco(const QList<PictureFrame> &frames, QString *error);
+
+} // namespace kalvora

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+namespace kalvora {
+
 /// The formats whose pictures are stamped from their own pixels, every frame, page or size of
 /// them, and written back straight in the same format.
 enum class PictureFormat { Png, Tiff, Gif, Ico };
@@ -80,3 +82,5 @@ public:
 private:
     Reason m_reason;
 };
+
+} // namespace kalvora

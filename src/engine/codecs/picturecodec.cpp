@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+namespace kalvora {
+
 namespace {
 
 // Qt maps this PNG quality to zlib level 4: much faster than the default on large pictures,
@@ -189,7 +191,7 @@ Picture loadPicture(const QString &path)
     return kalvora::decodePicture(readWhole(path, shownPath(path)), path);
 }
 
-Picture kalvora::decodePicture(const QByteArray &bytes, const QString &path)
+Picture decodePicture(const QByteArray &bytes, const QString &path)
 {
     configureImageReading();
     const QString shown = shownPath(path);
@@ -320,3 +322,5 @@ void stampPictureFile(
     stampPicture(picture, stamp, targetPath);
     writePicture(picture, targetPath);
 }
+
+} // namespace kalvora

@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+namespace kalvora {
+
 /// The format of the picture in \a bytes, judged by its signature; none for any other.
 std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes);
 
@@ -19,13 +21,9 @@ std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes);
 /// from the content, not the name. Throws PictureFailure.
 Picture loadPicture(const QString &path);
 
-namespace kalvora {
-
 /// LoadPicture for the file content \a bytes, already read from \a path (which names the file
 /// in failures). Throws PictureFailure.
 Picture decodePicture(const QByteArray &bytes, const QString &path);
-
-} // namespace kalvora
 
 /// The whole file of \a picture in its format. Throws PictureFailure (WriteFailed).
 QByteArray encodePicture(const Picture &picture);
@@ -48,3 +46,5 @@ void stampPicture(Picture &picture, const FrameStamper &stamp, const QString &so
 /// step fails. Throws PictureFailure.
 void stampPictureFile(
     const QString &sourcePath, const QString &targetPath, const FrameStamper &stamp);
+
+} // namespace kalvora

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+namespace kalvora {
+
 namespace {
 
 // A TIFF file in memory for libtiff's client procedures: read from `input`, or written into
@@ -406,3 +408,5 @@ QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error)
                  .arg(file.errors.value(0, QStringLiteral("unknown error")));
     return {};
 }
+
+} // namespace kalvora

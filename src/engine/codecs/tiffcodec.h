@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+namespace kalvora {
+
 /// Reads every page of the TIFF file in \a bytes with libtiff, decoding all its strips or
 /// tiles, and answers one frame per page holding what is written back with the page (its
 /// compression, orientation, kind, page number and resolution). Pages of 8- or 16-bit grey or RGB
@@ -23,3 +25,5 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown);
 /// orientation, kind, page number and resolution. Answers an empty array with the reason in \a
 /// error.
 QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error);
+
+} // namespace kalvora

@@ -17,6 +17,8 @@
 #include <exception>
 #include <mutex>
 
+namespace kalvora {
+
 namespace {
 
 void initializeExiv2()
@@ -105,8 +107,6 @@ ExifFields readExifFields(const QString &path)
     return fieldsOf([&] { return Exiv2::ImageFactory::open(absolute, false); });
 }
 
-namespace kalvora {
-
 ExifFields readExifFields(const QByteArray &bytes, const QString &path)
 {
     if (bytes.isEmpty())
@@ -122,8 +122,6 @@ int orientationOf(const ExifFields &fields)
     return fields.orientation >= 1 && fields.orientation <= 8 ? fields.orientation : 1;
 }
 
-} // namespace kalvora
-
 int pictureOrientation(const QString &path)
 {
     try {
@@ -134,3 +132,5 @@ int pictureOrientation(const QString &path)
 }
 
 #pragma GCC diagnostic pop
+
+} // namespace kalvora

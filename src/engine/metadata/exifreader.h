@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace kalvora {
+
 /// The EXIF fields a stamp depends on, as the picture file holds them (texts as stored, without
 /// checking that they hold a date).
 struct ExifFields
@@ -31,8 +33,6 @@ ExifFields readExifFields(const QString &path);
 /// The orientation to draw the stamp with: the picture's Orientation tag when it is one of the
 /// eight valid values, otherwise 1 (stored as viewed). Never throws.
 int pictureOrientation(const QString &path);
-
-namespace kalvora {
 
 /// ReadExifFields for a file already read whole: \a bytes is its content and \a path names it
 /// in failures. Throws RuntimeFailure only when the file is empty. Safe on several threads.

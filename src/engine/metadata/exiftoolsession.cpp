@@ -16,6 +16,8 @@
 #endif
 #include <QRegularExpression>
 
+namespace kalvora {
+
 namespace {
 
 // How long a session that is told to end may take before it is killed.
@@ -209,3 +211,5 @@ void ExifToolSession::copyTags(
     if (!problem.isEmpty())
         fail(sourcePath, outputPath, problem);
 }
+
+} // namespace kalvora

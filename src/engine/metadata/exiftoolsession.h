@@ -9,6 +9,8 @@
 
 class QProcess;
 
+namespace kalvora {
+
 /// The arguments that copy the source's EXIF, GPS, IPTC and XMP tags into the output, the same
 /// for every file. Both paths are made absolute, so neither can be read as an option.
 QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath);
@@ -52,3 +54,5 @@ private:
     std::unique_ptr<QProcess> m_process;
     int m_command = 0;
 };
+
+} // namespace kalvora

@@ -5,6 +5,8 @@
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/output/imageoutput.h"
 
+namespace kalvora {
+
 bool holdsTags(const QString &ext)
 {
     return outputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
@@ -17,3 +19,5 @@ void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifTool
     if (holdsTags(extensionOf(outputPath)))
         exifTool.copyTags(sourcePath, outputPath, linkFolder);
 }
+
+} // namespace kalvora

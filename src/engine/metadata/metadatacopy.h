@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace kalvora {
+
 class ExifToolSession;
 
 /// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
@@ -15,3 +17,5 @@ bool holdsTags(const QString &ext);
 /// has tags, so a result without its tags never takes a source's place.
 void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
     const QString &linkFolder);
+
+} // namespace kalvora

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace kalvora {
+
 namespace {
 
 // An absolute path never starts with "-", so the converter cannot take a file for an option.
@@ -88,3 +90,5 @@ void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &to
     RemoveFile(outputPath, noEvents);
     throw RuntimeFailure(QStringLiteral("Cannot convert %1: %2.").arg(shown, failure), 5);
 }
+
+} // namespace kalvora

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace kalvora {
+
 class ToolRunner;
 
 /// The converter's format words for an output extension (compared in lower case): "gif" with
@@ -21,3 +23,5 @@ QByteArray convertedFormatOf(const QString &ext);
 /// leaves a file that does not read as the named format; the file is then removed, so bitmap
 /// data never stands under another format's name.
 void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &tools);
+
+} // namespace kalvora

@@ -24,6 +24,8 @@
 #include <system_error>
 #include <unistd.h>
 
+namespace kalvora {
+
 namespace {
 
 QString shown(const QString &path)
@@ -213,7 +215,7 @@ void writeOutput(const QImage &surface, const QString &path, const QString &ext,
                       .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
-        const QByteArray bytes = encodeJpeg ? encodeJpeg() : ::encodeJpeg(surface, quality);
+        const QByteArray bytes = encodeJpeg ? encodeJpeg() : kalvora::encodeJpeg(surface, quality);
         if (bytes.isEmpty())
             fail(saveFailureText(statusOf(QImageWriter::UnknownError), path,
                      QStringLiteral("the JPEG encoder failed")),
@@ -279,3 +281,5 @@ void putInPlace(const QString &intermediatePath, const QString &finalPath)
                              .arg(shown(finalPath), QString::fromLocal8Bit(error.message())),
         75);
 }
+
+} // namespace kalvora

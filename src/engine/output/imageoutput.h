@@ -10,6 +10,9 @@
 #include <functional>
 
 class QImage;
+
+namespace kalvora {
+
 class ToolRunner;
 
 /// The failure number of a JPEG save that failed; the status number is in the description.
@@ -91,3 +94,5 @@ void writeNewFile(const QByteArray &bytes, const QString &path);
 /// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
 /// then removed and \a finalPath is unchanged.
 void putInPlace(const QString &intermediatePath, const QString &finalPath);
+
+} // namespace kalvora

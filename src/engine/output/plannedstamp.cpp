@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace kalvora {
+
 namespace {
 
 QString claimOf(const QString &path)
@@ -42,8 +44,6 @@ QString numberedName(const QString &path, int number)
         return folder + name + suffix;
     return folder + name.left(dot) + suffix + name.mid(dot);
 }
-
-namespace kalvora {
 
 QString ResultNames::reserve(const QString &path)
 {

@@ -10,11 +10,11 @@
 #include <mutex>
 #include <set>
 
+namespace kalvora {
+
 /// \a path with " (2)", " (3)" ... before the extension of its file name ("y (2).jpg"), or after
 /// a name without one.
 QString numberedName(const QString &path, int number);
-
-namespace kalvora {
 
 /// The result names one run has handed out, so a later result of the run never overwrites an
 /// earlier one: "y.jpg" from one folder and "y.jpg" from another become "y.jpg" and

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+namespace kalvora {
+
 namespace {
 
 QString momentText(const QDateTime &moment, const DateTexts &texts)
@@ -100,8 +102,6 @@ QString DateTakenText(const QString &path, const DateTexts &texts)
 {
     return takenText(readExifFields(path), texts);
 }
-
-namespace kalvora {
 
 QString fileTimeText(const SourceFile &source, FileTime which, const DateTexts &texts)
 {

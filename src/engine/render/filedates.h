@@ -9,8 +9,8 @@
 class DateTexts;
 
 namespace kalvora {
+
 struct SourceFile;
-}
 
 /// Which of a file's own times is read.
 enum class FileTime { Created, Modified, Accessed };
@@ -28,8 +28,6 @@ QString FileTimeText(const QString &path, FileTime which, const DateTexts &texts
 /// "0000:00:00 00:00:00", is not an error. Throws RuntimeFailure, naming the file and the reason,
 /// only when the file cannot be read or is empty.
 QString DateTakenText(const QString &path, const DateTexts &texts);
-
-namespace kalvora {
 
 /// FileTimeText for a file read once.
 QString fileTimeText(const SourceFile &source, FileTime which, const DateTexts &texts);

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace kalvora {
+
 namespace {
 
 // Twips to pixels at 96 dots per inch.
@@ -251,3 +253,5 @@ void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surf
     if (const auto layout = layOut(surfaceSize, part, text, positionCaption, font, orientation))
         drawLayout(part, partOrigin, *layout, font, color);
 }
+
+} // namespace kalvora

@@ -14,6 +14,8 @@ class QRect;
 class QSize;
 class QTransform;
 
+namespace kalvora {
+
 /// The stamp font of the options: face, size in points, bold, italic, underline and
 /// strikethrough, drawn antialiased in grey levels only (colour fringes of subpixel rendering
 /// would show on a photo).
@@ -58,3 +60,5 @@ void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surf
 /// (1 to 8; any other value gives the identity) and the stored size. Its inverse turns the
 /// stored pixels upright for showing.
 QTransform viewedToStored(int orientation, const QSize &storedSize);
+
+} // namespace kalvora

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace kalvora {
+
 QImage SourcePicture::firstFrame() const
 {
     if (whole && !whole->frames.isEmpty())
@@ -101,3 +103,5 @@ SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resul
     picture.orientation = source.orientation();
     return picture;
 }
+
+} // namespace kalvora

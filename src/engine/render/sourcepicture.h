@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+namespace kalvora {
+
 class ToolRunner;
 
 /// A stamp of text as OverlayText draws it.
@@ -68,3 +70,5 @@ std::optional<SourcePicture> loadSource(
 /// LoadSource for a file read once (see kalvora::readSourceFile): the same picture, with no
 /// second open of the file. Throws as LoadSource does.
 SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt);
+
+} // namespace kalvora

@@ -4,6 +4,8 @@
 
 #include "options/stampoptions.h"
 
+namespace kalvora {
+
 QFont fontOfChoice(const FontChoice &choice)
 {
     QFont font(choice.name);
@@ -38,3 +40,5 @@ quint32 valueOfColor(const QColor &color)
     const QColor rgb = color.toRgb();
     return colorValue(rgb.red(), rgb.green(), rgb.blue());
 }
+
+} // namespace kalvora

@@ -5,6 +5,8 @@
 #include "base/runtimefailure.h"
 #include "engine/render/filedates.h"
 
+namespace kalvora {
+
 QString fileDateText(FileDateKind fileDateKind, const QString &path, const DateTexts &texts)
 {
     switch (fileDateKind) {
@@ -79,3 +81,5 @@ std::optional<QString> ComposeStampText(
         : QString();
     return ComposeStampText(options, dateText);
 }
+
+} // namespace kalvora

@@ -10,6 +10,8 @@
 
 class DateTexts;
 
+namespace kalvora {
+
 /// The literal stamped when a file has no date taken. Its items are cut at "|", so the time
 /// part is a single blank.
 inline constexpr auto kNoDateTakenText = "There is no date taken associated with this file.||";
@@ -27,3 +29,5 @@ std::optional<QString> ComposeStampText(const StampOptions &options, const QStri
 /// Reads the file's date as the options ask and composes its stamp text.
 std::optional<QString> ComposeStampText(
     const StampOptions &options, const QString &path, const DateTexts &texts);
+
+} // namespace kalvora

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace kalvora {
+
 void configureImageReading()
 {
     QImageReader::setAllocationLimit(kImageAllocationLimitMb);
@@ -82,3 +84,5 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
             QStringLiteral("Cannot load the picture %1: %2").arg(shown, reader.errorString()), 481);
     return asSurface(std::move(image));
 }
+
+} // namespace kalvora

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+namespace kalvora {
+
 /// The largest picture, in megabytes of decoded pixels, that the programs load (about 250
 /// megapixels). Qt's own default of 128 MB would refuse ordinary 45-megapixel photos.
 inline constexpr int kImageAllocationLimitMb = 1024;
@@ -31,3 +33,5 @@ QByteArray readPictureFile(const QString &path);
 /// The work surface of the picture file content \a data, read from \a path (which names the
 /// file in failures), as LoadWorkSurface makes it.
 QImage workSurfaceOf(const QByteArray &data, const QString &path);
+
+} // namespace kalvora

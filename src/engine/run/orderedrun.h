@@ -9,9 +9,10 @@
 #include <QString>
 
 class EventPump;
-class StampPool;
 
 namespace kalvora {
+
+class StampPool;
 
 /// One file of a run, as the list held it when the run started: its path and an identity that
 /// stays with the entry however the list is reordered, so the run can ask whether it is still

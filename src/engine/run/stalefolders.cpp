@@ -13,6 +13,8 @@
 #include <csignal>
 #include <unistd.h>
 
+namespace kalvora {
+
 namespace {
 
 const QString kPrefix = QStringLiteral("kalvora-");
@@ -112,3 +114,5 @@ int removeStaleTempFolders(const QString &folder)
     }
     return removed;
 }
+
+} // namespace kalvora

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QString>
 
+namespace kalvora {
+
 /// This process in private names: "PID-START", its id and its start time.
 QString privateOwnerTag();
 
@@ -28,3 +30,5 @@ int removeStaleTempFolders(const QString &folder = QDir::tempPath());
 /// Files of running programs, of other users, links and every other name (a user's own
 /// "x_Stamped.jpg" or "z.jpg_original") are left alone. Answers how many were removed.
 int removeStaleResults(const QString &folder);
+
+} // namespace kalvora

@@ -20,6 +20,8 @@
 #include <functional>
 #include <utility>
 
+namespace kalvora {
+
 namespace {
 
 // Adds the time from its creation to its end to one stage of the timings.
@@ -203,3 +205,5 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     result.outcome = StampFileOutcome::Stamped;
     return std::move(result);
 }
+
+} // namespace kalvora

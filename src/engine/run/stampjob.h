@@ -10,6 +10,9 @@
 #include <QString>
 
 class DateTexts;
+
+namespace kalvora {
+
 class ExifToolSession;
 class ToolRunner;
 
@@ -120,3 +123,5 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
 /// tags copied by \a exifTool and the result renamed into its place. A result that was not
 /// written is answered as it is.
 StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool);
+
+} // namespace kalvora

@@ -15,6 +15,9 @@
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+namespace kalvora {
+
 #endif
 
 namespace {
@@ -230,3 +233,5 @@ void StampPool::runTags()
         finishEntry(ticket, finishStampJob(job, std::move(written), exifTool));
     }
 }
+
+} // namespace kalvora

@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+namespace kalvora {
+
 /// The number of workers a run uses by default: one per processor core.
 int defaultWorkerCount();
 
@@ -111,3 +113,5 @@ private:
     bool m_closing = false;
     std::vector<std::thread> m_threads;
 };
+
+} // namespace kalvora

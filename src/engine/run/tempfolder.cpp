@@ -6,6 +6,10 @@
 
 #include <QDir>
 
+namespace kalvora {
+
 TempFolder::TempFolder()
     : m_dir(privateTempFolderTemplate())
 { }
+
+} // namespace kalvora

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+namespace kalvora {
+
 /// The running program's private temporary folder (readable by its owner only), removed with
 /// everything in it when the object goes. A run keeps its work files there; fixed names in a
 /// shared folder would let two copies of the program clobber each other's files.
@@ -22,3 +24,5 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+} // namespace kalvora

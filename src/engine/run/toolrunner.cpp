@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+namespace kalvora {
+
 int RunAndWait(const QString &program, const QStringList &arguments, QString *errorText)
 {
     QProcess process;
@@ -68,3 +70,5 @@ int ToolRunner::run(const QString &program, const QStringList &arguments, QStrin
 {
     return RunAndWait(program, arguments, errorText);
 }
+
+} // namespace kalvora

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace kalvora {
+
 /// What RunAndWait answers for a tool that could not be started: a negative code, so that no
 /// tool's own exit code is mistaken for it.
 inline constexpr int kToolNotStarted = -2147221504 + 53;
@@ -43,3 +45,5 @@ private:
     QString m_exifTool;
     QString m_converter;
 };
+
+} // namespace kalvora

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kalvora {
+
 namespace {
 
 // The usual camera JPEG: 8-bit YCbCr, Huffman coded, chroma at full or half resolution.
@@ -226,3 +228,5 @@ void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2])
 }
 
 } // namespace jpegblocks
+
+} // namespace kalvora

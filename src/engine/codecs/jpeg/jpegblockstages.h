@@ -13,6 +13,8 @@
 
 class QImage;
 
+namespace kalvora {
+
 inline int divideUp(int value, int divisor)
 {
     return (value + divisor - 1) / divisor;
@@ -106,3 +108,5 @@ bool writeOutput(Encoder &e, JpegBlocks &b);
 void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2]);
 
 } // namespace jpegblocks
+
+} // namespace kalvora

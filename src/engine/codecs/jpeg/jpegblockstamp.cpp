@@ -16,6 +16,8 @@
 
 #include <malloc.h>
 
+namespace kalvora {
+
 using namespace jpegblocks;
 
 namespace {
@@ -206,3 +208,5 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
         return failed(output.errors);
     return QByteArray(reinterpret_cast<const char *>(output.buffer), qsizetype(output.size));
 }
+
+} // namespace kalvora

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+namespace kalvora {
+
 struct JpegBlocks;
 
 /// Stamps a JPEG photo in its compressed form. A stamp covers a small part of a photo, so
@@ -67,3 +69,5 @@ private:
     QColor m_color;
     int m_orientation = 1;
 };
+
+} // namespace kalvora

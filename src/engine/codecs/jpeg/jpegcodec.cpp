@@ -16,6 +16,8 @@
 
 #include <jpeglib.h>
 
+namespace kalvora {
+
 namespace {
 
 // The two stages of a decode that libjpeg may jump out of. They hold only plain values, so
@@ -160,3 +162,5 @@ QByteArray encodeJpeg(const QImage &source, int quality, QString *error)
         *error = QString::fromLocal8Bit(errors.message);
     return bytes;
 }
+
+} // namespace kalvora

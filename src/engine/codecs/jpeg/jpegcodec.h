@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+namespace kalvora {
+
 /// JPEG decoding and encoding straight through libjpeg-turbo, which measures clearly faster on
 /// camera photos than Qt's image plugin: rows are decoded into and encoded from the 32-bit RGB
 /// pixels of the work surface with no conversion pass, and the file is read and written in one
@@ -30,3 +32,5 @@ QImage decodeJpeg(const QByteArray &data, const QString &shownPath);
 /// the image's density in dots per inch and its colour space's ICC profile. Answers the file
 /// content, or the empty array with \a error set when libjpeg fails.
 QByteArray encodeJpeg(const QImage &image, int quality, QString *error = nullptr);
+
+} // namespace kalvora

@@ -8,6 +8,8 @@
 
 #include <jerror.h>
 
+namespace kalvora {
+
 namespace {
 
 void errorExit(j_common_ptr info)
@@ -65,3 +67,5 @@ void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors)
                              .arg(QDir::toNativeSeparators(shownPath), reason),
         481);
 }
+
+} // namespace kalvora

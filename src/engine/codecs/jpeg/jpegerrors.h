@@ -10,6 +10,8 @@
 
 #include <jpeglib.h>
 
+namespace kalvora {
+
 /// The work surface's 32-bit pixels as libjpeg-turbo names their byte order: 0xffRRGGBB words.
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
 inline constexpr J_COLOR_SPACE kSurfaceColorSpace = JCS_EXT_BGRX;
@@ -41,3 +43,5 @@ void initJpegErrors(JpegErrors &errors);
 
 /// Throws the failure of a picture libjpeg could not read at all.
 [[noreturn]] void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors);
+
+} // namespace kalvora
