@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/tiffcodec.h"
 
+#include "engine/codecs/tiffmemoryfile.h"
 #include "engine/render/worksurface.h"
 
 #include <QStringList>
 
 #include <tiffio.h>
 
-#include <cstdarg>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -16,111 +16,6 @@
 namespace kalvora {
 
 namespace {
-
-// A TIFF file in memory for libtiff's client procedures: read from `input`, or written into
-// `output`.
-struct MemoryFile
-{
-    const QByteArray *input = nullptr;
-    QByteArray *output = nullptr;
-    qint64 position = 0;
-    QStringList errors;
-
-    qint64 size() const { return input ? input->size() : output->size(); }
-};
-
-MemoryFile *fileOf(thandle_t handle)
-{
-    return static_cast<MemoryFile *>(handle);
-}
-
-tmsize_t readProc(thandle_t handle, void *buffer, tmsize_t size)
-{
-    MemoryFile *file = fileOf(handle);
-    const QByteArray &data = file->input ? *file->input : *file->output;
-    const qint64 available = qBound(qint64(0), qint64(data.size()) - file->position, qint64(size));
-    std::memcpy(buffer, data.constData() + file->position, size_t(available));
-    file->position += available;
-    return tmsize_t(available);
-}
-
-tmsize_t writeProc(thandle_t handle, void *buffer, tmsize_t size)
-{
-    MemoryFile *file = fileOf(handle);
-    if (!file->output)
-        return 0;
-    const qint64 end = file->position + size;
-    if (end > file->output->size())
-        file->output->resize(end);
-    std::memcpy(file->output->data() + file->position, buffer, size_t(size));
-    file->position = end;
-    return size;
-}
-
-toff_t seekProc(thandle_t handle, toff_t offset, int whence)
-{
-    MemoryFile *file = fileOf(handle);
-    qint64 target = qint64(offset);
-    if (whence == SEEK_CUR)
-        target += file->position;
-    else if (whence == SEEK_END)
-        target += file->size();
-    if (target < 0)
-        return toff_t(-1);
-    file->position = target;
-    return toff_t(target);
-}
-
-int closeProc(thandle_t)
-{
-    return 0;
-}
-
-toff_t sizeProc(thandle_t handle)
-{
-    return toff_t(fileOf(handle)->size());
-}
-
-int mapProc(thandle_t, void **, toff_t *)
-{
-    return 0;
-}
-
-void unmapProc(thandle_t, void *, toff_t) { }
-
-int recordError(TIFF *, void *userData, const char *module, const char *format, va_list args)
-{
-    char text[512];
-    std::vsnprintf(text, sizeof text, format, args);
-    auto *file = static_cast<MemoryFile *>(userData);
-    file->errors << (module && *module
-            ? QStringLiteral("%1: %2").arg(QString::fromUtf8(module), QString::fromUtf8(text))
-            : QString::fromUtf8(text));
-    return 1;
-}
-
-// Warnings (an unknown tag, a field libtiff mends) say nothing about the pixels.
-int ignoreWarning(TIFF *, void *, const char *, const char *, va_list)
-{
-    return 1;
-}
-
-struct TiffCloser
-{
-    void operator()(TIFF *tiff) const { TIFFClose(tiff); }
-};
-using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
-
-TiffHandle open(MemoryFile *file, const char *mode)
-{
-    TIFFOpenOptions *options = TIFFOpenOptionsAlloc();
-    TIFFOpenOptionsSetErrorHandlerExtR(options, recordError, file);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, ignoreWarning, nullptr);
-    TiffHandle tiff(TIFFClientOpenExt("picture", mode, file, readProc, writeProc, seekProc,
-        closeProc, sizeProc, mapProc, unmapProc, options));
-    TIFFOpenOptionsFree(options);
-    return tiff;
-}
 
 // Compressions written back as they are: lossless, and ones every TIFF reader knows.
 bool keepsCompression(int compression)
@@ -367,7 +262,7 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
     };
     QList<PictureFrame> pages;
     {
-        const TiffHandle tiff = open(&file, "rm");
+        const TiffHandle tiff = openTiff(&file, "rm");
         if (!tiff)
             throw damaged(file.errors.value(0, QStringLiteral("it is no readable TIFF file")));
         do {
@@ -397,7 +292,7 @@ QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error)
     QByteArray bytes;
     MemoryFile file;
     file.output = &bytes;
-    TiffHandle tiff = open(&file, "w");
+    TiffHandle tiff = openTiff(&file, "w");
     bool written = bool(tiff);
     for (qsizetype i = 0; written && i < pages.size(); ++i)
         written = writePage(tiff.get(), pages[i]);

@@ -119,6 +119,59 @@ bool JpegBlockStamper::stampTooLarge() const
         > kLargestStampShare * size().width() * size().height();
 }
 
+namespace {
+
+// Every block outside \a region keeps its content in the output's tables; the region's blocks
+// are those of the stamped pixels, decoded from the stamped \a area.
+void carryBlocks(JpegBlocks &b, const Encoder &output, Decoder &stamped,
+    jvirt_barray_ptr *stampedBlocks, const QRect &region, const QRect &area, const QSize &size)
+{
+    const int maxH = b.source.max_h_samp_factor;
+    const int maxV = b.source.max_v_samp_factor;
+    for (int ci = 0; ci < 3; ++ci) {
+        const jpeg_component_info &c = b.source.comp_info[ci];
+        const JQUANT_TBL *to = output.info.quant_tbl_ptrs[output.info.comp_info[ci].quant_tbl_no];
+        float factor[DCTSIZE2];
+        bool same = true;
+        for (int k = 0; k < DCTSIZE2; ++k) {
+            factor[k] = float(c.quant_table->quantval[k]) / float(to->quantval[k]);
+            same = same && c.quant_table->quantval[k] == to->quantval[k];
+        }
+        const int columns = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
+        const int rows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
+        const auto column = [&](int x) { return x / (DCTSIZE * maxH) * c.h_samp_factor; };
+        const auto row = [&](int y) { return y / (DCTSIZE * maxV) * c.v_samp_factor; };
+        const int regionLeft = column(region.left());
+        const int regionTop = row(region.top());
+        const int regionRight = region.isEmpty() ? regionLeft
+            : region.right() + 1 == size.width() ? columns
+                                                 : column(region.right() + 1);
+        const int regionBottom = region.isEmpty()  ? regionTop
+            : region.bottom() + 1 == size.height() ? rows
+                                                   : row(region.bottom() + 1);
+        const int areaLeft = column(area.left());
+        const int areaTop = row(area.top());
+        for (int y = 0; y < rows; ++y) {
+            JBLOCKARRAY blocks
+                = b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
+                    b.coefficients[ci], JDIMENSION(y), 1, TRUE);
+            const bool regionRow = y >= regionTop && y < regionBottom;
+            JBLOCKROW from = nullptr;
+            if (regionRow)
+                from = stamped.info.mem->access_virt_barray(
+                    reinterpret_cast<j_common_ptr>(&stamped.info), stampedBlocks[ci],
+                    JDIMENSION(y - areaTop), 1, FALSE)[0];
+            if (!same)
+                requantizeRow(blocks[0], columns, factor);
+            if (regionRow)
+                for (int x = regionLeft; x < regionRight; ++x)
+                    std::copy_n(from[x - areaLeft], DCTSIZE2, blocks[0][x]);
+        }
+    }
+}
+
+} // namespace
+
 QByteArray JpegBlockStamper::encode(int quality, QString *error)
 {
     JpegBlocks &b = *m_blocks;
@@ -159,50 +212,7 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
     if (!prepareOutput(output, b, quality))
         return failed(output.errors);
 
-    // Every block outside the region keeps its content in the new tables; the region's blocks
-    // are those of the stamped pixels.
-    const int maxH = b.source.max_h_samp_factor;
-    const int maxV = b.source.max_v_samp_factor;
-    for (int ci = 0; ci < 3; ++ci) {
-        const jpeg_component_info &c = b.source.comp_info[ci];
-        const JQUANT_TBL *to = output.info.quant_tbl_ptrs[output.info.comp_info[ci].quant_tbl_no];
-        float factor[DCTSIZE2];
-        bool same = true;
-        for (int k = 0; k < DCTSIZE2; ++k) {
-            factor[k] = float(c.quant_table->quantval[k]) / float(to->quantval[k]);
-            same = same && c.quant_table->quantval[k] == to->quantval[k];
-        }
-        const int columns = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
-        const int rows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
-        const auto column = [&](int x) { return x / (DCTSIZE * maxH) * c.h_samp_factor; };
-        const auto row = [&](int y) { return y / (DCTSIZE * maxV) * c.v_samp_factor; };
-        const int regionLeft = column(region.left());
-        const int regionTop = row(region.top());
-        const int regionRight = region.isEmpty()   ? regionLeft
-            : region.right() + 1 == size().width() ? columns
-                                                   : column(region.right() + 1);
-        const int regionBottom = region.isEmpty()    ? regionTop
-            : region.bottom() + 1 == size().height() ? rows
-                                                     : row(region.bottom() + 1);
-        const int areaLeft = column(area.left());
-        const int areaTop = row(area.top());
-        for (int y = 0; y < rows; ++y) {
-            JBLOCKARRAY blocks
-                = b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
-                    b.coefficients[ci], JDIMENSION(y), 1, TRUE);
-            const bool regionRow = y >= regionTop && y < regionBottom;
-            JBLOCKROW from = nullptr;
-            if (regionRow)
-                from = stamped.info.mem->access_virt_barray(
-                    reinterpret_cast<j_common_ptr>(&stamped.info), stampedBlocks[ci],
-                    JDIMENSION(y - areaTop), 1, FALSE)[0];
-            if (!same)
-                requantizeRow(blocks[0], columns, factor);
-            if (regionRow)
-                for (int x = regionLeft; x < regionRight; ++x)
-                    std::copy_n(from[x - areaLeft], DCTSIZE2, blocks[0][x]);
-        }
-    }
+    carryBlocks(b, output, stamped, stampedBlocks, region, area, size());
 
     if (!writeOutput(output, b))
         return failed(output.errors);
