@@ -10,6 +10,7 @@
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
 #include "engine/run/stampjob.h"

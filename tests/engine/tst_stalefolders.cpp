@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 #include "engine/run/stalefolders.h"
 #include "engine/run/tempfolder.h"
 

@@ -4,6 +4,7 @@
 
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 
 namespace kalvora {
 

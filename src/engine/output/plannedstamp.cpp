@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,6 +5,7 @@
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
 

@@ -6,6 +6,7 @@
 #include "base/runtimefailure.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/placement.h"
 #include "engine/render/filedates.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/sourcepicture.h"
