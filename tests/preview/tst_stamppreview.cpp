@@ -2,20 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 #include "app/stampcontroller.h"
-#include "base/eventpump.h"
-#include "engine/render/sourcepicture.h"
 #include "imagelist/imagelist.h"
-#include "options/settingsstore.h"
-#include "preview/form2.h"
-#include "preview/stamppreview.h"
-#include "recordingdialogs.h"
+#include "stamppreviewfixture.h"
 #include "testimages.h"
 #include "ui/errorreport.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -24,44 +15,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace kalvora;
+using namespace StampPreviewTest;
 
 using namespace TestImages;
 
-namespace {
-
-/// The application's pump, with a test's own step run each time events run.
-class HookPump final : public EventPump
-{
-public:
-    std::function<void()> hook;
-    void processEvents() override
-    {
-        if (hook)
-            hook();
-        QCoreApplication::processEvents();
-    }
-};
-
-QImage solid(QColor color, int width = 200, int height = 150)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
-QImage decoded(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read().convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
-
-class TestStampPreview : public QObject
+class TestStampPreview : public StampPreviewFixture
 {
     Q_OBJECT
 
@@ -69,14 +29,6 @@ private slots:
     void init();
     void cleanup();
 
-    void emptyList();
-    void onlyTheFirstEntry();
-    void loadsWholeByTheFileName_data();
-    void loadsWholeByTheFileName();
-    void loadsAsTheRunLoads_data();
-    void loadsAsTheRunLoads();
-    void drawsWhatARunWouldWrite_data();
-    void drawsWhatARunWouldWrite();
     void backAndCloseBringTheMainWindowBack();
     void secondPreviewShowsTheNewPicture();
     void unreadablePicture_data();
@@ -84,200 +36,16 @@ private slots:
     void busyPointer_data();
     void busyPointer();
     void previewDuringAStampRun();
-
-private:
-    template <typename T> T *child(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-    QString write(const QString &name, const QImage &picture, const char *format = nullptr);
-    void clickPreview() { QTest::mouseClick(child<QPushButton>("PushButton9"), Qt::LeftButton); }
-    StampPreview &preview() { return m_window->stampPreview(); }
-    Form2 *form2() { return preview().form2(); }
-    QImage shownInWindow();
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<RecordingDialogs> m_dialogs;
-    std::unique_ptr<SettingsStore> m_settings;
-    std::unique_ptr<HookPump> m_events;
-    std::unique_ptr<Form1> m_window;
 };
 
 void TestStampPreview::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_dialogs = std::make_unique<RecordingDialogs>();
-    m_settings = std::make_unique<SettingsStore>(m_dir->filePath(QStringLiteral("s.ini")));
-    m_events = std::make_unique<HookPump>();
-    m_window = std::make_unique<Form1>(*m_dialogs, *m_settings, *m_events);
-    m_window->setDateTexts(DateTexts(QLocale(QStringLiteral("en_US"))));
-    m_window->show();
+    setUp();
 }
 
 void TestStampPreview::cleanup()
 {
-    QVERIFY(!m_window->isBusy());
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    m_window.reset();
-}
-
-QString TestStampPreview::write(const QString &name, const QImage &picture, const char *format)
-{
-    const QString path = m_dir->filePath(name);
-    QDir().mkpath(QFileInfo(path).path());
-    if (!picture.save(path, format))
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QImage TestStampPreview::shownInWindow()
-{
-    return form2()
-        ->findChild<QWidget *>(QStringLiteral("PicView"))
-        ->grab()
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-void TestStampPreview::emptyList()
-{
-    clickPreview();
-    QCOMPARE(m_dialogs->shown.size(), 1);
-    QCOMPARE(m_dialogs->shown[0].title, QStringLiteral("Kalvora"));
-    QCOMPARE(m_dialogs->shown[0].text, QStringLiteral("No files added."));
-    QCOMPARE(m_dialogs->shown[0].icon, Dialogs::Icon::None);
-    QVERIFY(!form2());
-    QVERIFY(m_window->isVisible());
-}
-
-void TestStampPreview::onlyTheFirstEntry()
-{
-    const QImage red = solid(Qt::red, 240, 160);
-    m_window->imageList().append(write(QStringLiteral("red.bmp"), red));
-    m_window->imageList().append(write(QStringLiteral("blue.bmp"), solid(Qt::blue, 300, 200)));
-    QTreeWidget *list = child<QTreeWidget>("ListView1");
-    list->setCurrentItem(list->topLevelItem(1));
-
-    clickPreview();
-    const QImage surface = preview().surface();
-    QCOMPARE(surface.size(), red.size());
-    // The sample text lies in the upper left corner; everything else is the first picture.
-    const QRect stamp = changedArea(red, surface);
-    QVERIFY(!stamp.isEmpty());
-    QVERIFY2(stamp.left() < 10 && stamp.top() < 10 && stamp.right() < 200,
-        qPrintable(QStringLiteral("%1,%2 %3x%4")
-                       .arg(stamp.x())
-                       .arg(stamp.y())
-                       .arg(stamp.width())
-                       .arg(stamp.height())));
-    QCOMPARE(surface.pixel(239, 159), red.pixel(0, 0));
-    QVERIFY(m_dialogs->shown.isEmpty());
-}
-
-void TestStampPreview::loadsWholeByTheFileName_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("whole");
-
-    QTest::newRow("Photo.PNG") << "/photos/Photo.PNG" << true;
-    QTest::newRow("photo.tif") << "/photos/photo.tif" << true;
-    QTest::newRow("photo.tiff") << "/photos/photo.tiff" << true;
-    QTest::newRow("anim.GIF") << "/photos/anim.GIF" << true;
-    QTest::newRow("app.ico") << "/photos/app.ico" << true;
-    QTest::newRow("photo.jpeg") << "/photos/photo.jpeg" << false;
-    QTest::newRow("holiday.2021.tif") << "/photos/holiday.2021.tif" << true;
-    QTest::newRow("holiday.tif.jpg") << "/photos/holiday.tif.jpg" << false;
-    QTest::newRow("folder pics.png") << "/photos/pics.png/image" << false;
-    QTest::newRow("a name that is all extension") << "/photos/png" << true;
-    QTest::newRow("ends with a dot") << "/photos/photo.png." << false;
-}
-
-void TestStampPreview::loadsWholeByTheFileName()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, whole);
-    QCOMPARE(loadsWhole(path), whole);
-}
-
-void TestStampPreview::loadsAsTheRunLoads_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("format");
-
-    QTest::newRow("Photo.PNG") << "Photo.PNG" << QByteArray("png");
-    QTest::newRow("photo.tiff") << "photo.tiff" << QByteArray("tiff");
-    QTest::newRow("photo.jpeg") << "photo.jpeg" << QByteArray("jpeg");
-    QTest::newRow("holiday.2021.tif") << "holiday.2021.tif" << QByteArray("tiff");
-    QTest::newRow("image in a folder pics.png") << "pics.png/image" << QByteArray("jpeg");
-}
-
-void TestStampPreview::loadsAsTheRunLoads()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, format);
-
-    const QString source = write(name, gradient(320, 240), format.constData());
-    m_window->imageList().append(source);
-    // Without a text the surface is the loaded picture itself; the window opens all the same.
-    child<QPlainTextEdit>("Text4")->setPlainText(QString());
-    const QString folder = QFileInfo(source).path();
-    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    clickPreview();
-
-    // Every picture is shown from its own pixels: no converted copy, nothing written.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
-    QCOMPARE(preview().surface().convertToFormat(QImage::Format_RGB32), decoded(source));
-    QVERIFY(form2() && form2()->isVisible());
-    QVERIFY(!m_window->isVisible());
-    QVERIFY(m_dialogs->shown.isEmpty());
-}
-
-void TestStampPreview::drawsWhatARunWouldWrite_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("sample");
-
-    QTest::newRow("custom text") << "Option3"
-                                 << "Lake Bled 2021";
-    QTest::newRow("file date: the sample, not the file's date") << "Option1"
-                                                                << "8/31/2021 1:23:45 PM";
-}
-
-void TestStampPreview::drawsWhatARunWouldWrite()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, sample);
-
-    const QString photo = write(QStringLiteral("photo.bmp"), gradient(480, 320));
-    m_window->imageList().append(photo);
-    child<QComboBox>("Combo2")->setCurrentText(QStringLiteral("Lower-Right"));
-    child<QComboBox>("Combo4")->setCurrentText(QStringLiteral("Date Modified"));
-    child<QRadioButton>(source.toLatin1().constData())->setChecked(true);
-    // The preview draws the sample box's text, whatever else the window holds.
-    child<QPlainTextEdit>("Text5")->setPlainText(QStringLiteral("not the sample"));
-    child<QPlainTextEdit>("Text4")->setPlainText(sample);
-    clickPreview();
-    const QImage previewed = preview().surface();
-    QVERIFY(m_dialogs->shown.isEmpty());
-    child<QPlainTextEdit>("Text5")->setPlainText(sample);
-
-    // A run that stamps the same text as custom text writes the same picture.
-    QTemporaryDir output;
-    child<QRadioButton>("Option4")->setChecked(true);
-    child<QLineEdit>("Text6")->setText(output.path() + QLatin1Char('/'));
-    const auto stampWith = [&](const char *option) {
-        child<QRadioButton>(option)->setChecked(true);
-        m_dialogs->shown.clear();
-        QTest::mouseClick(child<QPushButton>("PushButton8"), Qt::LeftButton);
-        return m_dialogs->messages() == QStringList {QStringLiteral("Done.")}
-            ? decoded(output.filePath(QStringLiteral("photo.bmp")))
-            : QImage();
-    };
-    QCOMPARE(previewed, stampWith("Option3"));
-    QVERIFY(changedArea(gradient(480, 320), previewed).bottom() > 300);
-    // A run stamping the file's own date writes something else.
-    if (source == QLatin1String("Option1"))
-        QVERIFY(stampWith("Option1") != previewed);
+    tearDown();
 }
 
 void TestStampPreview::backAndCloseBringTheMainWindowBack()

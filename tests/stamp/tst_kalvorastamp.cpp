@@ -1,26 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/form1.h"
-#include "app/stampcontroller.h"
-#include "base/eventpump.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/stamptext.h"
 #include "engine/render/worksurface.h"
-#include "imagelist/imagelist.h"
-#include "options/settingsstore.h"
-#include "recordingdialogs.h"
+#include "kalvorastampfixture.h"
 #include "testimages.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -32,32 +20,9 @@ using namespace TestImages;
 #include <unistd.h>
 
 using namespace kalvora;
+using namespace KalvoraStampTest;
 
 namespace {
-
-struct Outcome
-{
-    int code = -1;
-    QString errors;
-};
-
-Outcome runStamp(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"), arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-QImage darkGray(int width = 320, int height = 240)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(qRgb(60, 60, 60));
-    return picture;
-}
 
 // The processes whose parent is \a parent and whose command line names ExifTool.
 QList<int> exifToolsOf(qint64 parent)
@@ -93,15 +58,10 @@ bool hasEnded(int pid)
     return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
 }
 
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
-}
-
 } // namespace
 
 // Runs with TZ=Europe/Berlin.
-class TestKalvoraStamp : public QObject
+class TestKalvoraStamp : public KalvoraStampFixture
 {
     Q_OBJECT
 
@@ -117,22 +77,12 @@ private slots:
     void namesNotInUtf8AreCountedOnce();
     void goodAndBadFilesTogether();
     void inPlace();
-    void fromSettings();
-    void sameResultAsTheWindow();
     void killedRunLeavesNoExifToolBehind();
-
-private:
-    QString source(const QString &name) const { return m_sources->filePath(name); }
-    QString output(const QString &name) const { return m_output->filePath(name); }
-
-    std::unique_ptr<QTemporaryDir> m_sources;
-    std::unique_ptr<QTemporaryDir> m_output;
 };
 
 void TestKalvoraStamp::init()
 {
-    m_sources = std::make_unique<QTemporaryDir>();
-    m_output = std::make_unique<QTemporaryDir>();
+    setUp();
 }
 
 void TestKalvoraStamp::badCommandsWriteNothing_data()
@@ -383,90 +333,6 @@ void TestKalvoraStamp::inPlace()
     QCOMPARE(exifTag(QStringLiteral("XMP:Title"), source("a.jpg")), QStringLiteral("Peak"));
 }
 
-void TestKalvoraStamp::fromSettings()
-{
-    // The window's saved options, in the store the window uses.
-    const QString store = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
-        + QStringLiteral("/Vendrel/Kalvora.ini");
-    {
-        SettingsStore settings(store);
-        settings.WriteSetting("Option3", "True");
-        settings.WriteSetting("Text5", "SAVED");
-        settings.WriteSetting("Position", "lower-left");
-        settings.WriteSetting("Font Color", QString::number(colorValue(0, 0, 255)));
-        settings.WriteSetting("FontBold", "False");
-        settings.WriteSetting("Option4", "True");
-        settings.WriteSetting("Output Folder", m_output->path());
-    }
-    const QString path = source("s.bmp");
-    QVERIFY(darkGray().save(path, "bmp"));
-
-    const Outcome outcome = runStamp({"--from-settings", "--size", "20", path});
-
-    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
-    StampOptions options;
-    options.font.bold = false;
-    options.font.pointSize = 20;
-    QImage expected = loadWorkSurface(path);
-    OverlayText(expected, "SAVED", "Lower-Left", stampFont(options), Qt::blue);
-    QCOMPARE(QImage(output("s.bmp")).convertToFormat(QImage::Format_RGB32), expected);
-    QFile::remove(store);
-}
-
-void TestKalvoraStamp::sameResultAsTheWindow()
-{
-    for (const char *name : {"a.jpg", "b.jpg", "c.png"}) {
-        if (QByteArray(name).endsWith("png"))
-            QVERIFY(gradient(300, 200).save(source(QLatin1String(name)), "png"));
-        else
-            QVERIFY(writeTaggedJpeg(source(QLatin1String(name)), gradient(300, 200)));
-    }
-    const QString fromWindow = output("window");
-    const QString fromCommand = output("command");
-    QVERIFY(QDir().mkpath(fromWindow) && QDir().mkpath(fromCommand));
-
-    // The window's run: its controls set as a user would.
-    {
-        QTemporaryDir scratch;
-        RecordingDialogs dialogs;
-        SettingsStore settings(scratch.filePath("s.ini"));
-        NullEventPump events;
-        Form1 window(dialogs, settings, events);
-        window.setDateTexts(DateTexts(QLocale::c()));
-        for (const char *name : {"a.jpg", "b.jpg", "c.png"})
-            window.imageList().append(source(QLatin1String(name)));
-        window.findChild<QRadioButton *>("Option1")->setChecked(true);
-        window.findChild<QComboBox *>("Combo4")->setCurrentText("Date Taken");
-        window.findChild<QComboBox *>("Combo1")->setCurrentText("Datestamp And Timestamp");
-        window.findChild<QComboBox *>("Combo2")->setCurrentText("Lower-Right");
-        window.findChild<QSlider *>("Slider1")->setValue(70);
-        window.findChild<QRadioButton *>("Option4")->setChecked(true);
-        window.findChild<QLineEdit *>("Text6")->setText(fromWindow);
-        QTest::mouseClick(window.findChild<QPushButton *>("PushButton8"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages(), QStringList {"Done."});
-    }
-    const Outcome outcome = runStamp({"--date", "taken", "--format", "Datestamp And Timestamp",
-        "--position", "Lower-Right", "--quality", "70", "--output", fromCommand, source("a.jpg"),
-        source("b.jpg"), source("c.png")});
-    QVERIFY2(outcome.code == 0, qPrintable(outcome.errors));
-
-    for (const char *name : {"a.jpg", "b.jpg", "c.png"}) {
-        const QString left = fromWindow + '/' + name;
-        const QString right = fromCommand + '/' + name;
-        QVERIFY(!changedArea(QImage(source(QLatin1String(name))), QImage(left), 40).isEmpty());
-        QCOMPARE(QImage(right), QImage(left));
-        QString tagsLeft;
-        QString tagsRight;
-        QCOMPARE(exifTool({"-s", "-G", "-EXIF:All", "-XMP:All", "-IPTC:All", left}, &tagsLeft), 0);
-        QCOMPARE(
-            exifTool({"-s", "-G", "-EXIF:All", "-XMP:All", "-IPTC:All", right}, &tagsRight), 0);
-        QCOMPARE(tagsRight, tagsLeft);
-    }
-}
-
-QTEST_MAIN(TestKalvoraStamp)
-#include "tst_kalvorastamp.moc"
-
 // A kept-open ExifTool waits for commands past the end of its input: killed, the program must
 // not leave its ExifTools running for good.
 void TestKalvoraStamp::killedRunLeavesNoExifToolBehind()
@@ -495,3 +361,6 @@ void TestKalvoraStamp::killedRunLeavesNoExifToolBehind()
     for (const int pid : std::as_const(exifTools))
         QTRY_VERIFY2_WITH_TIMEOUT(hasEnded(pid), qPrintable(QString::number(pid)), 10000);
 }
+
+QTEST_MAIN(TestKalvoraStamp)
+#include "tst_kalvorastamp.moc"
