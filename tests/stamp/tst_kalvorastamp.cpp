@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "base/datetexts.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/stamptext.h"
 #include "engine/render/worksurface.h"
