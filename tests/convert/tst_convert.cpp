@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Runs the built kalvora-convert on pictures made here and checks the files it leaves.
+#include "convertsupport.h"
+
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -17,64 +16,6 @@
 #include <cmath>
 
 namespace {
-
-struct RunResult
-{
-    int exitCode = -1;
-    QByteArray errorOutput;
-};
-
-// Runs the converter in `folder`, so that tests can hand it relative names such as "-a.png".
-RunResult runConverter(const QStringList &arguments, const QString &folder)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-convert"), arguments);
-    RunResult result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.errorOutput = process.readAllStandardError();
-    return result;
-}
-
-// A picture with far more than 256 colours: smooth ramps, as in a sky.
-QImage gradientPicture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y,
-                qRgb(x * 255 / qMax(1, width - 1), y * 255 / qMax(1, height - 1),
-                    (x + 2 * y) * 255 / qMax(1, width + 2 * height - 3)));
-    }
-    return image;
-}
-
-// Writes a bitmap whatever the file's extension, as the stamping program does before a
-// conversion.
-void writeBitmap(const QString &path, const QImage &image)
-{
-    QImageWriter writer(path, "bmp");
-    QVERIFY2(writer.write(image), qPrintable(writer.errorString()));
-}
-
-struct ReadBack
-{
-    QByteArray format;
-    QImage image;
-};
-
-ReadBack readByContent(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    ReadBack result;
-    result.format = reader.format();
-    result.image = reader.read();
-    return result;
-}
 
 double meanAbsoluteDifference(const QImage &a, const QImage &b)
 {
@@ -90,46 +31,6 @@ double meanAbsoluteDifference(const QImage &a, const QImage &b)
         }
     }
     return sum / (3.0 * left.width() * left.height());
-}
-
-// How far the local average colour strays: dithering keeps each 8x8 block's mean close to the
-// source even with few colours, plain nearest-colour mapping leaves bands.
-double meanBlockError(const QImage &source, const QImage &result)
-{
-    const QImage a = source.convertToFormat(QImage::Format_RGB32);
-    const QImage b = result.convertToFormat(QImage::Format_RGB32);
-    constexpr int kBlock = 8;
-    double error = 0;
-    int blocks = 0;
-    for (int by = 0; by + kBlock <= a.height(); by += kBlock) {
-        for (int bx = 0; bx + kBlock <= a.width(); bx += kBlock) {
-            double channels[3] = {0, 0, 0};
-            for (int y = by; y < by + kBlock; ++y) {
-                for (int x = bx; x < bx + kBlock; ++x) {
-                    const QRgb p = a.pixel(x, y);
-                    const QRgb q = b.pixel(x, y);
-                    channels[0] += qRed(p) - qRed(q);
-                    channels[1] += qGreen(p) - qGreen(q);
-                    channels[2] += qBlue(p) - qBlue(q);
-                }
-            }
-            for (double channel : channels)
-                error += std::abs(channel) / (kBlock * kBlock);
-            ++blocks;
-        }
-    }
-    return error / (3.0 * blocks);
-}
-
-int distinctColours(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QSet<QRgb> colours;
-    for (int y = 0; y < rgb.height(); ++y) {
-        for (int x = 0; x < rgb.width(); ++x)
-            colours.insert(rgb.pixel(x, y));
-    }
-    return int(colours.size());
 }
 
 // Every file of a folder tree with its bytes and permissions, to prove a failed run left
@@ -179,9 +80,6 @@ class TestConvert : public QObject
 private slots:
     void outputFormWritesTheNamedFormat_data();
     void outputFormWritesTheNamedFormat();
-    void gifHasAtMostTheAskedColours_data();
-    void gifHasAtMostTheAskedColours();
-    void ditheringKeepsLocalAverages();
     void inputFormWritesAFaithfulJpeg_data();
     void inputFormWritesAFaithfulJpeg();
     void inputFormLaysTransparencyOntoWhite();
@@ -266,69 +164,6 @@ void TestConvert::outputFormWritesTheNamedFormat()
     QVERIFY2(difference <= tolerance, qPrintable(QString::number(difference)));
     // Written in place: no temporary file and no second file remain.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {fileName});
-}
-
-void TestConvert::gifHasAtMostTheAskedColours_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<int>("colours");
-
-    QTest::newRow("256, dithered") << QStringList {"-dither", "-colors", "256"} << 256;
-    QTest::newRow("256 without dithering") << QStringList {"-colors", "256"} << 256;
-    QTest::newRow("16, dithered") << QStringList {"-colors", "16", "-dither"} << 16;
-    QTest::newRow("default is 256") << QStringList {} << 256;
-}
-
-void TestConvert::gifHasAtMostTheAskedColours()
-{
-    QFETCH(QStringList, options);
-    QFETCH(int, colours);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath("sky.gif");
-    const QImage source = gradientPicture(256, 256);
-    QVERIFY(distinctColours(source) > 10000);
-    writeBitmap(path, source);
-
-    const RunResult run = runConverter(QStringList {"-out", "gif"} << options << path, dir.path());
-    QVERIFY2(run.exitCode == 0, run.errorOutput.constData());
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"));
-    QVERIFY(bytes.endsWith(';'));
-    const ReadBack result = readByContent(path);
-    QCOMPARE(result.format, QByteArray("gif"));
-    QCOMPARE(result.image.size(), source.size());
-    QVERIFY(result.image.colorCount() <= 256);
-    const int used = distinctColours(result.image);
-    QVERIFY2(used <= colours && used > colours / 2, qPrintable(QString::number(used)));
-    // The picture is kept: each small area keeps its colour (dithering trades exact pixels for
-    // right averages, so whole-pixel differences would say little).
-    const double difference = meanBlockError(source, result.image);
-    QVERIFY2(difference < (colours == 256 ? 2.5 : 8.0), qPrintable(QString::number(difference)));
-}
-
-void TestConvert::ditheringKeepsLocalAverages()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QImage source = gradientPicture(256, 256);
-    const QString plain = dir.filePath("plain.gif");
-    const QString dithered = dir.filePath("dithered.gif");
-    writeBitmap(plain, source);
-    writeBitmap(dithered, source);
-
-    QCOMPARE(runConverter({"-out", "gif", "-colors", "8", plain}, dir.path()).exitCode, 0);
-    QCOMPARE(
-        runConverter({"-out", "gif", "-dither", "-colors", "8", dithered}, dir.path()).exitCode, 0);
-
-    const double plainError = meanBlockError(source, readByContent(plain).image);
-    const double ditheredError = meanBlockError(source, readByContent(dithered).image);
-    QVERIFY2(ditheredError < plainError * 0.7,
-        qPrintable(QStringLiteral("%1 vs %2").arg(ditheredError).arg(plainError)));
 }
 
 void TestConvert::inputFormWritesAFaithfulJpeg_data()

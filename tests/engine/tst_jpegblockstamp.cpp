@@ -1,21 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegblockstamp.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/sourcepicture.h"
 #include "engine/render/worksurface.h"
+#include "jpegblocksupport.h"
 #include "options/stampoptions.h"
 
-#include <QBuffer>
 #include <QColorSpace>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QImageReader>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -27,82 +21,6 @@
 using namespace kalvora;
 
 namespace {
-
-// Source photos and expectations are written and read by the tests straight through libjpeg
-// (and Qt's reader), never through the code under test.
-struct Layout
-{
-    int lumaH = 2;
-    int lumaV = 2;
-    bool progressive = false;
-    bool arithmetic = false;
-    J_COLOR_SPACE space = JCS_YCbCr;
-};
-
-QByteArray plainJpeg(const QImage &picture, int quality, const Layout &layout = {})
-{
-    // CMYK is written from the four bytes of 32-bit pixels, which is colour enough for a test.
-    const bool cmyk = layout.space == JCS_CMYK;
-    const QImage rgb = picture.convertToFormat(cmyk ? QImage::Format_RGB32 : QImage::Format_RGB888);
-    jpeg_compress_struct info {};
-    jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(rgb.width());
-    info.image_height = JDIMENSION(rgb.height());
-    info.input_components = cmyk ? 4 : 3;
-    info.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_colorspace(&info, layout.space);
-    if (layout.space == JCS_YCbCr) {
-        info.comp_info[0].h_samp_factor = layout.lumaH;
-        info.comp_info[0].v_samp_factor = layout.lumaV;
-    }
-    jpeg_set_quality(&info, quality, TRUE);
-    info.arith_code = layout.arithmetic ? TRUE : FALSE;
-    if (layout.progressive)
-        jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar *>(rgb.constScanLine(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
-}
-
-// A photo-like picture: smooth gradients under fine noise, in a size of partial blocks.
-QImage photo(int width = 645, int height = 483)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int noise = int(random.bounded(17)) - 8;
-            row[x] = qRgb(std::clamp(60 + x * 120 / width + noise, 0, 255),
-                std::clamp(90 + y * 100 / height + noise, 0, 255),
-                std::clamp(140 - (x + y) * 60 / (width + height) + noise, 0, 255));
-        }
-    }
-    return image;
-}
-
-QImage decoded(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setAutoTransform(false);
-    return reader.read().convertToFormat(QImage::Format_RGB32);
-}
 
 struct Header
 {
@@ -142,60 +60,6 @@ Header headerOf(const QByteArray &bytes)
     jpeg_destroy_decompress(&info);
     return header;
 }
-
-struct Difference
-{
-    double mean = 0;
-    int largest = 0;
-    int count = 0; // pixels differing by more than 48 in some channel
-    QRect box; // of those
-};
-
-// Compares the pixels of \a a and \a b inside \a inside and outside \a outside.
-Difference compare(const QImage &a, const QImage &b, const QRect &inside, const QRect &outside = {})
-{
-    Difference d;
-    qint64 sum = 0;
-    qint64 n = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (outside.contains(x, y))
-                continue;
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            const int dr = std::abs(qRed(p) - qRed(q));
-            const int dg = std::abs(qGreen(p) - qGreen(q));
-            const int db = std::abs(qBlue(p) - qBlue(q));
-            sum += dr + dg + db;
-            n += 3;
-            d.largest = std::max({d.largest, dr, dg, db});
-            if (std::max({dr, dg, db}) > 48) {
-                ++d.count;
-                d.box |= QRect(x, y, 1, 1);
-            }
-        }
-    d.mean = n ? double(sum) / double(n) : 0;
-    return d;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QFont stampFont()
-{
-    StampOptions options;
-    FontChoice font;
-    font.name = QStringLiteral("Arial");
-    font.pointSize = 18;
-    font.bold = true;
-    options.font = font;
-    return kalvora::stampFont(options);
-}
-
-const QColor kInk(255, 0, 255);
 
 // The block-stamped result of \a source.
 QByteArray blockStamped(const QByteArray &source, const QString &text, const QString &position,
@@ -376,73 +240,6 @@ private slots:
         QVERIFY(decoded(bytes).colorSpace() == QColorSpace(QColorSpace::DisplayP3));
     }
 
-    // Pictures that are not the usual camera JPEG are left to the plain path.
-    void leavesUnusualPicturesToThePlainPath_data()
-    {
-        QTest::addColumn<int>("space");
-        QTest::addColumn<bool>("arithmetic");
-        QTest::addColumn<int>("lumaH");
-        QTest::newRow("grey") << int(JCS_GRAYSCALE) << false << 1;
-        QTest::newRow("CMYK") << int(JCS_CMYK) << false << 1;
-        QTest::newRow("RGB stored as is") << int(JCS_RGB) << false << 1;
-        QTest::newRow("arithmetic coding") << int(JCS_YCbCr) << true << 2;
-        QTest::newRow("luma at a quarter") << int(JCS_YCbCr) << false << 4;
-    }
-
-    void leavesUnusualPicturesToThePlainPath()
-    {
-        QFETCH(int, space);
-        QFETCH(bool, arithmetic);
-        QFETCH(int, lumaH);
-        Layout layout;
-        layout.space = J_COLOR_SPACE(space);
-        layout.arithmetic = arithmetic;
-        layout.lumaH = lumaH;
-        layout.lumaV = 1;
-        const QByteArray source = plainJpeg(photo(120, 80), 90, layout);
-        QVERIFY(!source.isEmpty());
-        QVERIFY(!JpegBlockStamper::open(source, QStringLiteral("odd.jpg")));
-    }
-
-    // A stamp over most of the picture goes the plain way too.
-    void bigStampsAreTooLarge()
-    {
-        const QByteArray source = plainJpeg(photo(160, 48), 90);
-        auto stamper = JpegBlockStamper::open(source, QStringLiteral("test.jpg"));
-        QVERIFY(stamper);
-        stamper->setStamp(QStringLiteral("x"), QStringLiteral("Upper-Left"), stampFont(), kInk);
-        QVERIFY(!stamper->stampTooLarge());
-        stamper->setStamp(
-            QStringLiteral("2023-07-14 10:23:07"), QStringLiteral("Upper-Left"), stampFont(), kInk);
-        QVERIFY(stamper->stampTooLarge());
-    }
-
-    // Damage is reported with the plain decoder's words and nothing is made.
-    void damagedPicturesFail_data()
-    {
-        QTest::addColumn<int>("keep");
-        QTest::addColumn<QString>("words");
-        QTest::newRow("cut short in the scan") << 60 << QStringLiteral("is damaged");
-        QTest::newRow("cut short in the header")
-            << 400 << QStringLiteral("Cannot load the picture");
-    }
-
-    void damagedPicturesFail()
-    {
-        QFETCH(int, keep);
-        QFETCH(QString, words);
-        const QByteArray whole = plainJpeg(photo(), 90);
-        const QByteArray cut
-            = keep < 100 ? whole.left(whole.size() * keep / 100) : whole.left(keep);
-        try {
-            JpegBlockStamper::open(cut, QStringLiteral("/photos/cut.jpg"));
-            QFAIL("a damaged picture was taken");
-        } catch (const RuntimeFailure &failure) {
-            QVERIFY2(failure.description().contains(words), qPrintable(failure.description()));
-            QVERIFY(failure.description().contains(QStringLiteral("cut.jpg")));
-        }
-    }
-
     // No text: the picture is only brought to the chosen quality.
     void withoutStampOnlyRequantizes()
     {
@@ -456,58 +253,6 @@ private slots:
         const Difference d = compare(result, expected, QRect(QPoint(0, 0), result.size()));
         QVERIFY2(d.mean < 1.5, qPrintable(QString::number(d.mean)));
         QCOMPARE(headerOf(bytes).tables, headerOf(plainJpeg(photo(8, 8), 70)).tables);
-    }
-
-    // A stamp run loads a colour JPEG in its blocks only when the result is a JPEG; the
-    // preview, other results and other pictures get pixels.
-    void sourcesAreHeldInBlocksOnlyForJpegResults_data()
-    {
-        QTest::addColumn<QString>("resultExt");
-        QTest::addColumn<int>("space");
-        QTest::addColumn<bool>("inBlocks");
-        QTest::newRow("JPEG result") << QStringLiteral("jpg") << int(JCS_YCbCr) << true;
-        QTest::newRow("JPEG result, capitals") << QStringLiteral("JPEG") << int(JCS_YCbCr) << true;
-        QTest::newRow("preview") << QString() << int(JCS_YCbCr) << false;
-        QTest::newRow("bitmap result") << QStringLiteral("bmp") << int(JCS_YCbCr) << false;
-        QTest::newRow("grey photo") << QStringLiteral("jpg") << int(JCS_GRAYSCALE) << false;
-    }
-
-    void sourcesAreHeldInBlocksOnlyForJpegResults()
-    {
-        QFETCH(QString, resultExt);
-        QFETCH(int, space);
-        QFETCH(bool, inBlocks);
-        QTemporaryDir folder;
-        Layout layout;
-        layout.space = J_COLOR_SPACE(space);
-        const QString path = folder.filePath(QStringLiteral("photo.jpg"));
-        QVERIFY(writeFile(path, plainJpeg(photo(160, 120), 90, layout)));
-        const std::optional<SourcePicture> picture = loadSource(path, resultExt);
-        QVERIFY(picture);
-        QCOMPARE(bool(picture->blocks), inBlocks);
-        QCOMPARE(picture->surface.isNull(), inBlocks);
-        if (!inBlocks)
-            QCOMPARE(picture->surface.size(), QSize(160, 120));
-    }
-
-    // A stamp over most of a photo held in its blocks is drawn on its pixels instead, and the
-    // result is still the stamped photo.
-    void bigStampOnASourceIsDrawnOnItsPixels()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("strip.jpg"));
-        const QByteArray bytes = plainJpeg(photo(160, 48), 90);
-        QVERIFY(writeFile(path, bytes));
-        std::optional<SourcePicture> picture = loadSource(path, QStringLiteral("jpg"));
-        QVERIFY(picture && picture->blocks);
-        picture->stamp({QStringLiteral("2023-07-14 10:23:07"), QStringLiteral("Upper-Left"),
-                           stampFont(), kInk},
-            path);
-        QVERIFY(!picture->blocks);
-        QCOMPARE(picture->surface.size(), QSize(160, 48));
-        const Difference d = compare(picture->surface, decoded(bytes), QRect(0, 0, 160, 48));
-        QVERIFY2(d.count > 100 && d.box.left() < 10 && d.box.top() < 10,
-            qPrintable(QStringLiteral("%1 pixels changed").arg(d.count)));
     }
 };
 

@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "base/datetexts.h"
-#include "engine/metadata/exiftoolsession.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/worksurface.h"
 #include "engine/run/stampjob.h"
-#include "engine/run/toolrunner.h"
 #include "stampfailures.h"
+#include "stampjobsupport.h"
 #include "testimages.h"
 
 #include <QBuffer>
@@ -14,31 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-#include <csignal>
-
 using namespace kalvora;
 
 using namespace TestImages;
 
 namespace {
-
-QImage darkGray(int width = 320, int height = 240)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(qRgb(60, 60, 60));
-    return picture;
-}
-
-// A dark photo with fine detail, so its JPEG is mostly scan data.
-QImage detailed()
-{
-    QImage picture(640, 480, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, qRgb((x * 7 + y * 3) % 90, (x * y) % 80, (x ^ y) % 70));
-    return picture;
-}
 
 // The stamp is white on a dark picture: where pictures differ clearly, it was drawn.
 QRect stampArea(const QString &before, const QString &after)
@@ -48,76 +26,22 @@ QRect stampArea(const QString &before, const QString &after)
 
 } // namespace
 
-class TestStampJob : public QObject
+class TestStampJob : public QObject, private StampJobFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() { startTools(); }
+    void init() { emptyFolders(); }
     void jpegIntoChosenFolder();
     void replacesTheSourceInItsOwnFolder();
     void pngSourceKeepsItsFormat();
     void optionsSnapshotIsHonoured_data();
     void optionsSnapshotIsHonoured();
-    void missingFileIsSkippedSilently();
-    void damagedJpegIsNeverWritten_data();
-    void damagedJpegIsNeverWritten();
     void unusualNamesKeepTheirTags_data();
     void unusualNamesKeepTheirTags();
-    void exifToolCrashIsReported();
     void noDateTakenStampsTheSentence();
-    void writtenResultLeftUnfinishedLeavesNothing_data();
-    void writtenResultLeftUnfinishedLeavesNothing();
-
-private:
-    QString sourcePath(const QString &name) const { return m_sources.filePath(name); }
-    StampJobResult stamp(const QString &path, const StampOptions &options);
-    StampOptions customText(SaveOption save) const;
-    QStringList filesIn(const QTemporaryDir &dir) const
-    {
-        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    }
-
-    ToolRunner m_converter;
-    std::unique_ptr<ExifToolSession> m_exifTool;
-    const DateTexts m_texts {QLocale(QStringLiteral("en_US"))};
-    QTemporaryDir m_work;
-    QTemporaryDir m_sources;
-    QTemporaryDir m_output;
 };
-
-void TestStampJob::initTestCase()
-{
-    configureImageReading();
-    m_exifTool = std::make_unique<ExifToolSession>(m_converter.exifTool());
-}
-
-void TestStampJob::init()
-{
-    for (QTemporaryDir *dir : {&m_sources, &m_output}) {
-        QDir folder(dir->path());
-        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QVERIFY(folder.remove(name));
-    }
-}
-
-StampOptions TestStampJob::customText(SaveOption save) const
-{
-    StampOptions options;
-    options.source = StampSource::CustomText;
-    options.customText = QStringLiteral("HELLO");
-    options.font.pointSize = 28;
-    options.saveOption = save;
-    options.outputFolder = m_output.path() + QLatin1Char('/');
-    return options;
-}
-
-StampJobResult TestStampJob::stamp(const QString &path, const StampOptions &options)
-{
-    return runStampJob(
-        stampJobFor(path, options, m_work.path()), {m_converter, *m_exifTool, m_texts});
-}
 
 void TestStampJob::jpegIntoChosenFolder()
 {
@@ -236,69 +160,6 @@ void TestStampJob::optionsSnapshotIsHonoured()
         qPrintable(QStringLiteral("%1 against %2").arg(size).arg(reference.size())));
 }
 
-void TestStampJob::missingFileIsSkippedSilently()
-{
-    for (const char *name : {"gone.jpg", "gone.png", "gone.tif"}) {
-        const StampJobResult result
-            = stamp(sourcePath(QLatin1String(name)), customText(SaveOption::ChosenFolder));
-        QCOMPARE(result.outcome, StampFileOutcome::Missing);
-        QVERIFY2(result.failures.isEmpty(), qPrintable(describe(result.failures)));
-    }
-    QVERIFY(filesIn(m_output).isEmpty());
-}
-
-void TestStampJob::damagedJpegIsNeverWritten_data()
-{
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<bool>("inPlace");
-    for (const bool inPlace : {false, true}) {
-        const char *where = inPlace ? ", in place" : ", into a folder";
-        for (const char *damage :
-            {"not a picture", "cut at 30%", "cut at 90%", "huffman table", "scan data"})
-            QTest::newRow(qPrintable(QLatin1String(damage) + QLatin1String(where)))
-                << QString::fromLatin1(damage) << inPlace;
-    }
-}
-
-void TestStampJob::damagedJpegIsNeverWritten()
-{
-    QFETCH(QString, damage);
-    QFETCH(bool, inPlace);
-    const QString source = sourcePath(QStringLiteral("broken.jpg"));
-    QVERIFY(writeTaggedJpeg(source, detailed()));
-    QByteArray bytes = contents(source);
-    const qsizetype scan = bytes.indexOf(QByteArray("\xFF\xDA", 2));
-    const qsizetype table = bytes.indexOf(QByteArray("\xFF\xC4", 2));
-    QVERIFY(scan > 0 && table > 0);
-    if (damage == QLatin1String("not a picture")) {
-        bytes = QByteArray("\xFF\xD8\xFF\xE0 this is not a picture", 26);
-    } else if (damage.startsWith(QLatin1String("cut at"))) {
-        bytes.truncate(bytes.size() * damage.mid(7, 2).toInt() / 100);
-    } else if (damage == QLatin1String("huffman table")) {
-        bytes[table + 5 + 3] = char(0x7F); // a code length count no table can hold
-    } else {
-        // Garbage in the middle of the entropy-coded data, free of markers.
-        for (qsizetype i = 0; i < 64; ++i)
-            bytes[scan + (bytes.size() - scan) / 2 + i] = char((i * 37) % 0xF0);
-    }
-    QFile file(source);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    file.close();
-
-    const StampJobResult result = stamp(
-        source, customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder));
-
-    QCOMPARE(result.outcome, StampFileOutcome::Failed);
-    QCOMPARE(result.failures.size(), 1);
-    QCOMPARE(result.failures.first().step, 188);
-    QVERIFY2(result.failures.first().description.contains(source),
-        qPrintable(result.failures.first().description));
-    QCOMPARE(contents(source), bytes);
-    QCOMPARE(filesIn(m_sources), QStringList {"broken.jpg"});
-    QVERIFY(filesIn(m_output).isEmpty());
-}
-
 void TestStampJob::unusualNamesKeepTheirTags_data()
 {
     QTest::addColumn<QString>("name");
@@ -331,38 +192,6 @@ void TestStampJob::unusualNamesKeepTheirTags()
     QCOMPARE(filesIn(inPlace ? m_sources : m_output), QStringList {name});
 }
 
-void TestStampJob::exifToolCrashIsReported()
-{
-    const QString first = sourcePath(QStringLiteral("first.jpg"));
-    const QString second = sourcePath(QStringLiteral("second.jpg"));
-    QVERIFY(writeTaggedJpeg(first, darkGray()));
-    QVERIFY(QFile::copy(first, second));
-    const QByteArray original = contents(first);
-    // The kept-open ExifTool dies as a crash would end it.
-    ExifToolSession exifTool(m_converter.exifTool());
-    QVERIFY(exifTool.start());
-    QVERIFY(exifTool.processId() > 0);
-    QCOMPARE(::kill(pid_t(exifTool.processId()), SIGSEGV), 0);
-
-    const StampOptions options = customText(SaveOption::OriginalFolder);
-    const StampJobResult crashed
-        = runStampJob(stampJobFor(first, options, m_work.path()), {m_converter, exifTool, m_texts});
-    QCOMPARE(crashed.outcome, StampFileOutcome::Failed);
-    QCOMPARE(crashed.failures.size(), 1);
-    QCOMPARE(crashed.failures.first().step, 282);
-    QVERIFY2(crashed.failures.first().description.contains(QLatin1String("ExifTool crashed"))
-            && crashed.failures.first().description.contains(first),
-        qPrintable(crashed.failures.first().description));
-    QCOMPARE(contents(first), original);
-    QCOMPARE(filesIn(m_sources), QStringList({"first.jpg", "second.jpg"}));
-
-    // The next file gets a new ExifTool.
-    const StampJobResult next = runStampJob(
-        stampJobFor(second, options, m_work.path()), {m_converter, exifTool, m_texts});
-    QVERIFY2(next.failures.isEmpty(), qPrintable(describe(next.failures)));
-    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), second), QStringLiteral("Peak"));
-}
-
 void TestStampJob::noDateTakenStampsTheSentence()
 {
     const QString source = sourcePath(QStringLiteral("scan.jpg"));
@@ -382,49 +211,3 @@ void TestStampJob::noDateTakenStampsTheSentence()
 
 QTEST_MAIN(TestStampJob)
 #include "tst_stampjob.moc"
-
-void TestStampJob::writtenResultLeftUnfinishedLeavesNothing_data()
-{
-    QTest::addColumn<bool>("inPlace");
-    QTest::newRow("into the chosen folder") << false;
-    QTest::newRow("in place of the source") << true;
-}
-
-// A run that ends between the two parts of a job (its pool closing while a result waits for
-// its tags) must leave neither the private file nor a result without tags, and the source as
-// it was.
-void TestStampJob::writtenResultLeftUnfinishedLeavesNothing()
-{
-    QFETCH(bool, inPlace);
-    const QString source = sourcePath(QStringLiteral("IMG_2.jpg"));
-    QVERIFY(writeTaggedJpeg(source, darkGray()));
-    const QByteArray original = contents(source);
-    const StampJob job = stampJobFor(source,
-        customText(inPlace ? SaveOption::OriginalFolder : SaveOption::ChosenFolder), m_work.path());
-    const QTemporaryDir &resultFolder = inPlace ? m_sources : m_output;
-    {
-        WrittenStamp written = writeStampJob(job, m_converter, m_texts);
-        QVERIFY2(written.result.failures.isEmpty(), qPrintable(describe(written.result.failures)));
-        QVERIFY(written.waiting());
-        const QStringList files = filesIn(resultFolder);
-        const auto isPrivate
-            = [](const QString &name) { return name.startsWith(QLatin1String(".kalvora-")); };
-        QCOMPARE(std::count_if(files.begin(), files.end(), isPrivate), qsizetype(1));
-        WrittenStamp moved = std::move(written);
-        QVERIFY(!written.waiting());
-        QVERIFY(moved.waiting());
-    }
-    QCOMPARE(filesIn(m_output), QStringList());
-    QCOMPARE(filesIn(m_sources), QStringList {QStringLiteral("IMG_2.jpg")});
-    QCOMPARE(contents(source), original);
-
-    // Finished, the same job puts a tagged result in place.
-    const StampJobResult result
-        = finishStampJob(job, writeStampJob(job, m_converter, m_texts), *m_exifTool);
-    QVERIFY2(result.failures.isEmpty(), qPrintable(describe(result.failures)));
-    QCOMPARE(result.outcome, StampFileOutcome::Stamped);
-    const QString output = inPlace ? source : m_output.filePath(QStringLiteral("IMG_2.jpg"));
-    QVERIFY(contents(output) != original);
-    QCOMPARE(exifTag(QStringLiteral("XMP:Title"), output), QStringLiteral("Peak"));
-    QCOMPARE(exifTag(QStringLiteral("IPTC:Keywords"), output), QStringLiteral("alpine"));
-}
