@@ -10,7 +10,7 @@
 //
 // Prints one line per kill and the counts at the end; exits 1 when any check failed.
 #include "engine/codecs/picturecodec.h"
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 #include "picturefiles.h"
 
 #include <QCoreApplication>

@@ -7,11 +7,11 @@
 // and saved as a job does; and the metadata copy by the kept-open ExifTool.
 #include "benchpictures.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/output/imageoutput.h"
+#include "engine/output/toolrunner.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
-#include "engine/run/toolrunner.h"
 #include "options/stampoptions.h"
 
 #include <QBuffer>

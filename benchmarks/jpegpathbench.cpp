@@ -6,10 +6,10 @@
 // stage is timed in thread CPU time, so other work on the machine does not count; files are
 // read into memory first. Prints milliseconds per file for each stage and the mean.
 
-#include "engine/codecs/jpeg/jpegblockstamp.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/worksurface.h"
+#include "engine/render/jpegblockstamp.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
 #include "options/stampoptions.h"
 
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "app/form1.h"
 #include "app/stampcontroller.h"
 #include "base/eventpump.h"
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 #include "imagelist/imagelist.h"
 #include "options/settingsstore.h"
 #include "recordingdialogs.h"

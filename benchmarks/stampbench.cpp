@@ -8,11 +8,11 @@
 // With --replace the results go in place of the sources; otherwise into a folder of their own.
 #include "base/datetexts.h"
 #include "benchpictures.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/render/worksurface.h"
+#include "engine/output/toolrunner.h"
 #include "engine/run/stampjob.h"
 #include "engine/run/tempfolder.h"
-#include "engine/run/toolrunner.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/stamprun.h"
+#include "engine/output/toolrunner.h"
 #include "engine/run/tempfolder.h"
-#include "engine/run/toolrunner.h"
 #include "preview/progressbar.h"
 
 #include <QObject>

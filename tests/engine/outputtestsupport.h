@@ -7,14 +7,14 @@
 
 #include "base/datetexts.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
+#include "engine/output/toolrunner.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
 #include "engine/run/stampjob.h"
-#include "engine/run/toolrunner.h"
 #include "testimages.h"
 
 #include <QDir>

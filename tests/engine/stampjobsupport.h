@@ -6,10 +6,10 @@
 // and options a job runs with.
 
 #include "base/datetexts.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/render/worksurface.h"
+#include "engine/output/toolrunner.h"
 #include "engine/run/stampjob.h"
-#include "engine/run/toolrunner.h"
 
 #include <QDir>
 #include <QTemporaryDir>

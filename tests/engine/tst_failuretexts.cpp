@@ -6,10 +6,10 @@
 // place of a folder, a read-only file system and a full disk (small tmpfs mounts, where this
 // machine lets the test mount them).
 #include "base/datetexts.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/render/worksurface.h"
+#include "engine/output/toolrunner.h"
 #include "engine/run/stampjob.h"
-#include "engine/run/toolrunner.h"
 #include "testfiles.h"
 #include "testimages.h"
 

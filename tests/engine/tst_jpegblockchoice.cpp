@@ -3,7 +3,7 @@
 //
 // Which pictures and stamps the block stamper takes, and which it leaves to the plain path.
 #include "base/runtimefailure.h"
-#include "engine/codecs/jpeg/jpegblockstamp.h"
+#include "engine/render/jpegblockstamp.h"
 #include "engine/render/sourcepicture.h"
 #include "jpegblocksupport.h"
 

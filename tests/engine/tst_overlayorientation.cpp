@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/codecs/worksurface.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
 #include "options/stampoptions.h"
 #include "testimages.h"
 

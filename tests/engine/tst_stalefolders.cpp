@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
-#include "engine/run/stalefolders.h"
+#include "engine/output/stalefolders.h"
 #include "engine/run/tempfolder.h"
 
 #include <QCoreApplication>

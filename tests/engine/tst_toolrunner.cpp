@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/runtimefailure.h"
-#include "engine/run/toolrunner.h"
+#include "engine/output/toolrunner.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -4,10 +4,10 @@
 // Stamp jobs on turned photos and on pictures of several frames, pages or sizes: every frame
 // stamped in its own pixels and written in its own format, or refused with the source intact.
 #include "base/datetexts.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/render/worksurface.h"
+#include "engine/output/toolrunner.h"
 #include "engine/run/stampjob.h"
-#include "engine/run/toolrunner.h"
 #include "picturefiles.h"
 #include "stampfailures.h"
 #include "testimages.h"

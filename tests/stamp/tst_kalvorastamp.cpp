@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/datetexts.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/stamptext.h"
-#include "engine/render/worksurface.h"
 #include "kalvorastampfixture.h"
 #include "testimages.h"
 

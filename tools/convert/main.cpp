@@ -13,7 +13,7 @@
 // picture could not be read or written (the target is left as it was), 2 a malformed command,
 // 3 the source does not exist (nothing was written).
 #include "conversion.h"
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "engine/codecs/gifcodec.h"
 #include "engine/codecs/icocodec.h"
 #include "engine/codecs/tiffcodec.h"
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "engine/codecs/tiffcodec.h"
 
 #include "engine/codecs/tiffmemoryfile.h"
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QStringList>
 

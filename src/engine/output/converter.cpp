@@ -5,7 +5,7 @@
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
-#include "engine/run/toolrunner.h"
+#include "engine/output/toolrunner.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,8 +7,8 @@
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/output/converter.h"
-#include "engine/run/stalefolders.h"
-#include "engine/run/toolrunner.h"
+#include "engine/output/stalefolders.h"
+#include "engine/output/toolrunner.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 #include "engine/output/converter.h"
-#include "engine/run/stalefolders.h"
+#include "engine/output/stalefolders.h"
 
 #include <QDir>
 #include <QFile>

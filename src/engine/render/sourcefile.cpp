@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/render/sourcefile.h"
 
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,10 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
 
 #include <functional>
 

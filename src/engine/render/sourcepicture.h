@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/codecs/jpeg/jpegblockstamp.h"
 #include "engine/codecs/picturecodec.h"
+#include "engine/render/jpegblockstamp.h"
 #include "engine/render/sourcefile.h"
 
 #include <QColor>

@@ -4,7 +4,7 @@
 
 #include "base/eventpump.h"
 #include "engine/output/plannedstamp.h"
-#include "engine/run/stalefolders.h"
+#include "engine/output/stalefolders.h"
 #include "engine/run/stamppool.h"
 
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "engine/run/stamppool.h"
 
 #include "engine/metadata/exiftoolsession.h"
-#include "engine/run/toolrunner.h"
+#include "engine/output/toolrunner.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegblockstages.h"
 
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QImage>
 #include <QImageReader>

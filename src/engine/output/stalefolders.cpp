@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/run/stalefolders.h"
+#include "engine/output/stalefolders.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/render/worksurface.h"
+#include "engine/codecs/worksurface.h"
 
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/run/toolrunner.h"
+#include "engine/output/toolrunner.h"
 
 #include "base/programfiles.h"
 #include "base/runtimefailure.h"

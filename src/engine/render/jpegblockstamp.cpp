@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/codecs/jpeg/jpegblockstamp.h"
+#include "engine/render/jpegblockstamp.h"
 
 #include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/worksurface.h"
 #include "engine/render/overlaytext.h"
-#include "engine/render/worksurface.h"
 
 #include <QColorSpace>
 #include <QImage>
