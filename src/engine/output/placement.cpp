@@ -12,7 +12,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -94,18 +99,81 @@ QString intermediatePathFor(const QString &finalPath, const QString &ext)
     }
 }
 
+namespace {
+
+// The user's own attributes of the file a result replaces ("user.*": a file manager's tags and
+// comments) go with the result; attributes of other namespaces belong to the system.
+void copyUserAttributes(const QByteArray &from, const QByteArray &to)
+{
+    const ssize_t size = ::listxattr(from.constData(), nullptr, 0);
+    if (size <= 0)
+        return;
+    QByteArray names(size, '\0');
+    const ssize_t got = ::listxattr(from.constData(), names.data(), size_t(names.size()));
+    for (const QByteArray &name : names.left(qMax<ssize_t>(got, 0)).split('\0')) {
+        if (!name.startsWith("user."))
+            continue;
+        const ssize_t length = ::getxattr(from.constData(), name.constData(), nullptr, 0);
+        if (length < 0)
+            continue;
+        QByteArray value(length, '\0');
+        if (::getxattr(from.constData(), name.constData(), value.data(), size_t(value.size()))
+            == length)
+            ::setxattr(to.constData(), name.constData(), value.constData(), size_t(length), 0);
+    }
+}
+
+// The result is on the disk before it takes a source's place, so not even a power failure can
+// leave an empty file there; a flush that fails is a failed file.
+void flushToDisk(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0 || ::fsync(descriptor) != 0) {
+        const int error = errno;
+        if (descriptor >= 0)
+            ::close(descriptor);
+        throw RuntimeFailure(QStringLiteral("Cannot write the stamped picture %1 to the disk: %2.")
+                                 .arg(shown(path), QString::fromLocal8Bit(std::strerror(error))),
+            75);
+    }
+    ::close(descriptor);
+}
+
+// The result takes what makes the replaced file the user's: its owner and group where the
+// program may set them, its user attributes and its mode (set last: a change of owner clears
+// the set-user-ID bits).
+void takeOverFile(const QString &intermediatePath, const QString &finalPath)
+{
+    const QByteArray from = QFile::encodeName(finalPath);
+    const QByteArray to = QFile::encodeName(intermediatePath);
+    struct stat status
+    { };
+    if (::stat(from.constData(), &status) != 0)
+        return;
+    // Where the owner cannot be given (a user stamping another's photo in a shared folder), the
+    // group may still be; where neither can, the result stays the program user's.
+    const bool owned = ::chown(to.constData(), status.st_uid, status.st_gid) == 0
+        || ::chown(to.constData(), uid_t(-1), status.st_gid) == 0;
+    Q_UNUSED(owned)
+    copyUserAttributes(from, to);
+    ::chmod(to.constData(), status.st_mode & 07777);
+}
+
+} // namespace
+
 void putInPlace(const QString &intermediatePath, const QString &finalPath)
 {
-    // The result takes the place of the file it replaces with that file's permissions; a new
-    // file keeps the ones it was created with (the user's default).
-    // A file that is replaced is only replaced by a result that is on the disk: flushed first,
-    // so not even a power failure can leave an empty file in its place.
+    // A new file keeps the mode it was created with (the user's default); a file that is
+    // replaced is replaced by a result on the disk that carries what made the file the user's.
     const QFileInfo existing(finalPath);
     if (existing.exists() && !existing.isDir()) {
-        QFile::setPermissions(intermediatePath, existing.permissions());
-        QFile result(intermediatePath);
-        if (result.open(QIODevice::ReadWrite))
-            ::fsync(result.handle());
+        try {
+            takeOverFile(intermediatePath, finalPath);
+            flushToDisk(intermediatePath);
+        } catch (const RuntimeFailure &) {
+            QFile::remove(intermediatePath);
+            throw;
+        }
     }
     std::error_code error;
     std::filesystem::rename(

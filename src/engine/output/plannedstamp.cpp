@@ -60,8 +60,15 @@ QString ResultNames::reserve(const QString &path)
     return candidate;
 }
 
-PlannedStamp planStamp(const QString &source, const StampOptions &options)
+PlannedStamp planStamp(const QString &listed, const StampOptions &options)
 {
+    // A link stamped in place stays a link: the file it points to is stamped, in its own folder.
+    QString source = listed;
+    if (options.saveOption == SaveOption::OriginalFolder) {
+        const QFileInfo info(listed);
+        if (info.isSymLink() && info.exists())
+            source = info.canonicalFilePath();
+    }
     PlannedStamp plan;
     plan.source = source;
     // The extension is the file name's: a folder named "x.png" says nothing about the files in

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <exception>
@@ -117,6 +118,23 @@ StampJobResult runStampJob(const StampJob &job, const StampJobTools &tools)
     return finishStampJob(job, writeStampJob(job, tools.converter, tools.texts), tools.exifTool);
 }
 
+namespace {
+
+// A source whose mode lets nobody write it is the user's protection: it is never replaced,
+// whoever runs the program (root could write it, so the mode is tested, not a write).
+void refuseReadOnlySource(const PlannedStamp &plan)
+{
+    if (!plan.replaceSource)
+        return;
+    const QFileInfo info(plan.source);
+    constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (info.exists() && !(info.permissions() & kWritable))
+        throw RuntimeFailure(QStringLiteral("%1 is read-only: it was left as it is.")
+                                 .arg(QDir::toNativeSeparators(plan.source)));
+}
+
+} // namespace
+
 WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
 {
     WrittenStamp written;
@@ -133,6 +151,7 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
     {
         const StageTimer timer(result.timings, &StampTimings::load);
         if (!steps.run(188, [&] {
+                refuseReadOnlySource(job.plan);
                 if ((source = kalvora::readSourceFile(sourcePath)))
                     picture = loadSource(*source, ext);
             }))
