@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 using namespace KalvoraStampTest;
 
@@ -52,21 +53,26 @@ void TestKalvoraStampFiles::inPlace_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QByteArray>("comment");
-    QTest::addColumn<bool>("listLink");
+    QTest::addColumn<QString>("link");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("stamped");
 
-    QTest::newRow("read-only photo") << 0444 << QByteArray() << false << 1 << false;
+    QTest::newRow("read-only photo") << 0444 << QByteArray() << QString() << 1 << false;
     QTest::newRow("photo with a user attribute")
-        << 0640 << QByteArray("holiday, keep") << false << 0 << true;
-    QTest::newRow("link to a photo") << 0644 << QByteArray() << true << 0 << true;
+        << 0640 << QByteArray("holiday, keep") << QString() << 0 << true;
+    QTest::newRow("link to a photo")
+        << 0644 << QByteArray() << QStringLiteral("symbolic") << 0 << true;
+    // A second hard link keeps the unstamped picture: only the listed name is replaced.
+    QTest::newRow("photo with a second name")
+        << 0644 << QByteArray() << QStringLiteral("hard") << 0 << true;
 }
 
 void TestKalvoraStampFiles::inPlace()
 {
     QFETCH(int, mode);
     QFETCH(QByteArray, comment);
-    QFETCH(bool, listLink);
+    QFETCH(QString, link);
+    const bool listLink = link == QLatin1String("symbolic");
     QFETCH(int, exitCode);
     QFETCH(bool, stamped);
 
@@ -80,13 +86,18 @@ void TestKalvoraStampFiles::inPlace()
             != 0)
         QSKIP("this file system keeps no user attributes");
     QVERIFY(::chmod(QFile::encodeName(photo).constData(), mode_t(mode)) == 0);
-    const QString link = source(QStringLiteral("link.png"));
+    const QString linkPath = source(QStringLiteral("link.png"));
     if (listLink)
-        QVERIFY(QFile::link(photo, link));
+        QVERIFY(QFile::link(photo, linkPath));
+    const QString secondName = source(QStringLiteral("second.png"));
+    if (link == QLatin1String("hard"))
+        QVERIFY(
+            ::link(QFile::encodeName(photo).constData(), QFile::encodeName(secondName).constData())
+            == 0);
     const QByteArray before = contents(photo);
 
     const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral("Stamp"),
-        QStringLiteral("--in-place"), listLink ? link : photo});
+        QStringLiteral("--in-place"), listLink ? linkPath : photo});
 
     QCOMPARE(outcome.code, exitCode);
     if (exitCode != 0) {
@@ -98,9 +109,11 @@ void TestKalvoraStampFiles::inPlace()
     QCOMPARE(modeOf(photo), mode_t(mode));
     QCOMPARE(attribute(photo, "user.comment"), comment);
     if (listLink) {
-        QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(QFileInfo(link).symLinkTarget(), photo);
+        QVERIFY(QFileInfo(linkPath).isSymLink());
+        QCOMPARE(QFileInfo(linkPath).symLinkTarget(), photo);
     }
+    if (link == QLatin1String("hard"))
+        QCOMPARE(contents(secondName), before);
     // Nothing else is left beside the photo or the link.
     QCOMPARE(filesIn(source(QStringLiteral("photos"))), QStringList {QStringLiteral("p.png")});
 }
