@@ -158,7 +158,12 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     // Without ExifTool every result would lose its source's tags, and a result that replaces
     // its source would lose them for good: stop before the first file.
     QString exifTool;
-    if (procedure.run(126, [&] { exifTool = m_tools.exifTool(); })) {
+    // The jobs' work folders live in the run's private folder: without it nothing is stamped.
+    if (procedure.run(126, [&] {
+            exifTool = m_tools.exifTool();
+            if (!m_temp.isValid())
+                throw RuntimeFailure(m_temp.error());
+        })) {
         StampPool pool({exifTool, converterIfFound(m_tools), m_texts, kWorkerNiceness},
             m_temp.path(), m_workers);
         Sink sink(*this, procedure);

@@ -24,6 +24,7 @@ private slots:
     void secondClickIsIgnoredAndTheWindowRepaints();
     void listShrinkingDuringARunEndsIt();
     void missingExifToolStopsBeforeTheFirstFile();
+    void noPrivateFolderStopsBeforeTheFirstFile();
     void closingTheWindowLetsFilesAtWorkFinish();
 };
 
@@ -307,6 +308,32 @@ void TestStampRun::missingExifToolStopsBeforeTheFirstFile()
     const QStringList messages = m_dialogs->messages();
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[0].contains(QStringLiteral("exiftool")));
+    QVERIFY(messages[0].contains(QStringLiteral("at line 126")));
+    QCOMPARE(messages[1], QStringLiteral("Done."));
+    QCOMPARE(contents(sourcePath("photo.jpg")), original);
+    QCOMPARE(filesBelow(m_sources->path()), QStringList {"photo.jpg"});
+}
+
+// A window started where its private temporary folder cannot be made (TMPDIR names a missing
+// folder) says so at the run, names the folder, and stamps nothing.
+void TestStampRun::noPrivateFolderStopsBeforeTheFirstFile()
+{
+    makeSource(QStringLiteral("photo.jpg"), darkGray());
+    const QByteArray original = contents(sourcePath("photo.jpg"));
+    const QString missing = m_scratch->filePath(QStringLiteral("gone"));
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(missing));
+    m_window = std::make_unique<Form1>(*m_dialogs, *m_settings, *m_events);
+    qputenv("TMPDIR", tmp);
+    m_events->bar = child<QProgressBar>("ProgressBar1");
+    fillList({QStringLiteral("photo.jpg")});
+    useCustomText(QStringLiteral("HELLO"));
+    child<QRadioButton>("Option5")->setChecked(true);
+    clickStartStamping();
+
+    const QStringList messages = m_dialogs->messages();
+    QCOMPARE(messages.size(), 2);
+    QVERIFY2(messages[0].contains(missing), qPrintable(messages[0]));
     QVERIFY(messages[0].contains(QStringLiteral("at line 126")));
     QCOMPARE(messages[1], QStringLiteral("Done."));
     QCOMPARE(contents(sourcePath("photo.jpg")), original);

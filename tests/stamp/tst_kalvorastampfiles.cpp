@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -22,6 +23,7 @@ private slots:
     void init() { setUp(); }
     void inPlace_data();
     void inPlace();
+    void noPrivateFolder();
 };
 
 namespace {
@@ -116,6 +118,31 @@ void TestKalvoraStampFiles::inPlace()
         QCOMPARE(contents(secondName), before);
     // Nothing else is left beside the photo or the link.
     QCOMPARE(filesIn(source(QStringLiteral("photos"))), QStringList {QStringLiteral("p.png")});
+}
+
+// Without its private temporary folder a run refuses to start: it names the folder and the
+// reason, writes nothing and never falls back on the working folder.
+void TestKalvoraStampFiles::noPrivateFolder()
+{
+    const QString photo = source(QStringLiteral("p.png"));
+    QVERIFY(darkGray().save(photo));
+    const QByteArray before = contents(photo);
+    const QString missing = source(QStringLiteral("no such folder"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), missing);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_output->path());
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"),
+        {QStringLiteral("--text"), QStringLiteral("Stamp"), QStringLiteral("--in-place"), photo});
+    QVERIFY(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(errors.contains(missing), qPrintable(errors));
+    QCOMPARE(contents(photo), before);
+    QCOMPARE(
+        QDir(m_output->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
 }
 
 QTEST_MAIN(TestKalvoraStampFiles)

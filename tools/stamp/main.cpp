@@ -209,8 +209,7 @@ int main(int argc, char **argv)
     removeStaleTempFolders();
     TempFolder temp;
     if (!temp.isValid()) {
-        print(QStringLiteral("kalvora-stamp: cannot create a temporary folder: %1")
-                  .arg(temp.error()));
+        print(QStringLiteral("kalvora-stamp: %1").arg(temp.error()));
         return kExitFailure;
     }
 

@@ -97,6 +97,9 @@ int removeStaleTempFolders(const QString &folder)
 {
     static const QRegularExpression kName(QStringLiteral("^kalvora-(\\d+)-(\\d+)-[A-Za-z0-9]{6}$"));
     int removed = 0;
+    // No folder is not the working folder.
+    if (folder.isEmpty())
+        return removed;
     const QFileInfoList entries = QDir(folder).entryInfoList({kPrefix + QLatin1Char('*')},
         QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {

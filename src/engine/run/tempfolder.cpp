@@ -9,7 +9,20 @@
 namespace kalvora {
 
 TempFolder::TempFolder()
-    : m_dir(privateTempFolderTemplate())
-{ }
+{
+    // Qt answers no temporary folder at all when TMPDIR names one that does not exist; a
+    // template without a folder would put the run's files in the working folder.
+    const QString parent = QDir::tempPath();
+    const QString named = parent.isEmpty() ? qEnvironmentVariable("TMPDIR") : parent;
+    QString reason = QStringLiteral("the folder does not exist");
+    if (!parent.isEmpty()) {
+        m_dir.emplace(privateTempFolderTemplate(parent));
+        if (m_dir->isValid())
+            return;
+        reason = m_dir->errorString();
+    }
+    m_error = QStringLiteral("Cannot make a private temporary folder in %1: %2.")
+                  .arg(QDir::toNativeSeparators(named), reason);
+}
 
 } // namespace kalvora

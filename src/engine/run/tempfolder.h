@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace kalvora {
 
 /// The running program's private temporary folder (readable by its owner only), removed with
@@ -15,14 +17,16 @@ class TempFolder
 public:
     TempFolder();
 
-    /// False when the folder could not be created; error() then says why.
-    bool isValid() const { return m_dir.isValid(); }
-    QString error() const { return m_dir.errorString(); }
+    /// False when the folder could not be created; error() then names the folder it was to be
+    /// made in and the system's reason, and no run may start.
+    bool isValid() const { return m_dir && m_dir->isValid(); }
+    QString error() const { return m_error; }
 
-    QString path() const { return m_dir.path(); }
+    QString path() const { return isValid() ? m_dir->path() : QString(); }
 
 private:
-    QTemporaryDir m_dir;
+    std::optional<QTemporaryDir> m_dir;
+    QString m_error;
 };
 
 } // namespace kalvora
