@@ -3,8 +3,10 @@
 #include "conversion.h"
 
 #include "engine/codecs/gifcodec.h"
+#include "engine/codecs/worksurface.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -163,6 +165,14 @@ std::optional<QImage> readPicture(const QString &path, ConversionFailure *failur
     if (info.isDir()) {
         fail(failure, QStringLiteral("cannot read \"%1\": it is a folder").arg(path));
         return std::nullopt;
+    }
+    // A cut-short bitmap is damaged: Qt's reader would fill the rest with black.
+    if (QFile file(path); file.open(QIODevice::ReadOnly)) {
+        const QString damage = kalvora::bitmapDamage(file.read(64), file.size());
+        if (!damage.isEmpty()) {
+            fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, damage));
+            return std::nullopt;
+        }
     }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
