@@ -32,6 +32,7 @@ struct Layout
     bool progressive = false;
     bool arithmetic = false;
     J_COLOR_SPACE space = JCS_YCbCr;
+    int restartRows = 0; // a restart marker after this many rows of blocks, or none
 };
 
 inline QByteArray plainJpeg(const QImage &picture, int quality, const Layout &layout = {})
@@ -58,6 +59,7 @@ inline QByteArray plainJpeg(const QImage &picture, int quality, const Layout &la
     }
     jpeg_set_quality(&info, quality, TRUE);
     info.arith_code = layout.arithmetic ? TRUE : FALSE;
+    info.restart_in_rows = layout.restartRows;
     if (layout.progressive)
         jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);

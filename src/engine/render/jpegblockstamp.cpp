@@ -122,10 +122,21 @@ bool JpegBlockStamper::stampTooLarge() const
 namespace {
 
 // Every block outside \a region keeps its content in the output's tables; the region's blocks
-// are those of the stamped pixels, decoded from the stamped \a area.
-void carryBlocks(JpegBlocks &b, const Encoder &output, Decoder &stamped,
-    jvirt_barray_ptr *stampedBlocks, const QRect &region, const QRect &area, const QSize &size)
+// are those of the stamped pixels, decoded from the stamped \a area. The blocks are reached
+// through the photo's decoder and the stamped pixels' one, so a failure of either lands here,
+// with its message in \a message.
+bool carryBlocks(JpegBlocks &b, const Encoder &output, Decoder &stamped,
+    jvirt_barray_ptr *stampedBlocks, const QRect &region, const QRect &area, const QSize &size,
+    QString *message)
 {
+    if (setjmp(b.errors.jump)) {
+        *message = QString::fromLocal8Bit(b.errors.message);
+        return false;
+    }
+    if (setjmp(stamped.errors.jump)) {
+        *message = QString::fromLocal8Bit(stamped.errors.message);
+        return false;
+    }
     const int maxH = b.source.max_h_samp_factor;
     const int maxV = b.source.max_v_samp_factor;
     for (int ci = 0; ci < 3; ++ci) {
@@ -168,6 +179,7 @@ void carryBlocks(JpegBlocks &b, const Encoder &output, Decoder &stamped,
                     std::copy_n(from[x - areaLeft], DCTSIZE2, blocks[0][x]);
         }
     }
+    return true;
 }
 
 } // namespace
@@ -212,7 +224,12 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
     if (!prepareOutput(output, b, quality))
         return failed(output.errors);
 
-    carryBlocks(b, output, stamped, stampedBlocks, region, area, size());
+    QString message;
+    if (!carryBlocks(b, output, stamped, stampedBlocks, region, area, size(), &message)) {
+        if (error)
+            *error = message;
+        return {};
+    }
 
     if (!writeOutput(output, b))
         return failed(output.errors);

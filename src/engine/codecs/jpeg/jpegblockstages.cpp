@@ -67,6 +67,11 @@ bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
 {
     if (setjmp(e.errors.jump))
         return false;
+    // The photo's blocks are read through its own decoder, whose failures land here too.
+    if (setjmp(b.errors.jump)) {
+        std::copy(std::begin(b.errors.message), std::end(b.errors.message), e.errors.message);
+        return false;
+    }
     jpeg_create_compress(&e.info);
     jpeg_mem_dest(&e.info, &e.buffer, &e.size);
     jpeg_copy_critical_parameters(&b.source, &e.info);
@@ -213,15 +218,18 @@ bool writeOutput(Encoder &e, JpegBlocks &b)
 }
 
 // Brings the blocks of one row into the new tables: each coefficient times the ratio of its old
-// step to its new one, rounded half away from zero as libjpeg's quantizer rounds. Written
-// without branches over whole blocks so the compiler turns it into vector code: it runs over
-// every coefficient of the photo.
+// step to its new one, rounded half away from zero as libjpeg's quantizer rounds. A coefficient
+// is held to the range an 8-bit picture's coefficients have (a crafted table of 16-bit steps
+// would otherwise scale it past what a JCOEF holds, and it would wrap round to another value).
+// Written without branches over whole blocks so the compiler turns it into vector code: it runs
+// over every coefficient of the photo.
 void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2])
 {
     for (int b = 0; b < count; ++b) {
         JCOEF *block = blocks[b];
         for (int k = 0; k < DCTSIZE2; ++k) {
-            const float scaled = float(block[k]) * factor[k];
+            const float scaled = std::min(
+                std::max(float(block[k]) * factor[k], -kLargestCoefficient), kLargestCoefficient);
             block[k] = JCOEF(int(scaled + std::copysign(0.5f, scaled)));
         }
     }

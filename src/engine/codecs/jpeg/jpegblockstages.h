@@ -104,7 +104,11 @@ bool prepareOutput(Encoder &e, JpegBlocks &b, int quality);
 /// Writes the photo's coefficients, and its ICC profile, as the output file.
 bool writeOutput(Encoder &e, JpegBlocks &b);
 
-/// Brings \a count blocks of one row into new tables: each coefficient times \a factor.
+/// The largest magnitude a quantized coefficient of an 8-bit picture has (ten bits).
+inline constexpr float kLargestCoefficient = 1023.0f;
+
+/// Brings \a count blocks of one row into new tables: each coefficient times \a factor, held
+/// to plus or minus kLargestCoefficient.
 void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2]);
 
 } // namespace jpegblocks

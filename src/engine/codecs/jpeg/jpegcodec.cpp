@@ -58,6 +58,17 @@ bool readRows(jpeg_decompress_struct &info, JpegErrors &errors, uchar *pixels, q
     return true;
 }
 
+// Reads every scan of a picture whose colours are left to another reader (CMYK), so its damage
+// is found here as for any other JPEG: the other reader glosses over it.
+bool readScans(jpeg_decompress_struct &info, JpegErrors &errors)
+{
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_read_coefficients(&info);
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
 bool encodeRows(jpeg_compress_struct &info, JpegErrors &errors, const QImage &image, int quality,
     const QByteArray &icc, unsigned char **buffer, unsigned long *size)
 {
@@ -118,6 +129,8 @@ QImage decodeJpeg(const QByteArray &data, const QString &shownPath)
             image.setColorSpace(QColorSpace::fromIccProfile(
                 QByteArray(reinterpret_cast<const char *>(icc), int(iccLength))));
         done = !image.isNull() && readRows(info, errors, image.bits(), image.bytesPerLine());
+    } else if (done && !tooLarge) {
+        done = readScans(info, errors);
     }
     std::free(icc);
     jpeg_destroy_decompress(&info);
@@ -129,10 +142,10 @@ QImage decodeJpeg(const QByteArray &data, const QString &shownPath)
                                  .arg(info.output_width)
                                  .arg(info.output_height),
             7);
-    if (done && !rgb)
-        return QImage();
     if (done && errors.damaged)
         throwJpegDamaged(shownPath, errors);
+    if (done && !rgb)
+        return QImage();
     if (done)
         return image;
     throwJpegUnreadable(shownPath, errors);

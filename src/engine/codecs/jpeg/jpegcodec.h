@@ -22,10 +22,10 @@ bool looksLikeJpeg(const QByteArray &data);
 
 /// Decodes the JPEG file content \a data into a 32-bit RGB image carrying the file's ICC
 /// profile as its colour space. \a shownPath names the file in failures. Answers a null image
-/// for a JPEG whose colours libjpeg cannot turn into RGB (CMYK and YCCK); the caller reads those
-/// another way. Throws RuntimeFailure naming the file and libjpeg's reason when the data is
-/// damaged or cannot be decoded, or when its pixels would pass the image readers' allocation
-/// limit.
+/// for an undamaged JPEG whose colours libjpeg cannot turn into RGB (CMYK and YCCK); the caller
+/// reads those another way. Throws RuntimeFailure naming the file and libjpeg's reason when the
+/// data is damaged or cannot be decoded, or when its pixels would pass the image readers'
+/// allocation limit.
 QImage decodeJpeg(const QByteArray &data, const QString &shownPath);
 
 /// Encodes \a image as a baseline JPEG with \a quality (1 to 100), 4:2:0 chroma subsampling,

@@ -19,11 +19,28 @@ void errorExit(j_common_ptr info)
     std::longjmp(errors->jump, 1);
 }
 
-// Warnings that say nothing about the pixels: an unusual header field or a broken colour
-// profile, which the picture decodes well without.
-bool harmlessWarning(int code)
+// Whether a warning means the pixels are not the ones the file was written with. Damage is data
+// libjpeg had to make up or could not place: a file or a scan that ends early, a code that
+// decodes to nothing, restart markers out of turn, bytes a scan left unread (its decoding went
+// astray before them), scans that refine what no earlier scan set, and any warning a later
+// libjpeg may add. Harmless are header details the picture decodes well without: an unusual
+// JFIF version or Adobe transform code, a broken colour profile, scan parameters a sequential
+// picture does not use (some encoders write zeros there), and stray bytes between the header's
+// segments, before the first scan.
+bool damagesPixels(j_common_ptr info, int code)
 {
-    return code == JWRN_ADOBE_XFORM || code == JWRN_JFIF_MAJOR || code == JWRN_BOGUS_ICC;
+    switch (code) {
+    case JWRN_ADOBE_XFORM:
+    case JWRN_JFIF_MAJOR:
+    case JWRN_BOGUS_ICC:
+    case JWRN_NOT_SEQUENTIAL:
+        return false;
+    case JWRN_EXTRANEOUS_DATA:
+        return !info->is_decompressor
+            || reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > 0;
+    default:
+        return true;
+    }
 }
 
 void emitMessage(j_common_ptr info, int level)
@@ -32,7 +49,7 @@ void emitMessage(j_common_ptr info, int level)
         return; // trace messages
     auto *errors = reinterpret_cast<JpegErrors *>(info->err);
     ++errors->base.num_warnings;
-    if (errors->damaged || harmlessWarning(errors->base.msg_code))
+    if (errors->damaged || !damagesPixels(info, errors->base.msg_code))
         return;
     errors->damaged = true;
     errors->base.format_message(info, errors->damage);
