@@ -41,7 +41,8 @@ private:
 ///
 /// Closing the window during a run ends the run early: no further file is handed out, and the
 /// files at work finish their safe replacement before the run returns, so no source is left
-/// half-written.
+/// half-written. ExifTool gets a short grace only: a copy it has not answered by then is ended
+/// and its file left untouched, so a stuck ExifTool never holds up the close.
 class StampController final : public QObject, public StampRunWindow
 {
 public:

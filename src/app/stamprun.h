@@ -42,8 +42,8 @@ public:
     bool isRunning() const { return m_running; }
 
     /// Ends the run early, as when the window closes: no further file is handed out, the files
-    /// at work finish (each is either stamped and in place, or untouched), and no more
-    /// messages are shown.
+    /// at work finish (each is either stamped and in place, or untouched; ExifTool copies not
+    /// answered within a short grace are ended), and no more messages are shown.
     void requestStop() { m_stopRequested = true; }
     bool stopRequested() const { return m_stopRequested; }
 

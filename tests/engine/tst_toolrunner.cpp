@@ -19,17 +19,24 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("expected");
         QTest::addColumn<QString>("errorText");
-        QTest::newRow("success") << QStringLiteral("true") << QStringList() << 0 << QString();
+        QTest::addColumn<int>("limitSeconds");
+        const int limit = kToolTimeLimitSeconds;
+        QTest::newRow("success") << QStringLiteral("true") << QStringList() << 0 << QString()
+                                 << limit;
         QTest::newRow("failure code and error output")
             << QStringLiteral("sh") << QStringList {"-c", "echo out; echo oops >&2; exit 3"} << 3
-            << QStringLiteral("oops");
+            << QStringLiteral("oops") << limit;
         QTest::newRow("crash") << QStringLiteral("sh") << QStringList {"-c", "kill -SEGV $$"}
-                               << kToolCrashed << QString();
+                               << kToolCrashed << QString() << limit;
         // More error output than a pipe holds: the wait keeps reading it, so the tool ends.
         QTest::newRow("much error output")
             << QStringLiteral("sh")
             << QStringList {"-c", "head -c 200000 /dev/zero | tr '\\0' x >&2; exit 4"} << 4
-            << QString(200000, QLatin1Char('x'));
+            << QString(200000, QLatin1Char('x')) << limit;
+        // A tool that never ends is killed at its limit; what it said until then is kept.
+        QTest::newRow("past its time limit")
+            << QStringLiteral("sh") << QStringList {"-c", "echo stuck >&2; exec sleep 600"}
+            << kToolTimedOut << QStringLiteral("stuck") << 1;
     }
 
     void exitCodes()
@@ -38,8 +45,9 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, expected);
         QFETCH(QString, errorText);
+        QFETCH(int, limitSeconds);
         QString errors;
-        QCOMPARE(RunAndWait(program, arguments, &errors), expected);
+        QCOMPARE(RunAndWait(program, arguments, &errors, limitSeconds), expected);
         QCOMPARE(errors, errorText);
     }
 

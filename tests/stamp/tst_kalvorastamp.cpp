@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "base/datetexts.h"
+#include "childprocesses.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/stamptext.h"
@@ -23,43 +24,7 @@ using namespace TestImages;
 using namespace kalvora;
 using namespace KalvoraStampTest;
 
-namespace {
-
-// The processes whose parent is \a parent and whose command line names ExifTool.
-QList<int> exifToolsOf(qint64 parent)
-{
-    QList<int> found;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        bool isPid = false;
-        const int pid = entry.toInt(&isPid);
-        if (!isPid)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        QFile commandLine(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly) || !commandLine.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (name) state ppid ...": the fields after the name's closing bracket.
-        const QByteArray fields = stat.readAll();
-        const QList<QByteArray> after = fields.mid(fields.lastIndexOf(')') + 2).split(' ');
-        if (after.size() > 1 && after[1].toLongLong() == parent
-            && commandLine.readAll().contains("exiftool"))
-            found << pid;
-    }
-    return found;
-}
-
-// Whether process \a pid has ended (gone, or a zombie nobody has reaped yet).
-bool hasEnded(int pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray fields = stat.readAll();
-    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
-}
-
-} // namespace
+using namespace ChildProcesses;
 
 // Runs with TZ=Europe/Berlin.
 class TestKalvoraStamp : public KalvoraStampFixture

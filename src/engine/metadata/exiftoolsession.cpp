@@ -4,17 +4,21 @@
 
 #include "base/runtimefailure.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <chrono>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
 #endif
-#include <QRegularExpression>
 
 namespace kalvora {
 
@@ -22,6 +26,18 @@ namespace {
 
 // How long a session that is told to end may take before it is killed.
 constexpr int kStopWaitMs = 3000;
+
+// How long ExifTool may take to start; starting is a fork and an exec, not Perl's loading.
+constexpr int kStartWaitMs = 30000;
+
+// How long a stuck ExifTool is given to end when asked, so it can remove its temporary copy,
+// before it is killed.
+constexpr int kStopAttemptMs = 500;
+
+// How often a copy that waits for its answer looks whether it was interrupted.
+constexpr int kPollMs = 100;
+
+constexpr auto kInterrupted = "the run was stopped before ExifTool answered";
 
 QString shown(const QString &path)
 {
@@ -90,9 +106,15 @@ bool exifToolMisreadsPath(const QString &path)
         || path.contains(QLatin1Char('\r'));
 }
 
-ExifToolSession::ExifToolSession(QString program)
+ExifToolSession::ExifToolSession(QString program, int answerLimitSeconds)
     : m_program(std::move(program))
+    , m_answerLimitSeconds(std::max(1, answerLimitSeconds))
 { }
+
+void ExifToolSession::setAnswerLimitSeconds(int seconds)
+{
+    m_answerLimitSeconds = std::max(1, seconds);
+}
 
 ExifToolSession::~ExifToolSession()
 {
@@ -127,7 +149,7 @@ bool ExifToolSession::start(QString *error)
     });
 #endif
     m_process->start();
-    if (m_process->waitForStarted(-1))
+    if (m_process->waitForStarted(kStartWaitMs))
         return true;
     if (error)
         *error = QStringLiteral("ExifTool (%1) could not be started: %2")
@@ -143,7 +165,9 @@ void ExifToolSession::stop()
     if (m_process->state() == QProcess::Running) {
         m_process->write("-stay_open\nFalse\n");
         m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(kStopWaitMs)) {
+        // An interrupted run does not wait for an ExifTool that may be stuck; between copies
+        // there is nothing it could leave half-done.
+        if (m_interrupted || !m_process->waitForFinished(kStopWaitMs)) {
             m_process->kill();
             m_process->waitForFinished(kStopWaitMs);
         }
@@ -172,6 +196,8 @@ void ExifToolSession::copyTags(
             fail(sourcePath, outputPath, QStringLiteral("its name cannot be passed to ExifTool"));
     }
 
+    if (m_interrupted)
+        fail(sourcePath, outputPath, QString::fromLatin1(kInterrupted));
     QString error;
     if (!start(&error))
         fail(sourcePath, outputPath, error);
@@ -184,21 +210,38 @@ void ExifToolSession::copyTags(
     command += "-execute" + QByteArray::number(m_command) + '\n';
     m_process->write(command);
 
+    QByteArray answer = readAnswer(marker, sourcePath, outputPath);
+    answer.truncate(answer.indexOf(marker));
+    const QString problem = judge(QString::fromLocal8Bit(answer).split(QLatin1Char('\n')));
+    if (!problem.isEmpty())
+        fail(sourcePath, outputPath, problem);
+}
+
+QByteArray ExifToolSession::readAnswer(
+    const QByteArray &marker, const QString &sourcePath, const QString &outputPath)
+{
+    const QDeadlineTimer deadline {std::chrono::seconds(m_answerLimitSeconds)};
     QByteArray answer;
-    qsizetype end = -1;
-    while ((end = answer.indexOf(marker)) < 0) {
-        if (m_process->waitForReadyRead(-1)) {
+    while (!answer.contains(marker)) {
+        if (m_interrupted || deadline.hasExpired()) {
+            abandon(outputPath);
+            fail(sourcePath, outputPath,
+                m_interrupted
+                    ? QString::fromLatin1(kInterrupted)
+                    : QStringLiteral("ExifTool did not answer in %1 s").arg(m_answerLimitSeconds));
+        }
+        // Waited for in short slices, so an interruption is seen at once.
+        const int slice = int(std::clamp<qint64>(deadline.remainingTime(), 0, kPollMs));
+        if (m_process->waitForReadyRead(slice)) {
             answer += m_process->readAll();
             continue;
         }
-        // No more answers: the process has ended (a crash, a kill) or cannot be read.
+        if (m_process->state() == QProcess::Running)
+            continue;
+        // No more answers: the process has ended (a crash, a kill).
         answer += m_process->readAll();
         if (answer.contains(marker))
-            continue;
-        if (m_process->state() != QProcess::NotRunning) {
-            m_process->kill();
-            m_process->waitForFinished(kStopWaitMs);
-        }
+            break;
         const bool crashed = m_process->exitStatus() == QProcess::CrashExit;
         const int code = m_process->exitCode();
         m_process.reset();
@@ -206,10 +249,28 @@ void ExifToolSession::copyTags(
             crashed ? QStringLiteral("ExifTool crashed")
                     : QStringLiteral("ExifTool stopped unexpectedly (exit code %1)").arg(code));
     }
-    answer.truncate(end);
-    const QString problem = judge(QString::fromLocal8Bit(answer).split(QLatin1Char('\n')));
-    if (!problem.isEmpty())
-        fail(sourcePath, outputPath, problem);
+    return answer;
+}
+
+void ExifToolSession::abandon(const QString &outputPath)
+{
+#ifdef Q_OS_LINUX
+    // Asked with SIGINT, ExifTool removes the temporary copy it was writing; a stopped or
+    // wedged one cannot answer that and is killed.
+    // (No process id means it has already gone: kill() would signal this whole program.)
+    if (const qint64 pid = m_process->processId(); pid > 0)
+        ::kill(pid_t(pid), SIGINT);
+    if (!m_process->waitForFinished(kStopAttemptMs)) {
+        m_process->kill();
+        m_process->waitForFinished(kStopWaitMs);
+    }
+#else
+    m_process->kill();
+    m_process->waitForFinished(kStopWaitMs);
+#endif
+    m_process.reset();
+    // The copy a killed ExifTool was writing is of this result alone, which is about to go.
+    QFile::remove(QFileInfo(outputPath).absoluteFilePath() + QStringLiteral("_exiftool_tmp"));
 }
 
 } // namespace kalvora

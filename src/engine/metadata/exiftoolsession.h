@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class QProcess;
@@ -20,17 +21,25 @@ QStringList copyMetadataArguments(const QString &sourcePath, const QString &outp
 /// passed through its argument stream.
 bool exifToolMisreadsPath(const QString &path);
 
+/// How long a copy waits for ExifTool's answer before it takes ExifTool for stuck, in seconds.
+/// Copying the tags into a 100-megapixel TIFF (some 300 MB that ExifTool reads and writes
+/// whole) takes a few seconds; this leaves room for a slow disk and a busy machine.
+inline constexpr int kExifToolAnswerLimitSeconds = 120;
+
 /// One ExifTool process kept open (-stay_open True -@ -) that copies tags file after file, so
 /// Perl and ExifTool start once instead of for every file.
 ///
 /// Each copy's answer is read up to its own end marker and judged: an error, a warning other
 /// than a minor one, or no file updated although the source had tags, makes the copy fail.
 /// When the process dies (a crash, a kill), the copy in progress fails saying so and the next
-/// copy starts a new process. A session belongs to the thread that uses it.
+/// copy starts a new process. A process that gives no answer within the session's limit is
+/// taken for stuck: it is ended (killed when it does not end when asked), the copy fails
+/// saying how long it waited, and the next copy starts a new process. A session belongs to the
+/// thread that uses it; only interrupt() may be called from another.
 class ExifToolSession
 {
 public:
-    explicit ExifToolSession(QString program);
+    explicit ExifToolSession(QString program, int answerLimitSeconds = kExifToolAnswerLimitSeconds);
     ~ExifToolSession();
     ExifToolSession(const ExifToolSession &) = delete;
     ExifToolSession &operator=(const ExifToolSession &) = delete;
@@ -47,12 +56,26 @@ public:
     /// The process id of the running ExifTool, or 0; lets tests end it as a crash would.
     qint64 processId() const;
 
+    /// How long a copy waits for ExifTool's answer, in seconds (at least 1).
+    int answerLimitSeconds() const { return m_answerLimitSeconds; }
+    void setAnswerLimitSeconds(int seconds);
+
+    /// For a run that is to end now rather than wait for answers that may never come: the copy
+    /// in progress ends within a tenth of a second, its ExifTool killed, and fails, as does every
+    /// later copy. Safe to call from any thread.
+    void interrupt() { m_interrupted = true; }
+
 private:
     void stop();
+    QByteArray readAnswer(
+        const QByteArray &marker, const QString &sourcePath, const QString &outputPath);
+    void abandon(const QString &outputPath);
 
     QString m_program;
+    int m_answerLimitSeconds;
     std::unique_ptr<QProcess> m_process;
     int m_command = 0;
+    std::atomic<bool> m_interrupted = false;
 };
 
 } // namespace kalvora

@@ -34,6 +34,8 @@ QString describe(int code, const QString &errorText)
         return QStringLiteral("the converter could not be started (%1)").arg(errorText);
     if (code == kToolCrashed)
         return QStringLiteral("the converter crashed");
+    if (code == kToolTimedOut)
+        return QStringLiteral("the converter did not finish in %1 s").arg(kToolTimeLimitSeconds);
     QString text = QStringLiteral("the converter ended with code %1").arg(code);
     if (!errorText.isEmpty())
         text += QStringLiteral(" (%1)").arg(errorText);

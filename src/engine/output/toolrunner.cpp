@@ -10,9 +10,22 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace kalvora {
 
-int RunAndWait(const QString &program, const QStringList &arguments, QString *errorText)
+namespace {
+
+// How long a tool may take to start: a fork and an exec.
+constexpr int kStartWaitMs = 30000;
+
+// How long a killed tool may take to be gone.
+constexpr int kKillWaitMs = 3000;
+
+} // namespace
+
+int RunAndWait(
+    const QString &program, const QStringList &arguments, QString *errorText, int limitSeconds)
 {
     QProcess process;
     process.setProgram(program);
@@ -20,16 +33,22 @@ int RunAndWait(const QString &program, const QStringList &arguments, QString *er
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start();
-    if (!process.waitForStarted(-1)) {
+    if (!process.waitForStarted(kStartWaitMs)) {
         if (errorText)
             *errorText = process.errorString();
         return kToolNotStarted;
     }
     // The wait keeps reading the tool's error output, which a plain sleep would leave to fill
     // its pipe and stall the tool.
-    process.waitForFinished(-1);
+    const bool finished = process.waitForFinished(std::max(1, limitSeconds) * 1000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished(kKillWaitMs);
+    }
     if (errorText)
         *errorText = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    if (!finished)
+        return kToolTimedOut;
     if (process.exitStatus() == QProcess::CrashExit)
         return kToolCrashed;
     return process.exitCode();

@@ -14,13 +14,23 @@ inline constexpr int kToolNotStarted = -2147221504 + 53;
 /// What RunAndWait answers for a tool that crashed instead of ending with an exit code.
 inline constexpr int kToolCrashed = -2147221504 + 5;
 
-/// Runs \a program with \a arguments (never through a shell) and waits for it to end. Tools
-/// run on a stamp job's worker, never on the window's thread, so the wait lets no events run.
+/// What RunAndWait answers for a tool that did not end within its time limit; it is killed.
+inline constexpr int kToolTimedOut = -2147221504 + 6;
+
+/// How long a tool may run before it is taken for stuck, in seconds. The slowest conversion,
+/// a 100-megapixel photo to a dithered GIF, took 28 s on a busy two-core machine, so the largest
+/// picture that loads (about 250 megapixels) fits several times over.
+inline constexpr int kToolTimeLimitSeconds = 600;
+
+/// Runs \a program with \a arguments (never through a shell) and waits for it to end, at most
+/// \a limitSeconds. Tools run on a stamp job's worker, never on the window's thread, so the
+/// wait lets no events run.
 ///
-/// Answers the tool's exit code, kToolNotStarted at once when it cannot be started, or
-/// kToolCrashed. When \a errorText is given it receives what the tool wrote to its error
-/// output (its normal output is discarded).
-int RunAndWait(const QString &program, const QStringList &arguments, QString *errorText = nullptr);
+/// Answers the tool's exit code, kToolNotStarted at once when it cannot be started,
+/// kToolCrashed, or kToolTimedOut (the tool killed). When \a errorText is given it receives what
+/// the tool wrote to its error output (its normal output is discarded).
+int RunAndWait(const QString &program, const QStringList &arguments, QString *errorText = nullptr,
+    int limitSeconds = kToolTimeLimitSeconds);
 
 /// The two tools the engine runs, located rather than unpacked: ExifTool on the PATH,
 /// kalvora-convert beside the program (or in its installed helper folder). A path set by hand
@@ -37,7 +47,7 @@ public:
     QString converter() const;
     void setConverter(const QString &path) { m_converter = path; }
 
-    /// RunAndWait.
+    /// RunAndWait, with its time limit.
     int run(
         const QString &program, const QStringList &arguments, QString *errorText = nullptr) const;
 

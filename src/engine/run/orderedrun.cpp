@@ -7,6 +7,7 @@
 #include "engine/output/stalefolders.h"
 #include "engine/run/stamppool.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -34,6 +35,32 @@ struct HandOutState
 
 } // namespace
 
+// Interrupts the pool's tag copies once the sink has asked to stop and the grace is over.
+class OrderedRun::Stopping
+{
+public:
+    explicit Stopping(const OrderedRun &run)
+        : m_run(run)
+    { }
+
+    void check()
+    {
+        if (m_interrupted || !m_run.m_sink.stopRequested())
+            return;
+        if (!m_since.isValid())
+            m_since.start();
+        if (m_since.hasExpired(m_run.m_stopGraceMs)) {
+            m_run.m_pool.interruptTags();
+            m_interrupted = true;
+        }
+    }
+
+private:
+    const OrderedRun &m_run;
+    QElapsedTimer m_since;
+    bool m_interrupted = false;
+};
+
 OrderedRun::OrderedRun(StampPool &pool, RunSink &sink, EventPump &events)
     : m_pool(pool)
     , m_sink(sink)
@@ -50,6 +77,11 @@ void OrderedRun::setWaitMs(int waitMs)
     m_waitMs = std::max(0, waitMs);
 }
 
+void OrderedRun::setStopGraceMs(int graceMs)
+{
+    m_stopGraceMs = std::max(0, graceMs);
+}
+
 void OrderedRun::run(const QList<RunEntry> &entries)
 {
     const int total = int(entries.size());
@@ -58,6 +90,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
     std::deque<HandedOut> handed;
     int next = 0;
     int shown = -1;
+    Stopping stopping(*this);
     for (;;) {
         // Hand out files in list order, each with the options as they read now, up to the
         // bound and never a file that a job at work still reads or writes. An entry removed
@@ -98,6 +131,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
             result = StampJobResult {StampFileOutcome::Failed, {{0, entry.problem}}, {}};
         } else {
             m_events.processEvents();
+            stopping.check();
             result = m_pool.take(head.ticket, m_waitMs);
             if (!result)
                 continue;
@@ -105,8 +139,10 @@ void OrderedRun::run(const QList<RunEntry> &entries)
         handed.pop_front();
         m_sink.fileFinished(head.index + 1, total, entry, *result);
     }
-    while (!m_pool.finish(m_waitMs))
+    while (!m_pool.finish(m_waitMs)) {
         m_events.processEvents();
+        stopping.check();
+    }
 }
 
 } // namespace kalvora

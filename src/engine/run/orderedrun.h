@@ -56,7 +56,9 @@ public:
 /// clears what dead runs left there (removeStaleResults). A file that a job at work still reads
 /// or writes waits until that job is done. While the run waits for a result it lets events run
 /// through \a events, so a window stays responsive; the sink may then change the options, the
-/// list or ask to stop.
+/// list or ask to stop. A run asked to stop hands out nothing more and lets the files at work
+/// finish, but waits only a short grace for ExifTool: then the pool's tag copies are
+/// interrupted (StampPool::interruptTags), so a stuck ExifTool never holds up a closing window.
 class OrderedRun
 {
 public:
@@ -66,16 +68,21 @@ public:
     /// reported, and how long the run waits for a result before it lets events run again.
     void setLookAhead(int files);
     void setWaitMs(int waitMs);
+    /// How long a run asked to stop waits before it interrupts the tag copies at work.
+    void setStopGraceMs(int graceMs);
 
     /// Runs \a entries to the end, then lets the pool's workers end, letting events run.
     void run(const QList<RunEntry> &entries);
 
 private:
+    class Stopping;
+
     StampPool &m_pool;
     RunSink &m_sink;
     EventPump &m_events;
     int m_lookAhead = 0;
     int m_waitMs = 10;
+    int m_stopGraceMs = 2000;
 };
 
 } // namespace kalvora

@@ -15,10 +15,9 @@
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
 namespace kalvora {
-
-#endif
 
 namespace {
 
@@ -108,6 +107,14 @@ bool StampPool::claims(const QStringList &paths) const
     return false;
 }
 
+void StampPool::interruptTags()
+{
+    const std::lock_guard lock(m_mutex);
+    m_tagsInterrupted = true;
+    for (ExifToolSession *session : m_sessions)
+        session->interrupt();
+}
+
 bool StampPool::finish(int waitMs)
 {
     std::unique_lock lock(m_mutex);
@@ -131,7 +138,18 @@ void StampPool::work()
 
 void StampPool::tag()
 {
-    runTags();
+    {
+        ExifToolSession exifTool(m_tools.exifTool, m_tools.exifToolAnswerLimitSeconds);
+        {
+            const std::lock_guard lock(m_mutex);
+            m_sessions.push_back(&exifTool);
+            if (m_tagsInterrupted)
+                exifTool.interrupt();
+        }
+        runTags(exifTool);
+        const std::lock_guard lock(m_mutex);
+        std::erase(m_sessions, &exifTool);
+    }
     // Counted only now that the tagger's ExifTool has ended with it.
     {
         const std::lock_guard lock(m_mutex);
@@ -207,11 +225,10 @@ void StampPool::runJobs()
     }
 }
 
-void StampPool::runTags()
+void StampPool::runTags(ExifToolSession &exifTool)
 {
     // ExifTool, started from here, inherits the tagger's priority.
     lowerPriority(m_tools.workerNiceness);
-    ExifToolSession exifTool(m_tools.exifTool);
     exifTool.start();
 
     for (;;) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/datetexts.h"
+#include "engine/metadata/exiftoolsession.h"
 #include "engine/run/stampjob.h"
 
 #include <QString>
@@ -55,6 +56,8 @@ public:
         /// scheduled; a window's run lowers them so its thread keeps handling events on a busy
         /// machine. Linux only.
         int workerNiceness = 0;
+        /// How long a tagger waits for its ExifTool's answer before it takes it for stuck.
+        int exifToolAnswerLimitSeconds = kExifToolAnswerLimitSeconds;
     };
 
     StampPool(Tools tools, QString temporaryFolder, int workers = defaultWorkerCount());
@@ -81,6 +84,11 @@ public:
     /// of blocking in the destructor.
     bool finish(int waitMs);
 
+    /// Ends the taggers' tag copies at once instead of waiting for ExifTool's answers, which a
+    /// stuck ExifTool never gives: their ExifTools are killed, and the copy in progress and
+    /// every later one fail, so those files are left untouched. For a run that is to end now.
+    void interruptTags();
+
 private:
     struct Entry
     {
@@ -92,7 +100,7 @@ private:
     void work();
     void tag();
     void runJobs();
-    void runTags();
+    void runTags(ExifToolSession &exifTool);
     void lowerPriority(int steps) const;
     void finishEntry(int ticket, StampJobResult result);
 
@@ -111,6 +119,8 @@ private:
     int m_writersLeft = 0; // workers still writing pictures
     int m_workersLeft = 0; // threads of either kind still running
     bool m_closing = false;
+    bool m_tagsInterrupted = false;
+    std::vector<ExifToolSession *> m_sessions; // the taggers' while they run
     std::vector<std::thread> m_threads;
 };
 
