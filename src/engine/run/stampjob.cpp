@@ -18,9 +18,13 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace kalvora {
 
@@ -133,6 +137,33 @@ void refuseReadOnlySource(const PlannedStamp &plan)
                                  .arg(QDir::toNativeSeparators(plan.source)));
 }
 
+// What vanished under a job at work (a folder removed or moved, a file deleted), as the system
+// says it: ExifTool's "File not found" would name a private file, or a file that was there when
+// the job began. Nothing is made again, so a result never lands anywhere else.
+void requireJobFiles(
+    const QString &sourcePath, const QString &privatePath, const QString &finalPath)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(privatePath).constData(), &info) != 0) {
+        const int error = errno;
+        const QString folder = QFileInfo(finalPath).path();
+        const bool folderGone = ::stat(QFile::encodeName(folder).constData(), &info) != 0;
+        const QString why = folderGone
+            ? QStringLiteral("the folder %1 is gone").arg(QDir::toNativeSeparators(folder))
+            : QStringLiteral("the stamped picture was removed before it was in place");
+        throw RuntimeFailure(
+            QStringLiteral("Cannot put the stamped picture in place of %1: %2 (%3).")
+                .arg(QDir::toNativeSeparators(finalPath), why,
+                    QString::fromLocal8Bit(std::strerror(error))),
+            75);
+    }
+    if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0)
+        throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1: %2.")
+                                 .arg(QDir::toNativeSeparators(sourcePath),
+                                     QString::fromLocal8Bit(std::strerror(errno))),
+            75);
+}
+
 } // namespace
 
 WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
@@ -210,8 +241,16 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     const QString &finalPath = written.m_finalPath;
     {
         const StageTimer timer(result.timings, &StampTimings::metadata);
-        const bool done = steps.run(
-            282, [&] { CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder); });
+        const bool done = steps.run(282, [&] {
+            requireJobFiles(job.sourcePath(), privatePath, finalPath);
+            try {
+                CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder);
+            } catch (const RuntimeFailure &) {
+                // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
+                requireJobFiles(job.sourcePath(), privatePath, finalPath);
+                throw;
+            }
+        });
         steps.name(privatePath, finalPath);
         if (!done)
             return std::move(result);
