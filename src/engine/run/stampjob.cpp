@@ -139,23 +139,18 @@ void refuseReadOnlySource(const PlannedStamp &plan)
 
 // What vanished under a job at work (a folder removed or moved, a file deleted), as the system
 // says it: ExifTool's "File not found" would name a private file, or a file that was there when
-// the job began. Nothing is made again, so a result never lands anywhere else.
+// the job began.
 void requireJobFiles(
     const QString &sourcePath, const QString &privatePath, const QString &finalPath)
 {
     struct stat info;
     if (::stat(QFile::encodeName(privatePath).constData(), &info) != 0) {
-        const int error = errno;
-        const QString folder = QFileInfo(finalPath).path();
-        const bool folderGone = ::stat(QFile::encodeName(folder).constData(), &info) != 0;
-        const QString why = folderGone
-            ? QStringLiteral("the folder %1 is gone").arg(QDir::toNativeSeparators(folder))
-            : QStringLiteral("the stamped picture was removed before it was in place");
-        throw RuntimeFailure(
-            QStringLiteral("Cannot put the stamped picture in place of %1: %2 (%3).")
-                .arg(QDir::toNativeSeparators(finalPath), why,
-                    QString::fromLocal8Bit(std::strerror(error))),
-            75);
+        // Where the folder is gone, the failure names it.
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        throw placementFailure(finalPath,
+            QFileInfo(QFileInfo(finalPath).path()).isDir()
+                ? QStringLiteral("the stamped picture was removed on its way (%1)").arg(reason)
+                : reason);
     }
     if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0)
         throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1: %2.")
