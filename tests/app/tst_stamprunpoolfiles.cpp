@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 using namespace kalvora;
 using namespace StampRunPoolTest;
 
@@ -25,6 +28,7 @@ private slots:
     void sameNamesFromSeveralFoldersAllKept();
     void vanishedPngIsSkippedSilently();
     void deadRunsLeftoversAreCleared();
+    void outputFolderRemovedBeforeSecondFile();
 };
 
 void TestStampRunPoolFiles::init()
@@ -124,6 +128,35 @@ void TestStampRunPoolFiles::deadRunsLeftoversAreCleared()
     QCOMPARE(m_dialogs.record.messages(), QStringList {"Done."});
     QCOMPARE(QDir(m_sources->path()).entryList(QDir::Files | QDir::Hidden),
         QStringList({"x.jpg", "x_Stamped.jpg", "z.jpg_original"}));
+}
+
+void TestStampRunPoolFiles::outputFolderRemovedBeforeSecondFile()
+{
+    // The chosen folder is removed once the first result is in it; the user then picks another
+    // folder for the files that follow.
+    makeBitmaps({"a.jpg", "b.jpg", "c.jpg"});
+    const QString out = m_output->path();
+    const QTemporaryDir other;
+    bool removed = false;
+    m_window.onOptionsRead = [&](int) {
+        if (removed)
+            m_window.options.outputFolder = other.path();
+        else if (QFile::exists(out + QStringLiteral("/a.jpg")))
+            removed = QDir(out).removeRecursively();
+    };
+
+    runWith(1, 0);
+
+    // The report carries the text kalvora-stamp prints for the file, and the run goes on.
+    const QStringList messages = m_dialogs.record.messages();
+    QCOMPARE(messages.size(), 2);
+    const QString description = QStringLiteral("Cannot save the image. GDI+ Error:7\n%1/b.jpg: %2")
+                                    .arg(out, QString::fromLocal8Bit(std::strerror(ENOENT)));
+    QVERIFY2(messages.first().startsWith(description + QStringLiteral("\r\n")),
+        qPrintable(messages.first()));
+    QCOMPARE(messages.last(), QStringLiteral("Done."));
+    QVERIFY(!QFileInfo::exists(out));
+    QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"c.jpg"});
 }
 
 QTEST_MAIN(TestStampRunPoolFiles)

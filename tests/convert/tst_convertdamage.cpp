@@ -1,61 +1,78 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convertsupport.h"
+#include "picturefiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-/// A cut-short bitmap is damaged: the converter refuses it and writes nothing, where a lenient
-/// reader would have filled the missing rows with black.
+using namespace PictureFiles;
+
+/// A picture file cut short is damaged: the converter refuses it and writes nothing, where a
+/// lenient reader would have filled in the missing rows, or shown the frames, pages or sizes
+/// before the cut as if they were all.
 class TestConvertDamage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cutShortBitmap_data();
-    void cutShortBitmap();
+    void cutShortPictures_data();
+    void cutShortPictures();
 };
 
-void TestConvertDamage::cutShortBitmap_data()
+void TestConvertDamage::cutShortPictures_data()
 {
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("missing"); // bytes cut from the end; 0 keeps the file whole
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("whole 24-bit") << 24 << 0 << 0;
-    QTest::newRow("24-bit, last row missing") << 24 << 1920 << 1;
-    QTest::newRow("24-bit, only 300 bytes") << 24 << -300 << 1;
-    QTest::newRow("8-bit, one byte missing") << 8 << 1 << 1;
+    const QImage picture = gradientPicture(640, 480);
+    const QByteArray bitmap = encoded(picture, "bmp");
+    QTest::newRow("whole 24-bit") << "p.bmp" << bitmap << 0;
+    QTest::newRow("24-bit, last row missing") << "p.bmp" << bitmap.chopped(1920) << 1;
+    QTest::newRow("24-bit, only 300 bytes") << "p.bmp" << bitmap.left(300) << 1;
+    QTest::newRow("8-bit, one byte missing")
+        << "p.bmp" << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp").chopped(1)
+        << 1;
+
+    const QTemporaryDir scratch;
+    for (const char *kind : {"png", "tif", "gif", "ico", "webp"}) {
+        const QByteArray whole = wholeFile(QLatin1String(kind), scratch.path());
+        const QString name = QStringLiteral("p.") + QLatin1String(kind);
+        QTest::addRow("whole %s", kind) << name << whole << 0;
+        QTest::addRow("%s cut at 50%%", kind) << name << whole.left(whole.size() / 2) << 1;
+        QTest::addRow("%s cut at 90%%", kind) << name << whole.left(whole.size() * 9 / 10) << 1;
+        QTest::addRow("%s without its last byte", kind) << name << whole.chopped(1) << 1;
+    }
+    // What follows a PNG's end chunk is no part of it.
+    QTest::newRow("png with bytes after its end")
+        << "p.png" << wholeFile(QStringLiteral("png"), scratch.path()) + "trailing" << 0;
 }
 
-void TestConvertDamage::cutShortBitmap()
+void TestConvertDamage::cutShortPictures()
 {
-    QFETCH(int, depth);
-    QFETCH(int, missing);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
     QFETCH(int, exitCode);
 
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("p.bmp"));
-    QImage picture = gradientPicture(640, 480);
-    if (depth == 8)
-        picture = picture.convertToFormat(QImage::Format_Indexed8);
-    QVERIFY(picture.save(path, "BMP"));
+    const QString path = folder.filePath(name);
     QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.resize(missing < 0 ? -missing : file.size() - missing));
-    file.close();
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
     file.close();
 
-    const RunResult result
-        = runConverter({QStringLiteral("-out"), QStringLiteral("png"), path}, folder.path());
+    const RunResult result = runConverter(
+        {QStringLiteral("-out"), name.endsWith(QLatin1String(".bmp")) ? "png" : "bmp", path},
+        folder.path());
 
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll() == before, exitCode != 0);
+    QCOMPARE(file.readAll() == bytes, exitCode != 0);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
     if (exitCode != 0)
-        QVERIFY2(result.errorOutput.contains("cut short"), result.errorOutput.constData());
+        QVERIFY2(result.errorOutput.contains(name.toLocal8Bit()), result.errorOutput.constData());
 }
 
 QTEST_GUILESS_MAIN(TestConvertDamage)

@@ -83,9 +83,11 @@ inline QImage manyColourFrame(int width, int height, int count, int seed)
 
 /// Writes \a pages as one TIFF file: RGB or RGBA (straight alpha) with 8 or 16 bits a sample
 /// as each page's format has them, or the colour space \a photometric names (four 8-bit inks
-/// for PHOTOMETRIC_SEPARATED); 300 dots per inch, and page numbers when there are several.
+/// for PHOTOMETRIC_SEPARATED); 300 dots per inch, and page numbers when there are several. An
+/// \a artist is the last thing libtiff writes of each page.
 inline bool writeTiff(const QString &path, const QList<QImage> &pages,
-    uint16_t compression = COMPRESSION_LZW, uint16_t photometric = PHOTOMETRIC_RGB)
+    uint16_t compression = COMPRESSION_LZW, uint16_t photometric = PHOTOMETRIC_RGB,
+    const char *artist = nullptr)
 {
     TIFF *tiff = TIFFOpen(QFile::encodeName(path).constData(), "w");
     if (!tiff)
@@ -109,6 +111,8 @@ inline bool writeTiff(const QString &path, const QList<QImage> &pages,
         TIFFSetField(tiff, TIFFTAG_XRESOLUTION, 300.0);
         TIFFSetField(tiff, TIFFTAG_YRESOLUTION, 300.0);
         TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, uint16_t(RESUNIT_INCH));
+        if (artist)
+            TIFFSetField(tiff, TIFFTAG_ARTIST, artist);
         if (pages.size() > 1) {
             TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, uint32_t(FILETYPE_PAGE));
             TIFFSetField(
@@ -264,6 +268,57 @@ inline QByteArray withChunk(const QByteArray &png, const QByteArray &type, const
 {
     const qsizetype afterHeader = 8 + 12 + 13;
     return png.left(afterHeader) + TestImages::pngChunk(type, data) + png.mid(afterHeader);
+}
+
+/// An animated WebP of \a frames (opaque, of one size), each encoded by Qt as a still WebP and
+/// put into the extended container as libwebp's format describes it: Qt writes no animations.
+inline QByteArray animatedWebp(const QList<QImage> &frames)
+{
+    const auto le24 = [](int value) {
+        QByteArray bytes(4, '\0');
+        qToLittleEndian<quint32>(quint32(value), bytes.data());
+        return bytes.left(3);
+    };
+    const auto chunk = [](const char *type, const QByteArray &data) {
+        QByteArray bytes = QByteArray(type) + QByteArray(4, '\0') + data;
+        qToLittleEndian<quint32>(quint32(data.size()), bytes.data() + 4);
+        return data.size() % 2 ? bytes + '\0' : bytes;
+    };
+    const QByteArray size = le24(frames.first().width() - 1) + le24(frames.first().height() - 1);
+    QByteArray body = "WEBP" + chunk("VP8X", QByteArray("\x02\0\0\0", 4) + size)
+        + chunk("ANIM", QByteArray(6, '\0'));
+    // Each frame at the origin, shown for 100 ms; its image data follows the still's header.
+    for (const QImage &frame : frames)
+        body += chunk(
+            "ANMF", QByteArray(6, '\0') + size + le24(100) + '\0' + encoded(frame, "webp").mid(12));
+    QByteArray file = "RIFF" + QByteArray(4, '\0') + body;
+    qToLittleEndian<quint32>(quint32(body.size()), file.data() + 4);
+    return file;
+}
+
+/// A whole picture file of \a kind, mostly pixel data, for the tests that cut files short:
+/// "bmp" and "png" of one picture, "tif" of two pages (ending with a tag's value), "gif" and
+/// "webp" of three frames, "ico" of two sizes (a bitmap, then a PNG). The TIFF and GIF are
+/// written in \a scratch.
+inline QByteArray wholeFile(const QString &kind, const QString &scratch)
+{
+    const QString path = scratch + QStringLiteral("/whole.") + kind;
+    QList<QImage> pictures;
+    for (int i = 0; i < 3; ++i)
+        pictures << (kind == QLatin1String("gif") ? manyColourFrame(96, 64, 200, i)
+                                                  : pattern(96, 64, QImage::Format_RGB32, i));
+    if (kind == QLatin1String("tif")
+        && writeTiff(path, pictures.mid(0, 2), COMPRESSION_LZW, PHOTOMETRIC_RGB, "Kalvora"))
+        return TestImages::contents(path);
+    if (kind == QLatin1String("gif") && writeGif(path, pictures, {10, 10, 10}, 0))
+        return TestImages::contents(path);
+    if (kind == QLatin1String("ico"))
+        return iconFile(
+            {pattern(48, 48, QImage::Format_ARGB32), pattern(32, 32, QImage::Format_ARGB32, 1)},
+            {false, true});
+    if (kind == QLatin1String("webp"))
+        return animatedWebp(pictures);
+    return encoded(pictures.first(), kind.toLatin1().constData());
 }
 
 } // namespace PictureFiles

@@ -48,6 +48,8 @@ private slots:
     void everyFrameIsStamped();
     void refusedPicturesStayUntouched_data();
     void refusedPicturesStayUntouched();
+    void cutShortPicturesStayUntouched_data();
+    void cutShortPicturesStayUntouched();
     void vanishedPngIsSkippedSilently();
 
 private:
@@ -251,6 +253,55 @@ void TestWholePictures::refusedPicturesStayUntouched()
             && result.failures.first().description.contains(reason),
         qPrintable(describe(result.failures)));
     QCOMPARE(contents(source), bytes);
+    QCOMPARE(QDir(m_sources.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
+}
+
+void TestWholePictures::cutShortPicturesStayUntouched_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("whole");
+    // Each format under its own name, then under a bitmap's name, which Qt's readers load.
+    QTemporaryDir scratch;
+    for (const char *kind : {"png", "tif", "gif", "ico", "bmp", "webp"}) {
+        const QByteArray bytes = wholeFile(QLatin1String(kind), scratch.path());
+        for (const QString &name : {QStringLiteral("p.") + QLatin1String(kind),
+                 QLatin1String(kind) + QStringLiteral(".bmp")}) {
+            if (name == QLatin1String("p.webp") || name == QLatin1String("bmp.bmp"))
+                continue; // WebP results cannot be written; a bitmap has one name
+            QTest::addRow("%s whole", qPrintable(name)) << name << bytes << true;
+            QTest::addRow("%s cut at 50%%", qPrintable(name))
+                << name << bytes.left(bytes.size() / 2) << false;
+            QTest::addRow("%s cut at 90%%", qPrintable(name))
+                << name << bytes.left(bytes.size() * 9 / 10) << false;
+            QTest::addRow("%s without its last byte", qPrintable(name))
+                << name << bytes.chopped(1) << false;
+        }
+    }
+}
+
+// A cut-short picture stamped in place is refused as damaged and never replaced, whichever
+// reader loads it; a whole one is stamped.
+void TestWholePictures::cutShortPicturesStayUntouched()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, whole);
+    const QString source = m_sources.filePath(name);
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const StampJobResult result = stamp(source, SaveOption::OriginalFolder, "Upper-Left");
+
+    QCOMPARE(result.outcome, whole ? StampFileOutcome::Stamped : StampFileOutcome::Failed);
+    QCOMPARE(contents(source) == bytes, !whole);
+    if (!whole)
+        QVERIFY2(result.failures.size() == 1
+                && result.failures.first().description.startsWith(
+                    QStringLiteral("The picture %1 is damaged: ").arg(source)),
+            qPrintable(describe(result.failures)));
     QCOMPARE(QDir(m_sources.path()).entryList(QDir::Files | QDir::Hidden), QStringList {name});
 }
 

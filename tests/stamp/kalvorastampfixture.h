@@ -18,15 +18,20 @@ struct Outcome
     QString errors;
 };
 
-inline Outcome runStamp(const QStringList &arguments)
+inline Outcome runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
-    process.start(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(120000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
         QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+inline Outcome runStamp(const QStringList &arguments)
+{
+    return runProgram(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"), arguments);
 }
 
 inline QImage darkGray(int width = 320, int height = 240)

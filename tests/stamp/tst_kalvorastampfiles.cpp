@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -24,6 +28,8 @@ private slots:
     void inPlace_data();
     void inPlace();
     void noPrivateFolder();
+    void lockedFolders_data();
+    void lockedFolders();
 };
 
 namespace {
@@ -47,6 +53,29 @@ QByteArray attribute(const QString &path, const char *name)
     const ssize_t length
         = ::getxattr(QFile::encodeName(path).constData(), name, value, sizeof value);
     return length < 0 ? QByteArray() : QByteArray(value, int(length));
+}
+
+// The user the locked-folder cases run kalvora-stamp as: the superuser writes into any folder.
+constexpr uid_t kNobody = 65534;
+
+// Runs kalvora-stamp as kNobody with a home, runtime and temporary folder of its own in \a own.
+Outcome runStampAsNobody(const QString &own, const QStringList &arguments)
+{
+    for (const QString &name : {QStringLiteral("home"), QStringLiteral("runtime")}) {
+        QDir().mkpath(own + QLatin1Char('/') + name);
+        ::chown(QFile::encodeName(own + QLatin1Char('/') + name).constData(), kNobody, kNobody);
+    }
+    ::chmod(QFile::encodeName(own + QStringLiteral("/runtime")).constData(), 0700);
+    const QStringList environment {QStringLiteral("HOME=%1/home").arg(own),
+        QStringLiteral("TMPDIR=%1/home").arg(own),
+        QStringLiteral("XDG_RUNTIME_DIR=%1/runtime").arg(own)};
+    return runProgram(QStringLiteral("setpriv"),
+        QStringList {QStringLiteral("--reuid=%1").arg(kNobody),
+            QStringLiteral("--regid=%1").arg(kNobody), QStringLiteral("--clear-groups"),
+            QStringLiteral("env")}
+            << environment
+            << QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp")
+            << arguments);
 }
 
 } // namespace
@@ -143,6 +172,73 @@ void TestKalvoraStampFiles::noPrivateFolder()
     QCOMPARE(
         QDir(m_output->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList());
+}
+
+// A folder the program may not write fails each of its files with one line that names the
+// file and the system's reason; the source stays as it was and the run goes on.
+void TestKalvoraStampFiles::lockedFolders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("inPlace"); // else into the locked output folder
+
+    QTest::newRow("output folder read-only, JPEG") << "p.jpg" << false;
+    QTest::newRow("output folder read-only, PNG") << "p.png" << false;
+    QTest::newRow("source folder read-only, JPEG in place") << "p.jpg" << true;
+    QTest::newRow("source folder read-only, PNG in place") << "p.png" << true;
+}
+
+void TestKalvoraStampFiles::lockedFolders()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, inPlace);
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv is missing: the superuser writes into read-only folders");
+    // In the system's temporary folder, which the other user can reach.
+    QTemporaryDir top(QStringLiteral("/tmp/kalvora-locked-XXXXXX"));
+    QVERIFY(top.isValid());
+    QVERIFY(::chmod(QFile::encodeName(top.path()).constData(), 0755) == 0);
+    const QString pics = top.filePath(QStringLiteral("pics"));
+    const QString more = top.filePath(QStringLiteral("more"));
+    const QString out = top.filePath(QStringLiteral("out"));
+    for (const QString &folder : {pics, more, out}) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) == 0);
+    }
+    // Two sources in the folder locked in place, then one in a folder the program may write.
+    const QStringList sources {pics + QStringLiteral("/a-") + name,
+        pics + QStringLiteral("/b-") + name, more + QLatin1Char('/') + name};
+    for (const QString &path : sources) {
+        QVERIFY(darkGray().save(path));
+        QVERIFY(::chown(QFile::encodeName(path).constData(), kNobody, kNobody) == 0);
+    }
+    const QString locked = inPlace ? pics : out;
+    QVERIFY(::chmod(QFile::encodeName(locked).constData(), 0555) == 0);
+    const QByteArray before = contents(sources[0]);
+    const QByteArray nextBefore = contents(sources[2]);
+
+    const Outcome outcome = runStampAsNobody(top.path(),
+        QStringList {QStringLiteral("--text"), QStringLiteral("Stamp")} << (inPlace
+                ? QStringList {QStringLiteral("--in-place")}
+                : QStringList {QStringLiteral("--output"), out}) << sources);
+
+    QCOMPARE(outcome.code, 1);
+    const QString reason = QString::fromLocal8Bit(std::strerror(EACCES));
+    const QStringList lines = outcome.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (int i = 0; i < 2; ++i) {
+        const QString destination = locked + QLatin1Char('/') + QFileInfo(sources[i]).fileName();
+        const QStringList about = lines.filter(sources[i] + QLatin1Char(':'));
+        QCOMPARE(about.size(), 1);
+        QVERIFY2(about.first().contains(destination) && about.first().contains(reason),
+            qPrintable(outcome.errors));
+    }
+    QCOMPARE(contents(sources[0]), before);
+    QCOMPARE(filesIn(locked).size(), inPlace ? 2 : 0);
+    // The run went on: a source in a folder it may write is stamped in place, and one whose
+    // result belongs in the locked output folder fails with a line of its own.
+    if (inPlace)
+        QVERIFY(contents(sources[2]) != nextBefore && !outcome.errors.contains(sources[2]));
+    else
+        QCOMPARE(lines.filter(sources[2] + QLatin1Char(':')).size(), 1);
 }
 
 QTEST_MAIN(TestKalvoraStampFiles)

@@ -3,7 +3,7 @@
 #include "conversion.h"
 
 #include "engine/codecs/gifcodec.h"
-#include "engine/codecs/worksurface.h"
+#include "engine/codecs/picturedamage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -166,23 +166,30 @@ std::optional<QImage> readPicture(const QString &path, ConversionFailure *failur
         fail(failure, QStringLiteral("cannot read \"%1\": it is a folder").arg(path));
         return std::nullopt;
     }
-    // A cut-short bitmap is damaged: Qt's reader would fill the rest with black.
-    if (QFile file(path); file.open(QIODevice::ReadOnly)) {
-        const QString damage = kalvora::bitmapDamage(file.read(64), file.size());
-        if (!damage.isEmpty()) {
-            fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, damage));
-            return std::nullopt;
-        }
+    // Read once, so that the picture decoded is the one checked.
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString()));
+        if (failure && !QFileInfo::exists(path))
+            failure->sourceMissing = true;
+        return std::nullopt;
     }
-    QImageReader reader(path);
+    // A cut-short file is damaged: Qt's readers would fill in what is missing.
+    if (const QString damage = kalvora::pictureDamage(bytes); !damage.isEmpty()) {
+        fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, damage));
+        return std::nullopt;
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     QImage image;
     if (!reader.read(&image)) {
         fail(failure, QStringLiteral("cannot read \"%1\": %2").arg(path, reader.errorString()));
-        // Deleted while it was being read: as missing as if it had never been there.
-        if (failure && !QFileInfo::exists(path))
-            failure->sourceMissing = true;
         return std::nullopt;
     }
     return image;

@@ -114,10 +114,7 @@ Picture checkGif(const QByteArray &bytes, const QString &shown)
     Source source {&bytes};
     int code = 0;
     GifFileType *gif = DGifOpen(&source, readBytes, &code);
-    const auto damaged = [&](int error) {
-        return PictureFailure(PictureFailure::Reason::Damaged,
-            QStringLiteral("The picture %1 is damaged: %2").arg(shown, gifError(error)), 481);
-    };
+    const auto damaged = [&](int error) { return PictureFailure::damaged(shown, gifError(error)); };
     if (!gif)
         throw damaged(code);
     if (DGifSlurp(gif) == GIF_ERROR) {

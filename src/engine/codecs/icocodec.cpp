@@ -86,10 +86,7 @@ QByteArray pngEntry(const QImage &frame, QString *error)
 
 QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown)
 {
-    const auto damaged = [&](const QString &reason) {
-        return PictureFailure(PictureFailure::Reason::Damaged,
-            QStringLiteral("The picture %1 is damaged: %2").arg(shown, reason), 481);
-    };
+    const auto damaged = [&](const QString &why) { return PictureFailure::damaged(shown, why); };
     if (bytes.size() < kHeaderSize)
         throw damaged(QStringLiteral("the icon directory is cut short"));
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());

@@ -77,10 +77,22 @@ public:
         , m_reason(reason)
     { }
 
+    /// A Damaged failure: "The picture <shown> is damaged: <why>", keeping \a why apart.
+    static PictureFailure damaged(const QString &shown, const QString &why)
+    {
+        PictureFailure failure(
+            Reason::Damaged, QStringLiteral("The picture %1 is damaged: %2").arg(shown, why), 481);
+        failure.m_why = why;
+        return failure;
+    }
+
     Reason reason() const { return m_reason; }
+    /// What is wrong with a damaged picture, without its name; empty for the other reasons.
+    const QString &why() const { return m_why; }
 
 private:
     Reason m_reason;
+    QString m_why;
 };
 
 } // namespace kalvora

@@ -4,6 +4,7 @@
 
 #include "engine/codecs/gifcodec.h"
 #include "engine/codecs/icocodec.h"
+#include "engine/codecs/picturedamage.h"
 #include "engine/codecs/tiffcodec.h"
 #include "engine/codecs/worksurface.h"
 
@@ -49,8 +50,7 @@ QByteArray qtFormatName(PictureFormat format)
 
 PictureFailure damaged(const QString &shown, const QString &reason)
 {
-    return PictureFailure(PictureFailure::Reason::Damaged,
-        QStringLiteral("The picture %1 is damaged: %2").arg(shown, reason), 481);
+    return PictureFailure::damaged(shown, reason);
 }
 
 QByteArray readWhole(const QString &path, const QString &shown)
@@ -77,10 +77,13 @@ QByteArray readWhole(const QString &path, const QString &shown)
     return bytes;
 }
 
-// Walks the chunks up to the pixel data: an animation control chunk there makes an animated
-// PNG, whose further frames no decoder here reads.
+// Refuses a PNG cut short anywhere before the end of its end chunk (Qt's reader lets a cut in
+// that chunk pass), then walks the chunks up to the pixel data: an animation control chunk there
+// makes an animated PNG, whose further frames no decoder here reads.
 void checkPng(const QByteArray &bytes, const QString &shown)
 {
+    if (const QString damage = pngDamage(bytes); !damage.isEmpty())
+        throw damaged(shown, damage);
     qsizetype position = kPngSignature.size();
     while (position + 8 <= bytes.size()) {
         const quint32 length = qFromBigEndian<quint32>(bytes.constData() + position);
@@ -95,7 +98,7 @@ void checkPng(const QByteArray &bytes, const QString &shown)
             return;
         position += 12 + qint64(length);
     }
-    throw damaged(shown, QStringLiteral("the file is cut short before its pixels"));
+    throw damaged(shown, QStringLiteral("it holds no pixel data"));
 }
 
 // The frame in a format that a painter draws on and the writers take without loss.

@@ -256,10 +256,7 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
 {
     MemoryFile file;
     file.input = &bytes;
-    const auto damaged = [&](const QString &reason) {
-        return PictureFailure(PictureFailure::Reason::Damaged,
-            QStringLiteral("The picture %1 is damaged: %2").arg(shown, reason), 481);
-    };
+    const auto damaged = [&](const QString &why) { return PictureFailure::damaged(shown, why); };
     QList<PictureFrame> pages;
     {
         const TiffHandle tiff = openTiff(&file, "rm");
@@ -285,6 +282,42 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
     if (!file.errors.isEmpty())
         throw damaged(QStringLiteral("page %1: %2").arg(pages.size() + 1).arg(file.errors.first()));
     return pages;
+}
+
+QString tiffDamage(const QByteArray &bytes)
+{
+    MemoryFile file;
+    file.input = &bytes;
+    const TiffHandle tiff = openTiff(&file, "rm");
+    if (!tiff)
+        return file.errors.value(0, QStringLiteral("it is no readable TIFF file"));
+    int page = 1;
+    for (;;) {
+        // Every strip or tile of the page lies inside the file; libtiff itself only notices a
+        // missing one when it is read.
+        const uint32_t pieces = TIFFIsTiled(tiff.get()) ? TIFFNumberOfTiles(tiff.get())
+                                                        : TIFFNumberOfStrips(tiff.get());
+        for (uint32_t i = 0; i < pieces && file.errors.isEmpty(); ++i) {
+            const quint64 end = quint64(TIFFGetStrileOffset(tiff.get(), i))
+                + TIFFGetStrileByteCount(tiff.get(), i);
+            if (end > quint64(bytes.size()))
+                return QStringLiteral("page %1 is cut short (%2 of %3 bytes)")
+                    .arg(page)
+                    .arg(bytes.size())
+                    .arg(end);
+        }
+        if (!file.errors.isEmpty())
+            break;
+        // The next page's directory: an error there is that page's.
+        if (!TIFFReadDirectory(tiff.get())) {
+            page += file.errors.isEmpty() ? 0 : 1;
+            break;
+        }
+        ++page;
+    }
+    if (!file.errors.isEmpty())
+        return QStringLiteral("page %1: %2").arg(page).arg(file.errors.first());
+    return {};
 }
 
 QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error)

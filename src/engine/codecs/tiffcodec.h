@@ -20,6 +20,11 @@ namespace kalvora {
 /// extra channel).
 QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown);
 
+/// Why the TIFF file in \a bytes is damaged where a reader that takes one page would not see it:
+/// a page, a strip or tile, or a tag's value that lies past the end of the file, or a directory
+/// libtiff cannot read. The empty text for a whole file. Reads no pixels.
+QString tiffDamage(const QByteArray &bytes);
+
 /// The TIFF file holding \a pages in order, each as RGB or RGBA with 8 or 16 bits a sample
 /// as its image is, with its own compression kept where it is lossless (else LZW), and its
 /// orientation, kind, page number and resolution. Answers an empty array with the reason in \a

@@ -79,9 +79,14 @@ int recordError(TIFF *, void *userData, const char *module, const char *format, 
     return 1;
 }
 
-int ignoreWarning(TIFF *, void *, const char *, const char *, va_list)
+// libtiff only warns where a tag's value lies past the end of the file and goes on without it;
+// that file is cut short all the same.
+int recordShortRead(
+    TIFF *tiff, void *userData, const char *module, const char *format, va_list args)
 {
-    return 1;
+    if (std::strstr(format, "IO error during reading") == nullptr)
+        return 1;
+    return recordError(tiff, userData, module, format, args);
 }
 
 } // namespace
@@ -90,7 +95,7 @@ TiffHandle openTiff(MemoryFile *file, const char *mode)
 {
     TIFFOpenOptions *options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, recordError, file);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, ignoreWarning, nullptr);
+    TIFFOpenOptionsSetWarningHandlerExtR(options, recordShortRead, file);
     TiffHandle tiff(TIFFClientOpenExt("picture", mode, file, readProc, writeProc, seekProc,
         closeProc, sizeProc, mapProc, unmapProc, options));
     TIFFOpenOptionsFree(options);

@@ -29,9 +29,10 @@ struct TiffCloser
 };
 using TiffHandle = std::unique_ptr<TIFF, TiffCloser>;
 
-/// libtiff opened over \a file with \a mode ("r" or "w"), its errors recorded in the file and its
-/// warnings (an unknown tag, a field libtiff mends), which say nothing about the pixels, ignored.
-/// Empty when libtiff refuses the file.
+/// libtiff opened over \a file with \a mode ("r" or "w"), its errors recorded in the file, and
+/// its warnings ignored (an unknown tag, a field libtiff mends say nothing about the pixels)
+/// but for a tag whose value could not be read, which says the file is cut short. Empty when
+/// libtiff refuses the file.
 TiffHandle openTiff(MemoryFile *file, const char *mode);
 
 } // namespace kalvora

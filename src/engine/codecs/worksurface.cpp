@@ -4,6 +4,7 @@
 
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/picturedamage.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -63,7 +64,8 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
     if (!image.isNull())
         return asSurface(std::move(image));
 
-    if (const QString damage = bitmapDamage(data, data.size()); !damage.isEmpty())
+    // Qt's readers fill in what a cut-short file lacks and report success.
+    if (const QString damage = pictureDamage(data); !damage.isEmpty())
         throw RuntimeFailure(
             QStringLiteral("The picture %1 is damaged: %2").arg(shown, damage), 481);
     QBuffer buffer;
@@ -86,43 +88,6 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
         throw RuntimeFailure(
             QStringLiteral("Cannot load the picture %1: %2").arg(shown, reader.errorString()), 481);
     return asSurface(std::move(image));
-}
-
-QString bitmapDamage(const QByteArray &data, qint64 fileSize)
-{
-    const auto byteAt = [&](qsizetype at) { return qint64(quint8(data[at])); };
-    const auto word = [&](qsizetype at) { return byteAt(at) | byteAt(at + 1) << 8; };
-    const auto dword = [&](qsizetype at) { return word(at) | word(at + 2) << 16; };
-    if (data.size() < 26 || !data.startsWith("BM"))
-        return {};
-    const qint64 pixelsAt = dword(10);
-    const qint64 headerSize = dword(14);
-    qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0, imageSize = 0;
-    if (headerSize == 12) {
-        width = word(18);
-        height = word(20);
-        bitsPerPixel = word(24);
-    } else if (headerSize >= 40 && data.size() >= 38) {
-        width = qint32(dword(18));
-        height = qAbs(qint32(dword(22)));
-        bitsPerPixel = word(28);
-        compression = dword(30);
-        imageSize = dword(34);
-    } else {
-        return QStringLiteral("the file is cut short in its header");
-    }
-    // Uncompressed rows are padded to four bytes; run-length coded pixels say their own size.
-    qint64 pixelBytes = -1;
-    if (compression == 0 || compression == 3 || compression == 6)
-        pixelBytes = (width * bitsPerPixel + 31) / 32 * 4 * height;
-    else if ((compression == 1 || compression == 2) && imageSize > 0)
-        pixelBytes = imageSize;
-    if (pixelBytes < 0 || width <= 0 || height <= 0)
-        return {};
-    const qint64 needed = pixelsAt + pixelBytes;
-    if (fileSize >= needed)
-        return {};
-    return QStringLiteral("the file is cut short (%1 of %2 bytes)").arg(fileSize).arg(needed);
 }
 
 } // namespace kalvora

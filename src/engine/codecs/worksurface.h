@@ -34,10 +34,4 @@ QByteArray readPictureFile(const QString &path);
 /// file in failures), as LoadWorkSurface makes it.
 QImage workSurfaceOf(const QByteArray &data, const QString &path);
 
-/// Why a Windows bitmap of \a fileSize bytes that starts with \a header (its first 64 bytes
-/// are enough) is damaged: "the file is cut short ..." when it holds fewer bytes than its header
-/// says its pixels take (Qt's reader would fill the rest with black). The empty text for a whole
-/// bitmap and for anything that is not a bitmap.
-QString bitmapDamage(const QByteArray &header, qint64 fileSize);
-
 } // namespace kalvora

@@ -182,8 +182,17 @@ void putInPlace(const QString &intermediatePath, const QString &finalPath)
     if (!error)
         return;
     QFile::remove(intermediatePath);
-    throw RuntimeFailure(QStringLiteral("Cannot put the stamped picture in place of %1: %2.")
-                             .arg(shown(finalPath), QString::fromLocal8Bit(error.message())),
+    throw placementFailure(finalPath, QString::fromLocal8Bit(error.message()));
+}
+
+RuntimeFailure placementFailure(const QString &finalPath, const QString &reason)
+{
+    const QString folder = QFileInfo(finalPath).path();
+    const QString why = QFileInfo(folder).isDir()
+        ? reason
+        : QStringLiteral("the folder %1 is gone (%2)").arg(shown(folder), reason);
+    return RuntimeFailure(QStringLiteral("Cannot put the stamped picture in place of %1: %2.")
+                              .arg(shown(finalPath), why),
         75);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/runtimefailure.h"
 #include "options/stampoptions.h"
 
 #include <QString>
@@ -57,5 +58,10 @@ QString intermediatePathFor(const QString &finalPath, const QString &ext);
 /// RuntimeFailure naming both and the system's reason when it cannot; the intermediate file is
 /// then removed and \a finalPath is unchanged.
 void putInPlace(const QString &intermediatePath, const QString &finalPath);
+
+/// "Cannot put the stamped picture in place of \a finalPath" and \a reason, the system's; when
+/// the folder of \a finalPath is gone (removed or moved while the picture was at work), it is
+/// named as the cause. The folder is never made again, so a result lands nowhere else.
+RuntimeFailure placementFailure(const QString &finalPath, const QString &reason);
 
 } // namespace kalvora

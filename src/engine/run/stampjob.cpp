@@ -18,9 +18,13 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace kalvora {
 
@@ -133,6 +137,28 @@ void refuseReadOnlySource(const PlannedStamp &plan)
                                  .arg(QDir::toNativeSeparators(plan.source)));
 }
 
+// What vanished under a job at work (a folder removed or moved, a file deleted), as the system
+// says it: ExifTool's "File not found" would name a private file, or a file that was there when
+// the job began.
+void requireJobFiles(
+    const QString &sourcePath, const QString &privatePath, const QString &finalPath)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(privatePath).constData(), &info) != 0) {
+        // Where the folder is gone, the failure names it.
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        throw placementFailure(finalPath,
+            QFileInfo(QFileInfo(finalPath).path()).isDir()
+                ? QStringLiteral("the stamped picture was removed on its way (%1)").arg(reason)
+                : reason);
+    }
+    if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0)
+        throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1: %2.")
+                                 .arg(QDir::toNativeSeparators(sourcePath),
+                                     QString::fromLocal8Bit(std::strerror(errno))),
+            75);
+}
+
 } // namespace
 
 WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
@@ -210,8 +236,16 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     const QString &finalPath = written.m_finalPath;
     {
         const StageTimer timer(result.timings, &StampTimings::metadata);
-        const bool done = steps.run(
-            282, [&] { CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder); });
+        const bool done = steps.run(282, [&] {
+            requireJobFiles(job.sourcePath(), privatePath, finalPath);
+            try {
+                CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder);
+            } catch (const RuntimeFailure &) {
+                // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
+                requireJobFiles(job.sourcePath(), privatePath, finalPath);
+                throw;
+            }
+        });
         steps.name(privatePath, finalPath);
         if (!done)
             return std::move(result);
