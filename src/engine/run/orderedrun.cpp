@@ -35,7 +35,9 @@ struct HandOutState
 
 } // namespace
 
-// Interrupts the pool's tag copies once the sink has asked to stop and the grace is over.
+// Interrupts the pool's tag copies once the sink has asked to stop and no file has finished for
+// the length of the grace: a run whose copies go on answering, however slowly the machine is,
+// finishes its files; a stuck ExifTool holds it up for the grace only.
 class OrderedRun::Stopping
 {
 public:
@@ -53,6 +55,12 @@ public:
             m_run.m_pool.interruptTags();
             m_interrupted = true;
         }
+    }
+
+    void fileFinished()
+    {
+        if (m_since.isValid())
+            m_since.restart();
     }
 
 private:
@@ -137,6 +145,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
                 continue;
         }
         handed.pop_front();
+        stopping.fileFinished();
         m_sink.fileFinished(head.index + 1, total, entry, *result);
     }
     while (!m_pool.finish(m_waitMs)) {

@@ -57,8 +57,9 @@ public:
 /// or writes waits until that job is done. While the run waits for a result it lets events run
 /// through \a events, so a window stays responsive; the sink may then change the options, the
 /// list or ask to stop. A run asked to stop hands out nothing more and lets the files at work
-/// finish, but waits only a short grace for ExifTool: then the pool's tag copies are
-/// interrupted (StampPool::interruptTags), so a stuck ExifTool never holds up a closing window.
+/// finish, but when no file has finished for a short grace (five seconds) the pool's tag copies
+/// are interrupted (StampPool::interruptTags), so a stuck ExifTool never holds up a closing
+/// window for longer.
 class OrderedRun
 {
 public:
@@ -68,7 +69,8 @@ public:
     /// reported, and how long the run waits for a result before it lets events run again.
     void setLookAhead(int files);
     void setWaitMs(int waitMs);
-    /// How long a run asked to stop waits before it interrupts the tag copies at work.
+    /// How long a run asked to stop waits for a file to finish before it interrupts the tag
+    /// copies at work.
     void setStopGraceMs(int graceMs);
 
     /// Runs \a entries to the end, then lets the pool's workers end, letting events run.
@@ -82,7 +84,7 @@ private:
     EventPump &m_events;
     int m_lookAhead = 0;
     int m_waitMs = 10;
-    int m_stopGraceMs = 2000;
+    int m_stopGraceMs = 5000;
 };
 
 } // namespace kalvora
