@@ -24,7 +24,8 @@ if(KALVORA_SANITIZE OR KALVORA_FUZZ)
     # (kalvora-stamp, kalvora-convert); ExifTool's Perl is not instrumented and ignores them.
     set(KALVORA_TEST_ENVIRONMENT
         "ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:strict_init_order=1"
-        "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+        "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+        "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
 endif()
 
 if(KALVORA_FUZZ)

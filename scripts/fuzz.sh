@@ -60,7 +60,8 @@ work=$build/run
 rm -rf "$work" "$build/seeds"
 mkdir -p -m 700 "$work/config" "$work/runtime" "$work/tmp"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
-    TMPDIR=$work/tmp TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8
+    TMPDIR=$work/tmp TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$top/cmake/lsan.supp:print_suppressions=0
 ASAN_OPTIONS=detect_leaks=0 "$build/bin/kalvora-fuzz-seeds" "$build/seeds"
 
 summary=()
@@ -78,7 +79,8 @@ for target in "${targets[@]}"; do
         -artifact_prefix="$findings/" "$corpus" "$build/seeds/$target" >"$log" 2>&1 || true
     stats=$(grep -E '^#[0-9]+: cov: ' "$log" | tail -n 1 || true)
     executions=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$stats")
-    rate=$(sed -nE 's/.*exec\/s: ([0-9]+).*/\1/p' <<<"$stats")
+    elapsed=$(sed -nE 's/.* time: ([0-9]+)s.*/\1/p' <<<"$stats")
+    rate=$([ -n "$executions" ] && [ "${elapsed:-0}" -gt 0 ] && echo $((executions / elapsed)) || true)
     cov=$(sed -nE 's/.* cov: ([0-9]+).*/\1/p' <<<"$stats")
     ft=$(sed -nE 's/.* ft: ([0-9]+).*/\1/p' <<<"$stats")
     inputs=$(find "$corpus" -type f | wc -l)
