@@ -5,7 +5,8 @@
 #
 # Builds one Qt Test executable and registers it with CTest. Each run gets a fresh private
 # environment (see run-test.sh): the offscreen platform, its own XDG config and runtime folders
-# and temporary folder, the C locale, and a fixed time zone (UTC unless TZ names another).
+# and temporary folder, the C locale, and a fixed time zone (UTC unless TZ names another); in a
+# sanitizer build, the sanitizers' options (KALVORA_TEST_ENVIRONMENT).
 function(kalvora_add_test name)
     cmake_parse_arguments(ARG "" "TZ" "SOURCES;LIBRARIES" ${ARGN})
     if(NOT ARG_TZ)
@@ -17,4 +18,7 @@ function(kalvora_add_test name)
     add_test(NAME ${name}
         COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/run-test.sh ${ARG_TZ} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    if(KALVORA_TEST_ENVIRONMENT)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KALVORA_TEST_ENVIRONMENT}")
+    endif()
 endfunction()

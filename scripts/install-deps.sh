@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs every Debian package Kalvora needs to build, test and run. Works as root or through
-# sudo, and returns at once when everything is already installed.
+# sudo, and returns at once when everything is already installed. With KALVORA_FUZZ=1 it also
+# installs what the fuzz targets need (clang with libFuzzer and its sanitizer runtimes).
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,9 @@ packages=(
     xvfb xauth imagemagick x11-utils xdotool openbox
     libqt6svg6 help2man librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
+case "${KALVORA_FUZZ:-}" in
+ON | on | 1 | true | yes) packages+=(clang libfuzzer-14-dev libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

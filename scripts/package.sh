@@ -7,6 +7,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALVORA_BUILD_DIR:-$top/build}
+case "${KALVORA_SANITIZE:-}" in
+ON | on | 1 | true | yes) build=${KALVORA_BUILD_DIR:-$top/build-asan} ;;
+esac
+export KALVORA_BUILD_DIR=$build
 # The same flags as the test command, which builds in the same folder.
 export KALVORA_WERROR=${KALVORA_WERROR:-ON}
 bash "$top/scripts/build.sh"

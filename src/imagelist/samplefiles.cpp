@@ -70,13 +70,12 @@ QString DecodeSnapshot(const QString &text, const QString &key)
     return shiftCodes(text, key, -1);
 }
 
-void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder)
+void TakeSampleSnapshot(SettingsStore &settings, const QString &folder)
 {
     QStringList paths;
-    const QString folder
-        = samplesFolder.endsWith(kSeparator) ? samplesFolder.chopped(1) : samplesFolder;
-    for (const QString &name : ListFilesInFolder(folder, QStringLiteral("*.*")))
-        paths << folder + kSeparator + name;
+    const QString listed = folder.endsWith(kSeparator) ? folder.chopped(1) : folder;
+    for (const QString &name : ListFilesInFolder(listed, QStringLiteral("*.*")))
+        paths << listed + kSeparator + name;
     // The coding works on codes 1 to 255: each path is carried as its UTF-8 bytes, which leaves
     // plain ASCII paths as they are and lets names in any script through.
     const QString snapshot = QString::fromLatin1(paths.join(kPathSeparator).toUtf8());

@@ -35,12 +35,12 @@ QString EncodeSnapshot(const QString &text, const QString &key = QLatin1String(k
 /// The reverse of EncodeSnapshot, with the same failures.
 QString DecodeSnapshot(const QString &text, const QString &key = QLatin1String(kSnapshotCodingKey));
 
-/// Records which files \a samplesFolder holds, hidden ones included, as the coded "Snapshot"
+/// Records which files \a folder holds, hidden ones included, as the coded "Snapshot"
 /// setting: their full paths joined by "|". A folder that is missing or empty records the empty
 /// text, so the start-up takes the snapshot again next time. Paths are carried as their UTF-8
 /// bytes, so a folder under any name is recorded. Failures are thrown as RuntimeFailure for the
 /// caller's trap.
-void TakeSampleSnapshot(SettingsStore &settings, const QString &samplesFolder = samplesFolder());
+void TakeSampleSnapshot(SettingsStore &settings, const QString &folder = samplesFolder());
 
 /// Asks a question with the buttons Yes and No; answers true for Yes.
 using YesNoQuestion = std::function<bool(const QString &title, const QString &question)>;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/inidocument.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
@@ -28,13 +29,22 @@ int hexValue(char ch)
     return ch - 'A' + 10;
 }
 
+// UTF-8 decoded as it stands. QString::fromUtf8 drops a byte order mark at the start of what it
+// decodes; in a key or value that is a character of the user's text (U+FEFF, the zero-width
+// no-break space), which a piece after an escape or a quote starts with as easily as any other.
+QString decodedUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 // "%XX" and "%UXXXX" stand for one character each, a backslash for a slash.
 QString unescapedKey(QByteArrayView text)
 {
     QString key;
     QByteArray plain;
     const auto flush = [&] {
-        key += QString::fromUtf8(plain);
+        key += decodedUtf8(plain);
         plain.clear();
     };
     qsizetype i = 0;
@@ -140,7 +150,7 @@ QStringList unescapedItems(QByteArrayView text)
             while (end < text.size() && text.at(end) != '\\' && text.at(end) != '"'
                 && (quoted || text.at(end) != ','))
                 ++end;
-            current += QString::fromUtf8(text.sliced(i, end - i));
+            current += decodedUtf8(text.sliced(i, end - i));
             i = end;
         }
     }

@@ -140,8 +140,10 @@ void OptionsPanel::SourceButtons_Click()
     adoptSource();
     const std::pair<StampSource, QRadioButton *> buttons[] {{StampSource::CustomText, c.Option3},
         {StampSource::FileDate, c.Option1}, {StampSource::UserDateTime, c.Option2}};
-    for (const auto &[source, button] : buttons) {
-        const bool chosen = button->isChecked();
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const auto &entry : buttons) {
+        const StampSource source = entry.first;
+        const bool chosen = entry.second->isChecked();
         persist([&] { m_stored.saveSourceChosen(source, chosen); });
     }
 

@@ -21,6 +21,8 @@ private slots:
     void weReadWhatQtWrites();
     void handWrittenValues_data();
     void handWrittenValues();
+    void ourTextsReadBack_data();
+    void ourTextsReadBack();
     void editKeepsEveryOtherLine();
     void keysMatchWithoutRegardToCase();
     void newSectionAndKey();
@@ -163,6 +165,31 @@ void TestIniDocument::handWrittenValues()
     QCOMPARE(qtText, text);
     QCOMPARE(IniDocument(bytes).value(QStringLiteral("Kalvora"), QStringLiteral("Key")),
         std::optional<QString>(text));
+}
+
+// What we write, we read back: texts whose pieces between escapes start with the character that
+// also serves as a byte order mark, which a plain UTF-8 decode would drop.
+void TestIniDocument::ourTextsReadBack_data()
+{
+    QTest::addColumn<QString>("text");
+    const QChar mark(0xFEFF);
+    QTest::newRow("mark first") << mark + QStringLiteral("Ski");
+    QTest::newRow("mark after an escape") << QStringLiteral("a\n") + mark + QStringLiteral("b");
+    QTest::newRow("mark after a null") << QStringLiteral("K") + QChar(0) + mark;
+    QTest::newRow("mark after a quote") << QStringLiteral("say \"") + mark + QStringLiteral("\"");
+    QTest::newRow("only the mark") << QString(mark);
+}
+
+void TestIniDocument::ourTextsReadBack()
+{
+    QFETCH(QString, text);
+    IniDocument document(QByteArrayLiteral("[Kalvora]\nText4=kept\n"));
+    document.setValue(QStringLiteral("Kalvora"), QStringLiteral("Text5"), text);
+    const IniDocument again(document.bytes());
+    QCOMPARE(again.value(QStringLiteral("Kalvora"), QStringLiteral("Text5")),
+        std::optional<QString>(text));
+    QCOMPARE(again.value(QStringLiteral("Kalvora"), QStringLiteral("Text4")),
+        std::optional<QString>(QStringLiteral("kept")));
 }
 
 void TestIniDocument::editKeepsEveryOtherLine()
