@@ -63,6 +63,12 @@ export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$w
     TMPDIR=$work/tmp TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$top/cmake/lsan.supp:print_suppressions=0
 ASAN_OPTIONS=detect_leaks=0 "$build/bin/kalvora-fuzz-seeds" "$build/seeds"
+# Inputs that once found a fault (fuzz/regressions/TARGET-what) are seeds of their target, so
+# every run tries them first.
+for input in "$top"/fuzz/regressions/*; do
+    seeds=$build/seeds/fuzz_$(basename "$input" | cut -d- -f1)
+    [ -d "$seeds" ] && cp "$input" "$seeds/"
+done
 
 summary=()
 found=0

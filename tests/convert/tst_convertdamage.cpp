@@ -32,6 +32,11 @@ void TestConvertDamage::cutShortPictures_data()
     QTest::newRow("whole 24-bit") << "p.bmp" << bitmap << 0;
     QTest::newRow("24-bit, last row missing") << "p.bmp" << bitmap.chopped(1920) << 1;
     QTest::newRow("24-bit, only 300 bytes") << "p.bmp" << bitmap.left(300) << 1;
+    QByteArray huge = bitmap.left(62);
+    for (const int at : {18, 22})
+        huge.replace(at, 4, QByteArray("\xFF\xFF\xFF\x7F", 4));
+    huge.replace(28, 2, QByteArray("\xFF\xFF", 2)); // 65535 bits a pixel
+    QTest::newRow("header claiming 2^31 x 2^31 pixels") << "p.bmp" << huge << 1;
     QTest::newRow("8-bit, one byte missing")
         << "p.bmp" << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp").chopped(1)
         << 1;

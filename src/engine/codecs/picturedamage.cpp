@@ -9,6 +9,8 @@
 
 #include <QtEndian>
 
+#include <limits>
+
 namespace kalvora {
 
 namespace {
@@ -95,7 +97,7 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
         bitsPerPixel = word(24);
     } else if (headerSize >= 40 && data.size() >= 38) {
         width = qint32(dword(18));
-        height = qAbs(qint32(dword(22)));
+        height = qAbs(qint64(qint32(dword(22))));
         bitsPerPixel = word(28);
         compression = dword(30);
         imageSize = dword(34);
@@ -103,11 +105,15 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
         return QStringLiteral("the file is cut short in its header");
     }
     // Uncompressed rows are padded to four bytes; run-length coded pixels say their own size.
+    // A header may claim any size: the count saturates rather than overflow.
+    constexpr qint64 kMost = std::numeric_limits<qint64>::max() / 2;
     qint64 pixelBytes = -1;
-    if (compression == 0 || compression == 3 || compression == 6)
-        pixelBytes = (width * bitsPerPixel + 31) / 32 * 4 * height;
-    else if ((compression == 1 || compression == 2) && imageSize > 0)
+    if (compression == 0 || compression == 3 || compression == 6) {
+        const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        pixelBytes = rowBytes > 0 && height > kMost / rowBytes ? kMost : rowBytes * height;
+    } else if ((compression == 1 || compression == 2) && imageSize > 0) {
         pixelBytes = imageSize;
+    }
     if (pixelBytes < 0 || width <= 0 || height <= 0)
         return {};
     const qint64 needed = pixelsAt + pixelBytes;
