@@ -30,7 +30,7 @@ while [ $# -gt 0 ]; do
         shift
         ;;
     -h | --help)
-        sed -n '4,15p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '5,14p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     fuzz_*)
@@ -58,7 +58,8 @@ nice -n 19 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 # a fixed time zone.
 work=$build/run
 rm -rf "$work" "$build/seeds"
-mkdir -p -m 700 "$work/config" "$work/runtime" "$work/tmp"
+mkdir -p "$work"
+mkdir -m 700 "$work/config" "$work/runtime" "$work/tmp"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime \
     TMPDIR=$work/tmp TZ=UTC LANG=C.UTF-8 LC_ALL=C.UTF-8 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$top/cmake/lsan.supp:print_suppressions=0
@@ -86,7 +87,10 @@ for target in "${targets[@]}"; do
     stats=$(grep -E '^#[0-9]+: cov: ' "$log" | tail -n 1 || true)
     executions=$(sed -E 's/^#([0-9]+):.*/\1/' <<<"$stats")
     elapsed=$(sed -nE 's/.* time: ([0-9]+)s.*/\1/p' <<<"$stats")
-    rate=$([ -n "$executions" ] && [ "${elapsed:-0}" -gt 0 ] && echo $((executions / elapsed)) || true)
+    rate=
+    if [ -n "$executions" ] && [ "${elapsed:-0}" -gt 0 ]; then
+        rate=$((executions / elapsed))
+    fi
     cov=$(sed -nE 's/.* cov: ([0-9]+).*/\1/p' <<<"$stats")
     ft=$(sed -nE 's/.* ft: ([0-9]+).*/\1/p' <<<"$stats")
     inputs=$(find "$corpus" -type f | wc -l)

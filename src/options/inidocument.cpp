@@ -8,6 +8,7 @@
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 #ifdef Q_OS_WIN
 constexpr auto kLineEnd = "\r\n";
@@ -188,7 +189,8 @@ QByteArray trimmed(QByteArrayView text)
 IniDocument::IniDocument(const QByteArray &bytes)
 {
     QByteArrayView text(bytes);
-    if (text.startsWith("\xEF\xBB\xBF"))
+    m_startsWithByteOrderMark = text.startsWith(kByteOrderMark);
+    if (m_startsWithByteOrderMark)
         text = text.sliced(3);
     m_endsWithLineBreak = text.isEmpty() || text.endsWith('\n') || text.endsWith('\r');
 
@@ -223,7 +225,9 @@ IniDocument::IniDocument(const QByteArray &bytes)
 
 QByteArray IniDocument::bytes() const
 {
-    QByteArray text;
+    // Dropping the mark would change the file's meaning where a second one follows it: the
+    // line after would read as a section of its own.
+    QByteArray text = m_startsWithByteOrderMark ? QByteArray(kByteOrderMark) : QByteArray();
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         text += m_lines.at(i).text;
         if (i + 1 < m_lines.size() || m_endsWithLineBreak)

@@ -12,7 +12,8 @@
 /// C-style escapes and quotes in values), edited one key at a time.
 ///
 /// A change replaces the line of that one key and leaves every other line as it was, so a
-/// hand-written comment or another program's section survives. Keys are found without regard to
+/// hand-written comment or another program's section survives; a byte order mark that starts
+/// the file stays too. Keys are found without regard to
 /// letter case. Only text values are handled: a value that QSettings would read as a list
 /// ("a, b" unquoted) reads as its items joined by ", ".
 class IniDocument
@@ -49,5 +50,6 @@ private:
     std::optional<qsizetype> find(const QString &section, const QString &key) const;
 
     QList<Line> m_lines;
+    bool m_startsWithByteOrderMark = false;
     bool m_endsWithLineBreak = true;
 };

@@ -24,6 +24,8 @@ private slots:
     void ourTextsReadBack_data();
     void ourTextsReadBack();
     void editKeepsEveryOtherLine();
+    void byteOrderMarkStays_data();
+    void byteOrderMarkStays();
     void keysMatchWithoutRegardToCase();
     void newSectionAndKey();
 
@@ -207,6 +209,30 @@ void TestIniDocument::editKeepsEveryOtherLine()
     QCOMPARE(document.bytes(), QByteArray(before).replace("Slider1 = 40", "Slider1=90"));
     QCOMPARE(document.value(QStringLiteral("Other"), QStringLiteral("Slider1")),
         std::optional<QString>(QStringLiteral("1")));
+}
+
+// A mark at the start of the file is written back, so a second one stays part of the line it
+// starts and that line never turns into a section.
+void TestIniDocument::byteOrderMarkStays_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("one mark") << QByteArray("\xEF\xBB\xBF[Kalvora]\nA=1\n")
+                              << QByteArray("\xEF\xBB\xBF[Kalvora]\nA=1\nB=2\n");
+    QTest::newRow("two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[Kalvora]\nA=1\n")
+                               << QByteArray(
+                                      "\xEF\xBB\xBF\xEF\xBB\xBF[Kalvora]\nA=1\n\n[Kalvora]\nB=2\n");
+}
+
+void TestIniDocument::byteOrderMarkStays()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    IniDocument document(before);
+    const std::optional<QString> a = document.value(QStringLiteral("Kalvora"), QStringLiteral("A"));
+    document.setValue(QStringLiteral("Kalvora"), QStringLiteral("B"), QStringLiteral("2"));
+    QCOMPARE(document.bytes(), after);
+    QCOMPARE(IniDocument(after).value(QStringLiteral("Kalvora"), QStringLiteral("A")), a);
 }
 
 void TestIniDocument::keysMatchWithoutRegardToCase()
