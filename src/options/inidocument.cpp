@@ -30,9 +30,8 @@ int hexValue(char ch)
     return ch - 'A' + 10;
 }
 
-// UTF-8 decoded as it stands. QString::fromUtf8 drops a byte order mark at the start of what it
-// decodes; in a key or value that is a character of the user's text (U+FEFF, the zero-width
-// no-break space), which a piece after an escape or a quote starts with as easily as any other.
+// UTF-8 as it stands: QString::fromUtf8 drops a leading U+FEFF, which in a key or value (after
+// an escape or a quote as easily as anywhere) is a character of the user's text.
 QString decodedUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
@@ -193,7 +192,6 @@ IniDocument::IniDocument(const QByteArray &bytes)
     if (m_startsWithByteOrderMark)
         text = text.sliced(3);
     m_endsWithLineBreak = text.isEmpty() || text.endsWith('\n') || text.endsWith('\r');
-
     QString section;
     qsizetype start = 0;
     while (start < text.size()) {
