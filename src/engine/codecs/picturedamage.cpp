@@ -107,6 +107,8 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
     // Uncompressed rows are padded to four bytes; run-length coded pixels say their own size.
     // A header may claim any size: the count saturates rather than overflow.
     constexpr qint64 kMost = std::numeric_limits<qint64>::max() / 2;
+    if (width <= 0 || height <= 0)
+        return {};
     qint64 pixelBytes = -1;
     if (compression == 0 || compression == 3 || compression == 6) {
         const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
@@ -114,8 +116,13 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
     } else if ((compression == 1 || compression == 2) && imageSize > 0) {
         pixelBytes = imageSize;
     }
-    if (pixelBytes < 0 || width <= 0 || height <= 0)
+    if (pixelBytes < 0)
         return {};
+    if (pixelBytes == kMost)
+        return QStringLiteral("its header claims %1 x %2 pixels of %3 bits, more than a file holds")
+            .arg(width)
+            .arg(height)
+            .arg(bitsPerPixel);
     const qint64 needed = pixelsAt + pixelBytes;
     if (fileSize >= needed)
         return {};
