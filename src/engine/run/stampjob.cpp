@@ -92,6 +92,7 @@ WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
     : result(std::move(other.result))
     , m_privatePath(std::exchange(other.m_privatePath, QString()))
     , m_finalPath(std::move(other.m_finalPath))
+    , m_tagsCarried(other.m_tagsCarried)
 { }
 
 WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
@@ -102,6 +103,7 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
         result = std::move(other.result);
         m_privatePath = std::exchange(other.m_privatePath, QString());
         m_finalPath = std::move(other.m_finalPath);
+        m_tagsCarried = other.m_tagsCarried;
     }
     return *this;
 }
@@ -187,7 +189,8 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
         const bool done = steps.run(244, [&] {
             privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
                                                          : job.plan.privatePath;
-            picture->write(privatePath, ext, options.jpegQuality, converter);
+            written.m_tagsCarried
+                = picture->write(privatePath, ext, options.jpegQuality, converter);
         });
         steps.name(privatePath, finalPath);
         if (done) {
@@ -209,9 +212,12 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     const QString &privatePath = written.m_privatePath;
     const QString &finalPath = written.m_finalPath;
     {
+        // A JPEG of a JPEG was written with its source's metadata; the rest are tagged by
+        // ExifTool.
         const StageTimer timer(result.timings, &StampTimings::metadata);
-        const bool done = steps.run(
-            282, [&] { CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder); });
+        const bool done = written.m_tagsCarried || steps.run(282, [&] {
+            CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder);
+        });
         steps.name(privatePath, finalPath);
         if (!done)
             return std::move(result);

@@ -100,6 +100,7 @@ private:
 
     QString m_privatePath;
     QString m_finalPath;
+    bool m_tagsCarried = false; // written with its source's metadata: no tag copy
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
