@@ -108,6 +108,11 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
     return *this;
 }
 
+bool needsExifTool(const PlannedStamp &plan)
+{
+    return holdsTags(plan.extension) && outputKindOf(plan.extension) != OutputKind::Jpeg;
+}
+
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
 {
     StampJob job {options, kalvora::planStamp(source, options), workFolder};
