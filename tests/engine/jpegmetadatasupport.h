@@ -68,8 +68,9 @@ inline QImage darkPhoto(int width, int height)
 }
 
 // A JPEG written by libjpeg with a comment, a vendor's APP11 block and, in colour, a Display P3
-// profile; grey pictures are written with one component.
-inline QByteArray libjpegFile(const QImage &picture, bool grey, int quality = 90)
+// profile; grey pictures are written with one component, and \a jfif says whether it has a
+// JFIF header.
+inline QByteArray libjpegFile(const QImage &picture, bool grey, bool jfif)
 {
     const QImage rgb
         = picture.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
@@ -85,7 +86,8 @@ inline QByteArray libjpegFile(const QImage &picture, bool grey, int quality = 90
     info.input_components = grey ? 1 : 3;
     info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_set_quality(&info, 90, TRUE);
+    info.write_JFIF_header = jfif ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
     const QByteArray comment = QStringLiteral("Kalvora test – Ölbild").toUtf8();
     jpeg_write_marker(&info, JPEG_COM, reinterpret_cast<const JOCTET *>(comment.constData()),

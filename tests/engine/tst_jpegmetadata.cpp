@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <array>
+
 using namespace TestImages;
 
 namespace {
@@ -20,9 +22,9 @@ void append32(QByteArray &bytes, quint32 value)
     bytes.append(le, 4);
 }
 
-// The APP2 payload of a multi-picture index of two images, the first the file's own picture
-// and the second a preview ("large thumbnail"), little-endian.
-QByteArray mpfPayload(quint32 primarySize, quint32 previewSize, quint32 previewOffset)
+// The APP2 payload of a multi-picture index, little-endian, of images given as attribute,
+// size and offset; the first is the file's own picture.
+QByteArray mpfPayload(const QList<std::array<quint32, 3>> &images)
 {
     QByteArray p("MPF\0II*\0", 8);
     append32(p, 8);
@@ -33,13 +35,37 @@ QByteArray mpfPayload(quint32 primarySize, quint32 previewSize, quint32 previewO
     };
     p.append('\3').append('\0');
     entry(0xB000, 7, 4, qFromLittleEndian<quint32>("0100"));
-    entry(0xB001, 4, 1, 2);
-    entry(0xB002, 7, 32, 50);
+    entry(0xB001, 4, 1, quint32(images.size()));
+    entry(0xB002, 7, quint32(16 * images.size()), 50);
     append32(p, 0);
-    for (const quint32 value :
-        {0x20030000u, primarySize, 0u, 0u, 0x00010001u, previewSize, previewOffset, 0u})
-        append32(p, value);
+    for (const auto &[attribute, size, offset] : images) {
+        append32(p, attribute);
+        append32(p, size);
+        append32(p, offset);
+        append32(p, 0);
+    }
     return p;
+}
+
+// ExifTool reads every tag of \a output as it reads the \a source's, numbers to the last digit,
+// but for the file's own and those \a changed names.
+void expectSameTags(const QString &source, const QString &output, QStringList changed)
+{
+    const QJsonObject a = allTags(source);
+    const QJsonObject b = allTags(output);
+    changed << "SourceFile"
+            << "IFD1:ThumbnailOffset"
+            << "IFD1:ThumbnailLength"
+            << "IFD1:ThumbnailImage";
+    QStringList keys = a.keys() + b.keys();
+    keys.removeDuplicates();
+    for (const QString &key : std::as_const(keys)) {
+        if (key.startsWith("System:") || changed.contains(key))
+            continue;
+        QVERIFY2(a.value(key) == b.value(key), qPrintable(key));
+    }
+    QVERIFY(!b.value("Canon:OwnerName").isUndefined());
+    QCOMPARE(b.value("ExifIFD:FNumber").toDouble(), 1.7411);
 }
 
 // Where IFD1's entries lie in an EXIF APP1 segment, read the test's own way.
@@ -87,10 +113,11 @@ private slots:
     void carriesEverySegment_data();
     void carriesEverySegment();
     void stampsTheMultiPicturePreview();
+    void thumbnailThatCannotFitFailsTheFile();
 
 private:
-    void makeSource(const QString &path, bool grey);
-    void makeNewSource(const QString &path, bool grey);
+    void makeSource(const QString &path, const QString &kind);
+    void makeNewSource(const QString &path, const QString &kind);
     QString stampOne(const QString &source, int pointSize);
 
     QTemporaryDir m_made;
@@ -99,22 +126,20 @@ private:
 // A camera-like source: a comment, a vendor's APP11 block, a colour profile (in colour), EXIF
 // with a Canon maker note, GPS and a thumbnail, IPTC in UTF-8, XMP with a namespace of its own
 // and an extension in further segments.
-void TestJpegMetadata::makeSource(const QString &path, bool grey)
+void TestJpegMetadata::makeSource(const QString &path, const QString &kind)
 {
     // Made once for each kind and copied, since ExifTool takes its time.
-    const QString made = m_made.filePath(grey ? "grey.jpg" : "colour.jpg");
-    if (QFile::exists(made)) {
-        QVERIFY(QFile::copy(made, path));
-        return;
-    }
-    makeNewSource(made, grey);
+    const QString made = m_made.filePath(kind + ".jpg");
+    if (!QFile::exists(made))
+        makeNewSource(made, kind);
     QVERIFY(QFile::copy(made, path));
 }
 
-void TestJpegMetadata::makeNewSource(const QString &path, bool grey)
+// \a kind is "colour", "grey" or "no JFIF" (in colour).
+void TestJpegMetadata::makeNewSource(const QString &path, const QString &kind)
 {
     const QImage picture = darkPhoto(kWidth, kHeight);
-    QVERIFY(writeFile(path, libjpegFile(picture, grey)));
+    QVERIFY(writeFile(path, libjpegFile(picture, kind == "grey", kind != "no JFIF")));
     const QString thumbnail = m_work.filePath("thumb.jpg");
     const QString xmp = m_work.filePath("extra.xmp");
     const QString data = m_work.filePath("data.txt");
@@ -162,22 +187,23 @@ QString TestJpegMetadata::stampOne(const QString &source, int pointSize)
 
 void TestJpegMetadata::carriesEverySegment_data()
 {
-    QTest::addColumn<bool>("grey");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("pointSize");
     QTest::addColumn<bool>("padded");
-    QTest::newRow("stamped in the blocks") << false << 28 << false;
-    QTest::newRow("stamped whole: a stamp over most of the picture") << false << 150 << false;
-    QTest::newRow("stamped whole: a grey source") << true << 28 << false;
-    QTest::newRow("thumbnail followed by other data") << false << 28 << true;
+    QTest::newRow("stamped in the blocks") << "colour" << 28 << false;
+    QTest::newRow("stamped whole: a stamp over most of the picture") << "colour" << 150 << false;
+    QTest::newRow("stamped whole: a grey source") << "grey" << 28 << false;
+    QTest::newRow("a source without JFIF gets none") << "no JFIF" << 28 << false;
+    QTest::newRow("thumbnail followed by other data") << "colour" << 28 << true;
 }
 
 void TestJpegMetadata::carriesEverySegment()
 {
-    QFETCH(bool, grey);
+    QFETCH(QString, kind);
     QFETCH(int, pointSize);
     QFETCH(bool, padded);
     const QString source = sourcePath("IMG_0001.JPG");
-    makeSource(source, grey);
+    makeSource(source, kind);
     if (QTest::currentTestFailed())
         return;
     QByteArray before = contents(source);
@@ -197,7 +223,7 @@ void TestJpegMetadata::carriesEverySegment()
     // Every APPn and COM segment byte for byte, in order, but for the EXIF thumbnail; a grey
     // source's colour profile is not one of the result's colours.
     QList<Segment> expected = headerSegments(before);
-    if (grey)
+    if (kind == "grey")
         expected.removeIf([](const Segment &s) { return s.bytes.mid(4, 11) == "ICC_PROFILE"; });
     const QList<Segment> got = headerSegments(after);
     QCOMPARE(got.size(), expected.size());
@@ -237,29 +263,18 @@ void TestJpegMetadata::carriesEverySegment()
     expectStampOn(decoded(extracted("ThumbnailImage", source)),
         decoded(extracted("ThumbnailImage", output)), stamp);
 
-    // ExifTool reads every tag alike, numbers to the last digit, but for what tells where the
-    // thumbnail lies and how the new picture is coded.
-    const QJsonObject a = allTags(source);
-    const QJsonObject b = allTags(output);
-    const QStringList encoding {"SourceFile", "IFD1:ThumbnailOffset", "IFD1:ThumbnailLength",
-        "IFD1:ThumbnailImage", "File:ColorComponents", "File:YCbCrSubSampling",
-        "File:EncodingProcess"};
-    QStringList keys = a.keys() + b.keys();
-    keys.removeDuplicates();
-    for (const QString &key : std::as_const(keys)) {
-        if (key.startsWith("System:") || encoding.contains(key))
-            continue;
-        QVERIFY2(a.value(key) == b.value(key), qPrintable(key));
-    }
-    QCOMPARE(b.value("ExifIFD:FNumber").toDouble(), 1.7411);
+    // ExifTool reads every tag alike, but for how the new picture is coded.
+    expectSameTags(
+        source, output, {"File:ColorComponents", "File:YCbCrSubSampling", "File:EncodingProcess"});
 }
 
-// A preview after the picture, indexed by an MPF segment, shows the stamp too and stays where
-// the index says.
+// A preview after the picture, indexed by an MPF segment, shows the stamp too; another image
+// of the file (a disparity map) and a vendor's trailer after them stay as they were, and the
+// index says where each image now lies.
 void TestJpegMetadata::stampsTheMultiPicturePreview()
 {
     const QString source = sourcePath("DSC_0002.JPG");
-    makeSource(source, false);
+    makeSource(source, "colour");
     if (QTest::currentTestFailed())
         return;
     const QByteArray primary = contents(source);
@@ -267,20 +282,65 @@ void TestJpegMetadata::stampsTheMultiPicturePreview()
         = plainJpeg(darkPhoto(kWidth, kHeight)
                         .scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
             90);
+    const QByteArray disparity = plainJpeg(darkPhoto(80, 60), 70);
+    const QByteArray trailer("VENDOR TRAILER");
     const Segment exif = exifSegment(primary);
     const qsizetype at = exif.offset + exif.bytes.size();
-    const quint32 primarySize = quint32(primary.size() + 4 + mpfPayload(0, 0, 0).size());
+    const quint32 size = quint32(primary.size() + 4 + mpfPayload({{}, {}, {}}).size());
+    const quint32 header = quint32(at + 8);
     const QByteArray payload
-        = mpfPayload(primarySize, quint32(preview.size()), quint32(primarySize - at - 8));
-    QVERIFY(writeFile(source, withSegment(primary, at, 0xE2, payload) + preview));
+        = mpfPayload({{0x20030000, size, 0}, {0x00010001, quint32(preview.size()), size - header},
+            {0x00020002, quint32(disparity.size()), quint32(size + preview.size() - header)}});
+    QVERIFY(
+        writeFile(source, withSegment(primary, at, 0xE2, payload) + preview + disparity + trailer));
     QCOMPARE(extracted("MPImage2:PreviewImage", source), preview);
+    QCOMPARE(extracted("MPImage3:MPImage3", source), disparity);
 
     const QString output = stampOne(source, 28);
     QVERIFY(!output.isEmpty());
-    const QRect stamp = changedArea(decoded(contents(source)), decoded(contents(output)), 60);
+    const QByteArray after = contents(output);
+    const QRect stamp = changedArea(decoded(contents(source)), decoded(after), 60);
     QVERIFY(!stamp.isEmpty());
     expectStampOn(decoded(preview), decoded(extracted("MPImage2:PreviewImage", output)), stamp);
-    QCOMPARE(exifTag("Warning", output), QString());
+    QCOMPARE(extracted("MPImage3:MPImage3", output), disparity);
+    QVERIFY(after.endsWith(disparity + trailer));
+    expectSameTags(source, output,
+        {"MPImage1:MPImageLength", "MPImage2:MPImageLength", "MPImage2:MPImageStart",
+            "MPImage3:MPImageStart", "MPImage2:PreviewImage"});
+}
+
+// An EXIF block filled to its 64 KB with a thumbnail that is as small as a JPEG gets: stamped,
+// the thumbnail cannot fit even at the lowest quality, and the file fails, naming itself.
+void TestJpegMetadata::thumbnailThatCannotFitFailsTheFile()
+{
+    const QString source = sourcePath("full.jpg");
+    const QString thumbnail = m_work.filePath("flat.jpg");
+    QImage flat(160, 120, QImage::Format_RGB32);
+    flat.fill(qRgb(40, 40, 40));
+    QVERIFY(writeFile(thumbnail, plainJpeg(flat, 1)));
+    QVERIFY(writeFile(source, plainJpeg(darkPhoto(kWidth, kHeight), 90)));
+    const auto fill = [&](qsizetype size) {
+        return runExifTool(
+            {"-UserComment=" + QString(size, 'x'), "-ThumbnailImage<=" + thumbnail, source});
+    };
+    QVERIFY(fill(60000));
+    // One byte short of the segment's limit: ExifTool pads the block to an even size.
+    QVERIFY(fill(60000 + 65535 - exifSegment(contents(source)).bytes.size() + 1));
+    const Segment exif = exifSegment(contents(source));
+    QVERIFY(exif.bytes.size() >= 65536);
+    QCOMPARE(exifTag("Warning", source), QString());
+    const auto [at, length] = thumbnailPlace(source);
+    QVERIFY(at + length + 2 > exif.offset + exif.bytes.size());
+
+    StampOptions options = customText(SaveOption::ChosenFolder);
+    options.position = StampPosition::LowerRight;
+    const StampJobResult result = stamp(source, options);
+    QCOMPARE(result.outcome, StampFileOutcome::Failed);
+    QCOMPARE(result.failures.size(), 1);
+    QVERIFY2(result.failures[0].description.contains(source)
+            && result.failures[0].description.contains("thumbnail"),
+        qPrintable(result.failures[0].description));
+    QVERIFY(filesIn(m_output).isEmpty());
 }
 
 QTEST_MAIN(TestJpegMetadata)

@@ -72,7 +72,9 @@ QByteArray replaceExifThumbnail(const QByteArray &tiff, const ExifThumbnail &thu
 {
     const qsizetype place = thumbnail.offset;
     const qsizetype placeEnd = place + thumbnail.length;
-    const bool last = placeEnd == tiff.size();
+    // Last but for a writer's padding to a whole word.
+    const bool last = tiff.size() - placeEnd < 4
+        && std::all_of(tiff.begin() + placeEnd, tiff.end(), [](char c) { return c == '\0'; });
     // A thumbnail added at the end starts on an even position, as TIFF values do.
     const qsizetype appendAt = tiff.size() + tiff.size() % 2;
     const qsizetype largest = last
@@ -84,12 +86,12 @@ QByteArray replaceExifThumbnail(const QByteArray &tiff, const ExifThumbnail &thu
         return tiff;
 
     QByteArray result = tiff;
-    if (last) {
-        result.truncate(place);
-        result += fresh;
-    } else if (fresh.size() <= thumbnail.length) {
+    if (fresh.size() <= thumbnail.length) {
         result.replace(place, fresh.size(), fresh);
         std::fill(result.begin() + place + fresh.size(), result.begin() + placeEnd, '\0');
+    } else if (last) {
+        result.truncate(place);
+        result += fresh;
     } else {
         // The old picture is cleared, so the block keeps no unstamped copy.
         std::fill(result.begin() + place, result.begin() + placeEnd, '\0');

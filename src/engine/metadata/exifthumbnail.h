@@ -34,9 +34,9 @@ inline constexpr qsizetype kLargestExifTiff = 65533 - 6;
 /// where it was, so maker notes and every offset stay valid. \a replace is given the old
 /// thumbnail and the largest size the block can take in its place, and answers the new one
 /// (no larger than that) or the old one to leave it. The new thumbnail goes where the old one
-/// was when it was last in the block or fits its place (the rest of the place is cleared);
-/// otherwise it is added at the end and JPEGInterchangeFormat points to it, and the old one
-/// is cleared. JPEGInterchangeFormatLength always gives its size.
+/// was when it fits its place (the rest of the place is cleared) or the old one was last in
+/// the block (but for padding); otherwise it is added at the end and JPEGInterchangeFormat
+/// points to it, and the old one is cleared. JPEGInterchangeFormatLength always gives its size.
 QByteArray replaceExifThumbnail(const QByteArray &tiff, const ExifThumbnail &thumbnail,
     const std::function<QByteArray(const QByteArray &old, qsizetype largest)> &replace);
 
