@@ -278,10 +278,17 @@ void TestJpegMetadata::stampsTheMultiPicturePreview()
     if (QTest::currentTestFailed())
         return;
     const QByteArray primary = contents(source);
-    const QByteArray preview
-        = plainJpeg(darkPhoto(kWidth, kHeight)
-                        .scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-            90);
+    // The preview carries its own attributes (MPIndividualNum 2), as a camera's does.
+    QByteArray attributes("MPF\0II*\0", 8);
+    append32(attributes, 8);
+    attributes.append("\1\0\x01\xB1\4\0", 6); // one entry: MPIndividualNum, a LONG
+    for (const quint32 value : {1u, 2u, 0u})
+        append32(attributes, value);
+    const QByteArray preview = withSegment(
+        plainJpeg(darkPhoto(kWidth, kHeight)
+                      .scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+            90),
+        2, 0xE2, attributes);
     const QByteArray disparity = plainJpeg(darkPhoto(80, 60), 70);
     const QByteArray trailer("VENDOR TRAILER");
     const Segment exif = exifSegment(primary);
@@ -303,6 +310,13 @@ void TestJpegMetadata::stampsTheMultiPicturePreview()
     QVERIFY(!stamp.isEmpty());
     expectStampOn(decoded(preview), decoded(extracted("MPImage2:PreviewImage", output)), stamp);
     QCOMPARE(extracted("MPImage3:MPImage3", output), disparity);
+    const auto segmentsOf = [](const QByteArray &file) {
+        QList<QByteArray> all;
+        for (const Segment &segment : headerSegments(file))
+            all << segment.bytes;
+        return all;
+    };
+    QCOMPARE(segmentsOf(extracted("MPImage2:PreviewImage", output)), segmentsOf(preview));
     QVERIFY(after.endsWith(disparity + trailer));
     expectSameTags(source, output,
         {"MPImage1:MPImageLength", "MPImage2:MPImageLength", "MPImage2:MPImageStart",

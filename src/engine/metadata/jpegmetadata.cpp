@@ -38,20 +38,17 @@ struct SourcePictures
     QList<int> inFileOrder; // the images after the first, by their place in the file
 };
 
-std::optional<SourcePictures> readPictures(
-    const QByteArray &source, const JpegLayout &layout, const JpegSegment &segment)
+std::optional<SourcePictures> readPictures(const QByteArray &source, const JpegLayout &layout,
+    const JpegSegment &segment, const MpIndex &index)
 {
-    const auto index = readMpIndex(JpegLayout::payloadOf(source, segment));
-    if (!index)
-        return std::nullopt;
-    SourcePictures pictures {segment, *index, segment.payloadOffset() + kMpHeaderInPayload, {}};
-    pictures.inFileOrder.resize(index->images.size() - 1);
+    SourcePictures pictures {segment, index, segment.payloadOffset() + kMpHeaderInPayload, {}};
+    pictures.inFileOrder.resize(index.images.size() - 1);
     std::iota(pictures.inFileOrder.begin(), pictures.inFileOrder.end(), 1);
     std::sort(pictures.inFileOrder.begin(), pictures.inFileOrder.end(),
-        [&](int a, int b) { return index->images[a].offset < index->images[b].offset; });
+        [&](int a, int b) { return index.images[a].offset < index.images[b].offset; });
     qint64 free = layout.imageEnd;
     for (int i : std::as_const(pictures.inFileOrder)) {
-        const MpImage &image = index->images[i];
+        const MpImage &image = index.images[i];
         const qint64 start = pictures.header + qint64(image.offset);
         if (image.offset == 0 || start < free || start + qint64(image.size) > source.size())
             return std::nullopt;
@@ -127,10 +124,15 @@ std::optional<QByteArray> carryJpegMetadata(
             continue;
         if (segment.marker == kProfileMarker && !pictures
             && named(source, segment, kPicturesName)) {
-            // An index whose images cannot be found would point into the new picture.
-            if (!(pictures = readPictures(source, *from, segment)))
+            // A further image's own attributes point nowhere and stay as they are; an index
+            // whose images cannot be found would point into the new picture and is left out.
+            const auto index = readMpIndex(JpegLayout::payloadOf(source, segment));
+            if (index && !index->images.isEmpty())
+                pictures = readPictures(source, *from, segment, *index);
+            if (!index || (!index->images.isEmpty() && !pictures))
                 continue;
-            indexAt = result.size();
+            if (pictures)
+                indexAt = result.size();
         } else if (segment.marker == kExifMarker && !exifSeen
             && named(source, segment, kExifName)) {
             exifSeen = true;

@@ -49,6 +49,8 @@ std::optional<MpIndex> readMpIndex(const QByteArray &payload)
             entries = entriesSize > 4 ? qint64(numbers.u32(entry + 8)) : entry + 8;
         }
     }
+    if (count < 0 && entries < 0)
+        return index;
     if (count < 1 || entriesSize != count * kMpEntrySize || !numbers.holds(entries, entriesSize))
         return std::nullopt;
     for (qint64 i = 0; i < count; ++i) {

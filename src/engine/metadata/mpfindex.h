@@ -42,8 +42,10 @@ struct MpIndex
 /// images' offsets count from there.
 inline constexpr qsizetype kMpHeaderInPayload = 4;
 
-/// The MP Index of the APP2 payload \a payload (starting with "MPF\0"). Answers nothing when it
-/// is not one or cannot be followed (a count or entry outside the segment, no images).
+/// The MP Index of the APP2 payload \a payload (starting with "MPF\0"). Answers no images for
+/// a segment without MP Entries (the attributes that a further image of the file carries), and
+/// nothing when it is not one or its entries cannot be followed (a count or entry outside the
+/// segment, no images).
 std::optional<MpIndex> readMpIndex(const QByteArray &payload);
 
 /// Sets the size and offset of \a image in \a payload, in the index's byte order.
