@@ -64,6 +64,12 @@ std::optional<ExifThumbnail> findExifThumbnail(const QByteArray &tiff)
     if (thumbnail.length < 4 || !numbers.holds(thumbnail.offset, thumbnail.length)
         || uchar(tiff[thumbnail.offset]) != 0xFF || uchar(tiff[thumbnail.offset + 1]) != 0xD8)
         return std::nullopt;
+    // A thumbnail over the header or over IFD1 itself is no picture to replace: writing it would
+    // break the block.
+    const qint64 end = qint64(thumbnail.offset) + thumbnail.length;
+    const qint64 directoryEnd = directory + 2 + kEntrySize * entries + 4;
+    if (thumbnail.offset < 8 || (thumbnail.offset < directoryEnd && end > directory))
+        return std::nullopt;
     return thumbnail;
 }
 

@@ -22,6 +22,8 @@ namespace {
 
 // How much finer than a smaller copy its stamp is drawn before it is averaged down, at most.
 constexpr int kLargestOversampling = 8;
+// The most pixels that finer layer has (64 MB), for a stamp over most of a large preview.
+constexpr qint64 kLargestLayer = 16 << 20;
 
 // Twips to pixels at 96 dots per inch.
 constexpr double kTwipsPerPixel = 15.0;
@@ -276,7 +278,9 @@ bool overlayTextScaled(QImage &target, const QTransform &surfaceToTarget, const 
         return false;
 
     const double scale = std::max(std::abs(surfaceToTarget.m11()), std::abs(surfaceToTarget.m22()));
-    const int fine = std::clamp(int(std::ceil(1 / scale)), 1, kLargestOversampling);
+    int fine = std::clamp(int(std::ceil(1 / scale)), 1, kLargestOversampling);
+    while (fine > 1 && qint64(area.width()) * area.height() * fine * fine > kLargestLayer)
+        --fine;
     QImage layer(area.size() * fine, QImage::Format_ARGB32_Premultiplied);
     if (layer.isNull())
         return false;

@@ -4,6 +4,7 @@
 
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/jpeg/jpegsegments.h"
 #include "engine/render/overlaytext.h"
 
 #include <QDir>
@@ -36,6 +37,12 @@ QTransform pictureToCopy(const QSize &picture, const QSize &copy)
 QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp &stamp,
     int orientation, const QSize &pictureSize, int quality, const QString &sourcePath)
 {
+    // A copy is never larger than the picture; one that says so is left rather than decoded.
+    const auto layout = readJpegLayout(copy);
+    if (!layout
+        || qint64(layout->width) * layout->height
+            > qint64(pictureSize.width()) * pictureSize.height())
+        return copy;
     QImage pixels;
     try {
         pixels = decodeJpeg(copy, sourcePath);

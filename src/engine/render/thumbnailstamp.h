@@ -17,8 +17,8 @@ namespace kalvora {
 /// overlayTextScaled); a copy of another shape than the picture is taken to hold it fitted and
 /// centred, between bars. The copy is encoded again at \a quality, lowered step by step while
 /// it would not fit the room it has, and keeps its own header segments. A copy that cannot be
-/// decoded (damaged, or in CMYK) is kept as it is. Throws RuntimeFailure naming \a sourcePath
-/// when a stamped copy does not fit even at the lowest quality.
+/// decoded (damaged, or in CMYK) or says it is larger than the picture is kept as it is. Throws
+/// RuntimeFailure naming \a sourcePath when a stamped copy does not fit even at the lowest quality.
 PreviewStamper thumbnailStamper(const TextStamp &stamp, int orientation, const QSize &pictureSize,
     int quality, const QString &sourcePath);
 

@@ -78,8 +78,12 @@ std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
         const JpegSegment segment {marker, pos, length + 2};
         layout.segments.append(segment);
         // The frame header: precision, height, width, then the number of components.
-        if (isFrame(marker) && layout.components == 0 && length >= 8)
-            layout.components = data[segment.payloadOffset() + 5];
+        if (isFrame(marker) && layout.components == 0 && length >= 8) {
+            const uchar *frame = data + segment.payloadOffset();
+            layout.height = (frame[1] << 8) | frame[2];
+            layout.width = (frame[3] << 8) | frame[4];
+            layout.components = frame[5];
+        }
         pos = segment.end();
         if (marker == kStartOfScan) {
             scanned = true;

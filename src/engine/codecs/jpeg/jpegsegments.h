@@ -25,8 +25,8 @@ struct JpegSegment
 };
 
 /// How a JPEG file is laid out, as far as copying its metadata needs: every marker segment of
-/// its image in file order (scan data left out), where the image ends, and how many colour
-/// components its frame has.
+/// its image in file order (scan data left out), where the image ends, and the size and number
+/// of colour components its frame gives.
 struct JpegLayout
 {
     QList<JpegSegment> segments;
@@ -34,6 +34,8 @@ struct JpegLayout
     /// images of a multi-picture file, a vendor's data).
     qsizetype imageEnd = 0;
     int components = 0;
+    int width = 0;
+    int height = 0;
 
     /// The segment's payload (what follows its length field).
     static QByteArray payloadOf(const QByteArray &file, const JpegSegment &segment)
