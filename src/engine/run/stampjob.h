@@ -45,6 +45,11 @@ struct StampFailure
     friend bool operator==(const StampFailure &, const StampFailure &) = default;
 };
 
+/// Whether the result \a plan names is tagged by ExifTool: a result of a format that holds
+/// tags, other than JPEG. A JPEG result is tagged by ExifTool only when its source turns out
+/// not to be a JPEG (see SourcePicture::write), which its content alone tells.
+bool needsExifTool(const PlannedStamp &plan);
+
 /// One file to stamp, with everything it depends on fixed when it was handed out: the options
 /// as the controls read then (font and colour included), the plan of where its result goes, and
 /// a private folder for its intermediate files, which nothing else uses.
@@ -100,6 +105,7 @@ private:
 
     QString m_privatePath;
     QString m_finalPath;
+    bool m_tagsCarried = false; // written with its source's metadata: no tag copy
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
