@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class DateTexts;
 
@@ -65,6 +66,9 @@ struct StampJobResult
 {
     StampFileOutcome outcome = StampFileOutcome::Failed;
     QList<StampFailure> failures;
+    /// What a stamped file's user should know that is no failure, naming the file: ExifTool's
+    /// warnings about the source's own tags, which were copied all the same.
+    QStringList notes;
     StampTimings timings;
 };
 
