@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kalvorastampfixture.h"
+#include "taggedphotos.h"
+
+#include <QTest>
+
+using namespace KalvoraStampTest;
+
+namespace {
+
+// What a new encoding of the pixels legitimately changes: where the pixels lie and how they are
+// packed and compressed, and the fields the encoders write themselves.
+const QStringList kChangedByEncoding {QStringLiteral("PNG:BitDepth"),
+    QStringLiteral("PNG:ColorType"), QStringLiteral("PNG:Compression"),
+    QStringLiteral("PNG:Filter"), QStringLiteral("PNG:Interlace"),
+    QStringLiteral("PNG:PixelsPerUnitX"), QStringLiteral("PNG:PixelsPerUnitY"),
+    QStringLiteral("PNG:PixelUnits"), QStringLiteral("IFD0:StripOffsets"),
+    QStringLiteral("IFD0:StripByteCounts"), QStringLiteral("IFD0:RowsPerStrip"),
+    QStringLiteral("IFD0:BitsPerSample"), QStringLiteral("IFD0:Compression"),
+    QStringLiteral("IFD0:PhotometricInterpretation"), QStringLiteral("IFD0:SamplesPerPixel"),
+    QStringLiteral("IFD0:PlanarConfiguration"), QStringLiteral("IFD0:FillOrder"),
+    QStringLiteral("IFD0:ExtraSamples"), QStringLiteral("IFD0:XResolution"),
+    QStringLiteral("IFD0:YResolution"), QStringLiteral("IFD0:ResolutionUnit"),
+    QStringLiteral("IFD0:PageNumber"), QStringLiteral("IFD0:SubfileType"),
+    QStringLiteral("IFD0:Software")};
+
+} // namespace
+
+/// The tags a PNG or TIFF result keeps, as ExifTool itself reads source and result, and the
+/// warnings about a source's own tags that are notes rather than failures.
+class TestStampTags : public KalvoraStampFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { setUp(); }
+
+    void everyTagKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << QStringLiteral("rich.png");
+        QTest::newRow("tiff") << QStringLiteral("rich.tif");
+    }
+    void everyTagKept()
+    {
+        QFETCH(QString, name);
+        const QString path = source(name);
+        QVERIFY(darkGray(64, 48).save(path));
+        QString error;
+        QVERIFY2(TaggedPhotos::writeRichTags(path, m_output->path(), &error), qPrintable(error));
+        const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral("Kept"),
+            QStringLiteral("--output"), m_output->path(), path});
+        QCOMPARE(outcome.errors, QString());
+        QCOMPARE(outcome.code, 0);
+        const QStringList lost = TaggedPhotos::lostTags(path, output(name), kChangedByEncoding);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1Char('\n'))));
+        // Qt's writer no longer carries the XMP packet a second time, as a text chunk.
+        QVERIFY(
+            !TaggedPhotos::allTags(output(name)).contains(QStringLiteral("PNG:XML_com_adobe_xmp")));
+    }
+
+    // A source ExifTool warns about while copying its tags is stamped, the warning told once as
+    // a note that names the file; the exit status stays 0. A source whose tags cannot be
+    // written still fails.
+    void warningsAreNotes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("stale IPTC digest")
+            << QStringLiteral("digest.tif")
+            << QStringList {QStringLiteral("-IPTC:Keywords=one"),
+                   QStringLiteral("-Photoshop:IPTCDigest=0123456789abcdef0123456789abcdef")}
+            << 0
+            << QStringLiteral("note: %1: the tags were copied; ExifTool warned: "
+                              "IPTCDigest is not current");
+        QTest::newRow("long IPTC field")
+            << QStringLiteral("long.png")
+            << QStringList {QStringLiteral("-IPTC:ObjectName=") + QString(70, QLatin1Char('x'))}
+            << 0 << QString();
+        QTest::newRow("short subject reference")
+            << QStringLiteral("subject.tif")
+            << QStringList {QStringLiteral("-IPTC:SubjectReference=IPTC:1")} << 0 << QString();
+    }
+    void warningsAreNotes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, tags);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        const QString path = source(name);
+        QVERIFY(darkGray(64, 48).save(path));
+        QString error;
+        QVERIFY2(!TaggedPhotos::exifTool(
+                     QStringList {QStringLiteral("-m"), QStringLiteral("-overwrite_original")}
+                         + tags + QStringList {path},
+                     &error)
+                      .isNull(),
+            qPrintable(error));
+        const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral("Noted"),
+            QStringLiteral("--output"), m_output->path(), path});
+        QCOMPARE(outcome.code, code);
+        const QString expected = said.isEmpty() ? QString() : said.arg(output(name)) + '\n';
+        QCOMPARE(outcome.errors, expected);
+        QVERIFY(QFileInfo::exists(output(name)));
+        const QStringList lost = TaggedPhotos::lostTags(path, output(name), kChangedByEncoding);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStampTags)
+#include "tst_stamptags.moc"
