@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QColorSpace>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QtEndian>
