@@ -9,11 +9,11 @@
 #include "engine/codecs/worksurface.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QColorSpace>
 #include <QImageWriter>
 #include <QSaveFile>
 #include <QtEndian>

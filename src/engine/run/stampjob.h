@@ -66,10 +66,10 @@ struct StampJobResult
 {
     StampFileOutcome outcome = StampFileOutcome::Failed;
     QList<StampFailure> failures;
+    StampTimings timings;
     /// What a stamped file's user should know that is no failure, naming the file: ExifTool's
     /// warnings about the source's own tags, which were copied all the same.
     QStringList notes;
-    StampTimings timings;
 };
 
 /// The tools a job runs, owned by the threads that run it: a converter runner with no window
