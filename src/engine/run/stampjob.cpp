@@ -251,7 +251,10 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
             if (written.m_tagsCarried)
                 return;
             try {
-                CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder);
+                for (const QString &note :
+                    CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder))
+                    result.notes << QStringLiteral("%1: the tags were copied; ExifTool warned: %2")
+                                        .arg(QDir::toNativeSeparators(finalPath), note);
             } catch (const RuntimeFailure &) {
                 // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
                 requireJobFiles(job.sourcePath(), privatePath, finalPath);

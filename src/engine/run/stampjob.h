@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class DateTexts;
 
@@ -71,6 +72,9 @@ struct StampJobResult
     StampFileOutcome outcome = StampFileOutcome::Failed;
     QList<StampFailure> failures;
     StampTimings timings;
+    /// What a stamped file's user should know that is no failure, naming the file: ExifTool's
+    /// warnings about the source's own tags, which were copied all the same.
+    QStringList notes;
 };
 
 /// The tools a job runs, owned by the threads that run it: a converter runner with no window
