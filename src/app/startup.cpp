@@ -101,6 +101,14 @@ void StartUp::Form_Load()
     restoreSources(procedure);
     restoreFont(procedure);
     restoreOutput(procedure);
+    // The stamp's looks and the date and run choices, which the "Stamp Style" dialog edits.
+    procedure.run(232, [&] {
+        StampOptionsModel &model = m_window.optionsModel();
+        model.set(&StampOptions::look, m_stored.loadLook());
+        model.set(&StampOptions::dates, m_stored.loadDates());
+        model.set(&StampOptions::skipStamped, m_stored.loadSkipStamped());
+        model.set(&StampOptions::keepFolders, m_stored.loadKeepFolders());
+    });
 }
 
 void StartUp::prepareWindow(TrappedProcedure &procedure)

@@ -11,6 +11,8 @@ std::span<const SettingKey> allSettingKeys()
         kFileDateKind, kFormat, kPosition, kUserDate, kUserTime, kCustomText, kSampleText,
         kJpegQuality, kSaveChosenFolder, kSaveOriginalFolder, kOutputFolder, kLastFolderDot,
         kFontName, kFontSize, kFontBold, kFontItalic, kFontStrikethru, kFontUnderline, kFontColor,
-        kExtension, kLastFolder, kSnapshot};
+        kExtension, kLastFolder, kSnapshot, kSizeMode, kSizePercent, kTextStyle, kStyleColor,
+        kOutlineWidth, kBoxOpacity, kMarginMode, kMarginPercent, kDatePattern, kNoDateTaken,
+        kTimeShift, kSkipStamped, kKeepFolders};
     return kAll;
 }

@@ -78,6 +78,21 @@ inline constexpr SettingKey kFontColor {"Font Color", "Font Color", R::LongInteg
 inline constexpr SettingKey kExtension {"Extension", "Extension", R::Text, D::Fixed, "*", nullptr, false};
 inline constexpr SettingKey kLastFolder {"LastFolder", "LastFolder", R::Text, D::Fixed, "", nullptr, false};
 inline constexpr SettingKey kSnapshot {"Snapshot", "Snapshot", R::Text, D::Fixed, "", "False", false};
+// The stamp's looks beyond font and colour, the date choices and the run's choices; their
+// defaults draw and run as a plain stamp always did.
+inline constexpr SettingKey kSizeMode {"SizeMode", "SizeMode", R::Text, D::Fixed, "points", nullptr, false};
+inline constexpr SettingKey kSizePercent {"SizePercent", "SizePercent", R::Text, D::Fixed, "4", nullptr, false};
+inline constexpr SettingKey kTextStyle {"TextStyle", "TextStyle", R::Text, D::Fixed, "plain", nullptr, false};
+inline constexpr SettingKey kStyleColor {"StyleColor", "StyleColor", R::LongInteger, D::Fixed, "-1", nullptr, false};
+inline constexpr SettingKey kOutlineWidth {"OutlineWidth", "OutlineWidth", R::SmallInteger, D::Fixed, "8", nullptr, false};
+inline constexpr SettingKey kBoxOpacity {"BoxOpacity", "BoxOpacity", R::SmallInteger, D::Fixed, "60", nullptr, false};
+inline constexpr SettingKey kMarginMode {"MarginMode", "MarginMode", R::Text, D::Fixed, "layout", nullptr, false};
+inline constexpr SettingKey kMarginPercent {"MarginPercent", "MarginPercent", R::Text, D::Fixed, "2", nullptr, false};
+inline constexpr SettingKey kDatePattern {"DatePattern", "DatePattern", R::Text, D::Fixed, "", nullptr, false};
+inline constexpr SettingKey kNoDateTaken {"NoDateTaken", "NoDateTaken", R::Text, D::Fixed, "sentence", nullptr, false};
+inline constexpr SettingKey kTimeShift {"TimeShift", "TimeShift", R::Text, D::Fixed, "+00:00", nullptr, false};
+inline constexpr SettingKey kSkipStamped {"SkipStamped", "SkipStamped", R::BooleanByComparison, D::Fixed, "False", nullptr, false};
+inline constexpr SettingKey kKeepFolders {"KeepFolders", "KeepFolders", R::BooleanByComparison, D::Fixed, "False", nullptr, false};
 // clang-format on
 } // namespace Keys
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "options/fontchoice.h"
+#include "options/stamplook.h"
 
 #include <QString>
 #include <QStringList>
@@ -108,6 +109,16 @@ struct StampOptions
     SaveOption saveOption = SaveOption::ChosenFolder;
     QString outputFolder;
     QString sampleText = QStringLiteral("AAaaBBbbCCcc");
+    /// The size mode, style and margin beyond the font and colour.
+    StampLook look;
+    /// The date pattern, the answer for a photo without a date taken, the time shift.
+    DateChoices dates;
+    /// Whether a photo whose metadata carries this program's mark of an earlier stamp is
+    /// skipped with a note rather than stamped again.
+    bool skipStamped = false;
+    /// Whether results of folders walked into the chosen folder keep the folders below the
+    /// walked one, rather than landing side by side.
+    bool keepFolders = false;
 
     /// The options of a first start: today's date and the time now as the user date and time
     /// (already rendered as the user's locale writes them), and the desktop folder with one

@@ -88,6 +88,11 @@ StampOptions StoredOptions::load(const StampOptions &firstStart) const
         options.saveOption = SaveOption::OriginalFolder;
     options.outputFolder = loadOutputFolder([&] { return firstStart.outputFolder; });
     options.sampleText = loadSampleText();
+    options.look = loadLook();
+    options.dates = loadDates();
+    options.dates.localeName = firstStart.dates.localeName;
+    options.skipStamped = loadSkipStamped();
+    options.keepFolders = loadKeepFolders();
     return options;
 }
 

@@ -71,6 +71,17 @@ public:
     void saveSaveChosen(SaveOption option, bool chosen);
     void saveOutputFolder(const QString &folder);
 
+    /// The stamp's looks, the date choices and the run's choices (storedlook.cpp); a key never
+    /// written gives the default that draws and runs as a plain stamp always did.
+    StampLook loadLook() const;
+    DateChoices loadDates() const;
+    bool loadSkipStamped() const;
+    bool loadKeepFolders() const;
+    void saveLook(const StampLook &look);
+    void saveDates(const DateChoices &dates);
+    void saveSkipStamped(bool skip);
+    void saveKeepFolders(bool keep);
+
     /// The lowest and highest JPEG quality.
     static constexpr int kLowestQuality = 1;
     static constexpr int kHighestQuality = 100;

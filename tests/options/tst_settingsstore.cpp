@@ -232,7 +232,10 @@ void TestSettingsStore::tableDefaults()
             "Option=Timestamp and Datestamp", "Position=Upper-Left", "Text5=", "Text4=AAaaBBbbCCcc",
             "Slider1=85", "Option4=1", "Option5=0", "FontName=Arial", "FontSize=14",
             "FontBold=True", "FontItalic=False", "FontStrikethru=False", "FontUnderline=False",
-            "Font Color=16777215", "Extension=*", "LastFolder=", "Snapshot="}));
+            "Font Color=16777215", "Extension=*", "LastFolder=", "Snapshot=", "SizeMode=points",
+            "SizePercent=4", "TextStyle=plain", "StyleColor=-1", "OutlineWidth=8", "BoxOpacity=60",
+            "MarginMode=layout", "MarginPercent=2", "DatePattern=", "NoDateTaken=sentence",
+            "TimeShift=+00:00", "SkipStamped=False", "KeepFolders=False"}));
     QCOMPARE(Keys::kFontSize.otherDefaultValue(), QStringLiteral("9"));
     QCOMPARE(Keys::kFontBold.otherDefaultValue(), QStringLiteral("False"));
     QCOMPARE(Keys::kSnapshot.otherDefaultValue(), QStringLiteral("False"));

@@ -48,7 +48,11 @@ const QMap<QString, QString> &nonDefaults()
         {"FontName", "Liberation Serif"}, {"FontSize", "20.4"}, {"FontBold", "False"},
         {"FontItalic", "True"}, {"FontStrikethru", "True"}, {"FontUnderline", "True"},
         {"Font Color", "255"}, {"Extension", "jpg"}, {"LastFolder", "/srv/pictures"},
-        {"Snapshot", "coded"}};
+        {"Snapshot", "coded"}, {"SizeMode", "percent"}, {"SizePercent", "6.5"},
+        {"TextStyle", "outline"}, {"StyleColor", "65280"}, {"OutlineWidth", "12"},
+        {"BoxOpacity", "35"}, {"MarginMode", "percent"}, {"MarginPercent", "3"},
+        {"DatePattern", "dd MMM yyyy"}, {"NoDateTaken", "filename"}, {"TimeShift", "-1d02:30"},
+        {"SkipStamped", "True"}, {"KeepFolders", "True"}};
     return values;
 }
 
@@ -102,6 +106,12 @@ void TestFromSettings::everyKeyWritten()
     expected.saveOption = SaveOption::OriginalFolder;
     expected.outputFolder = QStringLiteral("/srv/stamped/");
     expected.sampleText = QStringLiteral("Sample text");
+    expected.look = StampLook {
+        SizeMode::Percent, 6.5, TextStyle::Outline, 65280, 12, 35, MarginMode::Percent, 3};
+    expected.dates = DateChoices {
+        QStringLiteral("dd MMM yyyy"), {}, NoDateTaken::FileName, -(24 * 60 + 2 * 60 + 30)};
+    expected.skipStamped = true;
+    expected.keepFolders = true;
     QCOMPARE(command, expected);
 
     const StampOptions window = windowOptions(f);

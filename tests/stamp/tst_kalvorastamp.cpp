@@ -90,6 +90,17 @@ void TestKalvoraStamp::badCommandsWriteNothing_data()
                              << "--jobs";
     QTest::newRow("value missing")
         << QStringList {"--output", "@", "$", "--text"} << "needs a value";
+    // The looks, dates and run choices: each malformed value is named by its flag.
+    const QList<QStringList> malformed {{"--size-percent", "0.4"}, {"--size-percent", "25.5"},
+        {"--size-percent", "4,5"}, {"--style", "glow"}, {"--style-color", "black"},
+        {"--box-opacity", "101"}, {"--margin-percent", "-1"}, {"--date-format", " "},
+        {"--locale", "xx_YY"}, {"--no-date-taken", "never"}, {"--time-shift", "1:60"},
+        {"--time-shift", "+2h"}, {"--time-shift", "-1d2:3"}};
+    for (const QStringList &flag : malformed)
+        QTest::newRow(qPrintable(flag.join(' ')))
+            << QStringList {"--text", "A", flag[0], flag[1], "--output", "@", "$"} << flag[0];
+    QTest::newRow("style value missing")
+        << QStringList {"--text", "A", "--output", "@", "$", "--style"} << "--style needs a value";
 }
 
 void TestKalvoraStamp::badCommandsWriteNothing()

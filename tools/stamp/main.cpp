@@ -174,13 +174,18 @@ int main(int argc, char **argv)
     // Text is drawn with Qt's fonts, which need a GUI application; the offscreen platform
     // gives one that never opens a window or needs a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The arguments as given: Qt takes its own options out of those it hands on ("--style",
+    // "-reverse", "-session"), which would make "--style box" a stamp without its style.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kalvora-stamp"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
     configureImageReading();
 
     StampCommand command;
-    const QString problem = parseStampCommand(app.arguments().mid(1), &command);
+    const QString problem = parseStampCommand(arguments, &command);
     if (!problem.isEmpty())
         return usageError(problem);
     if (command.help) {

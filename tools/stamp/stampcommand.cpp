@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stampcommand.h"
 
+#include "lookarguments.h"
+
 #include "base/datetexts.h"
 
 #include "base/runtimefailure.h"
@@ -65,6 +67,7 @@ QString stampUsage()
         "                            the style; without any of them, bold\n"
         "  --color #RRGGBB           (default #FFFFFF)\n"
         "  --quality 1-100           JPEG quality (default 85)\n"
+        "%1"
         "Where results go (one of):\n"
         "  --output DIR              into DIR under each source's name\n"
         "  --in-place                in place of each source\n"
@@ -77,7 +80,8 @@ QString stampUsage()
         "  --                        ends the options: names after it may start with \"-\"\n"
         "\n"
         "Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some\n"
-        "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n");
+        "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n")
+        .arg(lookUsage());
 }
 
 StampOptions optionsFromSettings(const SettingsStore &settings, const StampOptions &firstStart)
@@ -264,6 +268,13 @@ QString parseStampCommand(
         } else if (argument == u"--in-place") {
             parsed.options.saveOption = SaveOption::OriginalFolder;
             ++reading.destinations;
+        } else if (applyLookSwitch(argument, parsed)) {
+        } else if (lookValuedOptions().contains(argument)) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("%1 needs a value").arg(argument);
+            if (const QString wrong = applyLookValue(argument, arguments[++i], parsed);
+                !wrong.isEmpty())
+                return wrong;
         } else if (!kValued.contains(argument)) {
             return QStringLiteral("unknown option %1").arg(argument);
         } else if (i + 1 >= arguments.size()) {

@@ -16,6 +16,7 @@ struct StampCommand
     QStringList inputs; ///< files and folders, as given
     QString extension = QStringLiteral("*"); ///< the files a folder contributes
     int jobs = 0; ///< workers; 0 for one per core
+    bool dryRun = false; ///< print what would be done, write nothing
     bool help = false;
     bool version = false;
 };
