@@ -34,6 +34,8 @@ enum class StampFileOutcome {
              ///< a step that did not stop it may still have failed (an unreadable date taken)
     Missing, ///< the file (or its converted copy) was not there: skipped without a word
     Failed, ///< a step failed; the failures say which and why, and the source is untouched
+    Skipped, ///< left as it is on purpose (a photo stamped before, when such photos are
+             ///< skipped); the notes say why
 };
 
 /// One failed step of a file: its number (the step label the error report shows after "at
