@@ -16,6 +16,7 @@
 #include "ui/fontcolorchoice.h"
 #include "ui/optionspanel.h"
 #include "ui/samplebox.h"
+#include "ui/stampstyledialog.h"
 #include "ui/trappedprocedure.h"
 
 #include <QApplication>
@@ -78,8 +79,21 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, Start
     connect(
         m_ui->PushButton9, &QPushButton::clicked, this, [this] { m_preview->PushButton9_Click(); });
     m_drop = std::make_unique<ListDrop>(*m_imageList, m_events, m_dialogs);
+    connect(m_ui->styleButton, &QPushButton::clicked, this, [this] {
+        StampStyleDialog &dialog = stampStyleDialog();
+        dialog.show();
+        dialog.raise();
+        dialog.activateWindow();
+    });
 
     StartUp(*this, m_settings, m_dialogs, m_clock, m_texts, m_seams).Form_Load();
+}
+
+StampStyleDialog &Form1::stampStyleDialog()
+{
+    if (!m_styleDialog)
+        m_styleDialog = new StampStyleDialog(*m_options, m_settings, m_dialogs, m_clock, this);
+    return *m_styleDialog;
 }
 
 Form1::~Form1()

@@ -21,6 +21,7 @@ class SettingsStore;
 class StampOptionsModel;
 class StampPreview;
 class StampController;
+class StampStyleDialog;
 struct FileAdderContext;
 
 namespace Ui {
@@ -58,6 +59,8 @@ public:
     StampOptionsModel &optionsModel() { return *m_options; }
     SampleBox &sampleBox() { return *m_sample; }
     FontColorChoice &fontColorChoice() { return *m_fontColor; }
+    /// The "Stamp Style" dialog, made when first asked for and kept, so it opens as it was left.
+    StampStyleDialog &stampStyleDialog();
 
     /// The date texts stamped file dates and the sample are written in; the user's locale unless
     /// set.
@@ -94,5 +97,6 @@ private:
     std::unique_ptr<StampController> m_stamp;
     std::unique_ptr<StampPreview> m_preview;
     std::unique_ptr<ListDrop> m_drop;
+    StampStyleDialog *m_styleDialog = nullptr; // owned by this window as its Qt parent
     bool m_busy = false;
 };

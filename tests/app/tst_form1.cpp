@@ -88,6 +88,7 @@ void TestForm1::layout_data()
     row("Text2", "QLineEdit", "Frame2", "13:23:45", 4200, 1665, 1860, 345);
     row("Option3", "QRadioButton", "Frame2", "Stamp With Your Custom Text:", 240, 2160, 3135, 270);
     row("Text5", "QPlainTextEdit", "Frame2", "", 480, 2475, 7020, 1185);
+    row("styleButton", "QPushButton", "Frame2", "Stamp Style...", 5280, 2100, 2325, 375);
     row("Frame4", "QGroupBox", "Form1", "Position Of Stamp Text", 8040, 60, 3840, 825);
     row("Combo2", "QComboBox", "Frame4", "Upper-Left", 240, 300, 3405, 345);
     row("Frame3", "QGroupBox", "Form1", "Font Color", 12000, 60, 3840, 825);
