@@ -26,6 +26,7 @@ constexpr auto kNoFiles = "No files added.";
 constexpr auto kNoFolder = "Folder does not exist. Please select another folder.";
 constexpr auto kNoCustomText = "Please enter custom text.";
 constexpr auto kDone = "Done.";
+constexpr auto kNotes = "Stamped, with notes on their tags:\n";
 constexpr auto kProcessing = "Processing: ";
 constexpr auto kIdleText = "Progress Bar";
 
@@ -84,6 +85,7 @@ public:
         // Reported in list order. While a report is open, nothing new is handed out.
         if (m_run.m_stopRequested)
             return;
+        m_run.m_notes << result.notes;
         for (const StampFailure &failure : std::as_const(result.failures))
             ErrorReport(m_run.m_dialogs, m_run.m_location, failure.step, failure.description);
     }
@@ -118,6 +120,7 @@ void StampRun::start()
     m_running = true;
     m_stopRequested = false;
     TrappedProcedure procedure(m_dialogs, m_location);
+    m_notes.clear();
     if (!refused(procedure))
         stampAll(procedure);
     m_running = false;
@@ -176,8 +179,14 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     procedure.run(306, [&] { m_window.setBusy(false); });
     procedure.run(308, [&] { m_window.progressBar().setValue(0); });
     procedure.run(310, [&] { m_window.progressBar().setText(QLatin1String(kIdleText)); });
-    if (!m_stopRequested)
+    if (!m_stopRequested) {
         message(kDone);
+        // Notes are no failures: one list after the run, not a dialog for every file.
+        if (!m_notes.isEmpty())
+            m_dialogs.showMessage(shortTitle(),
+                QLatin1String(kNotes) + m_notes.join(QLatin1Char('\n')), Dialogs::Icon::None);
+    }
+    m_notes.clear();
 }
 
 void StampRun::message(const char *text)

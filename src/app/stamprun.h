@@ -5,6 +5,7 @@
 #include "preview/stampwindow.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kalvora {
 class TempFolder;
@@ -72,4 +73,6 @@ private:
     int m_lookAhead;
     bool m_running = false;
     bool m_stopRequested = false;
+    // Notes of the files stamped so far, shown together after "Done.".
+    QStringList m_notes;
 };

@@ -111,9 +111,11 @@ private slots:
     void metadataArgumentsAreAbsolute()
     {
         QVERIFY(QDir::setCurrent(m_pics));
-        QCOMPARE(copyMetadataArguments("-a.jpg", m_out + "/b.png"),
-            (QStringList {"-TagsFromFile", m_pics + "/-a.jpg", "-EXIF:All", "-GPS:All", "-IPTC:All",
-                "-XMP:All", m_out + "/b.png"}));
+        const QStringList arguments = copyMetadataArguments("-a.jpg", m_out + "/b.png");
+        const qsizetype from = arguments.indexOf("-TagsFromFile");
+        QVERIFY(from >= 0 && from + 1 < arguments.size());
+        QCOMPARE(arguments.at(from + 1), m_pics + "/-a.jpg");
+        QCOMPARE(arguments.last(), m_out + "/b.png");
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -44,6 +45,8 @@ private slots:
     void goodAndBadFilesTogether();
     void inPlace();
     void killedRunLeavesNoExifToolBehind();
+    void exifToolStartsOnlyForOtherFormats_data();
+    void exifToolStartsOnlyForOtherFormats();
 };
 
 void TestKalvoraStamp::init()
@@ -303,10 +306,11 @@ void TestKalvoraStamp::inPlace()
 // not leave its ExifTools running for good.
 void TestKalvoraStamp::killedRunLeavesNoExifToolBehind()
 {
+    // PNG results are tagged by ExifTool; JPEGs of JPEGs would start none.
     QStringList files;
     for (int i = 0; i < 12; ++i) {
-        files << source(QStringLiteral("p%1.jpg").arg(i));
-        QVERIFY(writeTaggedJpeg(files.last(), darkGray(1600, 1200)));
+        files << source(QStringLiteral("p%1.png").arg(i));
+        QVERIFY(darkGray(1600, 1200).save(files.last(), "png"));
     }
     QProcess process;
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"),
@@ -326,6 +330,51 @@ void TestKalvoraStamp::killedRunLeavesNoExifToolBehind()
     QVERIFY(process.waitForFinished());
     for (const int pid : std::as_const(exifTools))
         QTRY_VERIFY2_WITH_TIMEOUT(hasEnded(pid), qPrintable(QString::number(pid)), 10000);
+}
+
+void TestKalvoraStamp::exifToolStartsOnlyForOtherFormats_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("JPEGs only") << QStringList {"a.jpg", "b.JPG", "c.jpeg"} << false;
+    QTest::newRow("a PNG among JPEGs") << QStringList {"a.jpg", "b.png", "c.jpg"} << true;
+}
+
+// A run of JPEGs, whose results carry their sources' metadata, starts no ExifTool: the one on
+// the search path notes each start and hands on to the real one.
+void TestKalvoraStamp::exifToolStartsOnlyForOtherFormats()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, started);
+    QTemporaryDir tools;
+    const QString starts = tools.filePath("starts");
+    QFile noting(tools.filePath("exiftool"));
+    QVERIFY(noting.open(QIODevice::WriteOnly));
+    noting.write(QStringLiteral("#!/bin/sh\necho started >> '%1'\nexec '%2' \"$@\"\n")
+                     .arg(starts, QStandardPaths::findExecutable("exiftool"))
+                     .toUtf8());
+    noting.close();
+    QVERIFY(noting.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QStringList files;
+    for (const QString &name : std::as_const(names)) {
+        files << source(name);
+        QVERIFY(darkGray().save(files.last(), name.endsWith("png") ? "png" : "jpeg"));
+        QCOMPARE(exifTool(QStringList {"-q", "-overwrite_original"} + sampleTagArguments()
+                     + QStringList {files.last()}),
+            0);
+    }
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", tools.path() + ':' + environment.value("PATH"));
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"),
+        QStringList {"--text", "K", "--jobs", "2", "--output", m_output->path()} + files);
+    QVERIFY(process.waitForFinished(120000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QCOMPARE(QFile::exists(starts), started);
+    for (const QString &name : std::as_const(names))
+        QCOMPARE(exifTag(QStringLiteral("XMP:Title"), output(name)), QStringLiteral("Peak"));
 }
 
 QTEST_MAIN(TestKalvoraStamp)

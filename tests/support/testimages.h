@@ -70,14 +70,22 @@ inline QStringList sampleTagArguments()
         QStringLiteral("-IPTC:Keywords=alpine"), QStringLiteral("-XMP:Title=Peak")};
 }
 
-/// Writes \a picture as a JPEG at \a path carrying the sample tags. Answers false on failure.
-inline bool writeTaggedJpeg(const QString &path, const QImage &picture = gradient())
+/// Writes \a picture at \a path in the format its name says (or \a format), carrying the
+/// sample tags. Answers false on failure.
+inline bool writeTaggedPicture(
+    const QString &path, const QImage &picture = gradient(), const char *format = nullptr)
 {
-    if (!picture.save(path, "jpeg"))
+    if (!picture.save(path, format))
         return false;
     return exifTool(QStringList {QStringLiteral("-q"), QStringLiteral("-overwrite_original")}
                + sampleTagArguments() + QStringList {path})
         == 0;
+}
+
+/// Writes \a picture as a JPEG at \a path carrying the sample tags. Answers false on failure.
+inline bool writeTaggedJpeg(const QString &path, const QImage &picture = gradient())
+{
+    return writeTaggedPicture(path, picture, "jpeg");
 }
 
 /// The smallest rectangle holding every pixel that differs by more than \a tolerance in any

@@ -85,7 +85,8 @@ private:
 };
 
 // Tells a run's results on the terminal: one line on the standard error for each file that
-// failed, naming it and the reasons, and the progress line when that is a terminal.
+// failed, naming it and the reasons, one for each note, and the progress line when that is a
+// terminal.
 class TerminalSink final : public kalvora::RunSink
 {
 public:
@@ -108,6 +109,10 @@ public:
         for (const StampFailure &failure : result.failures)
             failures << oneLine(failure.description);
         m_progress.clear();
+        // A note (ExifTool's warning about the source's own tags, which were copied) is no
+        // failure: printed once, it leaves the exit status alone.
+        for (const QString &note : result.notes)
+            print(QStringLiteral("note: %1").arg(oneLine(note)));
         if (!failures.isEmpty()) {
             ++m_failed;
             print(QStringLiteral("%1: %2").arg(

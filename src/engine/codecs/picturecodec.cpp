@@ -10,6 +10,7 @@
 #include "engine/codecs/worksurface.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -248,6 +249,27 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
     return picture;
 }
 
+namespace {
+
+// The picture's pixels without the text Qt's PNG reader attached (its tEXt, zTXt and iTXt
+// chunks, the XMP packet among them): the tag copy writes those as they were, and Qt's writer
+// would write the XMP packet again as a plain text chunk. Shares the pixels, copies nothing.
+QImage withoutText(const QImage &image)
+{
+    if (image.textKeys().isEmpty())
+        return image;
+    QImage bare(
+        image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    bare.setColorTable(image.colorTable());
+    bare.setColorSpace(image.colorSpace());
+    bare.setDotsPerMeterX(image.dotsPerMeterX());
+    bare.setDotsPerMeterY(image.dotsPerMeterY());
+    bare.setOffset(image.offset());
+    return bare;
+}
+
+} // namespace
+
 QByteArray encodePicture(const Picture &picture)
 {
     QString error;
@@ -260,7 +282,7 @@ QByteArray encodePicture(const Picture &picture)
         writer.setQuality(kPngQuality);
         if (picture.frames.size() != 1)
             error = QStringLiteral("a PNG holds one picture, not %1").arg(picture.frames.size());
-        else if (!writer.write(picture.frames.first().image))
+        else if (!writer.write(withoutText(picture.frames.first().image)))
             error = QStringLiteral("the PNG encoder failed: %1").arg(writer.errorString());
         break;
     }

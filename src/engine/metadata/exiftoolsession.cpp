@@ -51,6 +51,14 @@ QString shown(const QString &path)
         5);
 }
 
+// ExifTool ends a warning with " - " and the file it read, which is a private or linked name
+// here; the note names the file itself.
+QString withoutFileName(const QString &warning)
+{
+    const qsizetype dash = warning.lastIndexOf(QLatin1String(" - "));
+    return dash > 0 ? warning.left(dash) : warning;
+}
+
 // A link in \a folder named \a name that leads to \a target, replacing an earlier one.
 QString linkTo(const QString &target, const QString &folder, const QString &name)
 {
@@ -61,8 +69,18 @@ QString linkTo(const QString &target, const QString &folder, const QString &name
     return link;
 }
 
-// What ExifTool answered for one file, judged. Empty when the copy is sound.
-QString judge(const QStringList &lines)
+// What ExifTool answered for one file, judged: the problem that fails the copy (empty when the
+// copy is sound) and the warnings to pass on as notes. A warning about the source's own data (a
+// stale IPTCDigest, an IPTC field longer than the standard allows, maker notes it cannot
+// rebuild) comes with a copy that was made, so it is a note; an error, or no file updated,
+// fails the copy.
+struct Verdict
+{
+    QString problem;
+    QStringList notes;
+};
+
+Verdict judge(const QStringList &lines)
 {
     static const QRegularExpression updatedLine(QStringLiteral("^\\s*(\\d+) image files updated$"));
     static const QRegularExpression unchangedLine(
@@ -71,6 +89,7 @@ QString judge(const QStringList &lines)
     int unchanged = 0;
     bool nothingToCopy = false;
     QStringList problems;
+    QStringList warnings;
     for (const QString &line : lines) {
         if (const auto match = updatedLine.match(line); match.hasMatch()) {
             updated = match.captured(1).toInt();
@@ -80,24 +99,55 @@ QString judge(const QStringList &lines)
             nothingToCopy = true;
         } else if (line.startsWith(QLatin1String("Warning: [minor]"))) {
             continue;
+        } else if (line.startsWith(QLatin1String("Warning: "))) {
+            warnings << withoutFileName(line.mid(9).trimmed());
         } else if (!line.trimmed().isEmpty()) {
             problems << line.trimmed();
         }
     }
     if (!problems.isEmpty())
-        return problems.join(QLatin1Char(' '));
-    if (updated >= 1 || (nothingToCopy && unchanged >= 1))
-        return {};
-    return QStringLiteral("ExifTool updated no file");
+        return {(warnings + problems).join(QLatin1Char(' ')), {}};
+    if (updated >= 1 || (nothingToCopy && unchanged >= 1)) {
+        warnings.removeDuplicates();
+        return {{}, warnings};
+    }
+    return {warnings.isEmpty() ? QStringLiteral("ExifTool updated no file")
+                               : warnings.join(QLatin1Char(' ')),
+        {}};
 }
 
 } // namespace
 
 QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath)
 {
-    return {QStringLiteral("-TagsFromFile"), QFileInfo(sourcePath).absoluteFilePath(),
-        QStringLiteral("-EXIF:All"), QStringLiteral("-GPS:All"), QStringLiteral("-IPTC:All"),
-        QStringLiteral("-XMP:All"), QFileInfo(outputPath).absoluteFilePath()};
+    const QString output = QFileInfo(outputPath).absoluteFilePath();
+    const QString ext = QFileInfo(outputPath).suffix().toLower();
+    // -n copies numbers as stored, not as printed (an f-number of 1.7411 stays 1.7411). EXIF,
+    // XMP, IPTC and the ICC profile go as whole blocks: a block keeps XMP of namespaces ExifTool
+    // does not know, tags of one name in two namespaces, IPTC with its character set and maker
+    // notes as they were.
+    QStringList arguments {QStringLiteral("-n"), QStringLiteral("-TagsFromFile"),
+        QFileInfo(sourcePath).absoluteFilePath()};
+    if (ext == QLatin1String("png") || ext == QLatin1String("webp")) {
+        // PNG's own text chunks (an author, a title) and its gamma are the photo's too; gamma
+        // is not among what -PNG:all copies, so it is named.
+        arguments << QStringLiteral("-EXIF") << QStringLiteral("-XMP") << QStringLiteral("-IPTC")
+                  << QStringLiteral("-ICC_Profile") << QStringLiteral("-PNG:all")
+                  << QStringLiteral("-PNG:Gamma");
+    } else if (ext == QLatin1String("tif") || ext == QLatin1String("tiff")) {
+        // TIFF keeps EXIF in IFD0 beside the picture's own fields, so it has no EXIF block to
+        // copy: every tag goes, the unsafe ones (colour primaries, white point) included, and
+        // the picture's layout fields stay the encoder's, which ExifTool never copies. The
+        // digest of the IPTC block, which -all:all leaves out, is named.
+        arguments << QStringLiteral("-all:all") << QStringLiteral("-unsafe")
+                  << QStringLiteral("-XMP") << QStringLiteral("-IPTC")
+                  << QStringLiteral("-ICC_Profile") << QStringLiteral("-Photoshop:IPTCDigest");
+    } else {
+        arguments << QStringLiteral("-EXIF:All") << QStringLiteral("-GPS:All")
+                  << QStringLiteral("-IPTC:All") << QStringLiteral("-XMP:All");
+    }
+    arguments << output;
+    return arguments;
 }
 
 bool exifToolMisreadsPath(const QString &path)
@@ -175,7 +225,7 @@ void ExifToolSession::stop()
     m_process.reset();
 }
 
-void ExifToolSession::copyTags(
+QStringList ExifToolSession::copyTags(
     const QString &sourcePath, const QString &outputPath, const QString &linkFolder)
 {
     QString source = QFileInfo(sourcePath).absoluteFilePath();
@@ -212,9 +262,10 @@ void ExifToolSession::copyTags(
 
     QByteArray answer = readAnswer(marker, sourcePath, outputPath);
     answer.truncate(answer.indexOf(marker));
-    const QString problem = judge(QString::fromLocal8Bit(answer).split(QLatin1Char('\n')));
-    if (!problem.isEmpty())
-        fail(sourcePath, outputPath, problem);
+    const Verdict verdict = judge(QString::fromLocal8Bit(answer).split(QLatin1Char('\n')));
+    if (!verdict.problem.isEmpty())
+        fail(sourcePath, outputPath, verdict.problem);
+    return verdict.notes;
 }
 
 QByteArray ExifToolSession::readAnswer(

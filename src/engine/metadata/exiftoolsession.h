@@ -12,8 +12,11 @@ class QProcess;
 
 namespace kalvora {
 
-/// The arguments that copy the source's EXIF, GPS, IPTC and XMP tags into the output, the same
-/// for every file. Both paths are made absolute, so neither can be read as an option.
+/// The arguments that copy the source's tags into the output, chosen by the output's extension:
+/// a PNG or WebP gets the EXIF, XMP, IPTC and ICC blocks and PNG's own text and gamma, a TIFF
+/// every tag and the XMP, IPTC and ICC blocks, other formats the EXIF, GPS, IPTC and XMP tags.
+/// Numbers are copied as stored. Both paths are made absolute, so neither can be read as an
+/// option.
 QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath);
 
 /// True when ExifTool would take \a path for something else than the file it names: "%"
@@ -29,8 +32,9 @@ inline constexpr int kExifToolAnswerLimitSeconds = 120;
 /// One ExifTool process kept open (-stay_open True -@ -) that copies tags file after file, so
 /// Perl and ExifTool start once instead of for every file.
 ///
-/// Each copy's answer is read up to its own end marker and judged: an error, a warning other
-/// than a minor one, or no file updated although the source had tags, makes the copy fail.
+/// Each copy's answer is read up to its own end marker and judged: an error, or no file updated
+/// although the source had tags, makes the copy fail; a warning with a copy that was made (about
+/// the source's own data: a stale IPTC digest, an over-long IPTC field) is answered as a note.
 /// When the process dies (a crash, a kill), the copy in progress fails saying so and the next
 /// copy starts a new process. A process that gives no answer within the session's limit is
 /// taken for stuck: it is ended (killed when it does not end when asked), the copy fails
@@ -46,8 +50,10 @@ public:
 
     /// Copies the tags of \a sourcePath into \a outputPath in place (no backup file is kept).
     /// Paths ExifTool would misread are passed through links made in \a linkFolder. Throws
-    /// RuntimeFailure naming both files and the reason when the copy fails.
-    void copyTags(const QString &sourcePath, const QString &outputPath, const QString &linkFolder);
+    /// RuntimeFailure naming both files and the reason when the copy fails. Answers ExifTool's
+    /// warnings about a copy that was made, each once, without the file name it appends.
+    QStringList copyTags(
+        const QString &sourcePath, const QString &outputPath, const QString &linkFolder);
 
     /// Starts ExifTool now, so Perl loads while the first picture is still being worked on.
     /// Answers false (with \a error set) when it cannot be started.

@@ -13,12 +13,13 @@ bool holdsTags(const QString &ext)
     return outputKindOf(ext) != OutputKind::Bitmap && ext.compare(u"ico", Qt::CaseInsensitive) != 0;
 }
 
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
-    const QString &linkFolder)
+QStringList CopyMetadata(const QString &sourcePath, const QString &outputPath,
+    ExifToolSession &exifTool, const QString &linkFolder)
 {
     // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
-    if (holdsTags(extensionOf(outputPath)))
-        exifTool.copyTags(sourcePath, outputPath, linkFolder);
+    if (!holdsTags(extensionOf(outputPath)))
+        return {};
+    return exifTool.copyTags(sourcePath, outputPath, linkFolder);
 }
 
 } // namespace kalvora

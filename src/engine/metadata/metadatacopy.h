@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kalvora {
 
@@ -11,11 +12,12 @@ class ExifToolSession;
 /// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
 bool holdsTags(const QString &ext);
 
-/// Copies the EXIF, GPS, IPTC and XMP tags of \a sourcePath into \a outputPath through the
-/// kept-open \a exifTool, in place, with no backup file. Formats that hold no tags are left
-/// alone. Throws RuntimeFailure when ExifTool fails, warns or copies nothing from a source that
-/// has tags, so a result without its tags never takes a source's place.
-void CopyMetadata(const QString &sourcePath, const QString &outputPath, ExifToolSession &exifTool,
-    const QString &linkFolder);
+/// Copies the tags of \a sourcePath into \a outputPath through the kept-open \a exifTool, in
+/// place, with no backup file (see copyMetadataArguments for what each format gets). Formats
+/// that hold no tags are left alone. Throws RuntimeFailure when ExifTool fails or copies nothing
+/// from a source that has tags, so a result without its tags never takes a source's place.
+/// Answers the warnings ExifTool gave about a copy it made (the source's own data), as notes.
+QStringList CopyMetadata(const QString &sourcePath, const QString &outputPath,
+    ExifToolSession &exifTool, const QString &linkFolder);
 
 } // namespace kalvora

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/render/overlaytext.h"
 
+#include "engine/codecs/worksurface.h"
 #include "engine/render/stampfont.h"
 #include "options/stampoptions.h"
 
@@ -13,10 +14,16 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kalvora {
 
 namespace {
+
+// How much finer than a smaller copy its stamp is drawn before it is averaged down, at most.
+constexpr int kLargestOversampling = 8;
+// The most pixels that finer layer has (64 MB), for a stamp over most of a large preview.
+constexpr qint64 kLargestLayer = 16 << 20;
 
 // Twips to pixels at 96 dots per inch.
 constexpr double kTwipsPerPixel = 15.0;
@@ -252,6 +259,49 @@ void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surf
         return;
     if (const auto layout = layOut(surfaceSize, part, text, positionCaption, font, orientation))
         drawLayout(part, partOrigin, *layout, font, color);
+}
+
+bool overlayTextScaled(QImage &target, const QTransform &surfaceToTarget, const QSize &surfaceSize,
+    const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
+    int orientation)
+{
+    QImage resolution(1, 1, QImage::Format_RGB32);
+    resolution.setDotsPerMeterX(kSurfaceDotsPerMeter);
+    resolution.setDotsPerMeterY(kSurfaceDotsPerMeter);
+    const auto layout = layOut(surfaceSize, resolution, text, positionCaption, font, orientation);
+    if (!layout || target.isNull())
+        return false;
+    const QTransform viewedToTarget = layout->toStored * surfaceToTarget;
+    const QRect area
+        = viewedToTarget.mapRect(QRectF(viewedBlock(*layout))).toAlignedRect() & target.rect();
+    if (area.isEmpty())
+        return false;
+
+    const double scale = std::max(std::abs(surfaceToTarget.m11()), std::abs(surfaceToTarget.m22()));
+    int fine = std::clamp(int(std::ceil(1 / scale)), 1, kLargestOversampling);
+    while (fine > 1 && qint64(area.width()) * area.height() * fine * fine > kLargestLayer)
+        --fine;
+    QImage layer(area.size() * fine, QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull())
+        return false;
+    layer.setDotsPerMeterX(kSurfaceDotsPerMeter);
+    layer.setDotsPerMeterY(kSurfaceDotsPerMeter);
+    layer.fill(Qt::transparent);
+    {
+        QPainter painter(&layer);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.setTransform(viewedToTarget * QTransform::fromTranslate(-area.x(), -area.y())
+            * QTransform::fromScale(fine, fine));
+        painter.setFont(font);
+        painter.setPen(color);
+        for (qsizetype i = 0; i < layout->lines.size(); ++i)
+            painter.drawText(layout->origins[i], layout->lines[i]);
+    }
+    QPainter painter(&target);
+    painter.drawImage(area.topLeft(),
+        fine == 1 ? layer
+                  : layer.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return true;
 }
 
 } // namespace kalvora

@@ -56,6 +56,15 @@ void overlayTextOnPart(QImage &part, const QPoint &partOrigin, const QSize &surf
     const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
     int orientation = 1);
 
+/// Draws what OverlayText would draw on a stored surface of \a surfaceSize onto \a target, a
+/// smaller copy of that surface placed by \a surfaceToTarget (a scale and a shift, no turn):
+/// the same stamp at the same place and in the same proportion, as if the stamped surface had
+/// been shrunk. The stamp is drawn finer than the copy and averaged down, so a few pixels of
+/// text look like shrunken text rather than broken strokes. Answers whether anything was drawn.
+bool overlayTextScaled(QImage &target, const QTransform &surfaceToTarget, const QSize &surfaceSize,
+    const QString &text, const QString &positionCaption, const QFont &font, const QColor &color,
+    int orientation = 1);
+
 /// The transform from the picture as viewed to its stored pixels, for an EXIF orientation
 /// (1 to 8; any other value gives the identity) and the stored size. Its inverse turns the
 /// stored pixels upright for showing.

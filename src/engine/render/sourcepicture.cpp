@@ -4,10 +4,13 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/worksurface.h"
+#include "engine/metadata/jpegmetadata.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
 #include "engine/render/overlaytext.h"
+#include "engine/render/thumbnailstamp.h"
 
 #include <functional>
 
@@ -30,6 +33,7 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
             *whole, [&](QImage &image, int, int) { draw(image); }, sourcePath);
         return;
     }
+    drawn = stamp;
     if (blocks) {
         blocks->setStamp(stamp.text, stamp.position, stamp.font, stamp.color, orientation);
         if (!blocks->stampTooLarge())
@@ -41,17 +45,33 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
     draw(surface);
 }
 
-void SourcePicture::write(
+bool SourcePicture::write(
     const QString &path, const QString &ext, int quality, ToolRunner &converter) const
 {
     if (whole) {
         writeNewFile(encodePicture(*whole), path);
-        return;
+        return false;
     }
-    std::function<QByteArray()> encodeBlocks;
-    if (blocks)
-        encodeBlocks = [&] { return blocks->encode(quality); };
-    writeOutput(surface, path, ext, quality, converter, encodeBlocks);
+    if (jpegSource.isEmpty() || outputKindOf(ext) != OutputKind::Jpeg
+        || (!blocks && surface.isNull())) {
+        std::function<QByteArray()> encodeBlocks;
+        if (blocks)
+            encodeBlocks = [&] { return blocks->encode(quality); };
+        writeOutput(surface, path, ext, quality, converter, encodeBlocks);
+        return false;
+    }
+    // The result is made whole in memory, metadata and all, before its file is written.
+    const QByteArray encoded = blocks ? blocks->encode(quality) : encodeJpeg(surface, quality);
+    std::optional<QByteArray> carried;
+    if (!encoded.isEmpty()) {
+        const QSize size = blocks ? blocks->size() : surface.size();
+        carried = carryJpegMetadata(jpegSource, encoded,
+            drawn ? thumbnailStamper(*drawn, orientation, size, quality, jpegSourcePath)
+                  : PreviewStamper());
+    }
+    writeOutput(
+        surface, path, ext, quality, converter, [&] { return carried ? *carried : encoded; });
+    return carried.has_value();
 }
 
 namespace {
@@ -98,6 +118,10 @@ SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resul
     if (named && pictureFormatOf(source.bytes) == named) {
         picture.whole = kalvora::decodePicture(source.bytes, source.path);
     } else {
+        if (outputKindOf(resultExt) == OutputKind::Jpeg && looksLikeJpeg(source.bytes)) {
+            picture.jpegSource = source.bytes;
+            picture.jpegSourcePath = source.path;
+        }
         if (outputKindOf(resultExt) == OutputKind::Jpeg)
             picture.blocks = JpegBlockStamper::open(source.bytes, source.path);
         if (!picture.blocks)

@@ -5,9 +5,8 @@
 #include "engine/codecs/picturecodec.h"
 #include "engine/render/jpegblockstamp.h"
 #include "engine/render/sourcefile.h"
+#include "engine/render/textstamp.h"
 
-#include <QColor>
-#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -17,15 +16,6 @@
 namespace kalvora {
 
 class ToolRunner;
-
-/// A stamp of text as OverlayText draws it.
-struct TextStamp
-{
-    QString text;
-    QString position; // one of the nine position captions
-    QFont font;
-    QColor color;
-};
 
 /// A listed file loaded for stamping. PNG, TIFF, GIF, ICO and WebP files are held whole, every
 /// frame, page or size in its own pixels, and are written back in their own format. A colour JPEG
@@ -37,6 +27,12 @@ struct SourcePicture
     std::unique_ptr<JpegBlockStamper> blocks;
     QImage surface;
     int orientation = 1;
+    /// The source file's content when it is a JPEG whose result is a JPEG: the result then
+    /// takes its metadata from it (see carryJpegMetadata); \a jpegSourcePath names it.
+    QByteArray jpegSource;
+    QString jpegSourcePath;
+    /// The stamp drawn, which the picture's thumbnails get too.
+    std::optional<TextStamp> drawn;
 
     /// What a viewer shows first: the first frame, page or size, or the work surface. A
     /// picture held in its blocks has no pixels to show: a null image.
@@ -49,9 +45,11 @@ struct SourcePicture
 
     /// Writes the stamped picture to the new private file \a path (see intermediatePathFor):
     /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
-    /// \a quality, a bitmap, or converted by \a converter). Throws RuntimeFailure naming the
-    /// file and the system's reason, leaving no file at \a path.
-    void write(const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
+    /// \a quality, a bitmap, or converted by \a converter). A JPEG result of a JPEG source
+    /// carries the source's metadata segments, its thumbnails stamped (see carryJpegMetadata),
+    /// and then the answer is true: it needs no tag copy. Throws RuntimeFailure naming the
+    /// file and the reason, leaving no file at \a path.
+    bool write(const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",

@@ -136,7 +136,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
         }
         std::optional<StampJobResult> result;
         if (head.ticket < 0) {
-            result = StampJobResult {StampFileOutcome::Failed, {{0, entry.problem}}, {}};
+            result = StampJobResult {StampFileOutcome::Failed, {{0, entry.problem}}, {}, {}};
         } else {
             m_events.processEvents();
             stopping.check();

@@ -96,6 +96,7 @@ WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
     : result(std::move(other.result))
     , m_privatePath(std::exchange(other.m_privatePath, QString()))
     , m_finalPath(std::move(other.m_finalPath))
+    , m_tagsCarried(other.m_tagsCarried)
 { }
 
 WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
@@ -106,8 +107,14 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
         result = std::move(other.result);
         m_privatePath = std::exchange(other.m_privatePath, QString());
         m_finalPath = std::move(other.m_finalPath);
+        m_tagsCarried = other.m_tagsCarried;
     }
     return *this;
+}
+
+bool needsExifTool(const PlannedStamp &plan)
+{
+    return holdsTags(plan.extension) && outputKindOf(plan.extension) != OutputKind::Jpeg;
 }
 
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
@@ -213,7 +220,8 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
         const bool done = steps.run(244, [&] {
             privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
                                                          : job.plan.privatePath;
-            picture->write(privatePath, ext, options.jpegQuality, converter);
+            written.m_tagsCarried
+                = picture->write(privatePath, ext, options.jpegQuality, converter);
         });
         steps.name(privatePath, finalPath);
         if (done) {
@@ -235,11 +243,18 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
     const QString &privatePath = written.m_privatePath;
     const QString &finalPath = written.m_finalPath;
     {
+        // A JPEG of a JPEG was written with its source's metadata; the rest are tagged by
+        // ExifTool.
         const StageTimer timer(result.timings, &StampTimings::metadata);
         const bool done = steps.run(282, [&] {
             requireJobFiles(job.sourcePath(), privatePath, finalPath);
+            if (written.m_tagsCarried)
+                return;
             try {
-                CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder);
+                for (const QString &note :
+                    CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder))
+                    result.notes << QStringLiteral("%1: the tags were copied; ExifTool warned: %2")
+                                        .arg(QDir::toNativeSeparators(finalPath), note);
             } catch (const RuntimeFailure &) {
                 // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
                 requireJobFiles(job.sourcePath(), privatePath, finalPath);

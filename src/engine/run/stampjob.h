@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class DateTexts;
 
@@ -45,6 +46,11 @@ struct StampFailure
     friend bool operator==(const StampFailure &, const StampFailure &) = default;
 };
 
+/// Whether the result \a plan names is tagged by ExifTool: a result of a format that holds
+/// tags, other than JPEG. A JPEG result is tagged by ExifTool only when its source turns out
+/// not to be a JPEG (see SourcePicture::write), which its content alone tells.
+bool needsExifTool(const PlannedStamp &plan);
+
 /// One file to stamp, with everything it depends on fixed when it was handed out: the options
 /// as the controls read then (font and colour included), the plan of where its result goes, and
 /// a private folder for its intermediate files, which nothing else uses.
@@ -66,6 +72,9 @@ struct StampJobResult
     StampFileOutcome outcome = StampFileOutcome::Failed;
     QList<StampFailure> failures;
     StampTimings timings;
+    /// What a stamped file's user should know that is no failure, naming the file: ExifTool's
+    /// warnings about the source's own tags, which were copied all the same.
+    QStringList notes;
 };
 
 /// The tools a job runs, owned by the threads that run it: a converter runner with no window
@@ -100,6 +109,7 @@ private:
 
     QString m_privatePath;
     QString m_finalPath;
+    bool m_tagsCarried = false; // written with its source's metadata: no tag copy
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF

@@ -67,15 +67,20 @@ int StampPool::submit(StampJob job)
 {
     // Nothing here touches the file system: the job's work folder is made by its worker.
     int ticket = 0;
+    bool wantsExifTool = false;
     {
         const std::lock_guard lock(m_mutex);
         ticket = m_nextTicket++;
+        wantsExifTool = !m_exifToolWanted && needsExifTool(job.plan);
+        m_exifToolWanted = m_exifToolWanted || wantsExifTool;
         if (job.workFolder.isEmpty())
             job.workFolder = QDir(m_temporaryFolder).filePath(QStringLiteral("job-%1").arg(ticket));
         m_entries[ticket].job = std::move(job);
         m_queue.push_back(ticket);
     }
     m_jobsWaiting.notify_one();
+    if (wantsExifTool)
+        m_tagsWaiting.notify_all();
     return ticket;
 }
 
@@ -229,7 +234,9 @@ void StampPool::runTags(ExifToolSession &exifTool)
 {
     // ExifTool, started from here, inherits the tagger's priority.
     lowerPriority(m_tools.workerNiceness);
-    exifTool.start();
+    // It starts when a result will need it; a copy starts it too, for a result whose source
+    // turned out to be of another format than its name says.
+    bool started = false;
 
     for (;;) {
         StampJob job;
@@ -237,7 +244,15 @@ void StampPool::runTags(ExifToolSession &exifTool)
         int ticket = 0;
         {
             std::unique_lock lock(m_mutex);
-            m_tagsWaiting.wait(lock, [&] { return m_writersLeft == 0 || !m_tagQueue.empty(); });
+            m_tagsWaiting.wait(lock, [&] {
+                return m_writersLeft == 0 || !m_tagQueue.empty() || (m_exifToolWanted && !started);
+            });
+            if (m_tagQueue.empty() && m_writersLeft > 0) {
+                lock.unlock();
+                started = true;
+                exifTool.start();
+                continue;
+            }
             if (m_tagQueue.empty())
                 return;
             ticket = m_tagQueue.front();

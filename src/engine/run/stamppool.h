@@ -32,8 +32,10 @@ int defaultLookAhead(int workers);
 /// A job runs in two parts (see WriteStampJob and finishStampJob). A worker loads, stamps and
 /// writes the picture with a converter runner of its own that has no window part, then hands
 /// the written result on and takes the next file. Taggers, one for every two workers, each with
-/// an ExifTool session of its own (started with the pool, so Perl loads while the first pictures
-/// are decoded), copy the tags and put the results in place. So a core never waits idle for
+/// an ExifTool session of its own, copy the tags and put the results in place. A JPEG of a JPEG
+/// comes with its source's metadata and needs no ExifTool: the taggers start theirs as soon as
+/// a job is handed out whose result does (see needsExifTool), so Perl loads while that picture
+/// is being worked on, and a run of JPEGs starts none. So a core never waits idle for
 /// Perl, and fewer ExifTools load their modules than there are workers. Jobs are handed out with
 /// submit(), which answers a ticket; results are taken by ticket, so the caller reports them in the
 /// order it handed them out, whatever order they finish in. Each job gets a private folder of its
@@ -121,6 +123,7 @@ private:
     bool m_closing = false;
     bool m_tagsInterrupted = false;
     std::vector<ExifToolSession *> m_sessions; // the taggers' while they run
+    bool m_exifToolWanted = false; // a job handed out has a result that ExifTool tags
     std::vector<std::thread> m_threads;
 };
 

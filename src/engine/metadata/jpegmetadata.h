@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+
+#include <functional>
+#include <optional>
+
+namespace kalvora {
+
+/// Draws the stamp on a smaller copy of the picture that a JPEG file carries (its EXIF
+/// thumbnail, a multi-picture preview): given that copy's JPEG file, answers the stamped one,
+/// no larger than the second argument, or the copy unchanged to leave it as it is. Throws
+/// RuntimeFailure, naming the file, when a stamped copy cannot be made to fit.
+using PreviewStamper = std::function<QByteArray(const QByteArray &preview, qsizetype largest)>;
+
+/// The JPEG file \a encoded (a stamped picture as the encoder wrote it) with the metadata of
+/// its JPEG source \a source, for a result that keeps all of it: every APPn and COM segment of
+/// the source, in the source's order, right after the start of image and byte for byte, in
+/// place of the encoder's own (its JFIF header and colour profile). Changed only where the
+/// stamp makes it necessary:
+/// - the EXIF thumbnail is stamped by \a stampPreview, inside an otherwise unchanged EXIF block
+///   (see replaceExifThumbnail), so maker notes and their offsets stay valid;
+/// - the images of a multi-picture file that follow the picture are kept after it, its
+///   previews stamped by \a stampPreview, and the MP Index gives their new sizes and offsets
+///   (an index that cannot be followed is left out, since its offsets would no longer hold);
+///   whatever else follows the picture is kept as it is;
+/// - the Adobe segment, which tells how the source's own scan data were coded, is left out,
+///   and so is a colour profile of a grey or CMYK source, whose colours the result no longer
+///   has.
+/// An empty \a stampPreview leaves thumbnails and previews as they are. Answers nothing when
+/// the marker structure of either file cannot be followed.
+std::optional<QByteArray> carryJpegMetadata(
+    const QByteArray &source, const QByteArray &encoded, const PreviewStamper &stampPreview);
+
+} // namespace kalvora

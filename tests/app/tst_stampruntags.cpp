@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Vendrel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "stamprunfixture.h"
+#include "taggedphotos.h"
+
+using namespace kalvora;
+
+using namespace StampRunTest;
+
+// The window's run keeps every tag of real photos, as ExifTool reads source and result, and
+// lists the warnings about a source's own tags after "Done.", not as a report for each file.
+class TestStampRunTags : public StampRunFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
+    void everyTagKept();
+    void warningsAreListedAfterDone();
+
+private:
+    void tag(const QString &name, const QStringList &arguments);
+};
+
+void TestStampRunTags::tag(const QString &name, const QStringList &arguments)
+{
+    QString error;
+    QVERIFY2(!TaggedPhotos::exifTool(
+                 QStringList {QStringLiteral("-m"), QStringLiteral("-overwrite_original")}
+                     + arguments + QStringList {sourcePath(name)},
+                 &error)
+                  .isNull(),
+        qPrintable(error));
+}
+
+void TestStampRunTags::everyTagKept()
+{
+    const QStringList names {"rich.jpg", "rich.png", "rich.tif"};
+    for (const QString &name : names) {
+        makeSource(name, darkGray(64, 48));
+        QString error;
+        QVERIFY2(TaggedPhotos::writeRichTags(sourcePath(name), m_scratch->path(), &error),
+            qPrintable(error));
+    }
+    fillList(names);
+    useCustomText(QStringLiteral("Kept"));
+    saveToChosenFolder();
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    for (const QString &name : names) {
+        const QStringList lost = TaggedPhotos::lostTags(
+            sourcePath(name), outputPath(name), TaggedPhotos::kChangedByEncoding);
+        QVERIFY2(lost.isEmpty(), qPrintable(name + ": " + lost.join(QLatin1Char('\n'))));
+    }
+}
+
+void TestStampRunTags::warningsAreListedAfterDone()
+{
+    const QStringList names {"a.tif", "plain.png", "b.tif"};
+    for (const QString &name : names)
+        makeSource(name, darkGray(64, 48));
+    // A digest that does not match the IPTC block: the warning every photo whose IPTC was
+    // edited after a Photoshop save gives.
+    for (const QString &name : {QStringLiteral("a.tif"), QStringLiteral("b.tif")})
+        tag(name,
+            {QStringLiteral("-IPTC:Keywords=one"),
+                QStringLiteral("-Photoshop:IPTCDigest=0123456789abcdef0123456789abcdef")});
+    tag(QStringLiteral("plain.png"), {QStringLiteral("-XMP:Title=Plain")});
+    fillList(names);
+    useCustomText(QStringLiteral("Noted"));
+    saveToChosenFolder();
+
+    clickStartStamping();
+
+    const QStringList messages = m_dialogs->messages();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.first(), QStringLiteral("Done."));
+    QStringList lines = messages.last().split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeFirst(), QStringLiteral("Stamped, with notes on their tags:"));
+    QCOMPARE(lines.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const QString name = i == 0 ? QStringLiteral("a.tif") : QStringLiteral("b.tif");
+        QVERIFY2(lines[i].startsWith(outputPath(name)), qPrintable(lines[i]));
+        QVERIFY2(
+            lines[i].contains(QLatin1String("IPTCDigest is not current")), qPrintable(lines[i]));
+    }
+    for (const QString &name : names) {
+        const QStringList lost = TaggedPhotos::lostTags(
+            sourcePath(name), outputPath(name), TaggedPhotos::kChangedByEncoding);
+        QVERIFY2(lost.isEmpty(), qPrintable(name + ": " + lost.join(QLatin1Char('\n'))));
+    }
+}
+
+QTEST_MAIN(TestStampRunTags)
+#include "tst_stampruntags.moc"
