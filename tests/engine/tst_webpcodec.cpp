@@ -223,8 +223,18 @@ void TestWebpCodec::stampedInItsOwnFormat_data()
         distinct << pattern(96, 64, QImage::Format_RGB32, seed);
     QTest::newRow("lossy still") << QList<QImage> {smoothFrame(0)} << false << QList<int>() << -1;
     QTest::newRow("lossless still") << distinct.mid(0, 1) << true << QList<int>() << -1;
-    QTest::newRow("lossless with alpha")
-        << QList<QImage> {pattern(96, 64, QImage::Format_ARGB32)} << true << QList<int>() << -1;
+    // Every level of alpha, and every third pixel clear with a colour of its own under it.
+    QImage translucent = smoothFrame(0).convertToFormat(QImage::Format_ARGB32);
+    QImage clear = distinct[0].convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x) {
+            translucent.setPixel(
+                x, y, (translucent.pixel(x, y) & 0xffffff) | uint(255 - y * 3) << 24);
+            clear.setPixel(
+                x, y, (clear.pixel(x, y) & 0xffffff) | uint((x + y) % 3 ? x + y * 2 : 0) << 24);
+        }
+    QTest::newRow("lossy with alpha") << QList<QImage> {translucent} << false << QList<int>() << -1;
+    QTest::newRow("lossless with alpha") << QList<QImage> {clear} << true << QList<int>() << -1;
     QTest::newRow("lossless animation") << distinct << true << QList<int> {70, 120, 250} << 3;
     QTest::newRow("lossy animation")
         << QList<QImage> {smoothFrame(0), smoothFrame(1), smoothFrame(2)} << false
