@@ -17,7 +17,7 @@ namespace kalvora {
 
 namespace {
 
-// A frame's first bytes name its bitstream: VP8L is lossless; VP8 (after any ALPH) lossy.
+// WebPGetFeatures names a frame's bitstream: 1 lossy (VP8), 2 lossless (VP8L), 0 mixed.
 constexpr int kLosslessFormat = 2;
 
 struct DemuxDeleter
