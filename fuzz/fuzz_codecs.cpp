@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A picture loaded and stamped as a stamp run does it, named by what its content is: PNG,
-// TIFF, GIF and ICO whole, every frame, page or size through the engine's codecs, and written
-// back; anything else (BMP, WebP, JPEG, ...) as a work surface through the image readers. The
+// TIFF, GIF, ICO and WebP whole, every frame, page or size through the engine's codecs, and
+// written back; anything else (BMP, JPEG, ...) as a work surface through the image readers. The
 // first bytes choose the stamp (see FuzzSupport::takeStampChoice), the rest is the file.
 //
 // A whole picture that is answered as written must load again with the same frames at the same
@@ -34,6 +34,8 @@ QString extensionOf(const std::optional<PictureFormat> &format)
         return QStringLiteral("gif");
     case PictureFormat::Ico:
         return QStringLiteral("ico");
+    case PictureFormat::Webp:
+        return QStringLiteral("webp");
     }
     return {};
 }

@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-image-formats-plugins
     qt6-l10n-tools libgl-dev
     libimage-exiftool-perl
-    libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev
+    libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
     fonts-liberation
     clang-format
     xvfb xauth imagemagick x11-utils xdotool openbox

@@ -4,6 +4,7 @@
 
 #include "base/runtimefailure.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -12,9 +13,9 @@ namespace kalvora {
 
 /// The formats whose pictures are stamped from their own pixels, every frame, page or size of
 /// them, and written back straight in the same format.
-enum class PictureFormat { Png, Tiff, Gif, Ico };
+enum class PictureFormat { Png, Tiff, Gif, Ico, Webp };
 
-/// One frame of an animated GIF, one page of a TIFF, one size of an icon.
+/// One frame of an animated GIF or WebP, one page of a TIFF, one size of an icon.
 struct PictureFrame
 {
     /// The pixels as stored, in a format a painter draws on without losing anything: RGB32 or
@@ -43,6 +44,28 @@ struct PictureFrame
 
     /// ICO: the size was stored as a PNG rather than a bitmap.
     bool pngEncoded = false;
+
+    /// WebP: how long the frame shows, in milliseconds, and whether it was stored lossless
+    /// (VP8L) rather than lossy (VP8): it is written back the same way.
+    int duration = 0;
+    bool lossless = false;
+};
+
+/// What a WebP file holds beside its frames, kept so that it is written back as it came.
+struct WebpDetails
+{
+    /// An animation (even of one frame) rather than a still.
+    bool animated = false;
+    /// A frame has an alpha channel (an animation's frames always keep one: the canvas may show
+    /// through).
+    bool hasAlpha = false;
+    /// The animation's background colour as stored: 0xAARRGGBB.
+    quint32 background = 0xffffffff;
+    /// The colour profile (ICCP), EXIF and XMP chunks, byte for byte; empty when absent. They
+    /// are put back into the result, so a WebP keeps them whatever copies the tags.
+    QByteArray iccProfile;
+    QByteArray exif;
+    QByteArray xmp;
 };
 
 /// A picture file's content, whole.
@@ -50,8 +73,10 @@ struct Picture
 {
     PictureFormat format = PictureFormat::Png;
     QList<PictureFrame> frames;
-    /// GIF: how many times the animation repeats (0: for ever); -1 when the file says nothing.
+    /// GIF and WebP: how many times the animation repeats (0: for ever); -1 when the file says
+    /// nothing.
     int loopCount = -1;
+    WebpDetails webp;
 };
 
 /// A picture that cannot be stamped whole. The description names the file and the reason.

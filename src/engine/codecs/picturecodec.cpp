@@ -6,6 +6,7 @@
 #include "engine/codecs/icocodec.h"
 #include "engine/codecs/picturedamage.h"
 #include "engine/codecs/tiffcodec.h"
+#include "engine/codecs/webpcodec.h"
 #include "engine/codecs/worksurface.h"
 
 #include <QBuffer>
@@ -45,6 +46,8 @@ QByteArray qtFormatName(PictureFormat format)
         return "gif";
     case PictureFormat::Ico:
         return "ico";
+    case PictureFormat::Webp:
+        return "webp";
     }
     return {};
 }
@@ -187,6 +190,8 @@ std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes)
     if (bytes.size() >= 6 && bytes.startsWith(QByteArray("\0\0", 2))
         && (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0 && (bytes[4] != 0 || bytes[5] != 0))
         return PictureFormat::Ico;
+    if (bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
+        return PictureFormat::Webp;
     return std::nullopt;
 }
 
@@ -202,7 +207,9 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
     const std::optional<PictureFormat> format = pictureFormatOf(bytes);
     if (!format)
         throw PictureFailure(PictureFailure::Reason::NotWritable,
-            QStringLiteral("The picture %1 is not a PNG, TIFF, GIF or ICO picture.").arg(shown), 5);
+            QStringLiteral("The picture %1 is not a PNG, TIFF, GIF, ICO or WebP picture.")
+                .arg(shown),
+            5);
 
     Picture picture;
     switch (*format) {
@@ -218,6 +225,9 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
         break;
     case PictureFormat::Ico:
         picture.frames = checkIco(bytes, shown);
+        break;
+    case PictureFormat::Webp:
+        picture = readWebp(bytes, shown);
         break;
     }
     picture.format = *format;
@@ -284,6 +294,9 @@ QByteArray encodePicture(const Picture &picture)
         break;
     case PictureFormat::Ico:
         bytes = encodeIco(picture.frames, &error);
+        break;
+    case PictureFormat::Webp:
+        bytes = encodeWebp(picture, &error);
         break;
     }
     if (!error.isEmpty() || bytes.isEmpty())

@@ -17,18 +17,6 @@ namespace {
 
 const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
 
-// A RIFF file states its size after "RIFF": libwebp refuses a WebP cut short, but says only that
-// it cannot read it.
-QString webpDamage(const QByteArray &bytes)
-{
-    if (bytes.size() < 12)
-        return QStringLiteral("the file is cut short in its header");
-    const qint64 needed = qint64(qFromLittleEndian<quint32>(bytes.constData() + 4)) + 8;
-    if (bytes.size() >= needed)
-        return {};
-    return QStringLiteral("the file is cut short (%1 of %2 bytes)").arg(bytes.size()).arg(needed);
-}
-
 // What giflib or the icon directory reader finds wrong with \a bytes; a cursor or any other
 // failure that is not damage is no concern here.
 template <typename Check> QString damageFound(const Check &check)
@@ -47,8 +35,6 @@ QString pictureDamage(const QByteArray &bytes)
 {
     if (bytes.startsWith("BM"))
         return bitmapDamage(bytes, bytes.size());
-    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
-        return webpDamage(bytes);
     const std::optional<PictureFormat> format = pictureFormatOf(bytes);
     if (!format)
         return {};
@@ -61,6 +47,8 @@ QString pictureDamage(const QByteArray &bytes)
         return damageFound([&] { checkGif(bytes, {}); });
     case PictureFormat::Ico:
         return damageFound([&] { checkIco(bytes, {}); });
+    case PictureFormat::Webp:
+        return webpDamage(bytes);
     }
     return {};
 }
@@ -79,6 +67,17 @@ QString pngDamage(const QByteArray &bytes)
     }
     return QStringLiteral("the file is cut short before its end chunk (%1 bytes)")
         .arg(bytes.size());
+}
+
+// A RIFF file states its size after "RIFF".
+QString webpDamage(const QByteArray &bytes)
+{
+    if (bytes.size() < 12)
+        return QStringLiteral("the file is cut short in its header");
+    const qint64 needed = qint64(qFromLittleEndian<quint32>(bytes.constData() + 4)) + 8;
+    if (bytes.size() >= needed)
+        return {};
+    return QStringLiteral("the file is cut short (%1 of %2 bytes)").arg(bytes.size()).arg(needed);
 }
 
 QString bitmapDamage(const QByteArray &data, qint64 fileSize)

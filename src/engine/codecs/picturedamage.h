@@ -27,4 +27,8 @@ QString bitmapDamage(const QByteArray &header, qint64 fileSize);
 /// of the picture and is allowed. The empty text for a whole PNG.
 QString pngDamage(const QByteArray &bytes);
 
+/// Why the WebP file \a bytes is damaged: it is shorter than its RIFF header says, which
+/// libwebp refuses without a reason. The empty text for a WebP of its stated length.
+QString webpDamage(const QByteArray &bytes);
+
 } // namespace kalvora

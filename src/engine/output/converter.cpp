@@ -56,6 +56,8 @@ QStringList outputFormatWords(const QString &ext)
         return {QStringLiteral("tiff")};
     if (lower == QLatin1String("ico"))
         return {QStringLiteral("ico")};
+    if (lower == QLatin1String("webp"))
+        return {QStringLiteral("webp")};
     return {};
 }
 

@@ -11,7 +11,8 @@ namespace kalvora {
 class ToolRunner;
 
 /// The converter's format words for an output extension (compared in lower case): "gif" with
-/// dithering to 256 colours, "png", "tiff" for "tif" and "tiff", "ico"; empty for any other.
+/// dithering to 256 colours, "png", "tiff" for "tif" and "tiff", "ico", "webp"; empty for any
+/// other.
 QStringList outputFormatWords(const QString &ext);
 
 /// The name Qt's image reader gives the format \a ext names after conversion ("tif" reads as

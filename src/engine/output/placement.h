@@ -22,7 +22,7 @@ struct OutputTarget
 enum class OutputKind {
     Jpeg, ///< "jpg", "jpeg": the JPEG writer with the chosen quality
     Bitmap, ///< "bmp", "dib", "wmf", "emf": a Windows bitmap, whatever the extension
-    Converted, ///< "gif", "png", "tif", "tiff", "ico": a bitmap the converter turns into it
+    Converted, ///< "gif", "png", "tif", "tiff", "ico", "webp": a bitmap the converter turns into it
     Unsupported, ///< anything else: refused, so no file gets data of another format
 };
 

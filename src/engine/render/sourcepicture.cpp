@@ -88,6 +88,8 @@ std::optional<PictureFormat> namedFormatOf(const QString &sourcePath)
         return PictureFormat::Gif;
     if (ext == QLatin1String("ico"))
         return PictureFormat::Ico;
+    if (ext == QLatin1String("webp"))
+        return PictureFormat::Webp;
     return std::nullopt;
 }
 

@@ -17,8 +17,8 @@ namespace kalvora {
 
 class ToolRunner;
 
-/// A listed file loaded for stamping. PNG, TIFF, GIF and ICO files are held whole, every frame,
-/// page or size in its own pixels, and are written back in their own format. A colour JPEG
+/// A listed file loaded for stamping. PNG, TIFF, GIF, ICO and WebP files are held whole, every
+/// frame, page or size in its own pixels, and are written back in their own format. A colour JPEG
 /// loaded for a JPEG result is held in its compressed blocks (see JpegBlockStamper). Any other
 /// file (or one of those names whose content is another format) is held as one work surface.
 struct SourcePicture
@@ -53,7 +53,7 @@ struct SourcePicture
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
-/// "gif" or "ico" after the last dot of the file name, in any letter case.
+/// "gif", "ico" or "webp" after the last dot of the file name, in any letter case.
 bool loadsWhole(const QString &sourcePath);
 
 /// Loads the listed file \a sourcePath for stamping, the one way both a stamp run and the
