@@ -36,7 +36,7 @@ void TestStampRunTags::tag(const QString &name, const QStringList &arguments)
 
 void TestStampRunTags::everyTagKept()
 {
-    const QStringList names {"rich.jpg", "rich.png", "rich.tif"};
+    const QStringList names {"rich.jpg", "rich.png", "rich.tif", "rich.webp"};
     for (const QString &name : names) {
         makeSource(name, darkGray(64, 48));
         QString error;

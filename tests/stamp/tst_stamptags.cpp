@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("jpeg") << QStringLiteral("rich.jpg");
         QTest::newRow("png") << QStringLiteral("rich.png");
         QTest::newRow("tiff") << QStringLiteral("rich.tif");
+        QTest::newRow("webp") << QStringLiteral("rich.webp");
     }
     void everyTagKept()
     {
