@@ -11,6 +11,7 @@
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -19,6 +20,8 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 Form2::Form2(std::function<QImage()> surface, QWidget *mainWindow, Dialogs &dialogs,
     const QString &programFolder)
@@ -29,7 +32,9 @@ Form2::Form2(std::function<QImage()> surface, QWidget *mainWindow, Dialogs &dial
     , m_programFolder(programFolder)
 {
     m_ui->setupUi(this);
-    setFixedSize(kClientSize);
+    // The layout's own size first; a person may make the window larger, or maximise it.
+    resize(kClientSize);
+    setMinimumSize(kClientSize / 2);
     // A close request lets the window go; the next preview makes a new one.
     setAttribute(Qt::WA_DeleteOnClose);
     QFont backFont(QStringLiteral("Arial"));
@@ -53,6 +58,20 @@ Form2::Form2(std::function<QImage()> surface, QWidget *mainWindow, Dialogs &dial
     m_ui->PicView->installEventFilter(this);
     m_ui->PicOrg->installEventFilter(this);
     connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+
+    // The picture's context menu offers what the keys do.
+    const struct
+    {
+        const char *text;
+        int key;
+    } views[] = {{"Fit to Window\tF", Qt::Key_F}, {"Actual Size\t1", Qt::Key_1},
+        {"Zoom In\t+", Qt::Key_Plus}, {"Zoom Out\t-", Qt::Key_Minus}};
+    m_ui->PicView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const auto &view : views) {
+        auto *action = new QAction(QString::fromLatin1(view.text), m_ui->PicView);
+        connect(action, &QAction::triggered, this, [this, key = view.key] { viewKey(key); });
+        m_ui->PicView->addAction(action);
+    }
 
     const QScreen *screen
         = m_mainWindow ? m_mainWindow->screen() : QGuiApplication::primaryScreen();
@@ -140,14 +159,81 @@ void Form2::showPicture(const QImage &picture)
     // The same photo shown again keeps the part the user scrolled to; another starts top-left.
     const bool samePlace = picture.size() == m_picture.size();
     m_picture = picture;
-    m_ui->PicOrg->setPixmap(QPixmap::fromImage(m_picture));
-    m_ui->PicOrg->resize(m_picture.size());
     if (!samePlace) {
         m_ui->VscrPic->setValue(0);
         m_ui->HscrPic->setValue(0);
     }
+    showScaled();
+}
+
+double Form2::fittingScale() const
+{
+    const QSize room = m_ui->PicScroll->contentsRect().size();
+    if (m_picture.isNull() || room.isEmpty())
+        return 1;
+    return std::min({1.0, double(room.width()) / m_picture.width(),
+        double(room.height()) / m_picture.height()});
+}
+
+void Form2::showScaled()
+{
+    if (m_fitted)
+        m_scale = fittingScale();
+    const QSize shown = m_picture.size() * m_scale;
+    m_ui->PicOrg->setPixmap(QPixmap::fromImage(m_scale == 1 || m_picture.isNull()
+            ? m_picture
+            : m_picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    m_ui->PicOrg->resize(m_picture.isNull() ? QSize() : shown);
     layoutViewport();
     m_ui->PicOrg->move(-m_ui->HscrPic->value(), -m_ui->VscrPic->value());
+}
+
+void Form2::setFitted(bool fitted)
+{
+    m_fitted = fitted;
+    if (!fitted)
+        m_scale = 1;
+    showScaled();
+}
+
+void Form2::setScale(double scale)
+{
+    m_fitted = false;
+    m_scale = std::clamp(scale, 1.0 / 32, 8.0);
+    showScaled();
+}
+
+// The keys that change how the picture shows; answers whether \a key was one.
+bool Form2::viewKey(int key)
+{
+    switch (key) {
+    case Qt::Key_F:
+        setFitted(true);
+        break;
+    case Qt::Key_1:
+        setFitted(false);
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        setScale(m_scale * 1.25);
+        break;
+    case Qt::Key_Minus:
+        setScale(m_scale / 1.25);
+        break;
+    default:
+        return false;
+    }
+    emit viewChosen(m_fitted);
+    return true;
+}
+
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The button and the viewport keep their margins as the window grows.
+    m_ui->PushButton1->setGeometry(8, 8, width() - 16, 27);
+    m_ui->PicScroll->setGeometry(8, 42, width() - 16, height() - 46);
+    showScaled();
 }
 
 // Each bar shows only when the picture does not fit that way; a bar that shows takes room from
@@ -156,7 +242,7 @@ void Form2::layoutViewport()
 {
     const QRect inner = m_ui->PicScroll->contentsRect();
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui->VscrPic);
-    const QSize picture = m_picture.size();
+    const QSize picture = m_ui->PicOrg->size();
     bool needH = picture.width() > inner.width();
     bool needV = picture.height() > inner.height();
     needV = needV || (needH && picture.height() > inner.height() - extent);
@@ -179,6 +265,10 @@ void Form2::layoutViewport()
 
 void Form2::keyPressEvent(QKeyEvent *event)
 {
+    if (viewKey(event->key())) {
+        event->accept();
+        return;
+    }
     QScrollBar *vertical = m_ui->VscrPic;
     QScrollBar *horizontal = m_ui->HscrPic;
     switch (event->key()) {
@@ -217,8 +307,19 @@ void Form2::keyPressEvent(QKeyEvent *event)
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Wheel || (watched != m_ui->PicView && watched != m_ui->PicOrg))
+    if (watched != m_ui->PicView && watched != m_ui->PicOrg)
         return false;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        viewKey(m_fitted ? Qt::Key_1 : Qt::Key_F);
+        return true;
+    }
+    if (event->type() != QEvent::Wheel)
+        return false;
+    if (static_cast<QWheelEvent *>(event)->modifiers() & Qt::ControlModifier) {
+        viewKey(
+            static_cast<QWheelEvent *>(event)->angleDelta().y() > 0 ? Qt::Key_Plus : Qt::Key_Minus);
+        return true;
+    }
     // The wheel over the picture scrolls it: up and down, or sideways for a sideways wheel.
     const auto *wheel = static_cast<QWheelEvent *>(event);
     const QPoint delta = wheel->angleDelta();

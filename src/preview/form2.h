@@ -26,6 +26,12 @@ class Form2;
 /// the same and then lets the window go. Neither leaves the program without a visible window.
 /// A picture larger than the viewport gets scroll bars (and the wheel and arrow keys scroll), so
 /// a stamp in any corner of a large photo can be seen.
+///
+/// The window opens at its fixed layout's size and may be resized and maximised; the picture
+/// can also be fitted to the window whole (F, or a double click, which goes back to full size
+/// too), shown at full size again (1) or zoomed (+ and -, or the wheel with Ctrl), from the keys
+/// or the picture's context menu. Whether the last preview was fitted is told by viewChosen, so
+/// the next one can open the same way.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -47,10 +53,23 @@ public:
     /// "< Back".
     void PushButton1_Click();
 
+    /// Fits the whole picture into the window (never above full size), or shows it at full size.
+    void setFitted(bool fitted);
+    bool isFitted() const { return m_fitted; }
+    /// Shows the picture at \a scale times its size (full size is 1), from 1/32 to 8.
+    void setScale(double scale);
+    /// The scale the picture shows at now.
+    double scale() const { return m_scale; }
+
+signals:
+    /// The user chose to see the picture fitted (true) or at full size or zoomed (false).
+    void viewChosen(bool fitted);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -59,6 +78,9 @@ private:
     bool back(TrappedProcedure &procedure);
     void showPicture(const QImage &picture);
     void layoutViewport();
+    void showScaled();
+    bool viewKey(int key);
+    double fittingScale() const;
 
     std::unique_ptr<Ui::Form2> m_ui;
     std::function<QImage()> m_surface;
@@ -66,4 +88,6 @@ private:
     Dialogs &m_dialogs;
     QString m_programFolder;
     QImage m_picture;
+    bool m_fitted = false;
+    double m_scale = 1;
 };

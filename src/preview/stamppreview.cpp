@@ -109,8 +109,13 @@ void StampPreview::preview()
 
 void StampPreview::showForm2()
 {
-    if (!m_form2)
+    if (!m_form2) {
         m_form2 = new Form2([this] { return m_surface; }, &m_mainWindow, m_dialogs);
+        // A new preview shows the way the last one was left: fitted or at full size.
+        m_form2->setFitted(m_fitted);
+        QObject::connect(m_form2.data(), &Form2::viewChosen, m_form2.data(),
+            [this](bool fitted) { m_fitted = fitted; });
+    }
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();

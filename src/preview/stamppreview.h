@@ -57,4 +57,5 @@ private:
     QImage m_surface;
     QPointer<Form2> m_form2;
     bool m_running = false;
+    bool m_fitted = false; // how the last preview was left
 };

@@ -86,13 +86,15 @@ private slots:
     void neverLeavesNoWindow();
     void handPointer_data();
     void handPointer();
+    void fitAndZoom();
 };
 
 void TestForm2::layout()
 {
     Fixture f(gradient(100, 80));
     QCOMPARE(f.window->size(), QSize(536, 431));
-    QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+    // It opens at that size and can be made larger.
+    QVERIFY(f.window->maximumSize().width() > 536 && f.window->maximumSize().height() > 431);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Kalvora"));
     QCOMPARE(f.find<QPushButton>("PushButton1")->text(), QStringLiteral("< Back"));
     QCOMPARE(f.find<QPushButton>("PushButton1")->geometry(), QRect(8, 8, 520, 27));
@@ -289,6 +291,44 @@ void TestForm2::handPointer()
         QCOMPARE(back->cursor().pixmap().size(), QSize(32, 32));
     }
     QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+// F fits the whole picture into the window (and keeps it fitted as the window grows), 1 shows
+// it at full size with its scroll bars again, + and - zoom; the scale is worked out here from
+// the viewport's room.
+void TestForm2::fitAndZoom()
+{
+    const QImage picture = gradient(2400, 1200);
+    Fixture f(picture);
+    QVERIFY(QTest::qWaitForWindowExposed(f.window));
+    const auto shownSize = [&] { return f.find<QLabel>("PicOrg")->size(); };
+    const auto fitted = [&] {
+        const QSize room = f.find<QFrame>("PicScroll")->contentsRect().size();
+        const double scale
+            = std::min(double(room.width()) / picture.width(), double(room.height()) / 1200);
+        return picture.size() * scale;
+    };
+    QCOMPARE(shownSize(), picture.size());
+
+    QTest::keyClick(f.window, Qt::Key_F);
+    QCOMPARE(shownSize(), fitted());
+    QVERIFY(!f.find<QScrollBar>("VscrPic")->isVisible());
+    QVERIFY(!f.find<QScrollBar>("HscrPic")->isVisible());
+    // The picture, shrunk: its left half dark, its right half light, as the gradient runs.
+    const QImage shown = f.shown();
+    QVERIFY(qGray(shown.pixel(5, 5)) < qGray(shown.pixel(fitted().width() - 5, 5)));
+
+    f.window->resize(1000, 800);
+    QCOMPARE(shownSize(), fitted());
+    QVERIFY(shownSize().width() > 900);
+
+    QTest::keyClick(f.window, Qt::Key_1);
+    QCOMPARE(shownSize(), picture.size());
+    QVERIFY(f.find<QScrollBar>("HscrPic")->isVisible());
+    QTest::keyClick(f.window, Qt::Key_Minus);
+    QCOMPARE(shownSize(), picture.size() * 0.8);
+    QTest::keyClick(f.window, Qt::Key_Plus);
+    QCOMPARE(shownSize(), picture.size());
 }
 
 QTEST_MAIN(TestForm2)
