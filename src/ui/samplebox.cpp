@@ -5,7 +5,11 @@
 #include "engine/render/stampfont.h"
 #include "options/stampoptionsmodel.h"
 
+#include <QFontMetricsF>
+#include <QGraphicsDropShadowEffect>
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
+#include <QTextCursor>
 
 using namespace kalvora;
 
@@ -33,6 +37,47 @@ SampleBox::SampleBox(QPlainTextEdit &sample, QWidget &swatch, StampOptionsModel 
     m_swatch.setAutoFillBackground(true);
     m_swatch.setBackgroundRole(QPalette::Window);
     showInModel();
+    if (m_model)
+        QObject::connect(m_model, &StampOptionsModel::optionsChanged, &m_sample,
+            [this] { setLook(m_model->options().look); });
+}
+
+void SampleBox::setLook(const StampLook &look)
+{
+    // The automatic style colour follows the text colour.
+    const quint32 color = textColor();
+    if (look == m_look && color == m_lookTextColor)
+        return;
+    m_look = look;
+    m_lookTextColor = color;
+    showLook();
+}
+
+void SampleBox::showLook()
+{
+    const QColor style = colorOfValue(styleColorFor(m_look, textColor()));
+    const qreal line = QFontMetricsF(m_sample.font()).height();
+    QTextCharFormat format;
+    format.setTextOutline(m_look.style == TextStyle::Outline
+            ? QPen(style, line * m_look.outlineWidth / 100.0, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin)
+            : QPen(Qt::NoPen));
+    QColor box = style;
+    box.setAlphaF(m_look.boxOpacity / 100.0);
+    format.setBackground(m_look.style == TextStyle::Box ? QBrush(box) : QBrush(Qt::NoBrush));
+    QTextCursor all(m_sample.document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    m_sample.mergeCurrentCharFormat(format);
+    if (m_look.style == TextStyle::Shadow) {
+        auto *shadow = new QGraphicsDropShadowEffect;
+        shadow->setColor(style);
+        shadow->setOffset(line * 0.06, line * 0.06);
+        shadow->setBlurRadius(line * 0.12);
+        m_sample.viewport()->setGraphicsEffect(shadow);
+    } else {
+        m_sample.viewport()->setGraphicsEffect(nullptr);
+    }
 }
 
 void SampleBox::showInModel()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "options/fontchoice.h"
+#include "options/stamplook.h"
 
 #include <QString>
 
@@ -38,10 +39,18 @@ public:
     /// readable.
     void setBackgroundFor(quint32 textColor);
 
+    /// Shows the stamp's style on the sample: an outline, a soft shadow or a box of the style
+    /// colour, as the stamp draws them in proportion to a line of the sample. The options' look
+    /// is followed by itself when the box has a model.
+    void setLook(const StampLook &look);
+
 private:
     void showInModel();
+    void showLook();
 
     QPlainTextEdit &m_sample;
     QWidget &m_swatch;
     StampOptionsModel *m_model;
+    StampLook m_look;
+    quint32 m_lookTextColor = 0; // the text colour the look was last shown for
 };

@@ -9,7 +9,9 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTextCursor>
 
 // The "Stamp Style" dialog: opened from its button, every change is in the options and the
 // settings at once, and a new window shows what the last one left.
@@ -71,6 +73,13 @@ void TestStampStyleDialog::everyChangeIsSavedAndRestored()
     QTest::keyClicks(control<QLineEdit>(dialog, "timeShiftEdit"), QStringLiteral("-1d02:30"));
     control<QCheckBox>(dialog, "skipStampedCheck")->setChecked(true);
     control<QCheckBox>(dialog, "keepFoldersCheck")->setChecked(true);
+
+    // The sample box shows the box behind its text, in the style colour at its opacity.
+    QTextCursor sample(f.find<QPlainTextEdit>("Text4")->document());
+    sample.movePosition(QTextCursor::NextCharacter);
+    const QColor behind = sample.charFormat().background().color();
+    QCOMPARE(behind.rgb(), QColor(0, 128, 255).rgb());
+    QCOMPARE(qRound(behind.alphaF() * 100), 35);
 
     const StampLook look {SizeMode::Percent, 6.5, TextStyle::Box, colorValue(0, 128, 255), 12, 35,
         MarginMode::Percent, 3};
