@@ -62,14 +62,9 @@ void StampPreview::preview()
         return;
     }
 
-    // The font and colour are those of the sample box as the press finds it.
-    QFont font;
-    QColor color;
-    procedure.run(104, [&] {
-        const StampOptions options = m_window.currentOptions();
-        font = stampFont(options);
-        color = stampColor(options.color);
-    });
+    // The font, colour and look are those of the sample box as the press finds it.
+    TextStamp stamp;
+    procedure.run(104, [&] { stamp = textStampOf(m_window.currentOptions(), QString()); });
     procedure.run(106, [&] { m_events.processEvents(); });
     // A stamp run under way made the window busy; it stays so after the preview.
     const bool wasBusy = m_isBusy && m_isBusy();
@@ -97,7 +92,9 @@ void StampPreview::preview()
         procedure.run(116, [&] {
             // The text and position as they read now, after events have run.
             const StampOptions options = m_window.currentOptions();
-            picture->stamp({options.sampleText, caption(options.position), font, color}, source);
+            stamp.text = options.sampleText;
+            stamp.position = caption(options.position);
+            picture->stamp(stamp, source);
         });
         m_surface = picture->firstFrame();
     }

@@ -125,7 +125,7 @@ private slots:
         std::optional<SourcePicture> picture = loadSource(path, QStringLiteral("jpg"));
         QVERIFY(picture && picture->blocks);
         picture->stamp({QStringLiteral("2023-07-14 10:23:07"), QStringLiteral("Upper-Left"),
-                           stampFont(), kInk},
+                           stampFont(), kInk, {}},
             path);
         QVERIFY(!picture->blocks);
         QCOMPARE(picture->surface.size(), QSize(160, 48));

@@ -20,6 +20,8 @@
 
 using namespace kalvora;
 
+Q_DECLARE_METATYPE(TextStyle)
+
 namespace {
 
 struct Header
@@ -91,33 +93,46 @@ private slots:
         QTest::addColumn<QString>("position");
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<TextStyle>("style");
+        QTest::addColumn<double>("sizePercent"); // 0: the font's size in points
         QTest::newRow("4:2:0 lower right")
             << 2 << 2 << false << 92 << 85 << QStringLiteral("Lower-Right") << 1
-            << QStringLiteral("2023-07-14 10:23");
+            << QStringLiteral("2023-07-14 10:23") << TextStyle::Plain << 0.0;
         QTest::newRow("4:2:0 upper left, finer quality")
             << 2 << 2 << false << 75 << 95 << QStringLiteral("Upper-Left") << 1
-            << QStringLiteral("Holiday");
+            << QStringLiteral("Holiday") << TextStyle::Plain << 0.0;
         QTest::newRow("4:2:0 centre, two lines, coarse")
             << 2 << 2 << false << 92 << 30 << QStringLiteral("Center") << 1
-            << QStringLiteral("one\r\ntwo lines");
+            << QStringLiteral("one\r\ntwo lines") << TextStyle::Plain << 0.0;
         QTest::newRow("4:2:2 centre bottom")
             << 2 << 1 << false << 90 << 85 << QStringLiteral("Center-Bottom") << 1
-            << QStringLiteral("10:23:07");
+            << QStringLiteral("10:23:07") << TextStyle::Plain << 0.0;
         QTest::newRow("4:4:4 upper right")
             << 1 << 1 << false << 90 << 85 << QStringLiteral("Upper-Right") << 1
-            << QStringLiteral("10:23:07");
+            << QStringLiteral("10:23:07") << TextStyle::Plain << 0.0;
         QTest::newRow("progressive source")
             << 2 << 2 << true << 92 << 85 << QStringLiteral("Lower-Left") << 1
-            << QStringLiteral("2023-07-14");
+            << QStringLiteral("2023-07-14") << TextStyle::Plain << 0.0;
         QTest::newRow("turned a quarter clockwise")
             << 2 << 2 << false << 92 << 85 << QStringLiteral("Lower-Right") << 6
-            << QStringLiteral("2023-07-14 10:23");
+            << QStringLiteral("2023-07-14 10:23") << TextStyle::Plain << 0.0;
         QTest::newRow("turned half round")
             << 2 << 2 << false << 92 << 85 << QStringLiteral("Upper-Left") << 3
-            << QStringLiteral("2023-07-14 10:23");
+            << QStringLiteral("2023-07-14 10:23") << TextStyle::Plain << 0.0;
         QTest::newRow("same quality as the source")
             << 2 << 2 << false << 85 << 85 << QStringLiteral("Center-Right") << 1
-            << QStringLiteral("x");
+            << QStringLiteral("x") << TextStyle::Plain << 0.0;
+        // The styles reach past the glyphs, the shadow is blurred over its own layer, and a size in
+        // percent draws scaled glyphs: the blocks get them all as the whole picture does.
+        QTest::newRow("outline, 4:2:0 lower right")
+            << 2 << 2 << false << 92 << 85 << QStringLiteral("Lower-Right") << 1
+            << QStringLiteral("2023-07-14 10:23") << TextStyle::Outline << 0.0;
+        QTest::newRow("shadow, turned a quarter clockwise")
+            << 2 << 2 << false << 92 << 85 << QStringLiteral("Lower-Right") << 6
+            << QStringLiteral("2023-07-14 10:23") << TextStyle::Shadow << 0.0;
+        QTest::newRow("box at 6 % of the shorter side, two lines")
+            << 2 << 2 << false << 92 << 85 << QStringLiteral("Upper-Left") << 1
+            << QStringLiteral("one\r\ntwo lines") << TextStyle::Box << 6.0;
     }
 
     void matchesThePlainPath()
@@ -130,6 +145,14 @@ private slots:
         QFETCH(QString, position);
         QFETCH(int, orientation);
         QFETCH(QString, text);
+        QFETCH(TextStyle, style);
+        QFETCH(double, sizePercent);
+        TextStamp drawn {text, position, stampFont(), kInk, {}};
+        drawn.look.style = style;
+        if (sizePercent > 0) {
+            drawn.look.sizeMode = SizeMode::Percent;
+            drawn.look.sizePercent = sizePercent;
+        }
         const QByteArray source
             = plainJpeg(photo(), sourceQuality, Layout {lumaH, lumaV, progressive});
 
@@ -138,12 +161,12 @@ private slots:
         whole.setDotsPerMeterX(kSurfaceDotsPerMeter);
         whole.setDotsPerMeterY(kSurfaceDotsPerMeter);
         const QByteArray unstampedPlain = plainJpeg(whole, quality, Layout {lumaH, lumaV});
-        OverlayText(whole, text, position, stampFont(), kInk, orientation);
+        OverlayText(whole, drawn, orientation);
         const QImage expected = decoded(plainJpeg(whole, quality, Layout {lumaH, lumaV}));
 
         auto stamper = JpegBlockStamper::open(source, QStringLiteral("test.jpg"));
         QVERIFY(stamper);
-        stamper->setStamp(text, position, stampFont(), kInk, orientation);
+        stamper->setStamp(drawn, orientation);
         const QRect region = stamper->stampedRegion();
         const QByteArray bytes = stamper->encode(quality);
         QVERIFY(!bytes.isEmpty());

@@ -265,7 +265,7 @@ void TestWebpCodec::stampedInItsOwnFormat()
         std::optional<SourcePicture> picture = loadSource(path, QStringLiteral("webp"));
         QVERIFY(picture);
         picture->stamp({QStringLiteral("XX"), QStringLiteral("Upper-Left"),
-                           QFont(QStringLiteral("Liberation Sans"), 12), QColor(Qt::red)},
+                           QFont(QStringLiteral("Liberation Sans"), 12), QColor(Qt::red), {}},
             path);
         picture->write(result, QStringLiteral("webp"), 85, tools);
     } catch (const RuntimeFailure &failure) {

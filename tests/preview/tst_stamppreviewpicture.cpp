@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "engine/render/sourcepicture.h"
 #include "imagelist/imagelist.h"
+#include "options/stampoptionsmodel.h"
 #include "stamppreviewfixture.h"
 #include "testimages.h"
 
@@ -147,18 +148,29 @@ void TestStampPreviewPicture::drawsWhatARunWouldWrite_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("sample");
+    QTest::addColumn<bool>("boxed"); // in a box, one line 8 % of the shorter side
 
     QTest::newRow("custom text") << "Option3"
-                                 << "Lake Bled 2021";
+                                 << "Lake Bled 2021" << false;
     QTest::newRow("file date: the sample, not the file's date") << "Option1"
-                                                                << "8/31/2021 1:23:45 PM";
+                                                                << "8/31/2021 1:23:45 PM" << false;
+    QTest::newRow("in a box of a size in percent") << "Option3"
+                                                   << "Lake Bled 2021" << true;
 }
 
 void TestStampPreviewPicture::drawsWhatARunWouldWrite()
 {
     QFETCH(QString, source);
     QFETCH(QString, sample);
+    QFETCH(bool, boxed);
 
+    if (boxed) {
+        StampLook look;
+        look.sizeMode = SizeMode::Percent;
+        look.sizePercent = 8;
+        look.style = TextStyle::Box;
+        m_window->optionsModel().set(&StampOptions::look, look);
+    }
     const QString photo = write(QStringLiteral("photo.bmp"), gradient(480, 320));
     m_window->imageList().append(photo);
     child<QComboBox>("Combo2")->setCurrentText(QStringLiteral("Lower-Right"));
@@ -185,7 +197,12 @@ void TestStampPreviewPicture::drawsWhatARunWouldWrite()
             : QImage();
     };
     QCOMPARE(previewed, stampWith("Option3"));
-    QVERIFY(changedArea(gradient(480, 320), previewed).bottom() > 300);
+    const QRect changed = changedArea(gradient(480, 320), previewed);
+    QVERIFY(changed.bottom() > 300);
+    // The box: one line of 8 % of 320 pixels and a fifth of a line above and below.
+    if (boxed)
+        QVERIFY2(qAbs(changed.height() - 1.4 * 0.08 * 320) <= 2,
+            qPrintable(QString::number(changed.height())));
     // A run stamping the file's own date writes something else.
     if (source == QLatin1String("Option1"))
         QVERIFY(stampWith("Option1") != previewed);

@@ -84,14 +84,16 @@ QSize JpegBlockStamper::size() const
     return QSize(int(m_blocks->source.image_width), int(m_blocks->source.image_height));
 }
 
+void JpegBlockStamper::setStamp(const TextStamp &stamp, int orientation)
+{
+    m_stamp = stamp;
+    m_orientation = orientation;
+}
+
 void JpegBlockStamper::setStamp(const QString &text, const QString &positionCaption,
     const QFont &font, const QColor &color, int orientation)
 {
-    m_text = text;
-    m_position = positionCaption;
-    m_font = font;
-    m_color = color;
-    m_orientation = orientation;
+    setStamp(TextStamp {text, positionCaption, font, color, {}}, orientation);
 }
 
 QRect JpegBlockStamper::stampedRegion() const
@@ -99,8 +101,7 @@ QRect JpegBlockStamper::stampedRegion() const
     QImage resolution(1, 1, QImage::Format_RGB32);
     resolution.setDotsPerMeterX(kSurfaceDotsPerMeter);
     resolution.setDotsPerMeterY(kSurfaceDotsPerMeter);
-    const QRect bounds
-        = overlayTextBounds(size(), resolution, m_text, m_position, m_font, m_orientation);
+    const QRect bounds = overlayTextBounds(size(), resolution, m_stamp, m_orientation);
     if (bounds.isEmpty())
         return {};
     const int w = m_blocks->mcuWidth;
@@ -212,8 +213,7 @@ QByteArray JpegBlockStamper::encode(int quality, QString *error)
         Decoder areaPixels;
         if (part.isNull() || !decodePixels(areaPixels, areaFile.buffer, areaFile.size, part))
             return failed(areaPixels.errors);
-        overlayTextOnPart(
-            part, area.topLeft(), size(), m_text, m_position, m_font, m_color, m_orientation);
+        overlayTextOnPart(part, area.topLeft(), size(), m_stamp, m_orientation);
         if (!encodePixels(stampedFile, b.source, part, quality))
             return failed(stampedFile.errors);
         if (!readStampedBlocks(stamped, stampedFile, &stampedBlocks))

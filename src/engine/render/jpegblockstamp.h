@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/render/textstamp.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
@@ -45,6 +47,8 @@ public:
     QSize size() const;
 
     /// Sets the stamp that encode() draws, as OverlayText would draw it on the whole picture.
+    void setStamp(const TextStamp &stamp, int orientation = 1);
+    /// SetStamp for a plain stamp at the font's size.
     void setStamp(const QString &text, const QString &positionCaption, const QFont &font,
         const QColor &color, int orientation = 1);
 
@@ -63,10 +67,7 @@ private:
     JpegBlockStamper();
 
     std::unique_ptr<JpegBlocks> m_blocks;
-    QString m_text;
-    QString m_position;
-    QFont m_font;
-    QColor m_color;
+    TextStamp m_stamp;
     int m_orientation = 1;
 };
 

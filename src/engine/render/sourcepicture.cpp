@@ -25,9 +25,7 @@ QImage SourcePicture::firstFrame() const
 
 void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
 {
-    const auto draw = [&](QImage &image) {
-        OverlayText(image, stamp.text, stamp.position, stamp.font, stamp.color, orientation);
-    };
+    const auto draw = [&](QImage &image) { OverlayText(image, stamp, orientation); };
     if (whole) {
         stampPicture(
             *whole, [&](QImage &image, int, int) { draw(image); }, sourcePath);
@@ -35,7 +33,7 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
     }
     drawn = stamp;
     if (blocks) {
-        blocks->setStamp(stamp.text, stamp.position, stamp.font, stamp.color, orientation);
+        blocks->setStamp(stamp, orientation);
         if (!blocks->stampTooLarge())
             return;
         // A stamp over most of the picture is drawn on its pixels, which is then as quick.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "options/stamplook.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -15,6 +17,9 @@ struct TextStamp
     QString position; // one of the nine position captions
     QFont font;
     QColor color;
+    /// The size mode, style and margins; the default draws the glyphs alone at the font's size
+    /// within the stamp layout's own margins.
+    StampLook look;
 };
 
 } // namespace kalvora

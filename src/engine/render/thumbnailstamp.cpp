@@ -50,8 +50,8 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
         return copy;
     }
     if (pixels.isNull() || pictureSize.isEmpty()
-        || !overlayTextScaled(pixels, pictureToCopy(pictureSize, pixels.size()), pictureSize,
-            stamp.text, stamp.position, stamp.font, stamp.color, orientation))
+        || !overlayTextScaled(
+            pixels, pictureToCopy(pictureSize, pixels.size()), pictureSize, stamp, orientation))
         return copy;
     for (int q = std::clamp(quality, kLowestQuality, 100);;
          q = std::max(kLowestQuality, q - kQualityStep)) {

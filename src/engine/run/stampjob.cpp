@@ -206,11 +206,8 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
         if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
             return written;
         // Every frame, page or size is stamped, upright as the picture is viewed.
-        if (text && !steps.run(240, [&] {
-                picture->stamp({*text, caption(options.position), stampFont(options),
-                                   stampColor(options.color)},
-                    sourcePath);
-            }))
+        if (text
+            && !steps.run(240, [&] { picture->stamp(textStampOf(options, *text), sourcePath); }))
             return written;
     }
 
