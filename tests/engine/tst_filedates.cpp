@@ -39,6 +39,7 @@ private:
     QString writeBytes(const QString &name, const QByteArray &bytes);
     QString taggedPicture(const QByteArray &format, const QStringList &tags);
     QTemporaryDir m_dir;
+    QString m_attributePacket;
     const DateTexts m_us {QLocale(QStringLiteral("en_US"))};
 };
 
@@ -46,6 +47,15 @@ void TestFileDates::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QCOMPARE(QTimeZone::systemTimeZoneId(), QByteArray("Europe/Berlin"));
+    // ExifTool writes XMP properties as elements; this packet, copied as it is, holds its date
+    // as an attribute of the description.
+    m_attributePacket = writeBytes(QStringLiteral("attributes.xmp"),
+        "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+        "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+        "<rdf:Description rdf:about='' xmlns:exif='http://ns.adobe.com/exif/1.0/' "
+        "exif:DateTimeOriginal='2021-08-31T13:23:45'/>\n"
+        "</rdf:RDF></x:xmpmeta>\n<?xpacket end='w'?>");
 }
 
 QString TestFileDates::writeBytes(const QString &name, const QByteArray &bytes)
@@ -130,6 +140,32 @@ void TestFileDates::dateTaken_data()
     QTest::newRow("no EXIF") << QByteArray("jpeg") << QStringList {} << "";
     QTest::newRow("EXIF without dates")
         << QByteArray("png") << QStringList {QStringLiteral("-Model=Cam: 1")} << "";
+
+    // Organizers keep the date in XMP alone; EXIF's dates come first where there are any.
+    const QString xmpOriginal = QStringLiteral("-XMP-exif:DateTimeOriginal=2021:08:31 13:23:45");
+    for (const char *format : {"jpeg", "png", "tiff", "webp"})
+        QTest::addRow("%s, XMP only", format)
+            << QByteArray(format) << QStringList {xmpOriginal} << taken;
+    QTest::newRow("XMP with fractions and a zone")
+        << QByteArray("jpeg")
+        << QStringList {QStringLiteral("-XMP-exif:DateTimeOriginal=2021:08:31 13:23:45.5+05:00")}
+        << taken;
+    const QString xmpCreated = QStringLiteral("-XMP-photoshop:DateCreated=2022:01:02 03:04:05");
+    const QString xmpCreate = QStringLiteral("-XMP-xmp:CreateDate=2023:11:12 20:21:22");
+    QTest::newRow("XMP, all three")
+        << QByteArray("png") << QStringList {xmpCreate, xmpCreated, xmpOriginal} << taken;
+    QTest::newRow("XMP, created and create date")
+        << QByteArray("jpeg") << QStringList {xmpCreate, xmpCreated} << "1/2/2022 3:04:05 AM";
+    QTest::newRow("XMP create date")
+        << QByteArray("webp") << QStringList {xmpCreate} << "11/12/2023 8:21:22 PM";
+    QTest::newRow("XMP, a date alone")
+        << QByteArray("jpeg")
+        << QStringList {QStringLiteral("-XMP-photoshop:DateCreated=2022:01:02")} << "1/2/2022";
+    QTest::newRow("EXIF before XMP")
+        << QByteArray("jpeg") << QStringList {modified, xmpOriginal} << "11/12/2023 8:21:22 PM";
+    QTest::newRow("XMP written as attributes")
+        << QByteArray("jpeg") << QStringList {QStringLiteral("-xmp<=") + m_attributePacket}
+        << taken;
 }
 
 void TestFileDates::dateTaken()
@@ -143,6 +179,8 @@ void TestFileDates::dateTaken()
     const auto source = kalvora::readSourceFile(path);
     QVERIFY(source);
     QCOMPARE(kalvora::fileDateText(FileDateKind::DateTaken, *source, m_us), expected);
+    if (tags.join(' ').contains(QLatin1String("attributes.xmp")))
+        QVERIFY(source->bytes.contains("exif:DateTimeOriginal='2021-08-31T13:23:45'"));
 }
 
 void TestFileDates::dateTakenLocale()

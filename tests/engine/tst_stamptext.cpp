@@ -146,6 +146,11 @@ void TestStampText::fromRealFiles()
                  fileDateOptions(FileDateKind::DateModified, StampFormat::DatestampAndTimestamp),
                  path, us),
         OptionalText("8/31/2021 1:23:45 PM"));
+    // A short date written with blanks (Slovak) stays one date part.
+    QCOMPARE(ComposeStampText(
+                 fileDateOptions(FileDateKind::DateModified, StampFormat::TimestampAndDatestamp),
+                 path, DateTexts(QLocale(QStringLiteral("sk_SK")))),
+        OptionalText("13:23:45 31. 8. 2021"));
     QCOMPARE(ComposeStampText(
                  fileDateOptions(FileDateKind::DateTaken, StampFormat::Datestamp), path, us),
         OptionalText("There is no date taken associated with this file."));

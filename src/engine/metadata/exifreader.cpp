@@ -16,6 +16,7 @@
 
 #include <exception>
 #include <mutex>
+#include <optional>
 
 namespace kalvora {
 
@@ -49,6 +50,64 @@ int orientationTagOf(const Exiv2::ExifData &exif)
     return int(found->toLong(0));
 }
 
+QString xmpTextOf(const Exiv2::XmpData &xmp, const char *key)
+{
+    const auto found = xmp.findKey(Exiv2::XmpKey(key));
+    if (found == xmp.end())
+        return {};
+    return QString::fromStdString(found->toString()).trimmed();
+}
+
+// Component \a n of a rational or integer tag; none when absent or divided by zero.
+std::optional<double> numberOf(const Exiv2::ExifData &exif, const char *key, long n = 0)
+{
+    const auto found = exif.findKey(Exiv2::ExifKey(key));
+    if (found == exif.end() || found->count() <= n)
+        return std::nullopt;
+    const Exiv2::Rational value = found->toRational(n);
+    if (value.second == 0)
+        return std::nullopt;
+    return double(value.first) / double(value.second);
+}
+
+// A GPS coordinate stored as degrees, minutes and seconds, negative for the reference that
+// names the southern or western half.
+std::optional<double> coordinateOf(const Exiv2::ExifData &exif, const char *key,
+    const char *referenceKey, const QString &negativeReference)
+{
+    const auto degrees = numberOf(exif, key, 0);
+    const auto minutes = numberOf(exif, key, 1);
+    const auto seconds = numberOf(exif, key, 2);
+    const QString reference = textOf(exif, referenceKey).toUpper();
+    if (!degrees || !minutes || !seconds || reference.isEmpty())
+        return std::nullopt;
+    const double value = *degrees + *minutes / 60 + *seconds / 3600;
+    return reference.startsWith(negativeReference) ? -value : value;
+}
+
+void readCameraFields(const Exiv2::ExifData &exif, ExifFields &fields)
+{
+    fields.make = textOf(exif, "Exif.Image.Make");
+    fields.model = textOf(exif, "Exif.Image.Model");
+    fields.lensModel = textOf(exif, "Exif.Photo.LensModel");
+    fields.exposureTime = numberOf(exif, "Exif.Photo.ExposureTime").value_or(0);
+    fields.fNumber = numberOf(exif, "Exif.Photo.FNumber").value_or(0);
+    fields.iso = int(numberOf(exif, "Exif.Photo.ISOSpeedRatings").value_or(0));
+    fields.latitude = coordinateOf(
+        exif, "Exif.GPSInfo.GPSLatitude", "Exif.GPSInfo.GPSLatitudeRef", QStringLiteral("S"));
+    fields.longitude = coordinateOf(
+        exif, "Exif.GPSInfo.GPSLongitude", "Exif.GPSInfo.GPSLongitudeRef", QStringLiteral("W"));
+}
+
+// exiv2 finds the XMP packet wherever the format keeps it (JPEG APP1, PNG iTXt, TIFF tag 700,
+// the WebP "XMP " chunk) and parses it whole, properties written as attributes or as elements.
+void readXmpDates(const Exiv2::XmpData &xmp, ExifFields &fields)
+{
+    fields.xmpDateTimeOriginal = xmpTextOf(xmp, "Xmp.exif.DateTimeOriginal");
+    fields.xmpDateCreated = xmpTextOf(xmp, "Xmp.photoshop.DateCreated");
+    fields.xmpCreateDate = xmpTextOf(xmp, "Xmp.xmp.CreateDate");
+}
+
 } // namespace
 
 namespace {
@@ -68,6 +127,8 @@ template <typename Open> ExifFields fieldsOf(Open open)
         fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
         fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
         fields.orientation = orientationTagOf(exif);
+        readCameraFields(exif, fields);
+        readXmpDates(image->xmpData(), fields);
     } catch (const Exiv2::AnyError &) {
         return {};
     } catch (const std::bad_alloc &) {

@@ -5,10 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace kalvora {
 
-/// The EXIF fields a stamp depends on, as the picture file holds them (texts as stored, without
-/// checking that they hold a date).
+/// The EXIF and XMP fields a stamp depends on, as the picture file holds them (texts as stored,
+/// without checking that they hold a date).
 struct ExifFields
 {
     /// When the photo was taken (Exif.Photo.DateTimeOriginal).
@@ -19,12 +21,33 @@ struct ExifFields
     QString modifyDate;
     /// How the stored pixels are turned for viewing (Exif.Image.Orientation); 0 when absent.
     int orientation = 0;
+
+    /// The XMP dates of the same picture, as stored ("2021-08-31T13:23:45", perhaps with a
+    /// zone, or a date alone): exif:DateTimeOriginal, photoshop:DateCreated, xmp:CreateDate.
+    QString xmpDateTimeOriginal;
+    QString xmpDateCreated;
+    QString xmpCreateDate;
+
+    /// The camera's maker and model (Exif.Image.Make, Exif.Image.Model) and the lens
+    /// (Exif.Photo.LensModel).
+    QString make;
+    QString model;
+    QString lensModel;
+    /// The exposure in seconds, the f-number and the ISO speed; 0 when absent or unreadable.
+    double exposureTime = 0;
+    double fNumber = 0;
+    int iso = 0;
+    /// Where the photo was taken, in degrees: south and west negative; unset when the GPS
+    /// position is absent or unreadable.
+    std::optional<double> latitude;
+    std::optional<double> longitude;
 };
 
-/// Reads the EXIF of the picture at \a path through exiv2, wherever its format keeps it (a JPEG
-/// or WebP segment, the TIFF directories, a PNG chunk) and in either byte order. A file whose
-/// EXIF is missing, damaged or of a type exiv2 does not know answers empty fields: the picture
-/// may still be fine, and its loading reports what is wrong with it. Throws RuntimeFailure,
+/// Reads the EXIF and XMP of the picture at \a path through exiv2, wherever its format keeps them
+/// (a JPEG segment, a WebP chunk, the TIFF directories and tag 700, a PNG chunk) and in either
+/// byte order; an XMP packet's properties are read as attributes and as elements alike. A file
+/// whose EXIF is missing, damaged or of a type exiv2 does not know answers empty fields: the
+/// picture may still be fine, and its loading reports what is wrong with it. Throws RuntimeFailure,
 /// naming the file and the reason, when the file cannot be opened or is empty.
 ///
 /// Safe to call from several threads at once.

@@ -113,7 +113,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
                 handed.push_back({next++, -1});
                 continue;
             }
-            StampJob job {m_sink.currentOptions(), {}, {}};
+            StampJob job {m_sink.currentOptions(), {}, {}, next + 1};
             job.plan = planStamp(entry.path, job.options);
             if (m_pool.claims(job.plan.claims))
                 break;

@@ -7,7 +7,6 @@
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
-#include "engine/render/filedates.h"
 #include "engine/render/overlaytext.h"
 #include "engine/render/sourcepicture.h"
 #include "engine/render/stamptext.h"
@@ -119,7 +118,7 @@ bool needsExifTool(const PlannedStamp &plan)
 
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
 {
-    StampJob job {options, kalvora::planStamp(source, options), workFolder};
+    StampJob job {options, kalvora::planStamp(source, options), workFolder, 0};
     kalvora::completePlan(job.plan, nullptr);
     return job;
 }
@@ -197,14 +196,20 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
 
     {
         const StageTimer timer(result.timings, &StampTimings::draw);
-        // A date taken that cannot be read is reported and stamped as "no date taken".
-        QString dateText;
-        if (options.source == StampSource::FileDate)
-            steps.run(190,
-                [&] { dateText = kalvora::fileDateText(options.fileDateKind, *source, texts); });
-        std::optional<QString> text;
-        if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
+        // A date that cannot be read is reported, and the file stamped as its text says.
+        ComposedStamp composed;
+        if (!steps.run(230, [&] {
+                composed = ComposeStampText(options, {*source, job.number}, texts);
+            }))
             return written;
+        for (const QString &failure : composed.failures)
+            result.failures.append({190, failure});
+        if (composed.skipped) {
+            result.outcome = StampFileOutcome::Skipped;
+            result.notes << composed.note;
+            return written;
+        }
+        const std::optional<QString> &text = composed.text;
         // Every frame, page or size is stamped, upright as the picture is viewed.
         if (text
             && !steps.run(240, [&] { picture->stamp(textStampOf(options, *text), sourcePath); }))

@@ -61,6 +61,9 @@ struct StampJob
     StampOptions options;
     kalvora::PlannedStamp plan;
     QString workFolder;
+    /// The file's number in its run, from 1 in list order (0 outside a run), for the stamp's
+    /// {n}.
+    int number = 0;
 
     const QString &sourcePath() const { return plan.source; }
 };
