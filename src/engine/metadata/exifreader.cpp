@@ -3,6 +3,7 @@
 #include "engine/metadata/exifreader.h"
 
 #include "base/runtimefailure.h"
+#include "engine/metadata/stampmark.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,8 @@ template <typename Open> ExifFields fieldsOf(Open open)
         fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
         fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
         fields.orientation = orientationTagOf(exif);
+        const std::string &xmp = image->xmpPacket();
+        fields.xmpPacket = QByteArray(xmp.data(), qsizetype(xmp.size()));
     } catch (const Exiv2::AnyError &) {
         return {};
     } catch (const std::bad_alloc &) {
@@ -111,10 +114,14 @@ ExifFields readExifFields(const QByteArray &bytes, const QString &path)
 {
     if (bytes.isEmpty())
         throw emptyFileFailure(path);
-    return fieldsOf([&] {
+    ExifFields fields = fieldsOf([&] {
         return Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
     });
+    // exiv2 reads no metadata of a GIF.
+    if (fields.xmpPacket.isEmpty())
+        fields.xmpPacket = gifXmpPacket(bytes);
+    return fields;
 }
 
 int orientationOf(const ExifFields &fields)

@@ -19,6 +19,10 @@ struct ExifFields
     QString modifyDate;
     /// How the stored pixels are turned for viewing (Exif.Image.Orientation); 0 when absent.
     int orientation = 0;
+    /// The picture's XMP packet as stored, read with the EXIF: a JPEG's standard XMP segment,
+    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk, a GIF's XMP extension.
+    /// Empty when it has none.
+    QByteArray xmpPacket;
 };
 
 /// Reads the EXIF of the picture at \a path through exiv2, wherever its format keeps it (a JPEG
@@ -35,7 +39,8 @@ ExifFields readExifFields(const QString &path);
 int pictureOrientation(const QString &path);
 
 /// ReadExifFields for a file already read whole: \a bytes is its content and \a path names it
-/// in failures. Throws RuntimeFailure only when the file is empty. Safe on several threads.
+/// in failures, with its XMP packet. Throws RuntimeFailure only when the file is empty. Safe on
+/// several threads.
 ExifFields readExifFields(const QByteArray &bytes, const QString &path);
 
 /// The orientation to draw the stamp with, as PictureOrientation answers it for \a fields.

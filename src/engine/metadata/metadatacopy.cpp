@@ -14,12 +14,12 @@ bool holdsTags(const QString &ext)
 }
 
 QStringList CopyMetadata(const QString &sourcePath, const QString &outputPath,
-    ExifToolSession &exifTool, const QString &linkFolder)
+    ExifToolSession &exifTool, const QString &linkFolder, const ResultMark *mark)
 {
     // ExifTool cannot write bitmaps and icons, and they have no place for the tags.
     if (!holdsTags(extensionOf(outputPath)))
         return {};
-    return exifTool.copyTags(sourcePath, outputPath, linkFolder);
+    return exifTool.copyTags(sourcePath, outputPath, linkFolder, mark ? *mark : ResultMark());
 }
 
 } // namespace kalvora

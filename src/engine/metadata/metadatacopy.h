@@ -8,6 +8,7 @@
 namespace kalvora {
 
 class ExifToolSession;
+struct ResultMark;
 
 /// Whether a result of the format \a ext can hold tags: bitmaps and icons cannot.
 bool holdsTags(const QString &ext);
@@ -17,7 +18,8 @@ bool holdsTags(const QString &ext);
 /// that hold no tags are left alone. Throws RuntimeFailure when ExifTool fails or copies nothing
 /// from a source that has tags, so a result without its tags never takes a source's place.
 /// Answers the warnings ExifTool gave about a copy it made (the source's own data), as notes.
+/// \a mark, when given, is written in the same command (see copyMetadataArguments).
 QStringList CopyMetadata(const QString &sourcePath, const QString &outputPath,
-    ExifToolSession &exifTool, const QString &linkFolder);
+    ExifToolSession &exifTool, const QString &linkFolder, const ResultMark *mark = nullptr);
 
 } // namespace kalvora
