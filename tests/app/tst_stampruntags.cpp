@@ -3,6 +3,8 @@
 #include "stamprunfixture.h"
 #include "taggedphotos.h"
 
+#include "options/stampoptionsmodel.h"
+
 using namespace kalvora;
 
 using namespace StampRunTest;

@@ -102,8 +102,9 @@ private slots:
         QTest::addColumn<bool>("marked");
         for (const char *name : {"a.jpg", "tagged.jpg", "a.png", "a.tif", "a.webp", "a.gif"})
             QTest::newRow(name) << QString::fromLatin1(name) << true;
-        // A bitmap has no place for metadata.
+        // A bitmap has no place for metadata; XMP that is no XML cannot take the mark.
         QTest::newRow("a.bmp") << QStringLiteral("a.bmp") << false;
+        QTest::newRow("broken.jpg") << QStringLiteral("broken.jpg") << false;
     }
     void markWritten()
     {
@@ -114,11 +115,27 @@ private slots:
             QCOMPARE(QProcess::execute(QStringLiteral("exiftool"),
                          {"-q", "-overwrite_original", "-XMP-dc:Title=Lake", source(name)}),
                 0);
+        const bool broken = name.startsWith(QLatin1String("broken"));
+        if (broken) {
+            QByteArray file = contents(source(name));
+            const QByteArray payload = QByteArray("http://ns.adobe.com/xap/1.0/\0", 29)
+                + "<x:xmpmeta><rdf:RDF></x:xmpmeta>";
+            file.insert(2,
+                QByteArray("\xFF\xE1") + char((payload.size() + 2) >> 8)
+                    + char((payload.size() + 2) & 0xFF) + payload);
+            QFile out(source(name));
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        }
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral(" Two\\nlines"),
             QStringLiteral("--output"), m_output->path(), source(name)});
         const QDateTime after = QDateTime::currentDateTime().addSecs(1);
-        QCOMPARE(outcome.errors, QString());
+        QCOMPARE(outcome.errors,
+            broken ? QStringLiteral("note: %1: stamped, but its XMP could not take the mark of the "
+                                    "stamp (it cannot be read or is full), so a later run cannot "
+                                    "tell it was stamped\n")
+                         .arg(output(name))
+                   : QString());
         QCOMPARE(outcome.code, 0);
 
         const QJsonObject tags = markOf(output(name));
@@ -160,6 +177,12 @@ private slots:
         for (const QString &name : names)
             stamped[name] = contents(source(name));
         makePicture(source(QStringLiteral("f.jpg")));
+        const QTemporaryDir temporary;
+        const Printed dry = runStampIn(temporary.path(),
+            {"--dry-run", "--skip-stamped", "--text", "Second", "--in-place", folder});
+        QCOMPARE(dry.out, QStringLiteral("%1\t%1\tSecond\n").arg(source(QStringLiteral("f.jpg"))));
+        QCOMPARE(dry.errors.count(QStringLiteral("was stamped before")), names.size());
+        QCOMPARE(dry.code, 0);
 
         const Outcome skipping = run("Second", {QStringLiteral("--skip-stamped")});
         QCOMPARE(skipping.code, 0);

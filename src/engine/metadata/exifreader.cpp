@@ -50,6 +50,23 @@ int orientationTagOf(const Exiv2::ExifData &exif)
     return int(found->toLong(0));
 }
 
+// The XMP packet as the file stores it, not exiv2's own writing of what it parsed.
+QByteArray xmpPacketOf(Exiv2::Image &image)
+{
+    image.writeXmpFromPacket(true);
+    const std::string &xmp = image.xmpPacket();
+    if (!xmp.empty())
+        return QByteArray(xmp.data(), qsizetype(xmp.size()));
+    // A TIFF's packet is parsed straight from its tag, which is kept as it was.
+    const Exiv2::ExifData &exif = image.exifData();
+    const auto found = exif.findKey(Exiv2::ExifKey("Exif.Image.XMLPacket"));
+    if (found == exif.end() || found->size() == 0)
+        return {};
+    QByteArray packet(qsizetype(found->size()), '\0');
+    found->copy(reinterpret_cast<Exiv2::byte *>(packet.data()), Exiv2::littleEndian);
+    return packet;
+}
+
 } // namespace
 
 namespace {
@@ -69,8 +86,7 @@ template <typename Open> ExifFields fieldsOf(Open open)
         fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
         fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
         fields.orientation = orientationTagOf(exif);
-        const std::string &xmp = image->xmpPacket();
-        fields.xmpPacket = QByteArray(xmp.data(), qsizetype(xmp.size()));
+        fields.xmpPacket = xmpPacketOf(*image);
     } catch (const Exiv2::AnyError &) {
         return {};
     } catch (const std::bad_alloc &) {
@@ -119,7 +135,7 @@ ExifFields readExifFields(const QByteArray &bytes, const QString &path)
             reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
     });
     // exiv2 reads no metadata of a GIF.
-    if (fields.xmpPacket.isEmpty())
+    if (fields.xmpPacket && fields.xmpPacket->isEmpty())
         fields.xmpPacket = gifXmpPacket(bytes);
     return fields;
 }

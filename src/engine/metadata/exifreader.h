@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace kalvora {
 
 /// The EXIF fields a stamp depends on, as the picture file holds them (texts as stored, without
@@ -20,9 +22,10 @@ struct ExifFields
     /// How the stored pixels are turned for viewing (Exif.Image.Orientation); 0 when absent.
     int orientation = 0;
     /// The picture's XMP packet as stored, read with the EXIF: a JPEG's standard XMP segment,
-    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk, a GIF's XMP extension.
-    /// Empty when it has none.
-    QByteArray xmpPacket;
+    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk (and, from a file read
+    /// whole, a GIF's XMP extension). Empty when it has none; none when its metadata could not
+    /// be read, so whether it has XMP is not known.
+    std::optional<QByteArray> xmpPacket;
 };
 
 /// Reads the EXIF of the picture at \a path through exiv2, wherever its format keeps it (a JPEG

@@ -103,6 +103,16 @@ void appendPictures(QByteArray &result, qsizetype indexAt, const QByteArray &sou
     result += following;
 }
 
+// The standard XMP segment with the packet \a editXmp answers for \a packet; none to keep the
+// packet as it was.
+std::optional<QByteArray> xmpSegment(const XmpEditor &editXmp, const QByteArray &packet)
+{
+    const std::optional<QByteArray> edited = editXmp(packet);
+    if (!edited || edited->size() > kLargestJpegXmpPacket)
+        return std::nullopt;
+    return jpegSegment(kExifMarker, kXmpName.toByteArray() + *edited);
+}
+
 } // namespace
 
 std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
@@ -148,10 +158,9 @@ std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByt
             }
         } else if (segment.marker == kExifMarker && !xmpSeen && named(source, segment, kXmpName)) {
             xmpSeen = true;
-            const auto packet
-                = editXmp(JpegLayout::payloadOf(source, segment).mid(kXmpName.size()));
-            if (packet && packet->size() <= kLargestJpegXmpPacket) {
-                result += jpegSegment(kExifMarker, kXmpName.toByteArray() + *packet);
+            const QByteArray packet = JpegLayout::payloadOf(source, segment).mid(kXmpName.size());
+            if (const auto edited = xmpSegment(editXmp, packet)) {
+                result += *edited;
                 continue;
             }
         }
@@ -159,14 +168,10 @@ std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByt
         if (segment.marker == 0xE0 || (exifSeen && segment.marker == kExifMarker && !xmpSeen))
             xmpAt = result.size();
     }
-    if (!xmpSeen) {
-        if (const auto packet = editXmp(QByteArray());
-            packet && packet->size() <= kLargestJpegXmpPacket) {
-            const QByteArray segment = jpegSegment(kExifMarker, kXmpName.toByteArray() + *packet);
-            result.insert(xmpAt, segment);
-            if (indexAt >= xmpAt)
-                indexAt += segment.size();
-        }
+    if (const auto added = xmpSeen ? std::nullopt : xmpSegment(editXmp, QByteArray())) {
+        result.insert(xmpAt, *added);
+        if (indexAt >= xmpAt)
+            indexAt += added->size();
     }
 
     // The encoder's own header segments give way to the source's, but for an Adobe segment,

@@ -129,7 +129,8 @@ std::optional<QString> skippedAsStamped(const StampOptions &options, const Sourc
 {
     if (!options.skipStamped)
         return std::nullopt;
-    const std::optional<StampMark> mark = readStampMark(source.exif.xmpPacket);
+    const std::optional<StampMark> mark
+        = readStampMark(source.exif.xmpPacket.value_or(QByteArray()));
     if (!mark)
         return std::nullopt;
     return QStringLiteral("%1 was stamped before (on %2): skipped")
@@ -204,6 +205,43 @@ void makeResultFolder(const PlannedStamp &plan)
             75);
 }
 
+// Composes the stamp text of \a source and draws it on \a picture, marking it as stamped when
+// a text was drawn; false when a failed step ends the job.
+bool drawStamp(const StampJob &job, const SourceFile &source, SourcePicture &picture,
+    const DateTexts &texts, Steps &steps)
+{
+    const StampOptions &options = job.options;
+    // A date taken that cannot be read is reported and stamped as "no date taken".
+    QString dateText;
+    if (options.source == StampSource::FileDate)
+        steps.run(
+            190, [&] { dateText = kalvora::fileDateText(options.fileDateKind, source, texts); });
+    std::optional<QString> text;
+    if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
+        return false;
+    if (!text)
+        return true;
+    // Every frame, page or size is stamped, upright as the picture is viewed.
+    if (!steps.run(240, [&] {
+            picture.stamp(
+                {*text, caption(options.position), stampFont(options), stampColor(options.color)},
+                job.sourcePath());
+        }))
+        return false;
+    picture.mark = stampMarkOf(*text, QDateTime::currentDateTime());
+    return true;
+}
+
+// The source's XMP packet, when it is known: one exiv2 did not find where the file shows one
+// is not, and the mark must not take the place of XMP that ExifTool would copy.
+std::optional<QByteArray> knownXmpOf(const SourceFile &source)
+{
+    const std::optional<QByteArray> &xmp = source.exif.xmpPacket;
+    if (xmp && (!xmp->isEmpty() || !source.bytes.contains("xmpmeta")))
+        return xmp;
+    return std::nullopt;
+}
+
 QString unmarkedNote(const QString &finalPath)
 {
     return QStringLiteral("%1: stamped, but its XMP could not take the mark of the stamp (it "
@@ -252,27 +290,11 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
 
     {
         const StageTimer timer(result.timings, &StampTimings::draw);
-        // A date taken that cannot be read is reported and stamped as "no date taken".
-        QString dateText;
-        if (options.source == StampSource::FileDate)
-            steps.run(190,
-                [&] { dateText = kalvora::fileDateText(options.fileDateKind, *source, texts); });
-        std::optional<QString> text;
-        if (!steps.run(230, [&] { text = ComposeStampText(options, dateText); }))
+        if (!drawStamp(job, *source, *picture, texts, steps))
             return written;
-        // Every frame, page or size is stamped, upright as the picture is viewed.
-        if (text && !steps.run(240, [&] {
-                picture->stamp({*text, caption(options.position), stampFont(options),
-                                   stampColor(options.color)},
-                    sourcePath);
-            }))
-            return written;
-        // Only a picture that was stamped is marked as stamped.
-        if (text) {
-            picture->mark = stampMarkOf(*text, QDateTime::currentDateTime());
-            written.m_mark = picture->mark;
-            written.m_sourceXmp = source->exif.xmpPacket;
-        }
+        written.m_mark = picture->mark;
+        if (picture->mark)
+            written.m_sourceXmp = knownXmpOf(*source);
     }
 
     {
@@ -301,35 +323,6 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
     return written;
 }
 
-namespace {
-
-// How ExifTool gives the result \a finalPath the mark \a stamp: in the XMP block it writes
-// (the source's \a sourceXmp with the mark, from a file in \a workFolder), or as tags. A block
-// that cannot take it is copied as it was, with a note.
-ResultMark resultMark(const std::optional<StampMark> &stamp, const QByteArray &sourceXmp,
-    const QString &finalPath, const QString &workFolder, QStringList &notes)
-{
-    ResultMark mark;
-    if (!stamp || !holdsTags(extensionOf(finalPath)))
-        return mark;
-    if (!copiesXmpBlock(finalPath)) {
-        mark.tags = stamp;
-        return mark;
-    }
-    const std::optional<QByteArray> packet = markedXmpPacket(sourceXmp, *stamp);
-    if (!packet) {
-        notes << unmarkedNote(finalPath);
-        return mark;
-    }
-    QDir().mkpath(workFolder);
-    mark.xmpFile = QDir(workFolder).filePath(QStringLiteral("mark.xmp"));
-    QFile::remove(mark.xmpFile);
-    WriteBytesToFile(*packet, mark.xmpFile);
-    return mark;
-}
-
-} // namespace
-
 StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToolSession &exifTool)
 {
     StampJobResult &result = written.result;
@@ -346,18 +339,26 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
             requireJobFiles(job.sourcePath(), privatePath, finalPath);
             if (written.m_tagsCarried)
                 return;
-            const ResultMark mark = resultMark(
-                written.m_mark, written.m_sourceXmp, finalPath, job.workFolder, result.notes);
+            // A result whose XMP block cannot take the mark gets its tags all the same.
+            std::optional<ResultMark> mark;
+            if (written.m_mark && holdsTags(extensionOf(finalPath))
+                && !(mark = resultMarkFor(
+                         *written.m_mark, written.m_sourceXmp, finalPath, job.workFolder)))
+                result.notes << unmarkedNote(finalPath);
             try {
-                for (const QString &note :
-                    CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder, &mark))
+                for (const QString &note : CopyMetadata(job.sourcePath(), privatePath, exifTool,
+                         job.workFolder, mark ? &*mark : nullptr))
                     result.notes << QStringLiteral("%1: the tags were copied; ExifTool warned: %2")
                                         .arg(QDir::toNativeSeparators(finalPath), note);
             } catch (const RuntimeFailure &) {
+                if (mark && !mark->xmpFile.isEmpty())
+                    QFile::remove(mark->xmpFile);
                 // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
                 requireJobFiles(job.sourcePath(), privatePath, finalPath);
                 throw;
             }
+            if (mark && !mark->xmpFile.isEmpty())
+                QFile::remove(mark->xmpFile);
         });
         steps.name(privatePath, finalPath);
         if (!done)

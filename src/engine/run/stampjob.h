@@ -70,7 +70,8 @@ struct StampJob
 };
 
 /// The note of a source that carries the mark of an earlier stamp (naming it and the stamp's
-/// date), when \a options skip such sources; none when it is to be stamped.
+/// date), when \a options skip such sources; none when it is to be stamped. Its XMP is read
+/// with its EXIF, so its picture need not be decoded.
 std::optional<QString> skippedAsStamped(const StampOptions &options, const SourceFile &source);
 
 /// A job for \a source alone, planned and completed as the options say, with \a workFolder
@@ -121,7 +122,7 @@ private:
     QString m_finalPath;
     bool m_tagsCarried = false; // written with its source's metadata: no tag copy
     std::optional<StampMark> m_mark; // for ExifTool to write with the tags
-    QByteArray m_sourceXmp; // the source's XMP packet, which gets the mark
+    std::optional<QByteArray> m_sourceXmp; // the source's XMP packet, when it is known
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
