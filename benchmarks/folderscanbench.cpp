@@ -128,8 +128,10 @@ int main(int argc, char *argv[])
     SilentDialogs dialogs;
     dialogs.folder = dir.path();
     TimingPump pump;
-    FileAdderContext context {
-        dialogs, settings, pump, [&list](const QString &path) { list.append(path); }, [](bool) {}};
+    FileAdderContext context {dialogs, settings, pump,
+        [&list](
+            const QString &path, const QString &walkedFolder) { list.append(path, walkedFolder); },
+        [](bool) {}};
     pump.start();
     clock.restart();
     addAllFilesInFolder(context);

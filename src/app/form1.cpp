@@ -154,7 +154,9 @@ void Form1::closeEvent(QCloseEvent *event)
 FileAdderContext Form1::adderContext()
 {
     return FileAdderContext {m_dialogs, m_settings, m_events,
-        [this](const QString &path) { m_imageList->append(path); },
+        [this](const QString &path, const QString &walkedFolder) {
+            m_imageList->append(path, walkedFolder);
+        },
         [this](bool busy) { setBusy(busy); }};
 }
 

@@ -65,7 +65,7 @@ QList<ListedImage> StampController::listedImages() const
     QList<ListedImage> images;
     images.reserve(list.count());
     for (int number = 1; number <= list.count(); ++number)
-        images.append({list.pathAt(number), list.identityAt(number)});
+        images.append({list.pathAt(number), list.identityAt(number), list.walkedFolderAt(number)});
     return images;
 }
 

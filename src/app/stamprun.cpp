@@ -27,6 +27,7 @@ constexpr auto kNoFolder = "Folder does not exist. Please select another folder.
 constexpr auto kNoCustomText = "Please enter custom text.";
 constexpr auto kDone = "Done.";
 constexpr auto kNotes = "Stamped, with notes on their tags:\n";
+constexpr auto kSkipped = "Skipped:\n";
 constexpr auto kProcessing = "Processing: ";
 constexpr auto kIdleText = "Progress Bar";
 
@@ -85,7 +86,8 @@ public:
         // Reported in list order. While a report is open, nothing new is handed out.
         if (m_run.m_stopRequested)
             return;
-        m_run.m_notes << result.notes;
+        (result.outcome == StampFileOutcome::Skipped ? m_run.m_skipped : m_run.m_notes)
+            << result.notes;
         for (const StampFailure &failure : std::as_const(result.failures))
             ErrorReport(m_run.m_dialogs, m_run.m_location, failure.step, failure.description);
     }
@@ -121,6 +123,7 @@ void StampRun::start()
     m_stopRequested = false;
     TrappedProcedure procedure(m_dialogs, m_location);
     m_notes.clear();
+    m_skipped.clear();
     if (!refused(procedure))
         stampAll(procedure);
     m_running = false;
@@ -155,7 +158,7 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     // The entries the list holds now are the run's, whatever happens to the list later.
     QList<kalvora::RunEntry> entries;
     for (const ListedImage &image : m_window.listedImages())
-        entries.append({image.path, image.identity, {}});
+        entries.append({image.path, image.identity, {}, image.walkedFolder});
     procedure.run(124, [&] { m_window.setBusy(true); });
 
     // Without ExifTool every result would lose its source's tags, and a result that replaces
@@ -182,11 +185,17 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     if (!m_stopRequested) {
         message(kDone);
         // Notes are no failures: one list after the run, not a dialog for every file.
+        QStringList lists;
         if (!m_notes.isEmpty())
-            m_dialogs.showMessage(shortTitle(),
-                QLatin1String(kNotes) + m_notes.join(QLatin1Char('\n')), Dialogs::Icon::None);
+            lists << QLatin1String(kNotes) + m_notes.join(QLatin1Char('\n'));
+        if (!m_skipped.isEmpty())
+            lists << QLatin1String(kSkipped) + m_skipped.join(QLatin1Char('\n'));
+        if (!lists.isEmpty())
+            m_dialogs.showMessage(
+                shortTitle(), lists.join(QLatin1String("\n\n")), Dialogs::Icon::None);
     }
     m_notes.clear();
+    m_skipped.clear();
 }
 
 void StampRun::message(const char *text)

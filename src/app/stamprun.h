@@ -73,6 +73,8 @@ private:
     int m_lookAhead;
     bool m_running = false;
     bool m_stopRequested = false;
-    // Notes of the files stamped so far, shown together after "Done.".
+    // Notes of the files stamped so far, and of those skipped as stamped before, shown together
+    // after "Done.".
     QStringList m_notes;
+    QStringList m_skipped;
 };

@@ -30,13 +30,13 @@ void addImageFiles(FileAdderContext &context)
     procedure.run(102, [&] {
         // A single choice is taken exactly as the dialog gave it; several are each tidied.
         if (files.size() == 1) {
-            context.append(files.first());
+            context.append(files.first(), QString());
             return;
         }
         EventPacer pacer(context.events);
         for (const QString &file : std::as_const(files)) {
             pacer.pumpWhenDue();
-            context.append(NormalizePath(file));
+            context.append(NormalizePath(file), QString());
         }
     });
 }
@@ -73,7 +73,7 @@ void addAllFilesInFolder(FileAdderContext &context)
         EventPacer pacer(context.events);
         for (const QString &file : std::as_const(walk.files)) {
             pacer.pumpWhenDue();
-            context.append(file);
+            context.append(file, folder);
         }
     });
     // Reached whatever failed above, so the window never stays busy.

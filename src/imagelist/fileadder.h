@@ -29,7 +29,8 @@ struct FileAdderContext
     Dialogs &dialogs;
     SettingsStore &settings;
     EventPump &events;
-    std::function<void(const QString &)> append; // ImageList::append
+    /// ImageList::append: a path and the folder whose walk found it (empty for a chosen file).
+    std::function<void(const QString &, const QString &)> append;
     std::function<void(bool)> setBusy; // busy pointer on/off
 };
 

@@ -16,8 +16,9 @@
 
 namespace {
 
-// Where an entry keeps its identity.
+// Where an entry keeps its identity and the folder whose walk found it.
 constexpr int kIdentityRole = Qt::UserRole;
+constexpr int kWalkedFolderRole = Qt::UserRole + 1;
 
 quint64 identityOf(const QTreeWidgetItem *item)
 {
@@ -61,10 +62,12 @@ ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
 
 ImageList::~ImageList() = default;
 
-void ImageList::append(const QString &path)
+void ImageList::append(const QString &path, const QString &walkedFolder)
 {
     auto *item = new QTreeWidgetItem(QStringList {path});
     item->setData(0, kIdentityRole, QVariant::fromValue(++m_lastIdentity));
+    if (!walkedFolder.isEmpty())
+        item->setData(0, kWalkedFolderRole, walkedFolder);
     m_view->addTopLevelItem(item);
 }
 
@@ -77,6 +80,12 @@ QString ImageList::pathAt(int index) const
 {
     const QTreeWidgetItem *item = m_view->topLevelItem(index - 1);
     return item ? item->text(0) : QString();
+}
+
+QString ImageList::walkedFolderAt(int index) const
+{
+    const QTreeWidgetItem *item = m_view->topLevelItem(index - 1);
+    return item ? item->data(0, kWalkedFolderRole).toString() : QString();
 }
 
 quint64 ImageList::identityAt(int index) const
@@ -197,10 +206,13 @@ void ImageList::moved(QMouseEvent *event)
     // The entries change places with their identities, so a run follows them.
     const QString path = dragged->text(0);
     const QVariant identity = dragged->data(0, kIdentityRole);
+    const QVariant walkedFolder = dragged->data(0, kWalkedFolderRole);
     dragged->setText(0, target->text(0));
     dragged->setData(0, kIdentityRole, target->data(0, kIdentityRole));
+    dragged->setData(0, kWalkedFolderRole, target->data(0, kWalkedFolderRole));
     target->setText(0, path);
     target->setData(0, kIdentityRole, identity);
+    target->setData(0, kWalkedFolderRole, walkedFolder);
     m_view->setCurrentItem(target);
     m_dragged = QPersistentModelIndex(hovered.siblingAtColumn(0));
     emit entriesSwapped(from + 1, to + 1);

@@ -31,10 +31,14 @@ public:
     explicit ImageList(QTreeWidget *view, std::function<bool()> isBusy = {});
     ~ImageList() override;
 
-    void append(const QString &path);
+    /// Appends \a path; a file found by walking a folder names \a walkedFolder, which a result
+    /// that keeps the walk's folders needs.
+    void append(const QString &path, const QString &walkedFolder = QString());
     int count() const;
     /// The path of entry \a index, 1 ≤ index ≤ count(); the empty text outside that range.
     QString pathAt(int index) const;
+    /// The folder whose walk listed entry \a index; empty for a file added by itself.
+    QString walkedFolderAt(int index) const;
     /// The identity of entry \a index: a number given to each appended entry, never given again
     /// by this list, that stays with the entry when it is dragged elsewhere. 0 outside the range.
     quint64 identityAt(int index) const;

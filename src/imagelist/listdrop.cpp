@@ -121,6 +121,6 @@ void ListDrop::appendPath(const QString &path)
     EventPacer pacer(m_events);
     for (const QString &file : walk.files) {
         pacer.pumpWhenDue();
-        m_list.append(file);
+        m_list.append(file, path);
     }
 }

@@ -9,12 +9,14 @@
 
 class ProgressBar;
 
-/// One entry of the image list: its path and the identity it keeps however the list is
-/// reordered, never given to another entry.
+/// One entry of the image list: its path, the identity it keeps however the list is
+/// reordered, never given to another entry, and the folder whose walk found it (empty for a
+/// file added by itself).
 struct ListedImage
 {
     QString path;
     quint64 identity = 0;
+    QString walkedFolder;
 };
 
 /// What the stamp run and the preview need of the main window: the image list, the options as

@@ -43,7 +43,7 @@ public:
             self->identities << quint64(self->identities.size() + 1);
         QList<ListedImage> images;
         for (qsizetype i = 0; i < paths.size(); ++i)
-            images.append({paths[i], identities[i]});
+            images.append({paths[i], identities[i], {}});
         return images;
     }
     bool isListed(quint64 identity) const override { return identities.contains(identity); }

@@ -3,6 +3,8 @@
 #include "stamprunfixture.h"
 #include "taggedphotos.h"
 
+#include "options/stampoptionsmodel.h"
+
 using namespace kalvora;
 
 using namespace StampRunTest;
@@ -18,6 +20,7 @@ private slots:
     void cleanup() { tearDown(); }
     void everyTagKept();
     void warningsAreListedAfterDone();
+    void keptFoldersAndSkippedPhotos();
 
 private:
     void tag(const QString &name, const QStringList &arguments);
@@ -92,6 +95,54 @@ void TestStampRunTags::warningsAreListedAfterDone()
             sourcePath(name), outputPath(name), TaggedPhotos::kChangedByEncoding);
         QVERIFY2(lost.isEmpty(), qPrintable(name + ": " + lost.join(QLatin1Char('\n'))));
     }
+}
+
+// A folder added whole keeps its folders below the chosen one; the results, added whole in
+// turn and stamped with stamped photos skipped, are listed after "Done." and left as they are.
+void TestStampRunTags::keptFoldersAndSkippedPhotos()
+{
+    const QStringList names {"a.jpg", "2023/b.png", "2023/trip/c.jpg"};
+    for (const QString &name : names) {
+        QDir().mkpath(QFileInfo(sourcePath(name)).absolutePath());
+        makeSource(name, darkGray(64, 48));
+    }
+    const auto addFolder = [&](const QString &folder) {
+        m_dialogs->textAnswers.enqueue(QStringLiteral("*"));
+        m_dialogs->folderAnswers.enqueue(folder);
+        QTest::mouseClick(child<QPushButton>("PushButton3"), Qt::LeftButton);
+    };
+    addFolder(m_sources->path());
+    useCustomText(QStringLiteral("Kept"));
+    saveToChosenFolder();
+    m_window->optionsModel().set(&StampOptions::keepFolders, true);
+
+    clickStartStamping();
+
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    QCOMPARE(filesBelow(m_output->path()), QStringList({"2023/b.png", "2023/trip/c.jpg", "a.jpg"}));
+
+    const QTemporaryDir again;
+    m_window->imageList().clear();
+    addFolder(m_output->path());
+    child<QLineEdit>("Text6")->setText(again.path() + QLatin1Char('/'));
+    m_window->optionsModel().set(&StampOptions::skipStamped, true);
+    m_dialogs->shown.clear();
+
+    clickStartStamping();
+
+    const QStringList messages = m_dialogs->messages();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.first(), QStringLiteral("Done."));
+    QStringList lines = messages.last().split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeFirst(), QStringLiteral("Skipped:"));
+    lines.sort();
+    QCOMPARE(lines.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(lines[i].startsWith(QStringLiteral("%1 was stamped before (on ")
+                                         .arg(m_output->filePath(QStringList(
+                                             {"2023/b.png", "2023/trip/c.jpg", "a.jpg"})[i]))),
+            qPrintable(lines[i]));
+    QCOMPARE(filesBelow(again.path()), QStringList());
 }
 
 QTEST_MAIN(TestStampRunTags)

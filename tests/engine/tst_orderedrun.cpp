@@ -91,7 +91,7 @@ void TestOrderedRun::stuckExifTool()
     QList<RunEntry> entries;
     // PNG results are tagged by ExifTool (a JPEG of a JPEG carries its source's metadata).
     for (const char *name : {"a.png", "b.png", "c.png"}) {
-        entries.append({folder.filePath(QLatin1String(name)), quint64(entries.size() + 1), {}});
+        entries.append({folder.filePath(QLatin1String(name)), quint64(entries.size() + 1), {}, {}});
         QVERIFY(writeTaggedPicture(entries.last().path));
     }
     const QByteArray original = contents(entries.first().path);

@@ -46,10 +46,11 @@ private:
     FileAdderContext context()
     {
         return {m_dialogs, *m_settings, m_events,
-            [this](const QString &file) {
+            [this](const QString &file, const QString &walkedFolder) {
                 if (m_failAppend)
                     throw RuntimeFailure(QStringLiteral("Out of memory"), 7);
                 m_appended << file;
+                m_walkedFolders << walkedFolder;
             },
             [this](bool busy) { m_busy << busy; }};
     }
@@ -61,6 +62,7 @@ private:
     RecordingDialogs m_dialogs;
     NullEventPump m_events;
     QStringList m_appended;
+    QStringList m_walkedFolders;
     QList<bool> m_busy;
     bool m_failAppend = false;
 };
@@ -75,6 +77,7 @@ void TestFileAdder::init()
     m_settings = std::make_unique<SettingsStore>(m_storeFile);
     m_dialogs = RecordingDialogs();
     m_appended.clear();
+    m_walkedFolders.clear();
     m_busy.clear();
     m_failAppend = false;
 }
@@ -104,6 +107,8 @@ void TestFileAdder::addImageFiles()
     ::addImageFiles(ctx);
 
     QCOMPARE(m_appended, expected);
+    // Chosen files were found by no walk: their results never keep folders.
+    QCOMPARE(m_walkedFolders, QStringList(expected.size(), QString()));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("files"));
     QCOMPARE(m_dialogs.shown.first().title, QLatin1String(kAddFilesTitle));
@@ -135,6 +140,7 @@ void TestFileAdder::addAllFilesInFolder()
     ::addAllFilesInFolder(ctx);
 
     QCOMPARE(m_appended, QStringList({top + "/a.jpg", top + "/sub/c.JPG"}));
+    QCOMPARE(m_walkedFolders, QStringList({top, top}));
     QCOMPARE(m_busy, QList<bool>({true, false}));
     QCOMPARE(setting("Extension"), QStringLiteral("jpg"));
     QCOMPARE(setting("lastfolder"), top);

@@ -232,6 +232,13 @@ void TestListDrop::drop()
         entries = entries.mid(expected.size());
     }
     QCOMPARE(entries, QStringList());
+    // A file found in a dropped folder names that folder, for results that keep its folders;
+    // a file dropped by itself names none.
+    for (int i = 1; i <= m_list->count(); ++i) {
+        const QString relative = QDir(m_dir->path()).relativeFilePath(m_list->pathAt(i));
+        const QString folder = relative.section(QLatin1Char('/'), 0, 0);
+        QCOMPARE(m_list->walkedFolderAt(i), relative.contains('/') ? path(folder) : QString());
+    }
     // The scan let events run and never showed the busy pointer.
     QCOMPARE(m_events.busyCalls, 0);
     QVERIFY(m_dialogs.shown.isEmpty());

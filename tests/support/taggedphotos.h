@@ -17,8 +17,9 @@
 namespace TaggedPhotos {
 
 /// What a new encoding of the pixels legitimately changes ("Group:Tag"): where the pixels lie
-/// and how they are packed and compressed, the fields the encoders write themselves, and where
-/// a JPEG's EXIF thumbnail (stamped too) now lies.
+/// and how they are packed and compressed, the fields the encoders write themselves, where
+/// a JPEG's EXIF thumbnail (stamped too) now lies, and the mark of the stamp, which a photo
+/// stamped again gets anew.
 inline const QStringList kChangedByEncoding {QStringLiteral("PNG:BitDepth"),
     QStringLiteral("PNG:ColorType"), QStringLiteral("PNG:Compression"),
     QStringLiteral("PNG:Filter"), QStringLiteral("PNG:Interlace"),
@@ -32,7 +33,7 @@ inline const QStringList kChangedByEncoding {QStringLiteral("PNG:BitDepth"),
     QStringLiteral("IFD0:YResolution"), QStringLiteral("IFD0:ResolutionUnit"),
     QStringLiteral("IFD0:PageNumber"), QStringLiteral("IFD0:SubfileType"),
     QStringLiteral("IFD0:Software"), QStringLiteral("IFD1:ThumbnailOffset"),
-    QStringLiteral("IFD1:ThumbnailLength")};
+    QStringLiteral("IFD1:ThumbnailLength"), QStringLiteral("XMP-kalvora:*")};
 
 /// An XMP namespace ExifTool does not know (a raw developer's or renaming tool's own).
 inline constexpr auto kCustomNamespaceConfig = R"(%Image::ExifTool::UserDefined = (

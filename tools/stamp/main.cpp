@@ -3,11 +3,13 @@
 //
 // kalvora-stamp: the stamping engine on the command line, for scripts and for measuring. It
 // stamps every file named (and every file of every folder named) on all cores, prints each
-// failure as one line naming the file, never asks a question and never opens a window.
+// failure as one line naming the file, never asks a question and never opens a window. With
+// --dry-run it only tells what it would do.
 #include "base/datetexts.h"
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "dryrun.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/output/stalefolders.h"
 #include "engine/output/toolrunner.h"
@@ -150,12 +152,12 @@ QList<kalvora::RunEntry> listInputs(const StampCommand &command)
     for (const QString &input : std::as_const(command.inputs)) {
         const QString path = QFileInfo(input).absoluteFilePath();
         if (!IsFolder(path)) {
-            entries.append({path, quint64(entries.size() + 1), problemOf(path)});
+            entries.append({path, quint64(entries.size() + 1), problemOf(path), {}});
             continue;
         }
         const FolderWalk walk = scanFolder(path, command.extension, events);
         for (const QString &file : walk.files)
-            entries.append({file, quint64(entries.size() + 1), {}});
+            entries.append({file, quint64(entries.size() + 1), {}, path});
         QStringList problems;
         for (const WalkProblem &problem : walk.problems)
             problems << problem.description.section(QLatin1String("\r\n"), 0, 0);
@@ -165,6 +167,25 @@ QList<kalvora::RunEntry> listInputs(const StampCommand &command)
             print(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(input), oneLine(text)));
     }
     return entries;
+}
+
+// Prints what a run would do with \a entries: one line on the standard output for each file
+// to stamp, notes and failures on the standard error. Answers the exit status.
+int printDryRun(const QList<kalvora::RunEntry> &entries, const StampOptions &options)
+{
+    int failed = 0;
+    for (const DryRunLine &line : dryRun(entries, options, DateTexts())) {
+        if (!line.failure.isEmpty()) {
+            ++failed;
+            print(QStringLiteral("%1: %2").arg(line.source, oneLine(line.failure)));
+        } else if (!line.note.isEmpty()) {
+            print(QStringLiteral("note: %1").arg(oneLine(line.note)));
+        } else {
+            std::printf("%s\n", dryRunText(line).toLocal8Bit().constData());
+        }
+    }
+    std::fflush(stdout);
+    return failed > 0 ? kExitFailure : 0;
 }
 
 } // namespace
@@ -200,6 +221,9 @@ int main(int argc, char **argv)
     if (options.saveOption == SaveOption::ChosenFolder && !IsFolder(options.outputFolder))
         return usageError(QStringLiteral("the output folder %1 does not exist")
                               .arg(QDir::toNativeSeparators(options.outputFolder)));
+    // Nothing is written, not even the private temporary folder, and no tool is needed.
+    if (command.dryRun)
+        return printDryRun(listInputs(command), options);
 
     ToolRunner tools;
     QString exifTool;

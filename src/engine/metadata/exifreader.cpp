@@ -3,6 +3,7 @@
 #include "engine/metadata/exifreader.h"
 
 #include "base/runtimefailure.h"
+#include "engine/metadata/stampmark.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +109,23 @@ void readXmpDates(const Exiv2::XmpData &xmp, ExifFields &fields)
     fields.xmpCreateDate = xmpTextOf(xmp, "Xmp.xmp.CreateDate");
 }
 
+// The XMP packet as the file stores it, not exiv2's own writing of what it parsed.
+QByteArray xmpPacketOf(Exiv2::Image &image)
+{
+    image.writeXmpFromPacket(true);
+    const std::string &xmp = image.xmpPacket();
+    if (!xmp.empty())
+        return QByteArray(xmp.data(), qsizetype(xmp.size()));
+    // A TIFF's packet is parsed straight from its tag, which is kept as it was.
+    const Exiv2::ExifData &exif = image.exifData();
+    const auto found = exif.findKey(Exiv2::ExifKey("Exif.Image.XMLPacket"));
+    if (found == exif.end() || found->size() == 0)
+        return {};
+    QByteArray packet(qsizetype(found->size()), '\0');
+    found->copy(reinterpret_cast<Exiv2::byte *>(packet.data()), Exiv2::littleEndian);
+    return packet;
+}
+
 } // namespace
 
 namespace {
@@ -129,6 +147,7 @@ template <typename Open> ExifFields fieldsOf(Open open)
         fields.orientation = orientationTagOf(exif);
         readCameraFields(exif, fields);
         readXmpDates(image->xmpData(), fields);
+        fields.xmpPacket = xmpPacketOf(*image);
     } catch (const Exiv2::AnyError &) {
         return {};
     } catch (const std::bad_alloc &) {
@@ -172,10 +191,14 @@ ExifFields readExifFields(const QByteArray &bytes, const QString &path)
 {
     if (bytes.isEmpty())
         throw emptyFileFailure(path);
-    return fieldsOf([&] {
+    ExifFields fields = fieldsOf([&] {
         return Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
     });
+    // exiv2 reads no metadata of a GIF.
+    if (fields.xmpPacket && fields.xmpPacket->isEmpty())
+        fields.xmpPacket = gifXmpPacket(bytes);
+    return fields;
 }
 
 int orientationOf(const ExifFields &fields)

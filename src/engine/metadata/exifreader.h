@@ -41,6 +41,12 @@ struct ExifFields
     /// position is absent or unreadable.
     std::optional<double> latitude;
     std::optional<double> longitude;
+
+    /// The picture's XMP packet as stored, read with the EXIF: a JPEG's standard XMP segment,
+    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk (and, from a file read
+    /// whole, a GIF's XMP extension). Empty when it has none; none when its metadata could not
+    /// be read, so whether it has XMP is not known.
+    std::optional<QByteArray> xmpPacket;
 };
 
 /// Reads the EXIF and XMP of the picture at \a path through exiv2, wherever its format keeps them
@@ -58,7 +64,8 @@ ExifFields readExifFields(const QString &path);
 int pictureOrientation(const QString &path);
 
 /// ReadExifFields for a file already read whole: \a bytes is its content and \a path names it
-/// in failures. Throws RuntimeFailure only when the file is empty. Safe on several threads.
+/// in failures, with its XMP packet. Throws RuntimeFailure only when the file is empty. Safe on
+/// several threads.
 ExifFields readExifFields(const QByteArray &bytes, const QString &path);
 
 /// The orientation to draw the stamp with, as PictureOrientation answers it for \a fields.

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <chrono>
@@ -118,7 +119,15 @@ Verdict judge(const QStringList &lines)
 
 } // namespace
 
-QStringList copyMetadataArguments(const QString &sourcePath, const QString &outputPath)
+bool copiesXmpBlock(const QString &outputPath)
+{
+    const QString ext = QFileInfo(outputPath).suffix().toLower();
+    return ext == QLatin1String("png") || ext == QLatin1String("webp")
+        || ext == QLatin1String("tif") || ext == QLatin1String("tiff");
+}
+
+QStringList copyMetadataArguments(
+    const QString &sourcePath, const QString &outputPath, const ResultMark &mark)
 {
     const QString output = QFileInfo(outputPath).absoluteFilePath();
     const QString ext = QFileInfo(outputPath).suffix().toLower();
@@ -146,6 +155,14 @@ QStringList copyMetadataArguments(const QString &sourcePath, const QString &outp
         arguments << QStringLiteral("-EXIF:All") << QStringLiteral("-GPS:All")
                   << QStringLiteral("-IPTC:All") << QStringLiteral("-XMP:All");
     }
+    // ExifTool writes an XMP block whole, whatever XMP tags are set beside it: the mark goes
+    // into the block; elsewhere its tags, set after the copied ones, take their place.
+    if (!mark.xmpFile.isEmpty() && copiesXmpBlock(outputPath))
+        arguments.replace(arguments.indexOf(QStringLiteral("-XMP")),
+            QStringLiteral("-XMP<=") + QFileInfo(mark.xmpFile).absoluteFilePath());
+    else if (mark.tags)
+        arguments
+            = QStringList {QStringLiteral("-ec")} + arguments + stampMarkAssignments(*mark.tags);
     arguments << output;
     return arguments;
 }
@@ -156,10 +173,29 @@ bool exifToolMisreadsPath(const QString &path)
         || path.contains(QLatin1Char('\r'));
 }
 
-ExifToolSession::ExifToolSession(QString program, int answerLimitSeconds)
+ExifToolSession::ExifToolSession(QString program, int answerLimitSeconds, QString configFolder)
     : m_program(std::move(program))
     , m_answerLimitSeconds(std::max(1, answerLimitSeconds))
+    , m_configFolder(configFolder.isEmpty() ? QDir::tempPath() : std::move(configFolder))
 { }
+
+bool ExifToolSession::writeConfig(QString *error)
+{
+    if (m_config)
+        return true;
+    auto config = std::make_unique<QTemporaryFile>(
+        QDir(m_configFolder).filePath(QStringLiteral("kalvora-exiftool-XXXXXX.config")));
+    const QByteArray text = stampMarkExifToolConfig();
+    if (!config->open() || config->write(text) != text.size() || !config->flush()) {
+        if (error)
+            *error = QStringLiteral("ExifTool's configuration cannot be written in %1: %2")
+                         .arg(QDir::toNativeSeparators(m_configFolder), config->errorString());
+        return false;
+    }
+    config->close();
+    m_config = std::move(config);
+    return true;
+}
 
 void ExifToolSession::setAnswerLimitSeconds(int seconds)
 {
@@ -180,12 +216,16 @@ bool ExifToolSession::start(QString *error)
 {
     if (m_process && m_process->state() == QProcess::Running)
         return true;
+    if (!writeConfig(error))
+        return false;
     m_process = std::make_unique<QProcess>();
     m_process->setProgram(m_program);
     // Arguments arrive one per line on the standard input; answers and messages share one
-    // channel, so a file's warnings are read together with its end marker.
-    m_process->setArguments({QStringLiteral("-stay_open"), QStringLiteral("True"),
-        QStringLiteral("-@"), QStringLiteral("-")});
+    // channel, so a file's warnings are read together with its end marker. The configuration
+    // is read only as the first argument of the process.
+    m_process->setArguments(
+        {QStringLiteral("-config"), m_config->fileName(), QStringLiteral("-stay_open"),
+            QStringLiteral("True"), QStringLiteral("-@"), QStringLiteral("-")});
     m_process->setProcessChannelMode(QProcess::MergedChannels);
 #ifdef Q_OS_LINUX
     // A kept-open ExifTool goes on waiting for commands past the end of its input, so it would
@@ -225,8 +265,8 @@ void ExifToolSession::stop()
     m_process.reset();
 }
 
-QStringList ExifToolSession::copyTags(
-    const QString &sourcePath, const QString &outputPath, const QString &linkFolder)
+QStringList ExifToolSession::copyTags(const QString &sourcePath, const QString &outputPath,
+    const QString &linkFolder, const ResultMark &mark)
 {
     QString source = QFileInfo(sourcePath).absoluteFilePath();
     QString output = QFileInfo(outputPath).absoluteFilePath();
@@ -246,6 +286,10 @@ QStringList ExifToolSession::copyTags(
             fail(sourcePath, outputPath, QStringLiteral("its name cannot be passed to ExifTool"));
     }
 
+    if (exifToolMisreadsPath(mark.xmpFile))
+        fail(sourcePath, outputPath,
+            QStringLiteral("the name of the temporary file %1 cannot be passed to ExifTool")
+                .arg(shown(mark.xmpFile)));
     if (m_interrupted)
         fail(sourcePath, outputPath, QString::fromLatin1(kInterrupted));
     QString error;
@@ -255,7 +299,7 @@ QStringList ExifToolSession::copyTags(
     // Composite tags are values ExifTool works out from others for showing; no group copied
     // here holds them, and building them for every source took a fifth of each copy's time.
     QByteArray command = "-overwrite_original\n-e\n";
-    for (const QString &argument : copyMetadataArguments(source, output))
+    for (const QString &argument : copyMetadataArguments(source, output, mark))
         command += QFile::encodeName(argument) + '\n';
     command += "-execute" + QByteArray::number(m_command) + '\n';
     m_process->write(command);

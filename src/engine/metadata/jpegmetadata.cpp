@@ -5,6 +5,7 @@
 #include "engine/codecs/jpeg/jpegsegments.h"
 #include "engine/metadata/exifthumbnail.h"
 #include "engine/metadata/mpfindex.h"
+#include "engine/metadata/stampmark.h"
 
 #include <QByteArrayView>
 
@@ -22,6 +23,7 @@ constexpr uchar kAdobeMarker = 0xEE; // APP14
 constexpr QByteArrayView kExifName("Exif\0\0", 6);
 constexpr QByteArrayView kProfileName("ICC_PROFILE\0", 12);
 constexpr QByteArrayView kPicturesName("MPF\0", 4);
+constexpr QByteArrayView kXmpName("http://ns.adobe.com/xap/1.0/\0", 29);
 
 bool named(const QByteArray &file, const JpegSegment &segment, QByteArrayView name)
 {
@@ -101,10 +103,20 @@ void appendPictures(QByteArray &result, qsizetype indexAt, const QByteArray &sou
     result += following;
 }
 
+// The standard XMP segment with the packet \a editXmp answers for \a packet; none to keep the
+// packet as it was.
+std::optional<QByteArray> xmpSegment(const XmpEditor &editXmp, const QByteArray &packet)
+{
+    const std::optional<QByteArray> edited = editXmp(packet);
+    if (!edited || edited->size() > kLargestJpegXmpPacket)
+        return std::nullopt;
+    return jpegSegment(kExifMarker, kXmpName.toByteArray() + *edited);
+}
+
 } // namespace
 
-std::optional<QByteArray> carryJpegMetadata(
-    const QByteArray &source, const QByteArray &encoded, const PreviewStamper &stampPreview)
+std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
+    const PreviewStamper &stampPreview, const XmpEditor &editXmp)
 {
     const auto from = readJpegLayout(source);
     const auto to = readJpegLayout(encoded);
@@ -116,6 +128,8 @@ std::optional<QByteArray> carryJpegMetadata(
     std::optional<SourcePictures> pictures;
     qsizetype indexAt = -1;
     bool exifSeen = false;
+    bool xmpSeen = !editXmp;
+    qsizetype xmpAt = result.size(); // where a packet of its own goes
     for (const JpegSegment &segment : from->segments) {
         if ((!segment.isApplication() && !segment.isComment()) || segment.marker == kAdobeMarker)
             continue;
@@ -139,10 +153,25 @@ std::optional<QByteArray> carryJpegMetadata(
             if (stampPreview) {
                 result += jpegSegment(kExifMarker,
                     withStampedThumbnail(JpegLayout::payloadOf(source, segment), stampPreview));
+                xmpAt = result.size();
+                continue;
+            }
+        } else if (segment.marker == kExifMarker && !xmpSeen && named(source, segment, kXmpName)) {
+            xmpSeen = true;
+            const QByteArray packet = JpegLayout::payloadOf(source, segment).mid(kXmpName.size());
+            if (const auto edited = xmpSegment(editXmp, packet)) {
+                result += *edited;
                 continue;
             }
         }
         result += QByteArrayView(source).sliced(segment.offset, segment.size);
+        if (segment.marker == 0xE0 || (exifSeen && segment.marker == kExifMarker && !xmpSeen))
+            xmpAt = result.size();
+    }
+    if (const auto added = xmpSeen ? std::nullopt : xmpSegment(editXmp, QByteArray())) {
+        result.insert(xmpAt, *added);
+        if (indexAt >= xmpAt)
+            indexAt += added->size();
     }
 
     // The encoder's own header segments give way to the source's, but for an Adobe segment,

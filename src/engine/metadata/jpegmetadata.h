@@ -15,6 +15,11 @@ namespace kalvora {
 /// RuntimeFailure, naming the file, when a stamped copy cannot be made to fit.
 using PreviewStamper = std::function<QByteArray(const QByteArray &preview, qsizetype largest)>;
 
+/// Gives the standard XMP packet a JPEG result carries: given its source's (empty when the
+/// source has none), answers the packet to carry in its place, no longer than
+/// kLargestJpegXmpPacket, or nothing to leave it as it was.
+using XmpEditor = std::function<std::optional<QByteArray>(const QByteArray &packet)>;
+
 /// The JPEG file \a encoded (a stamped picture as the encoder wrote it) with the metadata of
 /// its JPEG source \a source, for a result that keeps all of it: every APPn and COM segment of
 /// the source, in the source's order, right after the start of image and byte for byte, in
@@ -29,9 +34,13 @@ using PreviewStamper = std::function<QByteArray(const QByteArray &preview, qsize
 /// - the Adobe segment, which tells how the source's own scan data were coded, is left out,
 ///   and so is a colour profile of a grey or CMYK source, whose colours the result no longer
 ///   has.
-/// An empty \a stampPreview leaves thumbnails and previews as they are. Answers nothing when
-/// the marker structure of either file cannot be followed.
-std::optional<QByteArray> carryJpegMetadata(
-    const QByteArray &source, const QByteArray &encoded, const PreviewStamper &stampPreview);
+/// - the standard XMP packet is the one \a editXmp answers, when it answers one; a source with
+///   none gets its packet in a segment of its own after the JFIF and EXIF segments. Extended
+///   XMP segments stay as they were: the digest that the standard packet names them by is of
+///   their own content.
+/// An empty \a stampPreview leaves thumbnails and previews as they are, an empty \a editXmp the
+/// XMP. Answers nothing when the marker structure of either file cannot be followed.
+std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
+    const PreviewStamper &stampPreview, const XmpEditor &editXmp = {});
 
 } // namespace kalvora

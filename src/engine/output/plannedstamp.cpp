@@ -19,10 +19,16 @@ QString claimOf(const QString &path)
     const QString canonical = info.canonicalFilePath();
     if (!canonical.isEmpty())
         return canonical;
-    // A result that does not exist yet: its folder's canonical path and its name.
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : folder + QLatin1Char('/') + info.fileName();
+    // A result that does not exist yet: the canonical path of the nearest folder that does,
+    // and the rest (folders a result keeping a walk's folders makes, and its name).
+    const QString absolute = QDir::cleanPath(info.absoluteFilePath());
+    for (qsizetype cut = absolute.lastIndexOf(QLatin1Char('/')); cut > 0;
+         cut = absolute.lastIndexOf(QLatin1Char('/'), cut - 1)) {
+        const QString folder = QFileInfo(absolute.left(cut)).canonicalFilePath();
+        if (!folder.isEmpty())
+            return folder + absolute.mid(cut);
+    }
+    return absolute;
 }
 
 QStringList claimsOf(const kalvora::PlannedStamp &plan)
@@ -60,7 +66,19 @@ QString ResultNames::reserve(const QString &path)
     return candidate;
 }
 
-PlannedStamp planStamp(const QString &listed, const StampOptions &options)
+QString foldersBelow(const QString &walkedFolder, const QString &path)
+{
+    if (walkedFolder.isEmpty())
+        return {};
+    QString root = NormalizePath(walkedFolder);
+    if (!root.endsWith(kSeparator))
+        root += kSeparator;
+    const QString folder = FolderOf(NormalizePath(path));
+    return folder.startsWith(root) ? folder.mid(root.size()) : QString();
+}
+
+PlannedStamp planStamp(
+    const QString &listed, const StampOptions &options, const QString &walkedFolder)
 {
     // A link stamped in place stays a link: the file it points to is stamped, in its own folder.
     QString source = listed;
@@ -74,7 +92,16 @@ PlannedStamp planStamp(const QString &listed, const StampOptions &options)
     // The extension is the file name's: a folder named "x.png" says nothing about the files in
     // it.
     plan.extension = extensionOf(FileNameOfPath(source));
-    const OutputTarget target = OutputPathFor(source, options.saveOption, options.outputFolder);
+    // The listed path says where it was found below the walked folder, even where the file is
+    // reached through a link.
+    const QString below = options.keepFolders && options.saveOption == SaveOption::ChosenFolder
+        ? foldersBelow(walkedFolder, listed)
+        : QString();
+    const QString folder
+        = below.isEmpty() ? options.outputFolder : options.outputFolder + kSeparator + below;
+    const OutputTarget target = OutputPathFor(source, options.saveOption, folder);
+    if (!below.isEmpty() && !target.replaceSource)
+        plan.madeBelow = options.outputFolder;
     plan.replaceSource = target.replaceSource;
     // A result that belongs in the source's own folder takes the source's place.
     plan.destination = target.replaceSource ? source : target.path;

@@ -43,6 +43,10 @@ struct PlannedStamp
     QString extension;
     QString destination;
     bool replaceSource = false;
+    /// The chosen folder below which the destination's folders are made as the result is
+    /// written, for a result that keeps the folders of a walk; empty when the destination's
+    /// folder is one that exists already.
+    QString madeBelow;
     /// Empty until the plan is completed (completePlan).
     QString privatePath;
     /// The source and the destination, each by its canonical path where it exists, so two
@@ -51,9 +55,16 @@ struct PlannedStamp
 };
 
 /// The plan for \a source with \a options as the options say it: the chosen folder or the
-/// source's own (see OutputPathFor), without a private name yet. Reads the file system to
-/// compare folders, so it is made on the caller's thread, never under a lock.
-PlannedStamp planStamp(const QString &source, const StampOptions &options);
+/// source's own (see OutputPathFor), without a private name yet. A file found by walking the
+/// folder \a walkedFolder keeps, with StampOptions::keepFolders, the folders between that one
+/// and itself below the chosen folder ("out/2023/trip/a.jpg"). Reads the file system to compare
+/// folders but writes nothing, so it is made on the caller's thread, never under a lock.
+PlannedStamp planStamp(
+    const QString &source, const StampOptions &options, const QString &walkedFolder = {});
+
+/// The folders between \a walkedFolder and the file \a path found in it, with a separator at
+/// the end ("2023/trip/"); empty for a file of the walked folder itself or one not below it.
+QString foldersBelow(const QString &walkedFolder, const QString &path);
 
 /// Completes \a plan once it is handed out: a result to another folder takes this run's own
 /// name from \a names (when given), and the private name is chosen beside the destination.

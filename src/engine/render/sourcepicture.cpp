@@ -43,12 +43,12 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
     draw(surface);
 }
 
-bool SourcePicture::write(
+SourcePicture::Written SourcePicture::write(
     const QString &path, const QString &ext, int quality, ToolRunner &converter) const
 {
     if (whole) {
         writeNewFile(encodePicture(*whole), path);
-        return false;
+        return {};
     }
     if (jpegSource.isEmpty() || outputKindOf(ext) != OutputKind::Jpeg
         || (!blocks && surface.isNull())) {
@@ -56,20 +56,29 @@ bool SourcePicture::write(
         if (blocks)
             encodeBlocks = [&] { return blocks->encode(quality); };
         writeOutput(surface, path, ext, quality, converter, encodeBlocks);
-        return false;
+        return {};
     }
     // The result is made whole in memory, metadata and all, before its file is written.
     const QByteArray encoded = blocks ? blocks->encode(quality) : encodeJpeg(surface, quality);
     std::optional<QByteArray> carried;
+    bool marked = false;
+    XmpEditor editXmp;
+    if (mark)
+        editXmp = [&](const QByteArray &packet) {
+            auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
+            marked = edited.has_value();
+            return edited;
+        };
     if (!encoded.isEmpty()) {
         const QSize size = blocks ? blocks->size() : surface.size();
         carried = carryJpegMetadata(jpegSource, encoded,
             drawn ? thumbnailStamper(*drawn, orientation, size, quality, jpegSourcePath)
-                  : PreviewStamper());
+                  : PreviewStamper(),
+            editXmp);
     }
     writeOutput(
         surface, path, ext, quality, converter, [&] { return carried ? *carried : encoded; });
-    return carried.has_value();
+    return {carried.has_value(), carried.has_value() && marked};
 }
 
 namespace {

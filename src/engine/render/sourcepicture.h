@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/codecs/picturecodec.h"
+#include "engine/metadata/stampmark.h"
 #include "engine/render/jpegblockstamp.h"
 #include "engine/render/sourcefile.h"
 #include "engine/render/textstamp.h"
@@ -33,6 +34,18 @@ struct SourcePicture
     QString jpegSourcePath;
     /// The stamp drawn, which the picture's thumbnails get too.
     std::optional<TextStamp> drawn;
+    /// The mark of the stamp that a JPEG result carrying its source's metadata gets in its XMP
+    /// (other results get it with their tags); none leaves the XMP as it was.
+    std::optional<StampMark> mark;
+
+    /// What write() did beyond writing the picture.
+    struct Written
+    {
+        /// Written with its source's metadata: it needs no tag copy.
+        bool tagsCarried = false;
+        /// The mark is in the metadata carried.
+        bool marked = false;
+    };
 
     /// What a viewer shows first: the first frame, page or size, or the work surface. A
     /// picture held in its blocks has no pixels to show: a null image.
@@ -46,10 +59,11 @@ struct SourcePicture
     /// Writes the stamped picture to the new private file \a path (see intermediatePathFor):
     /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
     /// \a quality, a bitmap, or converted by \a converter). A JPEG result of a JPEG source
-    /// carries the source's metadata segments, its thumbnails stamped (see carryJpegMetadata),
-    /// and then the answer is true: it needs no tag copy. Throws RuntimeFailure naming the
+    /// carries the source's metadata segments, its thumbnails stamped (see carryJpegMetadata)
+    /// and the mark in its XMP, and then needs no tag copy. Throws RuntimeFailure naming the
     /// file and the reason, leaving no file at \a path.
-    bool write(const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
+    Written write(
+        const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",

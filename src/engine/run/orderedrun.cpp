@@ -114,7 +114,7 @@ void OrderedRun::run(const QList<RunEntry> &entries)
                 continue;
             }
             StampJob job {m_sink.currentOptions(), {}, {}, next + 1};
-            job.plan = planStamp(entry.path, job.options);
+            job.plan = planStamp(entry.path, job.options, entry.walkedFolder);
             if (m_pool.claims(job.plan.claims))
                 break;
             // A dead run's private files in the folder a result goes to are cleared before

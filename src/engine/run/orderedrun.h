@@ -17,12 +17,14 @@ class StampPool;
 /// One file of a run, as the list held it when the run started: its path and an identity that
 /// stays with the entry however the list is reordered, so the run can ask whether it is still
 /// listed. A problem known before the file is handed out (it cannot be reached) is reported in
-/// its turn instead of stamping it.
+/// its turn instead of stamping it. A file found by walking a folder names that folder, so its
+/// result can keep the folders between (see planStamp).
 struct RunEntry
 {
     QString path;
     quint64 identity = 0;
     QString problem;
+    QString walkedFolder;
 };
 
 /// What a run tells and asks the one who started it: a window or a terminal.

@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/metadata/exiftoolsession.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
@@ -11,6 +12,7 @@
 #include "engine/render/sourcepicture.h"
 #include "engine/render/stamptext.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,7 +22,9 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <functional>
+#include <system_error>
 #include <utility>
 
 #include <sys/stat.h>
@@ -96,6 +100,8 @@ WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
     , m_privatePath(std::exchange(other.m_privatePath, QString()))
     , m_finalPath(std::move(other.m_finalPath))
     , m_tagsCarried(other.m_tagsCarried)
+    , m_mark(std::move(other.m_mark))
+    , m_sourceXmp(std::move(other.m_sourceXmp))
 { }
 
 WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
@@ -107,6 +113,8 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
         m_privatePath = std::exchange(other.m_privatePath, QString());
         m_finalPath = std::move(other.m_finalPath);
         m_tagsCarried = other.m_tagsCarried;
+        m_mark = std::move(other.m_mark);
+        m_sourceXmp = std::move(other.m_sourceXmp);
     }
     return *this;
 }
@@ -114,6 +122,19 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
 bool needsExifTool(const PlannedStamp &plan)
 {
     return holdsTags(plan.extension) && outputKindOf(plan.extension) != OutputKind::Jpeg;
+}
+
+std::optional<QString> skippedAsStamped(const StampOptions &options, const SourceFile &source)
+{
+    if (!options.skipStamped)
+        return std::nullopt;
+    const std::optional<StampMark> mark
+        = readStampMark(source.exif.xmpPacket.value_or(QByteArray()));
+    if (!mark)
+        return std::nullopt;
+    return QStringLiteral("%1 was stamped before (on %2): skipped")
+        .arg(QDir::toNativeSeparators(source.path),
+            mark->date.isEmpty() ? QStringLiteral("an unknown date") : mark->date);
 }
 
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
@@ -165,6 +186,41 @@ void requireJobFiles(
             75);
 }
 
+// The folders below the chosen one that a result keeping a walk's folders goes to, made as
+// needed; the chosen folder itself is never made again (see placementFailure).
+void makeResultFolder(const PlannedStamp &plan)
+{
+    if (plan.madeBelow.isEmpty())
+        return;
+    const QString folder = QFileInfo(plan.destination).absolutePath();
+    if (!QFileInfo(plan.madeBelow).isDir())
+        throw placementFailure(plan.destination, QStringLiteral("no such folder"));
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        throw RuntimeFailure(
+            QStringLiteral("Cannot make the folder %1 for the stamped picture: %2.")
+                .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(error.message())),
+            75);
+}
+
+// The source's XMP packet, when it is known: one exiv2 did not find where the file shows one
+// is not, and the mark must not take the place of XMP that ExifTool would copy.
+std::optional<QByteArray> knownXmpOf(const SourceFile &source)
+{
+    const std::optional<QByteArray> &xmp = source.exif.xmpPacket;
+    if (xmp && (!xmp->isEmpty() || !source.bytes.contains("xmpmeta")))
+        return xmp;
+    return std::nullopt;
+}
+
+QString unmarkedNote(const QString &finalPath)
+{
+    return QStringLiteral("%1: stamped, but its XMP could not take the mark of the stamp (it "
+                          "cannot be read or is full), so a later run cannot tell it was stamped")
+        .arg(QDir::toNativeSeparators(finalPath));
+}
+
 } // namespace
 
 WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
@@ -182,12 +238,22 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
     std::optional<SourcePicture> picture;
     {
         const StageTimer timer(result.timings, &StampTimings::load);
+        std::optional<QString> skipped;
         if (!steps.run(188, [&] {
-                refuseReadOnlySource(job.plan);
-                if ((source = kalvora::readSourceFile(sourcePath)))
+                // Whether it was stamped before is told by its metadata, before the picture is
+                // decoded.
+                if ((source = kalvora::readSourceFile(sourcePath))
+                    && !(skipped = skippedAsStamped(options, *source))) {
+                    refuseReadOnlySource(job.plan);
                     picture = loadSource(*source, ext);
+                }
             }))
             return written;
+        if (skipped) {
+            result.outcome = StampFileOutcome::Skipped;
+            result.notes << *skipped;
+            return written;
+        }
     }
     if (!picture) {
         result.outcome = StampFileOutcome::Missing;
@@ -214,18 +280,29 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
         if (text
             && !steps.run(240, [&] { picture->stamp(textStampOf(options, *text), sourcePath); }))
             return written;
+        if (text)
+            picture->mark = stampMarkOf(*text, QDateTime::currentDateTime());
+        written.m_mark = picture->mark;
+        if (picture->mark)
+            written.m_sourceXmp = knownXmpOf(*source);
     }
 
     {
         const StageTimer timer(result.timings, &StampTimings::save);
         QString privatePath;
+        bool unmarked = false;
         const bool done = steps.run(244, [&] {
+            makeResultFolder(job.plan);
             privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
                                                          : job.plan.privatePath;
-            written.m_tagsCarried
+            const SourcePicture::Written how
                 = picture->write(privatePath, ext, options.jpegQuality, converter);
+            written.m_tagsCarried = how.tagsCarried;
+            unmarked = how.tagsCarried && picture->mark && !how.marked;
         });
         steps.name(privatePath, finalPath);
+        if (done && unmarked)
+            result.notes << unmarkedNote(finalPath);
         if (done) {
             written.m_privatePath = privatePath;
             written.m_finalPath = finalPath;
@@ -252,16 +329,26 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
             requireJobFiles(job.sourcePath(), privatePath, finalPath);
             if (written.m_tagsCarried)
                 return;
+            // A result whose XMP block cannot take the mark gets its tags all the same.
+            std::optional<ResultMark> mark;
+            if (written.m_mark && holdsTags(extensionOf(finalPath))
+                && !(mark = resultMarkFor(
+                         *written.m_mark, written.m_sourceXmp, finalPath, job.workFolder)))
+                result.notes << unmarkedNote(finalPath);
             try {
-                for (const QString &note :
-                    CopyMetadata(job.sourcePath(), privatePath, exifTool, job.workFolder))
+                for (const QString &note : CopyMetadata(job.sourcePath(), privatePath, exifTool,
+                         job.workFolder, mark ? &*mark : nullptr))
                     result.notes << QStringLiteral("%1: the tags were copied; ExifTool warned: %2")
                                         .arg(QDir::toNativeSeparators(finalPath), note);
             } catch (const RuntimeFailure &) {
+                if (mark && !mark->xmpFile.isEmpty())
+                    QFile::remove(mark->xmpFile);
                 // A file that vanished while ExifTool copied is the reason, not ExifTool's text.
                 requireJobFiles(job.sourcePath(), privatePath, finalPath);
                 throw;
             }
+            if (mark && !mark->xmpFile.isEmpty())
+                QFile::remove(mark->xmpFile);
         });
         steps.name(privatePath, finalPath);
         if (!done)

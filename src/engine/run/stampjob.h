@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/metadata/stampmark.h"
 #include "engine/output/plannedstamp.h"
 #include "options/stampoptions.h"
 
@@ -10,12 +11,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class DateTexts;
 
 namespace kalvora {
 
 class ExifToolSession;
 class ToolRunner;
+struct SourceFile;
 
 /// Where one file's time went, in nanoseconds, for measuring runs.
 struct StampTimings
@@ -68,6 +72,11 @@ struct StampJob
     const QString &sourcePath() const { return plan.source; }
 };
 
+/// The note of a source that carries the mark of an earlier stamp (naming it and the stamp's
+/// date), when \a options skip such sources; none when it is to be stamped. Its XMP is read
+/// with its EXIF, so its picture need not be decoded.
+std::optional<QString> skippedAsStamped(const StampOptions &options, const SourceFile &source);
+
 /// A job for \a source alone, planned and completed as the options say, with \a workFolder
 /// as its private folder: for callers that stamp one file outside a run.
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder);
@@ -115,14 +124,19 @@ private:
     QString m_privatePath;
     QString m_finalPath;
     bool m_tagsCarried = false; // written with its source's metadata: no tag copy
+    std::optional<StampMark> m_mark; // for ExifTool to write with the tags
+    std::optional<QByteArray> m_sourceXmp; // the source's XMP packet, when it is known
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
 /// and ICO whole, in their own pixels), composes the stamp text and draws it upright on every
 /// frame as the picture is viewed, writes the result under a
-/// private name beside where it belongs, copies the source's tags into it and renames it into
-/// place (over the source when the result belongs in the source's own folder). It shows no
-/// dialog, reads no control and touches no progress bar, so it runs on any thread.
+/// private name beside where it belongs, copies the source's tags into it with the mark of the
+/// stamp (see StampMark; a format without tags gets none) and renames it into place (over the
+/// source when the result belongs in the source's own folder, into the folders the plan makes
+/// below the chosen one when it keeps a walk's folders). When the options skip stamped photos,
+/// a source whose XMP carries the mark is Skipped with a note, before its picture is decoded. It
+/// shows no dialog, reads no control and touches no progress bar, so it runs on any thread.
 ///
 /// A failed step is noted and the job goes on with its next step, as a trapped procedure would;
 /// a failure that leaves nothing sound to go on with (no picture, no result, no tags) ends the

@@ -144,7 +144,8 @@ void StampPool::work()
 void StampPool::tag()
 {
     {
-        ExifToolSession exifTool(m_tools.exifTool, m_tools.exifToolAnswerLimitSeconds);
+        ExifToolSession exifTool(
+            m_tools.exifTool, m_tools.exifToolAnswerLimitSeconds, m_temporaryFolder);
         {
             const std::lock_guard lock(m_mutex);
             m_sessions.push_back(&exifTool);
