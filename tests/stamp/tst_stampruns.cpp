@@ -289,7 +289,7 @@ private slots:
         const QTemporaryDir temporary;
 
         const Printed printed = runStampIn(temporary.path(),
-            QStringList {"--dry-run", "--text", "Dry\\nrun"} + arguments + inputs);
+            QStringList {"--dry-run", "--text", "Dry\\nrun {n}"} + arguments + inputs);
 
         QStringList expected;
         const QStringList sources {source("top/a.jpg"), source("top/2023/a.jpg")};
@@ -298,7 +298,7 @@ private slots:
                     + QString(results[i])
                           .replace(QLatin1String("OUT/"), m_output->path() + '/')
                           .replace(QLatin1String("top/"), source(QStringLiteral("top/")))
-                    + QStringLiteral("\tDry\\nrun");
+                    + QStringLiteral("\tDry\\nrun %1").arg(i + 1);
         QCOMPARE(printed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
         QCOMPARE(printed.code, missing ? 1 : 0);
         QCOMPARE(printed.errors,

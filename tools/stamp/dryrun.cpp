@@ -20,8 +20,8 @@ QString shown(const QString &path)
 }
 
 // One entry as a run would take it.
-DryRunLine lineOf(
-    const RunEntry &entry, const StampOptions &options, const DateTexts &texts, ResultNames &names)
+DryRunLine lineOf(const RunEntry &entry, int number, const StampOptions &options,
+    const DateTexts &texts, ResultNames &names)
 {
     DryRunLine line {shown(entry.path), {}, {}, {}, {}};
     if (!entry.problem.isEmpty()) {
@@ -42,7 +42,12 @@ DryRunLine lineOf(
             line.note = *skipped;
             return line;
         }
-        line.text = ComposeStampText(options, plan.source, texts).value_or(QString());
+        // The text as the run composes it, with the file's number in the list.
+        const ComposedStamp composed = ComposeStampText(options, {*source, number}, texts);
+        if (composed.skipped)
+            line.note = composed.note;
+        else
+            line.text = composed.text.value_or(QString());
     } catch (const RuntimeFailure &failure) {
         line.failure = failure.description();
     }
@@ -57,7 +62,7 @@ QList<DryRunLine> dryRun(
     QList<DryRunLine> lines;
     ResultNames names;
     for (const RunEntry &entry : entries)
-        lines << lineOf(entry, options, texts, names);
+        lines << lineOf(entry, int(lines.size()) + 1, options, texts, names);
     return lines;
 }
 
