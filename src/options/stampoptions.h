@@ -119,6 +119,10 @@ struct StampOptions
     /// Whether results of folders walked into the chosen folder keep the folders below the
     /// walked one, rather than landing side by side.
     bool keepFolders = false;
+    /// Whether a JPEG keeps its own quantization tables and every block the stamp leaves alone,
+    /// and a result carries what an undo needs to restore the original (the quality does not
+    /// apply then).
+    bool keepQuality = false;
 
     /// The options of a first start: today's date and the time now as the user date and time
     /// (already rendered as the user's locale writes them), and the desktop folder with one
