@@ -10,6 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace kalvora {
 
 namespace {
@@ -225,6 +229,29 @@ bool writeOutput(Encoder &e, JpegBlocks &b)
 // over every coefficient of the photo.
 void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2])
 {
+#ifdef __SSE2__
+    // Every coefficient of a 12-megapixel photo passes here, so eight at a time: the same
+    // single-precision product, bounds and rounding half away from zero as the plain loop.
+    const __m128 highest = _mm_set1_ps(kLargestCoefficient);
+    const __m128 lowest = _mm_set1_ps(-kLargestCoefficient);
+    const __m128 half = _mm_set1_ps(0.5f);
+    const __m128 sign = _mm_set1_ps(-0.0f);
+    const auto scaled = [&](__m128i values, int k) {
+        __m128 v = _mm_mul_ps(_mm_cvtepi32_ps(values), _mm_loadu_ps(factor + k));
+        v = _mm_min_ps(_mm_max_ps(v, lowest), highest);
+        return _mm_cvttps_epi32(_mm_add_ps(v, _mm_or_ps(half, _mm_and_ps(v, sign))));
+    };
+    for (int b = 0; b < count; ++b) {
+        JCOEF *block = blocks[b];
+        for (int k = 0; k < DCTSIZE2; k += 8) {
+            auto *at = reinterpret_cast<__m128i *>(block + k);
+            const __m128i eight = _mm_loadu_si128(at);
+            const __m128i low = _mm_srai_epi32(_mm_unpacklo_epi16(eight, eight), 16);
+            const __m128i high = _mm_srai_epi32(_mm_unpackhi_epi16(eight, eight), 16);
+            _mm_storeu_si128(at, _mm_packs_epi32(scaled(low, k), scaled(high, k + 4)));
+        }
+    }
+#else
     for (int b = 0; b < count; ++b) {
         JCOEF *block = blocks[b];
         for (int k = 0; k < DCTSIZE2; ++k) {
@@ -233,6 +260,7 @@ void requantizeRow(JBLOCKROW blocks, int count, const float (&factor)[DCTSIZE2])
             block[k] = JCOEF(int(scaled + std::copysign(0.5f, scaled)));
         }
     }
+#endif
 }
 
 } // namespace jpegblocks

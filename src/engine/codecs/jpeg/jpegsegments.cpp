@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegsegments.h"
 
+#include <cstring>
+
 namespace kalvora {
 
 namespace {
@@ -26,12 +28,17 @@ bool standsAlone(uchar marker)
 // stuffed zero bytes and restart markers belong to the scan. \a size when there is none.
 qsizetype endOfScan(const uchar *data, qsizetype size, qsizetype pos)
 {
-    for (; pos + 1 < size; ++pos) {
-        if (data[pos] != 0xFF)
-            continue;
+    // The entropy-coded data is most of the file: jump from one 0xFF to the next.
+    while (pos + 1 < size) {
+        const void *mark = std::memchr(data + pos, 0xFF, size_t(size - 1 - pos));
+        if (!mark)
+            return size;
+        pos = static_cast<const uchar *>(mark) - data;
         const uchar next = data[pos + 1];
-        if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF)
+        if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
+            ++pos;
             continue;
+        }
         return pos;
     }
     return size;
