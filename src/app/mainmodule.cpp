@@ -59,7 +59,9 @@ void ApplySkin(QWidget &window, const QString &path, const QList<const QWidget *
 
 void SetShortTitle()
 {
-    QGuiApplication::setApplicationDisplayName(shortTitle());
+    // Qt's application display name is left unset: on X11 and Wayland Qt appends it to every
+    // window title that does not end with it ("Application Error — Kalvora").
+    setApplicationTitle(shortTitle());
 }
 
 bool isReservedAddress(const QUrl &url)

@@ -13,3 +13,23 @@ QString shortTitle(const QString &productName)
     }
     return title;
 }
+
+namespace {
+
+QString &storedTitle()
+{
+    static QString title;
+    return title;
+}
+
+} // namespace
+
+QString applicationTitle()
+{
+    return storedTitle();
+}
+
+void setApplicationTitle(const QString &title)
+{
+    storedTitle() = title;
+}

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qtdialogs.h"
 
+#include "base/applicationtitle.h"
 #include "engine/render/stampfont.h"
 
 #include <QCheckBox>
@@ -21,8 +22,9 @@ QtDialogs::QtDialogs(QWidget *owner)
 
 void QtDialogs::showMessage(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-        displayedText(text), QMessageBox::Ok, m_owner);
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+        title.isEmpty() ? applicationTitle() : title, displayedText(text), QMessageBox::Ok,
+        m_owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
