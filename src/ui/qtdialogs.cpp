@@ -9,7 +9,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -58,9 +60,16 @@ QString QtDialogs::chooseFolder(const QString &prompt, const QString &initialFol
 
 FontChoice QtDialogs::chooseFont(const FontChoice &preset)
 {
+    // A family the system knows only as an alias ("Arial" on a system with Liberation Sans in
+    // its place) is not in the dialog's list: the dialog opens at the family it stands for, and
+    // the alias is kept when the user leaves that family as it is.
+    QFont opened = fontOfChoice(preset);
+    const bool alias = !preset.name.isEmpty() && !QFontDatabase::hasFamily(preset.name);
+    const QString standsFor = alias ? QFontInfo(opened).family() : preset.name;
+    opened.setFamily(standsFor);
     // Qt's own dialog, so its effects section can be taken away: a platform dialog would offer
     // choices that are not kept.
-    QFontDialog dialog(fontOfChoice(preset), m_owner);
+    QFontDialog dialog(opened, m_owner);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     for (QGroupBox *section : dialog.findChildren<QGroupBox *>()) {
         if (!section->findChildren<QCheckBox *>().isEmpty())
@@ -69,6 +78,8 @@ FontChoice QtDialogs::chooseFont(const FontChoice &preset)
     if (dialog.exec() != QDialog::Accepted)
         return preset;
     FontChoice chosen = choiceOfFont(dialog.selectedFont());
+    if (alias && chosen.name == standsFor)
+        chosen.name = preset.name;
     chosen.strikeOut = preset.strikeOut;
     chosen.underline = preset.underline;
     return chosen;

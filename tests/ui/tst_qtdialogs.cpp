@@ -8,9 +8,12 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +61,8 @@ private slots:
     void chooseFolder_data();
     void chooseFolder();
     void chooseFont();
+    void chooseFontAlias_data();
+    void chooseFontAlias();
 };
 
 void TestQtDialogs::fileFilter_data()
@@ -287,6 +292,62 @@ void TestQtDialogs::chooseFont()
     // The dialog offers no effects, so strikethrough and underline stay as preset.
     QVERIFY(chosen.strikeOut);
     QVERIFY(!chosen.underline);
+}
+
+void TestQtDialogs::chooseFontAlias_data()
+{
+    // "Arial" is an alias wherever fontconfig puts another family in its place; the family it
+    // stands for is found here through fontconfig itself, not through Qt.
+    QProcess match;
+    match.start(QStringLiteral("fc-match"),
+        {QStringLiteral("-f"), QStringLiteral("%{family[0]}"), QStringLiteral("Arial")});
+    QVERIFY(match.waitForFinished());
+    const QString standsFor = QString::fromUtf8(match.readAllStandardOutput());
+    if (QFontDatabase::hasFamily(QStringLiteral("Arial")) || standsFor.isEmpty())
+        QSKIP("Arial is a family of its own here, not an alias");
+
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("opensAt");
+    QTest::addColumn<QString>("picked"); // empty: OK without another choice
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("alias kept") << "Arial" << standsFor << QString() << "Arial";
+    QTest::newRow("alias, another family picked") << "Arial" << standsFor << "Liberation Mono"
+                                                  << "Liberation Mono";
+    QTest::newRow("alias, the family it stands for picked")
+        << "Arial" << standsFor << standsFor << "Arial";
+    QTest::newRow("a family of its own") << "Liberation Serif"
+                                         << "Liberation Serif" << QString() << "Liberation Serif";
+}
+
+void TestQtDialogs::chooseFontAlias()
+{
+    QFETCH(QString, preset);
+    QFETCH(QString, opensAt);
+    QFETCH(QString, picked);
+    QFETCH(QString, saved);
+    QtDialogs dialogs;
+    FontChoice choice;
+    choice.name = preset;
+    choice.pointSize = 14;
+    QString shownFamily;
+    QString listed;
+    bool seen = false;
+    WhenShown<QFontDialog>(
+        [&](QFontDialog *dialog) {
+            shownFamily = dialog->currentFont().family();
+            // The family list's selection, as the user sees it.
+            if (const auto *list = dialog->findChild<QListView *>())
+                listed = list->currentIndex().data().toString();
+            if (!picked.isEmpty())
+                dialog->setCurrentFont(QFont(picked, 14));
+            dialog->accept();
+        },
+        &seen);
+    const FontChoice chosen = dialogs.chooseFont(choice);
+    QVERIFY(seen);
+    QCOMPARE(shownFamily, opensAt);
+    QCOMPARE(listed, opensAt);
+    QCOMPARE(chosen.name, saved);
 }
 
 QTEST_MAIN(TestQtDialogs)
