@@ -79,6 +79,11 @@ StampOptions StampController::currentOptions() const
     return m_window.optionsModel().options();
 }
 
+bool StampController::isActive() const
+{
+    return m_window.isActiveWindow();
+}
+
 void StampController::setBusy(bool busy)
 {
     m_window.setBusy(busy);

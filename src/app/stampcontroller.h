@@ -62,6 +62,7 @@ public:
     StampOptions currentOptions() const override;
     ProgressBar &progressBar() override { return m_bar; }
     void setBusy(bool busy) override;
+    bool isActive() const override;
 
 private:
     Form1 &m_window;

@@ -30,6 +30,8 @@ constexpr auto kNotes = "Stamped, with notes on their tags:\n";
 constexpr auto kSkipped = "Skipped:\n";
 constexpr auto kProcessing = "Processing: ";
 constexpr auto kIdleText = "Progress Bar";
+constexpr auto kEndedSummary = "Stamping done";
+constexpr auto kEndedCounts = "%1 stamped, %2 failed.";
 
 // How much lower than the window's thread the workers are scheduled, so the window stays
 // responsive even when the machine has more work than cores.
@@ -79,6 +81,8 @@ public:
             window.progressBar().setText(QLatin1String(kProcessing) + FileNameOfPath(entry.path));
         });
         m_procedure.run(142, [&] { window.setBusy(true); });
+        if (m_run.m_clock.elapsed() >= m_run.m_desktopProgressAfterMs)
+            m_run.m_desktop.showProgress(double(index) / total);
     }
 
     void fileFinished(int, int, const kalvora::RunEntry &, const StampJobResult &result) override
@@ -86,6 +90,10 @@ public:
         // Reported in list order. While a report is open, nothing new is handed out.
         if (m_run.m_stopRequested)
             return;
+        if (result.outcome == StampFileOutcome::Stamped && result.failures.isEmpty())
+            ++m_run.m_stamped;
+        else if (result.outcome != StampFileOutcome::Skipped)
+            ++m_run.m_failed;
         (result.outcome == StampFileOutcome::Skipped ? m_run.m_skipped : m_run.m_notes)
             << result.notes;
         for (const StampFailure &failure : std::as_const(result.failures))
@@ -124,6 +132,9 @@ void StampRun::start()
     TrappedProcedure procedure(m_dialogs, m_location);
     m_notes.clear();
     m_skipped.clear();
+    m_stamped = 0;
+    m_failed = 0;
+    m_clock.start();
     if (!refused(procedure))
         stampAll(procedure);
     m_running = false;
@@ -179,6 +190,11 @@ void StampRun::stampAll(TrappedProcedure &procedure)
         run.run(entries);
     }
 
+    m_desktop.hideProgress();
+    // A run that ended while the user worked in another window tells them so.
+    if (!m_stopRequested && !m_window.isActive())
+        m_desktop.notify(QLatin1String(kEndedSummary),
+            QString::fromLatin1(kEndedCounts).arg(m_stamped).arg(m_failed));
     procedure.run(306, [&] { m_window.setBusy(false); });
     procedure.run(308, [&] { m_window.progressBar().setValue(0); });
     procedure.run(310, [&] { m_window.progressBar().setText(QLatin1String(kIdleText)); });

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/desktopsignals.h"
 #include "preview/stampwindow.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +57,9 @@ public:
     int lookAhead() const { return m_lookAhead; }
     void setLookAhead(int files) { m_lookAhead = qMax(0, files); }
 
+    /// How long a run lasts before its progress shows on the task bar entry (3 s unless set).
+    void setDesktopProgressAfterMs(int ms) { m_desktopProgressAfterMs = ms; }
+
 private:
     class Sink;
 
@@ -77,4 +82,11 @@ private:
     // after "Done.".
     QStringList m_notes;
     QStringList m_skipped;
+    // The task bar entry's progress, shown once a run has lasted a few seconds, and
+    // the notification of a run that ends while the window is not in front.
+    DesktopSignals m_desktop;
+    QElapsedTimer m_clock;
+    int m_desktopProgressAfterMs = 3000;
+    int m_stamped = 0;
+    int m_failed = 0;
 };

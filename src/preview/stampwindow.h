@@ -40,4 +40,7 @@ public:
 
     virtual ProgressBar &progressBar() = 0;
     virtual void setBusy(bool busy) = 0;
+    /// Whether the user has the window in front: a run that ends while they work elsewhere
+    /// tells them through a desktop notification.
+    virtual bool isActive() const { return true; }
 };

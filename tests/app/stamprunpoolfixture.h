@@ -55,8 +55,11 @@ public:
             onOptionsRead(self->optionReads);
         return options;
     }
+    bool active = true;
+
     ProgressBar &progressBar() override { return *this; }
     void setBusy(bool) override { }
+    bool isActive() const override { return active; }
 
     int value() const override { return m_value; }
     void setValue(int value) override { m_value = value; }

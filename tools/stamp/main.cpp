@@ -9,6 +9,7 @@
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "desktop/desktopsignals.h"
 #include "dryrun.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/output/stalefolders.h"
@@ -20,6 +21,7 @@
 #include "stampcommand.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -27,6 +29,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,10 +95,14 @@ private:
 class TerminalSink final : public kalvora::RunSink
 {
 public:
-    TerminalSink(const StampOptions &options, int total)
+    TerminalSink(const StampOptions &options, int total, DesktopSignals *desktop)
         : m_options(options)
         , m_progress(total)
-    { }
+        , m_total(total)
+        , m_desktop(desktop)
+    {
+        m_sinceNotice.start();
+    }
 
     int failedFiles() const { return m_failed; }
 
@@ -119,15 +126,38 @@ public:
             ++m_failed;
             print(QStringLiteral("%1: %2").arg(
                 QDir::toNativeSeparators(entry.path), failures.join(QLatin1String("; "))));
+        } else if (result.outcome == StampFileOutcome::Stamped) {
+            ++m_stamped;
         }
         m_progress.show(index, QFileInfo(entry.path).fileName());
+        // A notification changed for every file would flicker: twice a second at most.
+        if (m_desktop && m_sinceNotice.elapsed() >= kNoticeEveryMs) {
+            m_desktop->notify(QStringLiteral("Stamping with Kalvora"),
+                QStringLiteral("%1 of %2: %3")
+                    .arg(index)
+                    .arg(m_total)
+                    .arg(QFileInfo(entry.path).fileName()),
+                int(index * 100 / qMax(1, m_total)));
+            m_sinceNotice.restart();
+        }
     }
-    void finished() { m_progress.clear(); }
+    void finished()
+    {
+        m_progress.clear();
+        if (m_desktop)
+            m_desktop->notify(QStringLiteral("Stamping done"),
+                QStringLiteral("%1 stamped, %2 failed.").arg(m_stamped).arg(m_failed));
+    }
 
 private:
+    static constexpr int kNoticeEveryMs = 500;
     StampOptions m_options;
     ProgressLine m_progress;
+    int m_total;
+    DesktopSignals *m_desktop;
+    QElapsedTimer m_sinceNotice;
     int m_failed = 0;
+    int m_stamped = 0;
 };
 
 // Why a file named on the command line cannot be stamped before it is handed out, or nothing.
@@ -250,7 +280,10 @@ int main(int argc, char **argv)
     const QList<kalvora::RunEntry> entries = listInputs(command);
     StampPool pool({exifTool, converter, DateTexts()}, temp.path(),
         command.jobs > 0 ? command.jobs : defaultWorkerCount());
-    TerminalSink sink(options, int(entries.size()));
+    std::optional<DesktopSignals> desktop;
+    if (command.notify)
+        desktop.emplace();
+    TerminalSink sink(options, int(entries.size()), desktop ? &*desktop : nullptr);
     NullEventPump events;
     kalvora::OrderedRun run(pool, sink, events);
     run.setLookAhead(defaultLookAhead(pool.workerCount()));

@@ -76,6 +76,7 @@ QString stampUsage()
         "(default)\n"
         "  --jobs N                  files stamped at once (default: one per processor core)\n"
         "  --from-settings           start from the options the window saved\n"
+        "  --notify                  show the progress and a summary as desktop notifications\n"
         "  --help, --version\n"
         "  --                        ends the options: names after it may start with \"-\"\n"
         "\n"
@@ -262,6 +263,8 @@ QString parseStampCommand(
         } else if (argument == u"--version") {
             parsed.version = true;
         } else if (argument == u"--from-settings") {
+        } else if (argument == u"--notify") {
+            parsed.notify = true;
         } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
             || argument == u"--strikethrough") {
             applyStyle(argument, reading);
