@@ -15,7 +15,7 @@ packages=(
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
     fonts-liberation
     clang-format
-    xvfb xauth imagemagick x11-utils xdotool openbox dbus-daemon
+    xvfb xauth imagemagick x11-utils xdotool openbox dbus-daemon bash-completion
     libqt6svg6 help2man librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 case "${KALVORA_FUZZ:-}" in

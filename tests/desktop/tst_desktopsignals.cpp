@@ -134,19 +134,29 @@ void TestDesktopSignals::windowRun()
 void TestDesktopSignals::commandLine_data()
 {
     QTest::addColumn<bool>("notify");
+    QTest::addColumn<QString>("output"); // below the test's output folder
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("summary");
     QTest::addColumn<QString>("ending");
     QTest::newRow("two stamped, one missing")
-        << true << QStringList {"a.bmp", "b.bmp", "missing.bmp"} << "2 stamped, 1 failed.";
-    QTest::newRow("without --notify") << false << QStringList {"a.bmp"} << QString();
+        << true << QString() << QStringList {"a.bmp", "b.bmp", "missing.bmp"} << "Stamping done"
+        << "2 stamped, 1 failed.";
+    QTest::newRow("no output folder")
+        << true << "gone" << QStringList {"a.bmp"} << "Kalvora could not stamp"
+        << "the output folder %1 does not exist";
+    QTest::newRow("without --notify")
+        << false << QString() << QStringList {"a.bmp"} << QString() << QString();
 }
 
 void TestDesktopSignals::commandLine()
 {
     QFETCH(bool, notify);
+    QFETCH(QString, output);
     QFETCH(QStringList, names);
+    QFETCH(QString, summary);
     QFETCH(QString, ending);
     m_notifications.notices.clear();
+    const QString folder = output.isEmpty() ? m_output->path() : m_output->filePath(output);
     QStringList files;
     for (const QString &name : names) {
         if (name.startsWith(QLatin1String("missing")))
@@ -154,7 +164,7 @@ void TestDesktopSignals::commandLine()
         else
             files << makeBitmaps({name}) + QLatin1Char('/') + name;
     }
-    QStringList arguments {"--text", "HELLO", "--output", m_output->path()};
+    QStringList arguments {"--text", "HELLO", "--output", folder};
     if (notify)
         arguments << QStringLiteral("--notify");
     QProcess stamp;
@@ -171,8 +181,8 @@ void TestDesktopSignals::commandLine()
     QCOMPARE(m_notifications.notices.first().replaces, 0u);
     for (qsizetype i = 1; i < m_notifications.notices.size(); ++i)
         QCOMPARE(m_notifications.notices.at(i).replaces, kNoticeId);
-    QCOMPARE(m_notifications.notices.constLast().summary, QStringLiteral("Stamping done"));
-    QCOMPARE(m_notifications.notices.constLast().body, ending);
+    QCOMPARE(m_notifications.notices.constLast().summary, summary);
+    QCOMPARE(m_notifications.notices.constLast().body, ending.arg(folder));
 }
 
 QTEST_MAIN(TestDesktopSignals)

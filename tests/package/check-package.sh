@@ -24,9 +24,30 @@ for path in usr/share/kalvora/drag.ico usr/share/kalvora/HAND-M.CUR usr/share/ka
     usr/share/icons/hicolor/scalable/apps/example.vendrel.Kalvora.svg \
     usr/share/icons/hicolor/48x48/apps/example.vendrel.Kalvora.png \
     usr/share/man/man1/kalvora.1.gz usr/share/man/man1/kalvora-stamp.1.gz \
-    usr/share/doc/kalvora/copyright usr/share/doc/kalvora/changelog.gz; do
+    usr/share/doc/kalvora/copyright usr/share/doc/kalvora/changelog.gz \
+    usr/share/kio/servicemenus/example.vendrel.Kalvora.desktop \
+    usr/share/nemo/actions/kalvora-stamp.nemo_action \
+    usr/share/nemo/actions/kalvora-stamp-date-taken.nemo_action \
+    usr/share/nautilus-python/extensions/kalvora.py \
+    usr/share/Thunar/sendto/example.vendrel.Kalvora.stamp.desktop \
+    usr/share/Thunar/sendto/example.vendrel.Kalvora.stamp-date-taken.desktop \
+    usr/share/bash-completion/completions/kalvora-stamp \
+    usr/share/zsh/vendor-completions/_kalvora-stamp \
+    usr/share/fish/vendor_completions.d/kalvora-stamp.fish; do
     [ -e "$root/$path" ] || fail "$path is missing from the package"
 done
+# Every file-manager action runs one of the two installed programs, with the options the
+# command takes.
+for action in "$root"/usr/share/kio/servicemenus/*.desktop "$root"/usr/share/nemo/actions/*.nemo_action \
+    "$root"/usr/share/Thunar/sendto/*.desktop; do
+    grep -q '^Exec=kalvora -- %F$' "$action" \
+        || grep -q '^Exec=kalvora-stamp --from-settings --date taken --notify -- %F$' "$action" \
+        || fail "$action runs no known command"
+done
+for sendto in "$root"/usr/share/Thunar/sendto/*.desktop; do desktop-file-validate "$sendto"; done
+python3 -c 'import ast, sys; ast.parse(open(sys.argv[1]).read())' \
+    "$root/usr/share/nautilus-python/extensions/kalvora.py" || fail "the Nautilus extension"
+bash -n "$root/usr/share/bash-completion/completions/kalvora-stamp" || fail "bash completion"
 [ -z "$(ls "$root/usr/bin" | grep -v '^kalvora$' | grep -v '^kalvora-stamp$')" ] \
     || fail "bin/ holds more than the two programs: $(ls "$root/usr/bin")"
 

@@ -48,9 +48,18 @@ void print(const QString &line)
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
-int usageError(const QString &problem)
+// A run started from a file manager has no terminal: with --notify (\a notify), what stops it
+// before the first file is a notification too.
+void tellStop(const QString &problem, bool notify)
 {
     print(QStringLiteral("kalvora-stamp: %1").arg(problem));
+    if (notify)
+        DesktopSignals().notify(QStringLiteral("Kalvora could not stamp"), problem);
+}
+
+int usageError(const QString &problem, bool notify)
+{
+    tellStop(problem, notify);
     std::fputs(stampUsage().toLocal8Bit().constData(), stderr);
     return kExitUsage;
 }
@@ -238,7 +247,7 @@ int main(int argc, char **argv)
     StampCommand command;
     const QString problem = parseStampCommand(arguments, &command);
     if (!problem.isEmpty())
-        return usageError(problem);
+        return usageError(problem, arguments.contains(QStringLiteral("--notify")));
     if (command.help) {
         std::fputs(stampUsage().toLocal8Bit().constData(), stdout);
         return 0;
@@ -250,7 +259,8 @@ int main(int argc, char **argv)
     const StampOptions &options = command.options;
     if (options.saveOption == SaveOption::ChosenFolder && !IsFolder(options.outputFolder))
         return usageError(QStringLiteral("the output folder %1 does not exist")
-                              .arg(QDir::toNativeSeparators(options.outputFolder)));
+                              .arg(QDir::toNativeSeparators(options.outputFolder)),
+            command.notify);
     // Nothing is written, not even the private temporary folder, and no tool is needed.
     if (command.dryRun)
         return printDryRun(listInputs(command), options);
@@ -260,7 +270,7 @@ int main(int argc, char **argv)
     try {
         exifTool = tools.exifTool();
     } catch (const RuntimeFailure &missing) {
-        print(QStringLiteral("kalvora-stamp: %1").arg(missing.description()));
+        tellStop(missing.description(), command.notify);
         return kExitUsage;
     }
     QString converter;
@@ -273,7 +283,7 @@ int main(int argc, char **argv)
     removeStaleTempFolders();
     TempFolder temp;
     if (!temp.isValid()) {
-        print(QStringLiteral("kalvora-stamp: %1").arg(temp.error()));
+        tellStop(temp.error(), command.notify);
         return kExitFailure;
     }
 
