@@ -114,7 +114,8 @@ void Form1::setBusy(bool busy)
 }
 
 // The design gives the frames, option buttons and labels a white background on the window's
-// face colour; an optional skin later takes that back.
+// face colour; an optional skin later takes that back. On a dark desktop, where the text is
+// light, white would hide it: the panels take the desktop's own field colour and text colour.
 void Form1::paintPanelsWhite()
 {
     QList<QWidget *> panels;
@@ -126,9 +127,15 @@ void Form1::paintPanelsWhite()
         if (label != m_ui->Picture2)
             panels << label;
     }
+    const QPalette desktop = QApplication::palette();
+    const bool dark = desktop.color(QPalette::WindowText).lightness()
+        > desktop.color(QPalette::Window).lightness();
     for (QWidget *panel : std::as_const(panels)) {
         QPalette palette = panel->palette();
-        palette.setColor(QPalette::Window, Qt::white);
+        palette.setColor(
+            QPalette::Window, dark ? desktop.color(QPalette::Base) : QColor(Qt::white));
+        if (dark)
+            palette.setColor(QPalette::WindowText, desktop.color(QPalette::Text));
         panel->setPalette(palette);
         panel->setBackgroundRole(QPalette::Window);
         panel->setAutoFillBackground(true);

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cmath>
+
 namespace {
 
 QString CaptionOf(const QWidget *widget)
@@ -53,6 +55,8 @@ private slots:
     void busyPointer();
     void removalRefusedWhileBusy_data();
     void removalRefusedWhileBusy();
+    void readableOnDesktopPalette_data();
+    void readableOnDesktopPalette();
 };
 
 // Every control of the window: its class, container, caption and place in twips (15 to a
@@ -271,6 +275,63 @@ void TestForm1::removalRefusedWhileBusy()
     f.window.setBusy(false);
     QCOMPARE(f.window.imageList().count(), remaining);
     QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestForm1::readableOnDesktopPalette_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("field");
+    QTest::addColumn<QColor>("fieldText");
+    QTest::newRow("light") << QColor(239, 239, 239) << QColor(Qt::black) << QColor(Qt::white)
+                           << QColor(Qt::black);
+    QTest::newRow("dark") << QColor(53, 53, 53) << QColor(238, 238, 238) << QColor(42, 42, 42)
+                          << QColor(230, 230, 230);
+}
+
+// Every frame, option and label shows its caption with the contrast that WCAG asks of text
+// (4.5 to 1), on the desktop's palette as on the design's white.
+void TestForm1::readableOnDesktopPalette()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, field);
+    QFETCH(QColor, fieldText);
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before;
+    desktop.setColor(QPalette::Window, window);
+    desktop.setColor(QPalette::WindowText, text);
+    desktop.setColor(QPalette::Base, field);
+    desktop.setColor(QPalette::Text, fieldText);
+    desktop.setColor(QPalette::Button, window);
+    desktop.setColor(QPalette::ButtonText, text);
+    QApplication::setPalette(desktop);
+    const auto luminance = [](const QColor &color) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+            + 0.0722 * channel(color.blueF());
+    };
+    {
+        WindowFixture f;
+        int checked = 0;
+        for (QWidget *panel : f.window.findChildren<QWidget *>()) {
+            if (!qobject_cast<QGroupBox *>(panel) && !qobject_cast<QRadioButton *>(panel)
+                && !qobject_cast<QLabel *>(panel))
+                continue;
+            if (CaptionOf(panel).isEmpty())
+                continue;
+            const double a = luminance(panel->palette().color(QPalette::Window));
+            const double b = luminance(panel->palette().color(panel->foregroundRole()));
+            const double contrast = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+            QVERIFY2(contrast >= 4.5,
+                qPrintable(QStringLiteral("%1: %2").arg(panel->objectName()).arg(contrast)));
+            ++checked;
+        }
+        QVERIFY(checked >= 10);
+    }
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestForm1)
