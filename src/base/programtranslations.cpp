@@ -21,8 +21,8 @@ ProgramTranslations::ProgramTranslations(
     } catalogues[] = {{"kalvora", folder, true}, {"qtbase", qtTranslations, false}};
     for (const auto &catalogue : catalogues) {
         auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(locale, QLatin1String(catalogue.name), QStringLiteral("_"),
-                catalogue.folder))
+        if (!translator->load(
+                locale, QLatin1String(catalogue.name), QStringLiteral("_"), catalogue.folder))
             continue;
         if (!QCoreApplication::installTranslator(translator.get()))
             continue;

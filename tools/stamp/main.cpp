@@ -56,7 +56,8 @@ void tellStop(const QString &problem, bool notify)
 {
     print(QStringLiteral("kalvora-stamp: %1").arg(problem));
     if (notify)
-        DesktopSignals().notify(QCoreApplication::translate("KalvoraStamp", "Kalvora could not stamp"), problem);
+        DesktopSignals().notify(
+            QCoreApplication::translate("KalvoraStamp", "Kalvora could not stamp"), problem);
 }
 
 int usageError(const QString &problem, bool notify)
@@ -157,7 +158,9 @@ public:
         m_progress.clear();
         if (m_desktop)
             m_desktop->notify(QCoreApplication::translate("KalvoraStamp", "Stamping done"),
-                QCoreApplication::translate("KalvoraStamp", "%1 stamped, %2 failed.").arg(m_stamped).arg(m_failed));
+                QCoreApplication::translate("KalvoraStamp", "%1 stamped, %2 failed.")
+                    .arg(m_stamped)
+                    .arg(m_failed));
     }
 
 private:
@@ -179,9 +182,11 @@ QString problemOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &info) == 0)
         return {};
     if (path.contains(QChar::ReplacementCharacter))
-        return QCoreApplication::translate("KalvoraStamp", "the name is not valid UTF-8, so it cannot be opened");
-    return errno == ENOENT || errno == ENOTDIR ? QCoreApplication::translate("KalvoraStamp", "the file does not exist")
-                                               : QString::fromLocal8Bit(std::strerror(errno));
+        return QCoreApplication::translate(
+            "KalvoraStamp", "the name is not valid UTF-8, so it cannot be opened");
+    return errno == ENOENT || errno == ENOTDIR
+        ? QCoreApplication::translate("KalvoraStamp", "the file does not exist")
+        : QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // The files to stamp, in the order given, each folder walked in place; what a walk could not
@@ -261,8 +266,9 @@ int main(int argc, char **argv)
     }
     const StampOptions &options = command.options;
     if (options.saveOption == SaveOption::ChosenFolder && !IsFolder(options.outputFolder))
-        return usageError(QCoreApplication::translate("KalvoraStamp", "the output folder %1 does not exist")
-                              .arg(QDir::toNativeSeparators(options.outputFolder)),
+        return usageError(
+            QCoreApplication::translate("KalvoraStamp", "the output folder %1 does not exist")
+                .arg(QDir::toNativeSeparators(options.outputFolder)),
             command.notify);
     // Nothing is written, not even the private temporary folder, and no tool is needed.
     if (command.dryRun)
