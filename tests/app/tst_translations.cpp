@@ -5,6 +5,7 @@
 #include "stampcommand.h"
 #include "windowfixture.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QProcess>
 #include <QTranslator>
