@@ -29,7 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vendrel.example/kalvora)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libimage-exiftool-perl, fonts-liberation, qt6-image-formats-plugins, qt6-qpa-plugins, libqt6svg6")
+    "libimage-exiftool-perl, fonts-liberation, qt6-image-formats-plugins, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The copyright file and the compressed changelog that Debian's policy asks of every package

@@ -9,7 +9,7 @@ shift
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalvora-test.XXXXXX") || exit 1
 mkdir -m 700 "$work/config" "$work/runtime" "$work/tmp"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    TMPDIR="$work/tmp" TZ="$zone" LANG=C.UTF-8 LC_ALL=C.UTF-8 "$@"
+    TMPDIR="$work/tmp" TZ="$zone" LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE= "$@"
 status=$?
 rm -rf "$work"
 exit $status

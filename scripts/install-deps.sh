@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools qt6-image-formats-plugins
-    qt6-l10n-tools libgl-dev
+    qt6-l10n-tools qt6-translations-l10n locales libgl-dev
     libimage-exiftool-perl
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
     fonts-liberation

@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "imagelist/listdrop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 ProgramArguments parseProgramArguments(const QStringList &arguments)
@@ -20,7 +21,8 @@ ProgramArguments parseProgramArguments(const QStringList &arguments)
         } else if (options && argument == QLatin1String("--version")) {
             parsed.version = true;
         } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            parsed.error = QStringLiteral("unknown option '%1'").arg(argument);
+            parsed.error
+                = QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(argument);
             return parsed;
         } else {
             parsed.paths << argument;
@@ -31,7 +33,7 @@ ProgramArguments parseProgramArguments(const QStringList &arguments)
 
 QString programUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: kalvora [OPTION]... [FILE|FOLDER]...\n"
         "Stamp a date, a date and time you type, or a text of your own onto many pictures at\n"
         "once, keeping each picture's format and its EXIF, GPS, IPTC and XMP metadata.\n"

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/startup.h"
 #include "base/eventpump.h"
+#include "base/programtranslations.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/output/stalefolders.h"
 #include "imagelist/samplefiles.h"
@@ -26,6 +27,9 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const ProgramArguments early = parseProgramArguments(arguments);
     if (early.help || early.version) {
+        // Help in the user's language still needs no display.
+        QCoreApplication core(argc, argv);
+        const ProgramTranslations translations(QLocale::system(), programTranslationsFolder());
         const QString text
             = early.help ? programUsage() : QStringLiteral("kalvora " KALVORA_VERSION "\n");
         std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -33,6 +37,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    const ProgramTranslations translations(QLocale::system(), programTranslationsFolder());
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     QApplication::setOrganizationName(QStringLiteral("Vendrel"));
     QApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
@@ -47,8 +52,11 @@ int main(int argc, char *argv[])
     // Qt has taken its own options (-platform, -style, ...) out of the list by now.
     const ProgramArguments parsed = parseProgramArguments(QApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "kalvora: %s\nTry 'kalvora --help' for more information.\n",
-            parsed.error.toLocal8Bit().constData());
+        const QString tryHelp
+            = QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.")
+                  .arg(QStringLiteral("kalvora"));
+        std::fprintf(stderr, "kalvora: %s\n%s\n", parsed.error.toLocal8Bit().constData(),
+            tryHelp.toLocal8Bit().constData());
         return 2;
     }
 

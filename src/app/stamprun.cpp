@@ -16,22 +16,25 @@
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace kalvora;
 
 namespace {
 
-constexpr auto kNoFiles = "No files added.";
-constexpr auto kNoFolder = "Folder does not exist. Please select another folder.";
-constexpr auto kNoCustomText = "Please enter custom text.";
-constexpr auto kDone = "Done.";
-constexpr auto kNotes = "Stamped, with notes on their tags:\n";
-constexpr auto kSkipped = "Skipped:\n";
-constexpr auto kProcessing = "Processing: ";
-constexpr auto kIdleText = "Progress Bar";
-constexpr auto kEndedSummary = "Stamping done";
-constexpr auto kEndedCounts = "%1 stamped, %2 failed.";
+constexpr auto kNoFiles = QT_TRANSLATE_NOOP("StampRun", "No files added.");
+constexpr auto kNoFolder
+    = QT_TRANSLATE_NOOP("StampRun", "Folder does not exist. Please select another folder.");
+constexpr auto kNoCustomText = QT_TRANSLATE_NOOP("StampRun", "Please enter custom text.");
+constexpr auto kDone = QT_TRANSLATE_NOOP("StampRun", "Done.");
+constexpr auto kNotes = QT_TRANSLATE_NOOP("StampRun", "Stamped, with notes on their tags:\n");
+constexpr auto kSkipped = QT_TRANSLATE_NOOP("StampRun", "Skipped:\n");
+constexpr auto kProcessing = QT_TRANSLATE_NOOP("StampRun", "Processing: ");
+constexpr auto kIdleText = QT_TRANSLATE_NOOP("StampRun", "Progress Bar");
+constexpr auto kEndedSummary = QT_TRANSLATE_NOOP("StampRun", "Stamping done");
+constexpr auto kEndedCounts = QT_TRANSLATE_NOOP("StampRun", "%1 stamped, %2 failed.");
 
 // How much lower than the window's thread the workers are scheduled, so the window stays
 // responsive even when the machine has more work than cores.
@@ -78,7 +81,8 @@ public:
             window.progressBar().setValue(int(std::lround(share)));
         });
         m_procedure.run(138, [&] {
-            window.progressBar().setText(QLatin1String(kProcessing) + FileNameOfPath(entry.path));
+            window.progressBar().setText(
+                QCoreApplication::translate("StampRun", kProcessing) + FileNameOfPath(entry.path));
         });
         m_procedure.run(142, [&] { window.setBusy(true); });
         if (m_run.m_clock.elapsed() >= m_run.m_desktopProgressAfterMs)
@@ -193,19 +197,23 @@ void StampRun::stampAll(TrappedProcedure &procedure)
     m_desktop.hideProgress();
     // A run that ended while the user worked in another window tells them so.
     if (!m_stopRequested && !m_window.isActive())
-        m_desktop.notify(QLatin1String(kEndedSummary),
-            QString::fromLatin1(kEndedCounts).arg(m_stamped).arg(m_failed));
+        m_desktop.notify(QCoreApplication::translate("StampRun", kEndedSummary),
+            QCoreApplication::translate("StampRun", kEndedCounts).arg(m_stamped).arg(m_failed));
     procedure.run(306, [&] { m_window.setBusy(false); });
     procedure.run(308, [&] { m_window.progressBar().setValue(0); });
-    procedure.run(310, [&] { m_window.progressBar().setText(QLatin1String(kIdleText)); });
+    procedure.run(310, [&] {
+        m_window.progressBar().setText(QCoreApplication::translate("StampRun", kIdleText));
+    });
     if (!m_stopRequested) {
         message(kDone);
         // Notes are no failures: one list after the run, not a dialog for every file.
         QStringList lists;
         if (!m_notes.isEmpty())
-            lists << QLatin1String(kNotes) + m_notes.join(QLatin1Char('\n'));
+            lists << QCoreApplication::translate("StampRun", kNotes)
+                    + m_notes.join(QLatin1Char('\n'));
         if (!m_skipped.isEmpty())
-            lists << QLatin1String(kSkipped) + m_skipped.join(QLatin1Char('\n'));
+            lists << QCoreApplication::translate("StampRun", kSkipped)
+                    + m_skipped.join(QLatin1Char('\n'));
         if (!lists.isEmpty())
             m_dialogs.showMessage(
                 shortTitle(), lists.join(QLatin1String("\n\n")), Dialogs::Icon::None);
@@ -216,5 +224,6 @@ void StampRun::stampAll(TrappedProcedure &procedure)
 
 void StampRun::message(const char *text)
 {
-    m_dialogs.showMessage(shortTitle(), QLatin1String(text), Dialogs::Icon::None);
+    m_dialogs.showMessage(
+        shortTitle(), QCoreApplication::translate("StampRun", text), Dialogs::Icon::None);
 }

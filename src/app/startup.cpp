@@ -74,7 +74,11 @@ void fillList(QComboBox *list, const QStringList &captions, StampOptionsModel &m
     {
         const QSignalBlocker quiet(list);
         list->clear();
-        list->addItems(captions);
+        // Shown in the user's language; the English caption, which the settings store and
+        // match, rides along as the item's data.
+        for (const QString &caption : captions)
+            list->addItem(
+                QCoreApplication::translate("StampOptions", caption.toUtf8().constData()), caption);
         list->setCurrentIndex(-1);
     }
     model.set(field, Field::None);
@@ -161,7 +165,9 @@ void StartUp::prepareWindow(TrappedProcedure &procedure)
     if (procedure.test(126, [&] { return m_settings.read(Keys::kSnapshot).isEmpty(); }))
         procedure.run(126, takeSnapshot);
 
-    procedure.run(128, [&] { ui.ListView1->setHeaderLabels({QStringLiteral("Image File(s)")}); });
+    procedure.run(128, [&] {
+        ui.ListView1->setHeaderLabels({QCoreApplication::translate("ImageList", "Image File(s)")});
+    });
     procedure.run(130, [&] { ui.ListView1->setColumnWidth(0, kListColumnWidth); });
 
     OptionsPanel &panel = m_window.optionsPanel();

@@ -6,6 +6,7 @@
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -249,10 +250,12 @@ QStringList ListFilesInFolder(const QString &folder, const QString &pattern)
 
 QString undecodableNamesNote(int count)
 {
-    return count == 1 ? QStringLiteral("1 file was left out: its name is not valid UTF-8, so "
-                                       "this program cannot open it.")
-                      : QStringLiteral("%1 files were left out: their names are not valid "
-                                       "UTF-8, so this program cannot open them.")
+    return count == 1 ? QCoreApplication::translate("FolderWalk",
+               "1 file was left out: its name is not valid UTF-8, so "
+               "this program cannot open it.")
+                      : QCoreApplication::translate("FolderWalk",
+                          "%1 files were left out: their names are not valid "
+                          "UTF-8, so this program cannot open them.")
                             .arg(count);
 }
 

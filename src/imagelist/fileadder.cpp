@@ -11,6 +11,7 @@
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace FileAdderTexts;
@@ -21,8 +22,9 @@ void addImageFiles(FileAdderContext &context)
 
     QStringList files;
     procedure.run(100, [&] {
-        files = context.dialogs.chooseFiles(
-            QLatin1String(kAddFilesTitle), QLatin1String(kPictureFilter));
+        files
+            = context.dialogs.chooseFiles(QCoreApplication::translate("FileAdder", kAddFilesTitle),
+                QCoreApplication::translate("FileAdder", kPictureFilter));
     });
     if (files.isEmpty())
         return;
@@ -47,8 +49,9 @@ void addAllFilesInFolder(FileAdderContext &context)
 
     QString extension;
     procedure.run(100, [&] {
-        extension = context.dialogs.askText(
-            shortTitle(), QLatin1String(kExtensionPrompt), context.settings.read(Keys::kExtension));
+        extension = context.dialogs.askText(shortTitle(),
+            QCoreApplication::translate("FileAdder", kExtensionPrompt),
+            context.settings.read(Keys::kExtension));
     });
     if (extension.isEmpty())
         return;
@@ -56,8 +59,9 @@ void addAllFilesInFolder(FileAdderContext &context)
 
     QString folder;
     procedure.run(104, [&] {
-        folder = PickFolder(context.dialogs, QLatin1String(kFolderPrompt),
-            context.settings.read(Keys::kLastFolder));
+        folder
+            = PickFolder(context.dialogs, QCoreApplication::translate("FileAdder", kFolderPrompt),
+                context.settings.read(Keys::kLastFolder));
     });
     if (folder.isEmpty())
         return;

@@ -11,16 +11,18 @@ class EventPump;
 class SettingsStore;
 
 namespace FileAdderTexts {
-inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl or Shift to select multiple files";
+inline constexpr auto kAddFilesTitle
+    = QT_TRANSLATE_NOOP("FileAdder", "Add File(s) - Hold Ctrl or Shift to select multiple files");
 /// The filter in the classic "description|patterns|" form; the application's dialogs turn it
 /// into the toolkit's own.
-inline constexpr auto kPictureFilter
-    = "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)"
-      "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|";
-inline constexpr auto kExtensionPrompt = "Enter file extension to load:\r\r"
-                                         "(* for all files, txt for all txt files, doc for all "
-                                         "doc files, etc.)";
-inline constexpr auto kFolderPrompt = "Please select folder:";
+inline constexpr auto kPictureFilter = QT_TRANSLATE_NOOP("FileAdder",
+    "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)"
+    "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|");
+inline constexpr auto kExtensionPrompt = QT_TRANSLATE_NOOP("FileAdder",
+    "Enter file extension to load:\r\r"
+    "(* for all files, txt for all txt files, doc for all "
+    "doc files, etc.)");
+inline constexpr auto kFolderPrompt = QT_TRANSLATE_NOOP("FileAdder", "Please select folder:");
 } // namespace FileAdderTexts
 
 /// What the main window lends the two add handlers.

@@ -41,7 +41,7 @@ ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
     , m_dragCursor(loadDragCursor())
 {
     m_view->setColumnCount(1);
-    m_view->setHeaderLabels({QStringLiteral("Image File(s)")});
+    m_view->setHeaderLabels({QCoreApplication::translate("ImageList", "Image File(s)")});
     // The column keeps its width; long paths are cut at its edge until the user widens it.
     m_view->header()->setStretchLastSection(false);
     m_view->setColumnWidth(0, kColumnWidth);
@@ -53,7 +53,7 @@ ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
     m_view->setAutoScroll(false);
     // A folder scan may append many thousands of entries; uniform rows keep that cheap.
     m_view->setUniformRowHeights(true);
-    m_view->setToolTip(QStringLiteral(
+    m_view->setToolTip(QCoreApplication::translate("ImageList",
         "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
         "of window to reveal full names."));
     m_view->installEventFilter(this);

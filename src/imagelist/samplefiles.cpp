@@ -114,7 +114,8 @@ void LoadSampleFiles(SampleFilesContext &context)
 
     bool show = false;
     if (!procedure.run(104, [&] {
-            show = context.askYesNo(shortTitle(), QLatin1String(SampleTexts::kOpenFolderQuestion));
+            show = context.askYesNo(shortTitle(),
+                QCoreApplication::translate("SampleFiles", SampleTexts::kOpenFolderQuestion));
         }))
         return;
     if (!show)

@@ -12,9 +12,9 @@ class QWidget;
 class SettingsStore;
 
 namespace SampleTexts {
-inline constexpr auto kOpenFolderQuestion
-    = "Would you like this software to open the folder where these sample files are stored (so "
-      "that you can view them before working with them)?";
+inline constexpr auto kOpenFolderQuestion = QT_TRANSLATE_NOOP("SampleFiles",
+    "Would you like this software to open the folder where these sample files are stored (so "
+    "that you can view them before working with them)?");
 } // namespace SampleTexts
 
 /// The key the sample snapshot is coded with: eight lower-case letters.

@@ -4,6 +4,7 @@
 
 #include "base/runtimefailure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,8 +62,9 @@ QByteArray contentOf(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists())
             return {};
-        throw RuntimeFailure(QStringLiteral("Cannot read the settings file %1: %2")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()),
+        throw RuntimeFailure(
+            QCoreApplication::translate("SettingsStore", "Cannot read the settings file %1: %2")
+                .arg(QDir::toNativeSeparators(fileName), file.errorString()),
             kFileAccessError);
     }
     return file.readAll();
@@ -70,8 +72,9 @@ QByteArray contentOf(const QString &fileName)
 
 [[noreturn]] void failToWrite(const QString &fileName, const QString &reason)
 {
-    throw RuntimeFailure(QStringLiteral("Cannot save the settings file %1: %2")
-                             .arg(QDir::toNativeSeparators(fileName), reason),
+    throw RuntimeFailure(
+        QCoreApplication::translate("SettingsStore", "Cannot save the settings file %1: %2")
+            .arg(QDir::toNativeSeparators(fileName), reason),
         kFileAccessError);
 }
 

@@ -4,22 +4,31 @@
 
 QStringList fileDateKindCaptions()
 {
-    return {QStringLiteral("Date Created"), QStringLiteral("Date Taken"),
-        QStringLiteral("Date Modified"), QStringLiteral("Date Accessed")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Date Created")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Date Taken")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Date Modified")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Date Accessed"))};
 }
 
 QStringList stampFormatCaptions()
 {
-    return {QStringLiteral("Timestamp And Datestamp"), QStringLiteral("Datestamp And Timestamp"),
-        QStringLiteral("Timestamp"), QStringLiteral("Datestamp")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Timestamp And Datestamp")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Datestamp And Timestamp")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Timestamp")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Datestamp"))};
 }
 
 QStringList stampPositionCaptions()
 {
-    return {QStringLiteral("Upper-Left"), QStringLiteral("Upper-Right"),
-        QStringLiteral("Lower-Left"), QStringLiteral("Lower-Right"), QStringLiteral("Center-Top"),
-        QStringLiteral("Center-Left"), QStringLiteral("Center-Right"),
-        QStringLiteral("Center-Bottom"), QStringLiteral("Center")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Upper-Left")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Upper-Right")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Lower-Left")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Lower-Right")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Center-Top")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Center-Left")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Center-Right")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Center-Bottom")),
+        QStringLiteral(QT_TRANSLATE_NOOP("StampOptions", "Center"))};
 }
 
 namespace {

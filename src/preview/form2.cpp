@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -64,11 +65,13 @@ Form2::Form2(std::function<QImage()> surface, QWidget *mainWindow, Dialogs &dial
     {
         const char *text;
         int key;
-    } views[] = {{"Fit to Window\tF", Qt::Key_F}, {"Actual Size\t1", Qt::Key_1},
-        {"Zoom In\t+", Qt::Key_Plus}, {"Zoom Out\t-", Qt::Key_Minus}};
+    } views[] = {{QT_TRANSLATE_NOOP("Form2", "Fit to Window\tF"), Qt::Key_F},
+        {QT_TRANSLATE_NOOP("Form2", "Actual Size\t1"), Qt::Key_1},
+        {QT_TRANSLATE_NOOP("Form2", "Zoom In\t+"), Qt::Key_Plus},
+        {QT_TRANSLATE_NOOP("Form2", "Zoom Out\t-"), Qt::Key_Minus}};
     m_ui->PicView->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const auto &view : views) {
-        auto *action = new QAction(QString::fromLatin1(view.text), m_ui->PicView);
+        auto *action = new QAction(QCoreApplication::translate("Form2", view.text), m_ui->PicView);
         connect(action, &QAction::triggered, this, [this, key = view.key] { viewKey(key); });
         m_ui->PicView->addAction(action);
     }

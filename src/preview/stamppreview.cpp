@@ -14,6 +14,7 @@
 #include "ui/errorreport.h"
 #include "ui/trappedprocedure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QWidget>
 
@@ -56,8 +57,8 @@ void StampPreview::preview()
     procedure.run(100, [&] { count = m_window.imageCount(); });
     if (count == 0) {
         procedure.run(102, [&] {
-            m_dialogs.showMessage(
-                shortTitle(), QStringLiteral("No files added."), Dialogs::Icon::None);
+            m_dialogs.showMessage(shortTitle(),
+                QCoreApplication::translate("StampRun", "No files added."), Dialogs::Icon::None);
         });
         return;
     }

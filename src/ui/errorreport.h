@@ -28,7 +28,7 @@ inline constexpr auto kPreviewQueryUnload = "in Kalvorim2021/08/31.Form2.Form_Qu
 inline constexpr auto kPreviewBack = "in Kalvorim2021/08/31.Form2.PushButton1_Click ";
 } // namespace Location
 
-inline constexpr auto kErrorReportTitle = "Application Error";
+inline constexpr auto kErrorReportTitle = QT_TRANSLATE_NOOP("ErrorReport", "Application Error");
 inline constexpr auto kSupportAddress = "support@vendrel.example";
 
 /// The text of the "Application Error" dialog: the failure, the place and step where it

@@ -13,6 +13,7 @@
 #include "ui/trappedprocedure.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -21,6 +22,18 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+
+namespace {
+
+// The chosen item's English caption, which the options are named by and the settings store: a
+// list filled with translated captions keeps it as the item's data.
+QString storedCaption(const QComboBox *list)
+{
+    const QVariant caption = list->currentData();
+    return caption.isValid() ? caption.toString() : list->currentText();
+}
+
+} // namespace
 
 OptionsPanel::OptionsPanel(const OptionsPanelControls &controls, StampOptionsModel &model,
     SettingsStore &settings, Dialogs &dialogs, const Clock &clock, const DateTexts &texts,
@@ -44,8 +57,8 @@ void OptionsPanel::adoptControls()
     adoptSource();
     adoptSaveOption();
     m_model.set(&StampOptions::fileDateKind, fileDateKindAt(c.Combo4->currentIndex()));
-    m_model.set(&StampOptions::format, stampFormatNamed(c.Combo1->currentText()));
-    m_model.set(&StampOptions::position, stampPositionNamed(c.Combo2->currentText()));
+    m_model.set(&StampOptions::format, stampFormatNamed(storedCaption(c.Combo1)));
+    m_model.set(&StampOptions::position, stampPositionNamed(storedCaption(c.Combo2)));
     m_model.set(&StampOptions::userDate, c.Text1->text());
     m_model.set(&StampOptions::userTime, c.Text2->text());
     m_model.set(&StampOptions::customText, c.Text5->toPlainText());
@@ -168,14 +181,14 @@ void OptionsPanel::Combo4_Click()
 
 void OptionsPanel::Combo1_Click()
 {
-    const StampFormat format = stampFormatNamed(m_controls.Combo1->currentText());
+    const StampFormat format = stampFormatNamed(storedCaption(m_controls.Combo1));
     m_model.set(&StampOptions::format, format);
     persist([&] { m_stored.saveFormat(format); });
 }
 
 void OptionsPanel::Combo2_Click()
 {
-    const StampPosition position = stampPositionNamed(m_controls.Combo2->currentText());
+    const StampPosition position = stampPositionNamed(storedCaption(m_controls.Combo2));
     m_model.set(&StampOptions::position, position);
     persist([&] { m_stored.savePosition(position); });
 }
@@ -240,8 +253,11 @@ void OptionsPanel::PushButton7_Click()
 {
     TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kOutputFolder));
     QString folder;
-    procedure.run(100,
-        [&] { folder = m_pickFolder(QLatin1String(OptionsPanelTexts::kFolderPrompt), QString()); });
+    procedure.run(100, [&] {
+        folder = m_pickFolder(
+            QCoreApplication::translate("OptionsPanel", OptionsPanelTexts::kFolderPrompt),
+            QString());
+    });
     if (folder.isEmpty())
         return;
     procedure.run(102, [&] { m_settings.write(Keys::kLastFolderDot, folder); });
@@ -258,14 +274,15 @@ void OptionsPanel::PushButton1_Click()
 {
     TrappedProcedure procedure(m_dialogs, QLatin1String(Location::kDateTakenInfo));
     procedure.run(100, [&] {
-        m_dialogs.showMessage(shortTitle(), QLatin1String(OptionsPanelTexts::kDateTakenExplanation),
+        m_dialogs.showMessage(shortTitle(),
+            QCoreApplication::translate("OptionsPanel", OptionsPanelTexts::kDateTakenExplanation),
             Dialogs::Icon::None);
     });
 }
 
 QString OptionsPanel::qualityCaption(int quality)
 {
-    return QStringLiteral("JPG Image Quality: %1%").arg(quality);
+    return QCoreApplication::translate("OptionsPanel", "JPG Image Quality: %1%").arg(quality);
 }
 
 QString OptionsPanel::withTrailingSeparator(const QString &folder)

@@ -24,13 +24,14 @@ class SettingsStore;
 class StampOptionsModel;
 
 namespace OptionsPanelTexts {
-inline constexpr auto kFolderPrompt = "Save images to this folder";
-inline constexpr auto kDateTakenExplanation
-    = "Date Taken only applies to the JPG file format. JPG is the standard output from a digital "
-      "camera.\r\rAlso, the JPG file has to have been created with a camera. JPG files can be "
-      "created without a camera and will not have a Date Taken attribute assigned to it. Please "
-      "right click the JPG file > Properties > Details to view the Date Taken attribute of a "
-      "file.";
+inline constexpr auto kFolderPrompt
+    = QT_TRANSLATE_NOOP("OptionsPanel", "Save images to this folder");
+inline constexpr auto kDateTakenExplanation = QT_TRANSLATE_NOOP("OptionsPanel",
+    "Date Taken only applies to the JPG file format. JPG is the standard output from a digital "
+    "camera.\r\rAlso, the JPG file has to have been created with a camera. JPG files can be "
+    "created without a camera and will not have a Date Taken attribute assigned to it. Please "
+    "right click the JPG file > Properties > Details to view the Date Taken attribute of a "
+    "file.");
 } // namespace OptionsPanelTexts
 
 /// The controls of the main window that the options panel answers for.

@@ -33,7 +33,9 @@ for path in usr/share/kalvora/drag.ico usr/share/kalvora/HAND-M.CUR usr/share/ka
     usr/share/Thunar/sendto/example.vendrel.Kalvora.stamp-date-taken.desktop \
     usr/share/bash-completion/completions/kalvora-stamp \
     usr/share/zsh/vendor-completions/_kalvora-stamp \
-    usr/share/fish/vendor_completions.d/kalvora-stamp.fish; do
+    usr/share/fish/vendor_completions.d/kalvora-stamp.fish \
+    usr/share/kalvora/translations/kalvora_de.qm usr/share/kalvora/translations/kalvora_fr.qm \
+    usr/share/kalvora/translations/kalvora_es.qm; do
     [ -e "$root/$path" ] || fail "$path is missing from the package"
 done
 # Every file-manager action runs one of the two installed programs, with the options the
@@ -57,6 +59,10 @@ EOT
 )
 "$root/usr/bin/kalvora" --version | grep -qx "kalvora $version" || fail "kalvora --version"
 "$root/usr/bin/kalvora-stamp" --version | grep -q "$version" || fail "kalvora-stamp --version"
+# The installed programs find their catalogues: the help reads differently in German.
+english=$(LANGUAGE= LC_ALL=C.UTF-8 "$root/usr/bin/kalvora-stamp" --help | head -n 1)
+german=$(LANGUAGE=de LC_ALL=C.UTF-8 LANG=de_DE.UTF-8 "$root/usr/bin/kalvora-stamp" --help | head -n 1)
+[ -n "$german" ] && [ "$german" != "$english" ] || fail "kalvora-stamp --help is not translated"
 
 # A real stamp from the unpacked programs: a JPEG and a GIF, the GIF through the private
 # converter in libexec, which the program must find there.

@@ -8,6 +8,7 @@
 #include "engine/render/stamptext.h"
 #include "engine/run/stampjob.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace kalvora;
@@ -35,7 +36,7 @@ DryRunLine lineOf(const RunEntry &entry, int number, const StampOptions &options
     try {
         const std::optional<SourceFile> source = readSourceFile(plan.source);
         if (!source) {
-            line.failure = QStringLiteral("the file does not exist");
+            line.failure = QCoreApplication::translate("KalvoraStamp", "the file does not exist");
             return line;
         }
         if (const std::optional<QString> skipped = skippedAsStamped(options, *source)) {

@@ -5,6 +5,7 @@
 #include "stampcommand.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -74,7 +75,8 @@ QString applyLookValue(const QString &argument, const QString &v, StampCommand &
     if (argument == u"--size-percent") {
         const auto value = percentOf(v, StampLook::kLeastSizePercent, StampLook::kMostSizePercent);
         if (!value)
-            return QStringLiteral("--size-percent takes %1 to %2, not \"%3\"")
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--size-percent takes %1 to %2, not \"%3\"")
                 .arg(percentText(StampLook::kLeastSizePercent),
                     percentText(StampLook::kMostSizePercent), v);
         look.sizeMode = SizeMode::Percent;
@@ -82,54 +84,66 @@ QString applyLookValue(const QString &argument, const QString &v, StampCommand &
     } else if (argument == u"--style") {
         const auto style = textStyleNamed(v);
         if (!style)
-            return QStringLiteral("--style takes %1, not \"%2\"")
+            return QCoreApplication::translate("KalvoraStamp", "--style takes %1, not \"%2\"")
                 .arg(textStyleNames().join(QLatin1String(", ")), v);
         look.style = *style;
     } else if (argument == u"--style-color") {
         const auto color = colorOf(v);
         if (!color)
-            return QStringLiteral("--style-color takes #RRGGBB, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--style-color takes #RRGGBB, not \"%1\"")
+                .arg(v);
         look.styleColor = *color;
     } else if (argument == u"--box-opacity") {
         bool ok = false;
         const int opacity = v.toInt(&ok);
         if (!ok || opacity < 0 || opacity > 100)
-            return QStringLiteral("--box-opacity takes 0 to 100, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--box-opacity takes 0 to 100, not \"%1\"")
+                .arg(v);
         look.boxOpacity = opacity;
     } else if (argument == u"--margin-percent") {
         const auto value = percentOf(v, 0, 25);
         if (!value)
-            return QStringLiteral("--margin-percent takes 0 to 25, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--margin-percent takes 0 to 25, not \"%1\"")
+                .arg(v);
         look.marginMode = MarginMode::Percent;
         look.marginPercent = *value;
     } else if (argument == u"--date-format") {
         if (v.trimmed().isEmpty())
-            return QStringLiteral("--date-format needs a pattern such as \"yyyy-MM-dd HH:mm\"");
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--date-format needs a pattern such as \"yyyy-MM-dd HH:mm\"");
         dates.pattern = v;
     } else if (argument == u"--locale") {
         if (!knownLocale(v))
-            return QStringLiteral("--locale takes a locale such as de_DE, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--locale takes a locale such as de_DE, not \"%1\"")
+                .arg(v);
         dates.localeName = v;
     } else if (argument == u"--no-date-taken") {
         const auto choice = noDateTakenNamed(v);
         if (!choice)
-            return QStringLiteral("--no-date-taken takes %1, not \"%2\"")
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--no-date-taken takes %1, not \"%2\"")
                 .arg(noDateTakenNames().join(QLatin1String(", ")), v);
         dates.noDateTaken = *choice;
     } else if (argument == u"--time-shift") {
         const auto minutes = timeShiftMinutesOf(v);
         if (!minutes)
-            return QStringLiteral("--time-shift takes [+|-][Nd]HH:MM, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--time-shift takes [+|-][Nd]HH:MM, not \"%1\"")
+                .arg(v);
         dates.timeShiftMinutes = *minutes;
     } else {
-        return QStringLiteral("unknown option %1").arg(argument);
+        return QCoreApplication::translate("KalvoraStamp", "unknown option %1").arg(argument);
     }
     return {};
 }
 
 QString lookUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("KalvoraStamp",
         "  --size-percent P          line height as P % of the shorter side (0.5 to 25),\n"
         "                            instead of --size\n"
         "  --style plain|outline|shadow|box\n"

@@ -8,6 +8,7 @@
 #include "base/datetexts.h"
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
+#include "base/programtranslations.h"
 #include "base/runtimefailure.h"
 #include "desktop/desktopsignals.h"
 #include "dryrun.h"
@@ -20,6 +21,7 @@
 #include "folderwalk/folderwalk.h"
 #include "stampcommand.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -54,7 +56,8 @@ void tellStop(const QString &problem, bool notify)
 {
     print(QStringLiteral("kalvora-stamp: %1").arg(problem));
     if (notify)
-        DesktopSignals().notify(QStringLiteral("Kalvora could not stamp"), problem);
+        DesktopSignals().notify(
+            QCoreApplication::translate("KalvoraStamp", "Kalvora could not stamp"), problem);
 }
 
 int usageError(const QString &problem, bool notify)
@@ -123,7 +126,7 @@ public:
     {
         QStringList failures;
         if (result.outcome == StampFileOutcome::Missing)
-            failures << QStringLiteral("the file does not exist");
+            failures << QCoreApplication::translate("KalvoraStamp", "the file does not exist");
         for (const StampFailure &failure : result.failures)
             failures << oneLine(failure.description);
         m_progress.clear();
@@ -141,8 +144,8 @@ public:
         m_progress.show(index, QFileInfo(entry.path).fileName());
         // A notification changed for every file would flicker: twice a second at most.
         if (m_desktop && m_sinceNotice.elapsed() >= kNoticeEveryMs) {
-            m_desktop->notify(QStringLiteral("Stamping with Kalvora"),
-                QStringLiteral("%1 of %2: %3")
+            m_desktop->notify(QCoreApplication::translate("KalvoraStamp", "Stamping with Kalvora"),
+                QCoreApplication::translate("KalvoraStamp", "%1 of %2: %3")
                     .arg(index)
                     .arg(m_total)
                     .arg(QFileInfo(entry.path).fileName()),
@@ -154,8 +157,10 @@ public:
     {
         m_progress.clear();
         if (m_desktop)
-            m_desktop->notify(QStringLiteral("Stamping done"),
-                QStringLiteral("%1 stamped, %2 failed.").arg(m_stamped).arg(m_failed));
+            m_desktop->notify(QCoreApplication::translate("KalvoraStamp", "Stamping done"),
+                QCoreApplication::translate("KalvoraStamp", "%1 stamped, %2 failed.")
+                    .arg(m_stamped)
+                    .arg(m_failed));
     }
 
 private:
@@ -177,9 +182,11 @@ QString problemOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &info) == 0)
         return {};
     if (path.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("the name is not valid UTF-8, so it cannot be opened");
-    return errno == ENOENT || errno == ENOTDIR ? QStringLiteral("the file does not exist")
-                                               : QString::fromLocal8Bit(std::strerror(errno));
+        return QCoreApplication::translate(
+            "KalvoraStamp", "the name is not valid UTF-8, so it cannot be opened");
+    return errno == ENOENT || errno == ENOTDIR
+        ? QCoreApplication::translate("KalvoraStamp", "the file does not exist")
+        : QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // The files to stamp, in the order given, each folder walked in place; what a walk could not
@@ -242,6 +249,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kalvora-stamp"));
     QGuiApplication::setApplicationVersion(QStringLiteral(KALVORA_VERSION));
+    const ProgramTranslations translations(QLocale::system(), programTranslationsFolder());
     configureImageReading();
 
     StampCommand command;
@@ -258,8 +266,9 @@ int main(int argc, char **argv)
     }
     const StampOptions &options = command.options;
     if (options.saveOption == SaveOption::ChosenFolder && !IsFolder(options.outputFolder))
-        return usageError(QStringLiteral("the output folder %1 does not exist")
-                              .arg(QDir::toNativeSeparators(options.outputFolder)),
+        return usageError(
+            QCoreApplication::translate("KalvoraStamp", "the output folder %1 does not exist")
+                .arg(QDir::toNativeSeparators(options.outputFolder)),
             command.notify);
     // Nothing is written, not even the private temporary folder, and no tool is needed.
     if (command.dryRun)

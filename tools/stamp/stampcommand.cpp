@@ -11,6 +11,7 @@
 #include "options/storedoptions.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -44,7 +45,7 @@ StampOptions firstStartNow()
 
 QString stampUsage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("KalvoraStamp",
         "usage: kalvora-stamp [OPTIONS] FILE|FOLDER...\n"
         "Stamps a date or a text onto every picture named, keeping its format and its EXIF,\n"
         "GPS, IPTC and XMP tags. Folders are walked with every folder below them.\n"
@@ -130,13 +131,15 @@ QString applyValue(const QString &argument, QString v, Reading &reading)
         options.source = StampSource::CustomText;
         options.customText = v.replace(QLatin1String("\\n"), QLatin1String("\n"));
         if (options.customText.isEmpty())
-            return QStringLiteral("--text needs a text that is not empty");
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--text needs a text that is not empty");
         ++reading.sources;
     } else if (argument == u"--date") {
         const qsizetype kind = kDateKinds.indexOf(v.toLower());
         if (kind < 0)
-            return QStringLiteral("--date takes created, taken, modified or accessed, not "
-                                  "\"%1\"")
+            return QCoreApplication::translate("KalvoraStamp",
+                "--date takes created, taken, modified or accessed, not "
+                "\"%1\"")
                 .arg(v);
         options.source = StampSource::FileDate;
         options.fileDateKind = fileDateKindAt(int(kind));
@@ -150,32 +153,37 @@ QString applyValue(const QString &argument, QString v, Reading &reading)
     } else if (argument == u"--format") {
         options.format = stampFormatNamed(v);
         if (options.format == StampFormat::None)
-            return QStringLiteral("unknown format \"%1\"").arg(v);
+            return QCoreApplication::translate("KalvoraStamp", "unknown format \"%1\"").arg(v);
     } else if (argument == u"--position") {
         options.position = stampPositionNamed(v);
         if (options.position == StampPosition::None)
-            return QStringLiteral("unknown position \"%1\"").arg(v);
+            return QCoreApplication::translate("KalvoraStamp", "unknown position \"%1\"").arg(v);
     } else if (argument == u"--font") {
         if (v.trimmed().isEmpty())
-            return QStringLiteral("--font needs a font family");
+            return QCoreApplication::translate("KalvoraStamp", "--font needs a font family");
         options.font.name = v;
     } else if (argument == u"--size") {
         bool ok = false;
         const double size = v.toDouble(&ok);
         if (!ok || size <= 0 || size > 1000)
-            return QStringLiteral("--size takes points from above 0 to 1000, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--size takes points from above 0 to 1000, not \"%1\"")
+                .arg(v);
         options.font.pointSize = size;
     } else if (argument == u"--color") {
         static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         if (!hex.match(v).hasMatch())
-            return QStringLiteral("--color takes #RRGGBB, not \"%1\"").arg(v);
+            return QCoreApplication::translate("KalvoraStamp", "--color takes #RRGGBB, not \"%1\"")
+                .arg(v);
         const QColor color = QColor::fromString(v);
         options.color = colorValue(color.red(), color.green(), color.blue());
     } else if (argument == u"--quality") {
         bool ok = false;
         const int quality = v.toInt(&ok);
         if (!ok || quality < 1 || quality > 100)
-            return QStringLiteral("--quality takes 1 to 100, not \"%1\"").arg(v);
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--quality takes 1 to 100, not \"%1\"")
+                .arg(v);
         options.jpegQuality = quality;
     } else if (argument == u"--output") {
         options.saveOption = SaveOption::ChosenFolder;
@@ -183,15 +191,17 @@ QString applyValue(const QString &argument, QString v, Reading &reading)
         ++reading.destinations;
     } else if (argument == u"--extension") {
         if (v.isEmpty() || v.contains(QLatin1Char('/')))
-            return QStringLiteral("--extension takes an extension such as jpg, or *");
+            return QCoreApplication::translate(
+                "KalvoraStamp", "--extension takes an extension such as jpg, or *");
         reading.parsed.extension = v.startsWith(QLatin1Char('.')) ? v.mid(1) : v;
     } else if (argument == u"--jobs") {
         bool ok = false;
         reading.parsed.jobs = v.toInt(&ok);
         if (!ok || reading.parsed.jobs < 1 || reading.parsed.jobs > 256)
-            return QStringLiteral("--jobs takes 1 to 256, not \"%1\"").arg(v);
+            return QCoreApplication::translate("KalvoraStamp", "--jobs takes 1 to 256, not \"%1\"")
+                .arg(v);
     } else {
-        return QStringLiteral("unknown option %1").arg(argument);
+        return QCoreApplication::translate("KalvoraStamp", "unknown option %1").arg(argument);
     }
     return {};
 }
@@ -202,7 +212,8 @@ QString checkComplete(Reading &reading, bool fromSettings)
 {
     StampOptions &options = reading.parsed.options;
     if (reading.userDateGiven != reading.userTimeGiven)
-        return QStringLiteral("--user-date and --user-time go together");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "--user-date and --user-time go together");
     if (reading.userDateGiven) {
         options.source = StampSource::UserDateTime;
         options.userDate = reading.userDate;
@@ -210,17 +221,22 @@ QString checkComplete(Reading &reading, bool fromSettings)
         ++reading.sources;
     }
     if (reading.sources > 1)
-        return QStringLiteral("give only one of --text, --date and --user-date");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "give only one of --text, --date and --user-date");
     if (reading.sources == 0 && !fromSettings)
-        return QStringLiteral("say what to stamp: --text, --date or --user-date");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "say what to stamp: --text, --date or --user-date");
     if (reading.destinations > 1)
-        return QStringLiteral("give only one of --output and --in-place");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "give only one of --output and --in-place");
     if (reading.destinations == 0 && !fromSettings)
-        return QStringLiteral("say where results go: --output DIR or --in-place");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "say where results go: --output DIR or --in-place");
     if (options.source == StampSource::CustomText && options.customText.isEmpty())
-        return QStringLiteral("the saved custom text is empty: give --text");
+        return QCoreApplication::translate(
+            "KalvoraStamp", "the saved custom text is empty: give --text");
     if (reading.parsed.inputs.isEmpty())
-        return QStringLiteral("name at least one file or folder");
+        return QCoreApplication::translate("KalvoraStamp", "name at least one file or folder");
     return {};
 }
 
@@ -241,7 +257,8 @@ QString parseStampCommand(
                 parsed.options = optionsFromSettings(user, firstStartNow());
             }
         } catch (const RuntimeFailure &failure) {
-            return QStringLiteral("the saved options cannot be read: %1")
+            return QCoreApplication::translate(
+                "KalvoraStamp", "the saved options cannot be read: %1")
                 .arg(failure.description());
         }
     }
@@ -253,7 +270,8 @@ QString parseStampCommand(
             if (!optionsEnded && argument == QLatin1String("--"))
                 optionsEnded = true;
             else if (argument.startsWith(QLatin1Char('-')) && !optionsEnded && argument != u"-")
-                return QStringLiteral("unknown option %1").arg(argument);
+                return QCoreApplication::translate("KalvoraStamp", "unknown option %1")
+                    .arg(argument);
             else
                 parsed.inputs << argument;
             continue;
@@ -274,14 +292,15 @@ QString parseStampCommand(
         } else if (applyLookSwitch(argument, parsed)) {
         } else if (lookValuedOptions().contains(argument)) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("%1 needs a value").arg(argument);
+                return QCoreApplication::translate("KalvoraStamp", "%1 needs a value")
+                    .arg(argument);
             if (const QString wrong = applyLookValue(argument, arguments[++i], parsed);
                 !wrong.isEmpty())
                 return wrong;
         } else if (!kValued.contains(argument)) {
-            return QStringLiteral("unknown option %1").arg(argument);
+            return QCoreApplication::translate("KalvoraStamp", "unknown option %1").arg(argument);
         } else if (i + 1 >= arguments.size()) {
-            return QStringLiteral("%1 needs a value").arg(argument);
+            return QCoreApplication::translate("KalvoraStamp", "%1 needs a value").arg(argument);
         } else if (const QString wrong = applyValue(argument, arguments[++i], reading);
                    !wrong.isEmpty()) {
             return wrong;
