@@ -17,6 +17,7 @@ struct StampCommand
     QString extension = QStringLiteral("*"); ///< the files a folder contributes
     int jobs = 0; ///< workers; 0 for one per core
     bool dryRun = false; ///< print what would be done, write nothing
+    bool undo = false; ///< put back the originals of the files named, stamp nothing
     bool help = false;
     bool version = false;
 };
