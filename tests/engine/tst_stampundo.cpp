@@ -38,6 +38,12 @@ QImage photoLike(int width, int height, QImage::Format format, int seed = 0)
     return image;
 }
 
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Writes a source of \a kind at \a path, straight with Qt, libtiff or libwebp.
 bool writeSource(const QString &kind, const QString &path)
 {
@@ -52,12 +58,15 @@ bool writeSource(const QString &kind, const QString &path)
     if (kind == u"tif16a")
         return writeTiff(path,
             {photoLike(w, h, QImage::Format_RGBA64), photoLike(w, h, QImage::Format_RGBA64, 1)});
+    if (kind == u"webpanim") {
+        const QList<QImage> frames {photoLike(w, h, QImage::Format_ARGB32),
+            photoLike(w, h, QImage::Format_ARGB32, 1), photoLike(w, h, QImage::Format_ARGB32, 2)};
+        return writeBytes(path, WebpFiles::webpFile(frames, true, {80, 120, 160}, 0, {}));
+    }
     const bool lossy = kind == u"webplossy";
     const QImage still
         = photoLike(w, h, kind == u"webpa" ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    QFile file(path);
-    const QByteArray bytes = WebpFiles::webpFile({still}, !lossy, {}, -1, {});
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return writeBytes(path, WebpFiles::webpFile({still}, !lossy, {}, -1, {}));
 }
 
 // Every frame of \a path as Qt reads it, and as the program's strict reader keeps it (straight
@@ -90,12 +99,6 @@ QStringList changedByEncoding()
 PictureFormat formatOf(const QString &path)
 {
     return pictureFormatOf(TestImages::contents(path)).value_or(PictureFormat::Gif);
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // \a path with its restore data replaced by \a payload.
@@ -176,21 +179,18 @@ void TestStampUndo::undoGivesBackTheSource_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("tagged");
-    QTest::newRow("PNG with every kind of tag") << "a.png"
-                                                << "png" << true;
-    QTest::newRow("PNG of 16 bits with alpha") << "b.png"
-                                               << "png16a" << true;
+    const auto row = [](const char *name, const char *file, const char *kind, bool tagged) {
+        QTest::newRow(name) << QString::fromLatin1(file) << QString::fromLatin1(kind) << tagged;
+    };
+    row("PNG with every kind of tag", "a.png", "png", true);
+    row("PNG of 16 bits with alpha", "b.png", "png16a", true);
     // The mark made the only XMP it has: the undo takes it away again.
-    QTest::newRow("PNG without tags") << "c.png"
-                                      << "png" << false;
-    QTest::newRow("TIFF with every kind of tag") << "d.tif"
-                                                 << "tif" << true;
-    QTest::newRow("TIFF of two 16-bit pages with alpha") << "e.tif"
-                                                         << "tif16a" << true;
-    QTest::newRow("lossless WebP with tags") << "f.webp"
-                                             << "webp" << true;
-    QTest::newRow("lossless WebP with alpha") << "g.webp"
-                                              << "webpa" << false;
+    row("PNG without tags", "c.png", "png", false);
+    row("TIFF with every kind of tag", "d.tif", "tif", true);
+    row("TIFF of two 16-bit pages with alpha", "e.tif", "tif16a", true);
+    row("lossless WebP with tags", "f.webp", "webp", true);
+    row("lossless WebP with alpha", "g.webp", "webpa", false);
+    row("lossless WebP animation", "h.webp", "webpanim", false);
 }
 
 void TestStampUndo::undoGivesBackTheSource()
@@ -211,6 +211,8 @@ void TestStampUndo::undoGivesBackTheSource()
         qPrintable(stamped.failures.value(0).description));
     QVERIFY2(!stamped.notes.join(u' ').contains(u"cannot be undone"), qPrintable(name));
     QVERIFY(pixelsOf(path) != pixelsOf(original));
+    // A reader that goes by the header's flags sees the transparency the source has.
+    QCOMPARE(QImage(path).hasAlphaChannel(), QImage(original).hasAlphaChannel());
     // What the undo needs is small beside the photo.
     const QByteArray result = TestImages::contents(path);
     const std::optional<QByteArray> data = restoreChunkOf(result, formatOf(path));
@@ -242,39 +244,32 @@ void TestStampUndo::leftAsItIs_data()
     QTest::addColumn<QString>("changed");
     QTest::addColumn<UndoFinding>("finding");
     QTest::addColumn<QString>("says");
-    const QString edited = QStringLiteral("was changed after the stamp; left as it is");
-    const QString damaged = QStringLiteral("its restore data is damaged; left as it is");
-    QTest::newRow("never stamped") << "a.png"
-                                   << "png" << false << "none" << UndoFinding::NotStamped
-                                   << "carries no restore data (it was not stamped with the "
-                                      "photo's own quality)";
-    QTest::newRow("pixels changed") << "b.tif"
-                                    << "tif" << true << "pixels" << UndoFinding::Edited << edited;
-    QTest::newRow("XMP changed") << "c.png"
-                                 << "png" << true << "xmp" << UndoFinding::Edited << edited;
-    QTest::newRow("saved again by Qt")
-        << "d.png"
-        << "png" << true << "saved again" << UndoFinding::NotStamped
-        << "carries the mark of a stamp but no restore data (it was stamped without keeping the "
-           "photo's own quality, or saved again since); left as it is";
-    QTest::newRow("read-only") << "e.png"
-                               << "png" << true << "read-only" << UndoFinding::Failed
-                               << "is read-only: left as it is";
-    QTest::newRow("restore data of another kind")
-        << "f.tif"
-        << "tif" << true << "garbage" << UndoFinding::Failed << damaged;
-    QTest::newRow("restore data cut short")
-        << "g.webp"
-        << "webp" << true << "cut short" << UndoFinding::Failed << damaged;
-    QTest::newRow("pixels outside the picture")
-        << "h.png"
-        << "png" << true << "outside" << UndoFinding::Failed << damaged;
+    const auto row = [](const char *name, const char *file, const char *kind, bool stamped,
+                         const char *changed, UndoFinding finding, const char *says) {
+        QTest::newRow(name) << QString::fromLatin1(file) << QString::fromLatin1(kind) << stamped
+                            << QString::fromLatin1(changed) << finding << QString::fromUtf8(says);
+    };
+    const char *edited = "was changed after the stamp; left as it is";
+    const char *damaged = "its restore data is damaged; left as it is";
+    const char *markOnly = "carries the mark of a stamp but no restore data (it was stamped "
+                           "without keeping the photo's own quality, or saved again since); left "
+                           "as it is";
+    row("never stamped", "a.png", "png", false, "none", UndoFinding::NotStamped,
+        "carries no restore data (it was not stamped with the photo's own quality)");
+    row("pixels changed", "b.tif", "tif", true, "pixels", UndoFinding::Edited, edited);
+    row("XMP changed", "c.png", "png", true, "xmp", UndoFinding::Edited, edited);
+    row("saved again by Qt", "d.png", "png", true, "saved again", UndoFinding::NotStamped,
+        markOnly);
+    row("read-only", "e.png", "png", true, "read-only", UndoFinding::Failed,
+        "is read-only: left as it is");
+    row("restore data of another kind", "f.tif", "tif", true, "garbage", UndoFinding::Failed,
+        damaged);
+    row("restore data cut short", "g.webp", "webp", true, "cut short", UndoFinding::Failed,
+        damaged);
+    row("pixels outside the picture", "h.png", "png", true, "outside", UndoFinding::Failed,
+        damaged);
     // Stamped as usual, with a note: a lossy WebP cannot give its pixels back.
-    QTest::newRow("lossy WebP") << "i.webp"
-                                << "webplossy" << true << "none" << UndoFinding::NotStamped
-                                << "carries the mark of a stamp but no restore data (it was "
-                                   "stamped without keeping the photo's own quality, or saved "
-                                   "again since); left as it is";
+    row("lossy WebP", "i.webp", "webplossy", true, "none", UndoFinding::NotStamped, markOnly);
 }
 
 void TestStampUndo::leftAsItIs()
