@@ -222,8 +222,13 @@ void TestStampUndo::undoGivesBackTheSource()
         qlonglong(data->size()), qlonglong(result.size()), share * 100);
     QVERIFY2(share < 0.05, qPrintable(QString::number(share)));
 
+    // The original takes the stamped file's place with its permissions.
+    constexpr auto kMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, kMode));
     const UndoResult undone = undoStamp(path, *m_exifTool, m_work.path());
     QCOMPARE(undone.finding, UndoFinding::Restored);
+    // Owner, group and others: the "user" flags are the program's own view of them.
+    QCOMPARE(QFile::permissions(path) & QFile::Permissions(0x7077), kMode);
     QCOMPARE(undone.sentence, path + QStringLiteral(": restored"));
     QCOMPARE(filesIn(m_sources), QStringList {name});
     QCOMPARE(pixelsOf(path), pixelsOf(original));
