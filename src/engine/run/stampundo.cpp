@@ -109,8 +109,11 @@ bool putOriginalPixels(Picture &picture, const RestoreData &data)
     for (qsizetype i = 0; i < picture.frames.size(); ++i) {
         const RestoreRegion &region = data.regions[i];
         QImage &image = picture.frames[i].image;
-        if (!region.rect.isEmpty()
-            && !applyPatch(image, {region.rect.topLeft(), unpackRegion(region, image.format())}))
+        if (region.rect.isEmpty())
+            continue;
+        // A rectangle outside the picture is refused before anything is unpacked for it.
+        if (!image.rect().contains(region.rect)
+            || !applyPatch(image, {region.rect.topLeft(), unpackRegion(region, image.format())}))
             return false;
     }
     return pixelDigest(picture.frames) == data.originalDigest;
