@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "ui_form1.h"
 
+#include "app/removestamp.h"
 #include "app/stampcontroller.h"
 #include "engine/render/overlaytext.h"
 #include "imagelist/addfolder.h"
@@ -19,6 +20,7 @@
 #include "ui/stampstyledialog.h"
 #include "ui/trappedprocedure.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 
@@ -67,6 +69,17 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, Start
 
     m_stamp = std::make_unique<StampController>(*this, m_dialogs, m_events, m_texts);
     connect(m_ui->PushButton8, &QPushButton::clicked, this, &Form1::PushButton8_Click);
+    // The list's context menu: the stamps of the selected entries removed, their originals put
+    // back. Not while the window is busy, and no stamp run starts while it works.
+    m_removeStamp = std::make_unique<RemoveStamp>(*m_stamp, m_dialogs, m_events, m_stamp->tools());
+    m_removeStampAction = new QAction(QStringLiteral("Remove Stamp"), m_ui->ListView1);
+    m_removeStampAction->setObjectName(QStringLiteral("removeStampAction"));
+    m_ui->ListView1->addAction(m_removeStampAction);
+    m_ui->ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_removeStampAction, &QAction::triggered, this, [this] {
+        if (!m_busy && !m_stamp->isRunning())
+            m_removeStamp->start(m_imageList->selectedPaths());
+    });
 
     // Sample files, the stamp preview and files dropped onto the list.
     connect(m_ui->PushButton5, &QPushButton::clicked, this, [this] {
@@ -107,6 +120,8 @@ void Form1::setBusy(bool busy)
     if (busy == m_busy)
         return;
     m_busy = busy;
+    if (m_removeStampAction)
+        m_removeStampAction->setEnabled(!busy);
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
@@ -149,6 +164,7 @@ QString Form1::qualityCaption(int quality)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    m_removeStamp->requestStop();
     // Closing the main window ends the program: every other window goes with it, without its
     // own close handling, and with no window left the application quits.
     for (QWidget *other : QApplication::topLevelWidgets()) {
@@ -181,6 +197,9 @@ void Form1::PushButton3_Click()
 
 void Form1::PushButton8_Click()
 {
+    // Files whose stamp is being removed are not stamped at the same time.
+    if (m_removeStamp->isRunning())
+        return;
     m_stamp->start();
 }
 

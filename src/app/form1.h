@@ -16,6 +16,8 @@ class FontColorChoice;
 class ImageList;
 class ListDrop;
 class OptionsPanel;
+class QAction;
+class RemoveStamp;
 class SampleBox;
 class SettingsStore;
 class StampOptionsModel;
@@ -34,8 +36,9 @@ class Form1;
 /// The window answers its list's buttons itself; the options panel, the font and colour choice
 /// and the stamp run are controllers of their own that the window only wires to its controls.
 /// Constructing the window runs its start-up, which restores every option from the settings.
-/// While a long operation runs the window is busy: it shows the busy pointer and the list refuses
-/// removals. Closing the window ends the program and takes every other window with it.
+/// While a long operation runs the window is busy: it shows the busy pointer, the list refuses
+/// removals and its "Remove Stamp" is off. Closing the window ends the program and takes every
+/// other window with it.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -52,6 +55,8 @@ public:
 
     ImageList &imageList() { return *m_imageList; }
     StampController &stampController() { return *m_stamp; }
+    /// "Remove Stamp" of the list's context menu, on the selected entries.
+    RemoveStamp &removeStamp() { return *m_removeStamp; }
     StampPreview &stampPreview() { return *m_preview; }
     ListDrop &listDrop() { return *m_drop; }
     OptionsPanel &optionsPanel() { return *m_panel; }
@@ -95,6 +100,8 @@ private:
     std::unique_ptr<OptionsPanel> m_panel;
     std::unique_ptr<FontColorChoice> m_fontColor;
     std::unique_ptr<StampController> m_stamp;
+    std::unique_ptr<RemoveStamp> m_removeStamp;
+    QAction *m_removeStampAction = nullptr; // owned by the list as its Qt parent
     std::unique_ptr<StampPreview> m_preview;
     std::unique_ptr<ListDrop> m_drop;
     StampStyleDialog *m_styleDialog = nullptr; // owned by this window as its Qt parent

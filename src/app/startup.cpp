@@ -112,6 +112,7 @@ void StartUp::Form_Load()
         model.set(&StampOptions::dates, m_stored.loadDates());
         model.set(&StampOptions::skipStamped, m_stored.loadSkipStamped());
         model.set(&StampOptions::keepFolders, m_stored.loadKeepFolders());
+        model.set(&StampOptions::keepQuality, m_stored.loadKeepQuality());
     });
 }
 

@@ -46,7 +46,8 @@ ImageList::ImageList(QTreeWidget *view, std::function<bool()> isBusy)
     m_view->header()->setStretchLastSection(false);
     m_view->setColumnWidth(0, kColumnWidth);
     m_view->setRootIsDecorated(false);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several entries may be selected, for the commands of the list's context menu.
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Reordering is the swap rule below, never Qt's own move of a dragged row.
     m_view->setDragEnabled(false);
@@ -113,16 +114,30 @@ bool ImageList::contains(const QString &path) const
 
 std::optional<int> ImageList::selected() const
 {
-    const QList<QTreeWidgetItem *> selected = m_view->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return m_view->indexOfTopLevelItem(selected.constFirst()) + 1;
+    for (int i = 0, n = m_view->topLevelItemCount(); i < n; ++i) {
+        if (m_view->topLevelItem(i)->isSelected())
+            return i + 1;
+    }
+    return std::nullopt;
+}
+
+QStringList ImageList::selectedPaths() const
+{
+    QStringList paths;
+    for (int i = 0, n = m_view->topLevelItemCount(); i < n; ++i) {
+        if (m_view->topLevelItem(i)->isSelected())
+            paths << m_view->topLevelItem(i)->text(0);
+    }
+    return paths;
 }
 
 void ImageList::removeSelected()
 {
-    if (const std::optional<int> index = selected())
-        delete m_view->takeTopLevelItem(*index - 1);
+    // From the end, so the positions still to be taken stay where they are.
+    for (int i = m_view->topLevelItemCount() - 1; i >= 0; --i) {
+        if (m_view->topLevelItem(i)->isSelected())
+            delete m_view->takeTopLevelItem(i);
+    }
 }
 
 void ImageList::clear()

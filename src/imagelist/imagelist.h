@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPersistentModelIndex>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -18,9 +19,10 @@ class QMouseEvent;
 /// repeat; each has an identity of its own, so a stamp run can follow it however it moves.
 ///
 /// The list also owns the user's ways of changing it: the Delete key and a double-click remove
-/// the selected entry, and dragging an entry with a button held moves it by swapping it with
-/// each entry the pointer crosses. Removal is refused while the window is busy (a long operation
-/// shows the busy pointer and lets events run); appending never is.
+/// the selected entries (Ctrl and Shift with a click select several), and dragging an entry with a
+/// button held moves it by swapping it with each entry the pointer crosses. Removal is refused
+/// while the window is busy (a long operation shows the busy pointer and lets events run);
+/// appending never is.
 class ImageList : public QObject
 {
     Q_OBJECT
@@ -46,9 +48,12 @@ public:
     bool holds(quint64 identity) const;
     /// True when some entry equals \a path exactly (case-sensitive, whole text).
     bool contains(const QString &path) const;
-    /// The position of the selected entry, from 1; none when nothing is selected.
+    /// The position of the first selected entry, from 1; none when nothing is selected.
     std::optional<int> selected() const;
-    /// Removes the selected entry; the entries behind it move up. Nothing selected: no change.
+    /// The paths of the selected entries, in list order.
+    QStringList selectedPaths() const;
+    /// Removes the selected entries; the entries behind them move up. Nothing selected: no
+    /// change.
     void removeSelected();
     void clear();
 

@@ -13,6 +13,6 @@ std::span<const SettingKey> allSettingKeys()
         kFontName, kFontSize, kFontBold, kFontItalic, kFontStrikethru, kFontUnderline, kFontColor,
         kExtension, kLastFolder, kSnapshot, kSizeMode, kSizePercent, kTextStyle, kStyleColor,
         kOutlineWidth, kBoxOpacity, kMarginMode, kMarginPercent, kDatePattern, kNoDateTaken,
-        kTimeShift, kSkipStamped, kKeepFolders};
+        kTimeShift, kSkipStamped, kKeepFolders, kKeepQuality};
     return kAll;
 }

@@ -93,6 +93,7 @@ inline constexpr SettingKey kNoDateTaken {"NoDateTaken", "NoDateTaken", R::Text,
 inline constexpr SettingKey kTimeShift {"TimeShift", "TimeShift", R::Text, D::Fixed, "+00:00", nullptr, false};
 inline constexpr SettingKey kSkipStamped {"SkipStamped", "SkipStamped", R::BooleanByComparison, D::Fixed, "False", nullptr, false};
 inline constexpr SettingKey kKeepFolders {"KeepFolders", "KeepFolders", R::BooleanByComparison, D::Fixed, "False", nullptr, false};
+inline constexpr SettingKey kKeepQuality {"KeepQuality", "KeepQuality", R::BooleanByComparison, D::Fixed, "False", nullptr, false};
 // clang-format on
 } // namespace Keys
 

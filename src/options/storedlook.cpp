@@ -87,6 +87,11 @@ bool StoredOptions::loadKeepFolders() const
     return BooleanByComparison(m_reader.read(Keys::kKeepFolders));
 }
 
+bool StoredOptions::loadKeepQuality() const
+{
+    return BooleanByComparison(m_reader.read(Keys::kKeepQuality));
+}
+
 void StoredOptions::saveLook(const StampLook &look)
 {
     SettingsStore &store = writer();
@@ -116,4 +121,9 @@ void StoredOptions::saveSkipStamped(bool skip)
 void StoredOptions::saveKeepFolders(bool keep)
 {
     writer().write(Keys::kKeepFolders, settingText(keep));
+}
+
+void StoredOptions::saveKeepQuality(bool keep)
+{
+    writer().write(Keys::kKeepQuality, settingText(keep));
 }

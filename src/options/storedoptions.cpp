@@ -93,6 +93,7 @@ StampOptions StoredOptions::load(const StampOptions &firstStart) const
     options.dates.localeName = firstStart.dates.localeName;
     options.skipStamped = loadSkipStamped();
     options.keepFolders = loadKeepFolders();
+    options.keepQuality = loadKeepQuality();
     return options;
 }
 

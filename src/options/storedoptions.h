@@ -77,10 +77,12 @@ public:
     DateChoices loadDates() const;
     bool loadSkipStamped() const;
     bool loadKeepFolders() const;
+    bool loadKeepQuality() const;
     void saveLook(const StampLook &look);
     void saveDates(const DateChoices &dates);
     void saveSkipStamped(bool skip);
     void saveKeepFolders(bool keep);
+    void saveKeepQuality(bool keep);
 
     /// The lowest and highest JPEG quality.
     static constexpr int kLowestQuality = 1;

@@ -55,6 +55,7 @@ StampStyleDialog::StampStyleDialog(StampOptionsModel &model, SettingsStore &sett
     const auto runs = [this] { runsEdited(); };
     connect(m_ui->skipStampedCheck, &QCheckBox::toggled, this, runs);
     connect(m_ui->keepFoldersCheck, &QCheckBox::toggled, this, runs);
+    connect(m_ui->keepQualityCheck, &QCheckBox::toggled, this, runs);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
     // The font colour decides the automatic style colour.
     connect(&m_model, &StampOptionsModel::optionsChanged, this, &StampStyleDialog::showDependents);
@@ -82,6 +83,7 @@ void StampStyleDialog::showOptions()
             : timeShiftText(options.dates.timeShiftMinutes));
     m_ui->skipStampedCheck->setChecked(options.skipStamped);
     m_ui->keepFoldersCheck->setChecked(options.keepFolders);
+    m_ui->keepQualityCheck->setChecked(options.keepQuality);
     m_showing = false;
     showDependents();
 }
@@ -167,4 +169,6 @@ void StampStyleDialog::runsEdited()
     m_model.set(&StampOptions::keepFolders, m_ui->keepFoldersCheck->isChecked());
     m_stored.saveSkipStamped(m_ui->skipStampedCheck->isChecked());
     m_stored.saveKeepFolders(m_ui->keepFoldersCheck->isChecked());
+    m_model.set(&StampOptions::keepQuality, m_ui->keepQualityCheck->isChecked());
+    m_stored.saveKeepQuality(m_ui->keepQualityCheck->isChecked());
 }

@@ -19,8 +19,9 @@ class StampStyleDialog;
 
 /// The "Stamp Style" dialog: the stamp's size (points or a percent of the picture), its style
 /// with the style's colour, outline width and box opacity, the margin, the date pattern, what a
-/// photo without a date taken gets, the time shift, and whether runs skip photos stamped before
-/// and keep the folders below a walked folder.
+/// photo without a date taken gets, the time shift, whether a stamp keeps the photo's own
+/// quality (so it can be undone), and whether runs skip photos stamped before and keep the
+/// folders below a walked folder.
 ///
 /// Like the main window's options it has no apply button: every change goes into the options
 /// model and the settings at once, so the sample, the preview and the next run follow it. A

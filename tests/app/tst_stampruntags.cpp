@@ -3,7 +3,10 @@
 #include "stamprunfixture.h"
 #include "taggedphotos.h"
 
+#include "app/removestamp.h"
 #include "options/stampoptionsmodel.h"
+
+#include <QAction>
 
 using namespace kalvora;
 
@@ -21,6 +24,7 @@ private slots:
     void everyTagKept();
     void warningsAreListedAfterDone();
     void keptFoldersAndSkippedPhotos();
+    void removeStampOfSelectedEntries();
 
 private:
     void tag(const QString &name, const QStringList &arguments);
@@ -143,6 +147,49 @@ void TestStampRunTags::keptFoldersAndSkippedPhotos()
                                              {"2023/b.png", "2023/trip/c.jpg", "a.jpg"})[i]))),
             qPrintable(lines[i]));
     QCOMPARE(filesBelow(again.path()), QStringList());
+}
+
+// "Remove Stamp" in the list's context menu puts back the selected entries' originals off the
+// window's thread, naming the file at work, and lists what it did in one message.
+void TestStampRunTags::removeStampOfSelectedEntries()
+{
+    const QStringList names {"a.png", "b.tif", "c.png", "d.png"};
+    for (const QString &name : names) {
+        makeSource(name, TestImages::gradient(300, 200));
+        QVERIFY(QFile::copy(sourcePath(name), outputPath(name)));
+    }
+    fillList(names.mid(0, 3));
+    useCustomText(QStringLiteral("Undone"));
+    child<QRadioButton>("Option5")->setChecked(true);
+    m_window->optionsModel().set(&StampOptions::keepQuality, true);
+    clickStartStamping();
+    QCOMPARE(m_dialogs->messages(), QStringList {"Done."});
+    m_window->imageList().append(sourcePath(QStringLiteral("d.png")));
+
+    // a and b stamped, d never: selected with the Ctrl key as a user would, c left out.
+    auto *list = child<QTreeWidget>("ListView1");
+    for (const int row : {0, 1, 3})
+        list->topLevelItem(row)->setSelected(true);
+    QAction *removeStamp = list->findChild<QAction *>(QStringLiteral("removeStampAction"));
+    QVERIFY(removeStamp && list->actions().contains(removeStamp));
+    QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(removeStamp->text(), QStringLiteral("Remove Stamp"));
+    m_dialogs->shown.clear();
+    m_events->states.clear();
+
+    removeStamp->trigger();
+
+    QCOMPARE(m_dialogs->messages(),
+        QStringList {QStringLiteral("Restored:\n%1\n%2\n\nNot restored:\n%3: carries no restore "
+                                    "data (it was not stamped with the photo's own quality)")
+                         .arg(sourcePath("a.png"), sourcePath("b.tif"), sourcePath("d.png"))});
+    for (const char *name : {"a.png", "b.tif", "d.png"})
+        QCOMPARE(QImage(sourcePath(name)), QImage(outputPath(name)));
+    QVERIFY(QImage(sourcePath("c.png")) != QImage(outputPath("c.png")));
+    // The window ran its events while the files were at work, the bar naming each.
+    QVERIFY(m_events->states.contains({0, QStringLiteral("Removing the stamp: a.png")}));
+    QVERIFY(removeStamp->isEnabled());
+    QVERIFY(!m_window->removeStamp().isRunning());
 }
 
 QTEST_MAIN(TestStampRunTags)

@@ -73,6 +73,7 @@ void TestStampStyleDialog::everyChangeIsSavedAndRestored()
     QTest::keyClicks(control<QLineEdit>(dialog, "timeShiftEdit"), QStringLiteral("-1d02:30"));
     control<QCheckBox>(dialog, "skipStampedCheck")->setChecked(true);
     control<QCheckBox>(dialog, "keepFoldersCheck")->setChecked(true);
+    control<QCheckBox>(dialog, "keepQualityCheck")->setChecked(true);
 
     // The sample box shows the box behind its text, in the style colour at its opacity.
     QTextCursor sample(f.find<QPlainTextEdit>("Text4")->document());
@@ -87,12 +88,13 @@ void TestStampStyleDialog::everyChangeIsSavedAndRestored()
     const StampOptions &options = f.window.optionsModel().options();
     QCOMPARE(options.look, look);
     QCOMPARE(options.dates, dates);
-    QVERIFY(options.skipStamped && options.keepFolders);
+    QVERIFY(options.skipStamped && options.keepFolders && options.keepQuality);
     const QMap<QString, QString> stored {{"SizeMode", "percent"}, {"SizePercent", "6.5"},
         {"TextStyle", "box"}, {"StyleColor", QString::number(colorValue(0, 128, 255))},
         {"OutlineWidth", "12"}, {"BoxOpacity", "35"}, {"MarginMode", "percent"},
         {"MarginPercent", "3"}, {"DatePattern", "dd.MM.yyyy"}, {"NoDateTaken", "skip"},
-        {"TimeShift", "-1d02:30"}, {"SkipStamped", "True"}, {"KeepFolders", "True"}};
+        {"TimeShift", "-1d02:30"}, {"SkipStamped", "True"}, {"KeepFolders", "True"},
+        {"KeepQuality", "True"}};
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         QCOMPARE(f.settings.ReadSetting(it.key(), QStringLiteral("<absent>")), it.value());
 
@@ -101,12 +103,14 @@ void TestStampStyleDialog::everyChangeIsSavedAndRestored()
     QCOMPARE(next.optionsModel().options().look, look);
     QCOMPARE(next.optionsModel().options().dates, dates);
     QVERIFY(next.optionsModel().options().skipStamped);
+    QVERIFY(next.optionsModel().options().keepQuality);
     StampStyleDialog &shown = next.stampStyleDialog();
     QCOMPARE(control<QComboBox>(shown, "styleBox")->currentIndex(), int(TextStyle::Box));
     QCOMPARE(control<QDoubleSpinBox>(shown, "sizePercentSpin")->value(), 6.5);
     QVERIFY(!control<QCheckBox>(shown, "automaticColorCheck")->isChecked());
     QCOMPARE(control<QLineEdit>(shown, "timeShiftEdit")->text(), QStringLiteral("-1d02:30"));
     QVERIFY(control<QCheckBox>(shown, "keepFoldersCheck")->isChecked());
+    QVERIFY(control<QCheckBox>(shown, "keepQualityCheck")->isChecked());
     // Only what the style uses can be changed.
     QVERIFY(!control<QSpinBox>(shown, "outlineWidthSpin")->isEnabled());
     QVERIFY(control<QSpinBox>(shown, "boxOpacitySpin")->isEnabled());

@@ -12,6 +12,7 @@
 #include "engine/render/sourcepicture.h"
 #include "picturefiles.h"
 #include "testimages.h"
+#include "webpfiles.h"
 
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -31,66 +32,13 @@
 using namespace kalvora;
 
 using namespace PictureFiles;
+using namespace WebpFiles;
 using namespace TestImages;
 
 namespace {
 
-using Chunks = QMap<QByteArray, QByteArray>;
-
 // The stamp is drawn at the upper left, inside this area; every pixel outside is untouched.
 const QRect kStampArea(0, 0, 48, 32);
-
-WebPData dataOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size())};
-}
-
-// A WebP file: a still of one frame, else an animation of whole frames with \a durations (ms)
-// and \a loops; lossless keeping the colours under transparency, or lossy; then \a metadata.
-QByteArray webpFile(const QList<QImage> &frames, bool lossless, const QList<int> &durations,
-    int loops, const Chunks &metadata)
-{
-    WebPMux *mux = WebPMuxNew();
-    for (qsizetype i = 0; i < frames.size(); ++i) {
-        WebPConfig config;
-        WebPConfigInit(&config);
-        config.lossless = config.exact = lossless;
-        WebPPicture picture;
-        WebPPictureInit(&picture);
-        picture.use_argb = 1;
-        const QImage rgba = frames[i].convertToFormat(QImage::Format_RGBA8888);
-        picture.width = rgba.width();
-        picture.height = rgba.height();
-        WebPPictureImportRGBA(&picture, rgba.constBits(), int(rgba.bytesPerLine()));
-        WebPMemoryWriter writer;
-        WebPMemoryWriterInit(&writer);
-        picture.writer = WebPMemoryWrite;
-        picture.custom_ptr = &writer;
-        WebPEncode(&config, &picture);
-        WebPMuxFrameInfo frame {{writer.mem, writer.size}, 0, 0,
-            frames.size() > 1 ? durations[i] : 0, WEBP_CHUNK_ANMF, WEBP_MUX_DISPOSE_NONE,
-            WEBP_MUX_NO_BLEND, {}};
-        if (frames.size() == 1)
-            WebPMuxSetImage(mux, &frame.bitstream, 1);
-        else
-            WebPMuxPushFrame(mux, &frame, 1);
-        WebPMemoryWriterClear(&writer);
-        WebPPictureFree(&picture);
-    }
-    const WebPMuxAnimParams animation {0xffffffff, loops};
-    if (frames.size() > 1)
-        WebPMuxSetAnimationParams(mux, &animation);
-    for (auto chunk = metadata.cbegin(); chunk != metadata.cend(); ++chunk) {
-        const WebPData data = dataOf(chunk.value());
-        WebPMuxSetChunk(mux, chunk.key().constData(), &data, 1);
-    }
-    WebPData file {};
-    WebPMuxAssemble(mux, &file);
-    const QByteArray bytes(reinterpret_cast<const char *>(file.bytes), qsizetype(file.size));
-    WebPDataClear(&file);
-    WebPMuxDelete(mux);
-    return bytes;
-}
 
 // A WebP file as its chunks say, read by hand: each frame's image chunk ("VP8 " lossy, "VP8L"
 // lossless), the frames' durations, the loop count (-1 for a still) and the metadata chunks.

@@ -79,7 +79,7 @@ void TestImageList::presentation()
     QCOMPARE(f.view->headerItem()->text(0), QStringLiteral("Image File(s)"));
     QCOMPARE(f.view->columnWidth(0), 467);
     QVERIFY(!f.view->rootIsDecorated());
-    QCOMPARE(f.view->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(f.view->selectionMode(), QAbstractItemView::ExtendedSelection);
     QVERIFY(!f.view->dragEnabled());
     QCOMPARE(f.view->toolTip(),
         QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to "

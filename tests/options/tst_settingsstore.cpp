@@ -235,7 +235,7 @@ void TestSettingsStore::tableDefaults()
             "Font Color=16777215", "Extension=*", "LastFolder=", "Snapshot=", "SizeMode=points",
             "SizePercent=4", "TextStyle=plain", "StyleColor=-1", "OutlineWidth=8", "BoxOpacity=60",
             "MarginMode=layout", "MarginPercent=2", "DatePattern=", "NoDateTaken=sentence",
-            "TimeShift=+00:00", "SkipStamped=False", "KeepFolders=False"}));
+            "TimeShift=+00:00", "SkipStamped=False", "KeepFolders=False", "KeepQuality=False"}));
     QCOMPARE(Keys::kFontSize.otherDefaultValue(), QStringLiteral("9"));
     QCOMPARE(Keys::kFontBold.otherDefaultValue(), QStringLiteral("False"));
     QCOMPARE(Keys::kSnapshot.otherDefaultValue(), QStringLiteral("False"));

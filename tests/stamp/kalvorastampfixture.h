@@ -16,6 +16,7 @@ struct Outcome
 {
     int code = -1;
     QString errors;
+    QString output;
 };
 
 inline Outcome runProgram(const QString &program, const QStringList &arguments)
@@ -25,7 +26,8 @@ inline Outcome runProgram(const QString &program, const QStringList &arguments)
     if (!process.waitForFinished(120000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        QString::fromLocal8Bit(process.readAllStandardError())};
+        QString::fromLocal8Bit(process.readAllStandardError()),
+        QString::fromLocal8Bit(process.readAllStandardOutput())};
 }
 
 inline Outcome runStamp(const QStringList &arguments)

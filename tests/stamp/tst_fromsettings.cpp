@@ -52,7 +52,7 @@ const QMap<QString, QString> &nonDefaults()
         {"TextStyle", "outline"}, {"StyleColor", "65280"}, {"OutlineWidth", "12"},
         {"BoxOpacity", "35"}, {"MarginMode", "percent"}, {"MarginPercent", "3"},
         {"DatePattern", "dd MMM yyyy"}, {"NoDateTaken", "filename"}, {"TimeShift", "-1d02:30"},
-        {"SkipStamped", "True"}, {"KeepFolders", "True"}};
+        {"SkipStamped", "True"}, {"KeepFolders", "True"}, {"KeepQuality", "True"}};
     return values;
 }
 
@@ -112,6 +112,7 @@ void TestFromSettings::everyKeyWritten()
         QStringLiteral("dd MMM yyyy"), {}, NoDateTaken::FileName, -(24 * 60 + 2 * 60 + 30)};
     expected.skipStamped = true;
     expected.keepFolders = true;
+    expected.keepQuality = true;
     QCOMPARE(command, expected);
 
     const StampOptions window = windowOptions(f);

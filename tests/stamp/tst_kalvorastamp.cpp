@@ -129,9 +129,10 @@ void TestKalvoraStamp::helpAndVersion()
     QVERIFY(help.waitForFinished(30000));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *flag : {"--text", "--date", "--user-date", "--format", "--position", "--font",
-             "--size", "--bold", "--italic", "--underline", "--strikethrough", "--color",
-             "--quality", "--output", "--in-place", "--extension", "--jobs", "--from-settings"})
+    for (const char *flag :
+        {"--text", "--date", "--user-date", "--format", "--position", "--font", "--size", "--bold",
+            "--italic", "--underline", "--strikethrough", "--color", "--quality", "--output",
+            "--in-place", "--extension", "--jobs", "--from-settings", "--undo"})
         QVERIFY2(text.contains(QLatin1String(flag)), flag);
     QProcess version;
     version.start(QCoreApplication::applicationDirPath() + "/kalvora-stamp", {"--version"});

@@ -4,7 +4,8 @@
 // kalvora-stamp: the stamping engine on the command line, for scripts and for measuring. It
 // stamps every file named (and every file of every folder named) on all cores, prints each
 // failure as one line naming the file, never asks a question and never opens a window. With
-// --dry-run it only tells what it would do.
+// --dry-run it only tells what it would do; with --undo it puts back the originals of files
+// stamped with the photo's own quality.
 #include "base/datetexts.h"
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
@@ -20,6 +21,7 @@
 #include "engine/run/tempfolder.h"
 #include "folderwalk/folderwalk.h"
 #include "stampcommand.h"
+#include "undofiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -264,6 +266,8 @@ int main(int argc, char **argv)
         std::printf("kalvora-stamp %s\n", KALVORA_VERSION);
         return 0;
     }
+    if (command.undo)
+        return undoFiles(listInputs(command));
     const StampOptions &options = command.options;
     if (options.saveOption == SaveOption::ChosenFolder && !IsFolder(options.outputFolder))
         return usageError(

@@ -47,6 +47,7 @@ QString stampUsage()
 {
     return QCoreApplication::translate("KalvoraStamp",
         "usage: kalvora-stamp [OPTIONS] FILE|FOLDER...\n"
+        "       kalvora-stamp --undo [--extension EXT] FILE|FOLDER...\n"
         "Stamps a date or a text onto every picture named, keeping its format and its EXIF,\n"
         "GPS, IPTC and XMP tags. Folders are walked with every folder below them.\n"
         "\n"
@@ -78,11 +79,14 @@ QString stampUsage()
         "  --jobs N                  files stamped at once (default: one per processor core)\n"
         "  --from-settings           start from the options the window saved\n"
         "  --notify                  show the progress and a summary as desktop notifications\n"
+        "  --undo                    put back the originals of the files named, which were\n"
+        "                            stamped keeping the photo's own quality; one line each\n"
         "  --help, --version\n"
         "  --                        ends the options: names after it may start with \"-\"\n"
         "\n"
-        "Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some\n"
-        "failed (a path that does not exist counts), 2 a malformed command (nothing written).\n")
+        "Failures are printed one line per file. Exit status: 0 every file was stamped (with\n"
+        "--undo: restored), 1 some failed (a path that does not exist counts), 2 a malformed\n"
+        "command (nothing written).\n")
         .arg(lookUsage());
 }
 
@@ -211,6 +215,16 @@ QString applyValue(const QString &argument, QString v, Reading &reading)
 QString checkComplete(Reading &reading, bool fromSettings)
 {
     StampOptions &options = reading.parsed.options;
+    if (reading.parsed.undo) {
+        if (reading.sources > 0 || reading.userDateGiven || reading.userTimeGiven
+            || reading.destinations > 0 || reading.parsed.dryRun)
+            return QCoreApplication::translate("KalvoraStamp",
+                "--undo takes files and folders only, with no stamp, --output, --in-place or "
+                "--dry-run");
+        return reading.parsed.inputs.isEmpty() ? QCoreApplication::translate(
+                   "KalvoraStamp", "name at least one file or folder to undo")
+                                               : QString();
+    }
     if (reading.userDateGiven != reading.userTimeGiven)
         return QCoreApplication::translate(
             "KalvoraStamp", "--user-date and --user-time go together");
@@ -283,6 +297,8 @@ QString parseStampCommand(
         } else if (argument == u"--from-settings") {
         } else if (argument == u"--notify") {
             parsed.notify = true;
+        } else if (argument == u"--undo") {
+            parsed.undo = true;
         } else if (argument == u"--bold" || argument == u"--italic" || argument == u"--underline"
             || argument == u"--strikethrough") {
             applyStyle(argument, reading);

@@ -18,6 +18,7 @@ struct StampCommand
     int jobs = 0; ///< workers; 0 for one per core
     bool dryRun = false; ///< print what would be done, write nothing
     bool notify = false; ///< show the progress and the end in desktop notifications
+    bool undo = false; ///< put back the originals of the files named, stamp nothing
     bool help = false;
     bool version = false;
 };

@@ -5,6 +5,8 @@
 #include "engine/codecs/picturedamage.h"
 #include "engine/codecs/worksurface.h"
 
+#include <QtEndian>
+
 #include <webp/decode.h>
 #include <webp/demux.h>
 #include <webp/encode.h>
@@ -283,6 +285,33 @@ QByteArray encodeAnimation(const Picture &picture, QString *error)
     return frameCountOf(bytes) == picture.frames.size() ? bytes : encodeWholeFrames(picture, error);
 }
 
+// A still lossless picture with alpha in the extended format, whose header says it has alpha.
+// libwebp writes it in the simple format, where only the picture's own header tells; ExifTool,
+// which turns it into the extended format to add the tags, leaves that header's alpha flag unset,
+// so readers that go by the flag (Qt's among them) would show the picture opaque.
+QByteArray extendedIfTransparent(const QByteArray &file)
+{
+    WebPBitstreamFeatures features;
+    if (file.mid(12, 4) != "VP8L"
+        || WebPGetFeatures(
+               reinterpret_cast<const uint8_t *>(file.constData()), size_t(file.size()), &features)
+            != VP8_STATUS_OK
+        || !features.has_alpha)
+        return file;
+    // "VP8X", its size, the flags, three reserved bytes, the canvas's width and height less one
+    // in 24 bits each.
+    QByteArray header(19, '\0');
+    header.replace(0, 4, "VP8X");
+    qToLittleEndian<quint32>(10, header.data() + 4);
+    header[8] = char(ALPHA_FLAG);
+    qToLittleEndian<quint32>(quint32(features.width - 1), header.data() + 12);
+    qToLittleEndian<quint32>(quint32(features.height - 1), header.data() + 15);
+    header.chop(1);
+    QByteArray extended = "RIFF" + QByteArray(4, '\0') + "WEBP" + header + file.mid(12);
+    qToLittleEndian<quint32>(quint32(extended.size() - 8), extended.data() + 4);
+    return extended;
+}
+
 QByteArray withMetadata(const QByteArray &file, const WebpDetails &details, QString *error)
 {
     const std::pair<const char *, const QByteArray *> chunks[]
@@ -362,7 +391,7 @@ QByteArray encodeWebp(const Picture &picture, QString *error)
     const QByteArray file = picture.webp.animated || picture.frames.size() > 1
         ? encodeAnimation(picture, error)
         : encodeStill(picture.frames.first(), error);
-    return file.isEmpty() ? file : withMetadata(file, picture.webp, error);
+    return file.isEmpty() ? file : withMetadata(extendedIfTransparent(file), picture.webp, error);
 }
 
 } // namespace kalvora

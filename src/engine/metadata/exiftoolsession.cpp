@@ -163,6 +163,10 @@ QStringList copyMetadataArguments(
     else if (mark.tags)
         arguments
             = QStringList {QStringLiteral("-ec")} + arguments + stampMarkAssignments(*mark.tags);
+    if (mark.withoutXmp) {
+        arguments.removeAll(QStringLiteral("-XMP"));
+        arguments << QStringLiteral("--XMP:all");
+    }
     arguments << output;
     return arguments;
 }

@@ -24,6 +24,9 @@ struct ResultMark
     QString xmpFile;
     /// For the others: the mark, written as tags after the copied ones.
     std::optional<StampMark> tags;
+    /// For a result that is to hold no XMP at all (the undo of a stamp whose original had
+    /// none): no XMP is copied, as a block or as tags.
+    bool withoutXmp = false;
 };
 
 /// Whether the result \a outputPath gets its source's XMP as one block (PNG, WebP, TIFF), which

@@ -11,6 +11,7 @@
 #include "engine/render/overlaytext.h"
 #include "engine/render/sourcepicture.h"
 #include "engine/render/stamptext.h"
+#include "engine/run/stamprestore.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -102,6 +103,7 @@ WrittenStamp::WrittenStamp(WrittenStamp &&other) noexcept
     , m_tagsCarried(other.m_tagsCarried)
     , m_mark(std::move(other.m_mark))
     , m_sourceXmp(std::move(other.m_sourceXmp))
+    , m_restore(std::move(other.m_restore))
 { }
 
 WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
@@ -115,6 +117,7 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
         m_tagsCarried = other.m_tagsCarried;
         m_mark = std::move(other.m_mark);
         m_sourceXmp = std::move(other.m_sourceXmp);
+        m_restore = std::move(other.m_restore);
     }
     return *this;
 }
@@ -277,8 +280,10 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
         }
         const std::optional<QString> &text = composed.text;
         // Every frame, page or size is stamped, upright as the picture is viewed.
-        if (text
-            && !steps.run(240, [&] { picture->stamp(textStampOf(options, *text), sourcePath); }))
+        if (text && !steps.run(240, [&] {
+                written.m_restore = stampRestorably(
+                    *picture, textStampOf(options, *text), options, job.plan, &result.notes);
+            }))
             return written;
         if (text)
             picture->mark = stampMarkOf(*text, QDateTime::currentDateTime());
@@ -349,10 +354,19 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
             }
             if (mark && !mark->xmpFile.isEmpty())
                 QFile::remove(mark->xmpFile);
+            // An undo puts back the source's XMP where the mark went into it.
+            if (written.m_restore)
+                written.m_restore->originalXmp
+                    = mark ? written.m_sourceXmp : std::optional<QByteArray>();
         });
         steps.name(privatePath, finalPath);
         if (!done)
             return std::move(result);
+        if (written.m_restore
+            && !steps.run(286, [&] { attachRestoreData(privatePath, *written.m_restore); })) {
+            steps.name(privatePath, finalPath);
+            return std::move(result);
+        }
     }
     {
         const StageTimer timer(result.timings, &StampTimings::replace);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/codecs/restoredata.h"
 #include "engine/metadata/stampmark.h"
 #include "engine/output/plannedstamp.h"
 #include "options/stampoptions.h"
@@ -126,6 +127,7 @@ private:
     bool m_tagsCarried = false; // written with its source's metadata: no tag copy
     std::optional<StampMark> m_mark; // for ExifTool to write with the tags
     std::optional<QByteArray> m_sourceXmp; // the source's XMP packet, when it is known
+    std::optional<RestoreData> m_restore; // what an undo needs, put in after the tags
 };
 
 /// Stamps one file, value in and value out: loads the picture as LoadSource does (PNG, TIFF, GIF
