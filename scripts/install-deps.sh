@@ -13,6 +13,7 @@ packages=(
     qt6-l10n-tools libgl-dev
     libimage-exiftool-perl
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
+    libheif-dev libde265-0 libx265-199 libdav1d6 libaom3
     fonts-liberation
     clang-format
     xvfb xauth imagemagick x11-utils xdotool openbox

@@ -15,8 +15,10 @@ inline constexpr auto kAddFilesTitle = "Add File(s) - Hold Ctrl or Shift to sele
 /// The filter in the classic "description|patterns|" form; the application's dialogs turn it
 /// into the toolkit's own.
 inline constexpr auto kPictureFilter
-    = "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)"
-      "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|";
+    = "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;"
+      "*.heif;*.hif;*.avif)"
+      "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;"
+      "*.avif|";
 inline constexpr auto kExtensionPrompt = "Enter file extension to load:\r\r"
                                          "(* for all files, txt for all txt files, doc for all "
                                          "doc files, etc.)";

@@ -29,6 +29,11 @@ void initializeExiv2()
     std::call_once(once, [] {
         // The XMP parser must be set up once before exiv2 is used from several threads.
         Exiv2::XmpParser::initialize();
+#ifdef EXV_ENABLE_BMFF
+        // HEIC and AVIF keep their EXIF and XMP in items of the ISO base media file format,
+        // which exiv2 0.27 reads only when asked to.
+        Exiv2::enableBMFF(true);
+#endif
         // Damaged or unusual metadata is answered as "none"; exiv2's own warnings on stderr
         // would only reach a terminal nobody reads.
         Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
