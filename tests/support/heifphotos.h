@@ -60,6 +60,8 @@ struct Photo
     /// only word on how the photo shows, and the photo is stored turned by it.
     int exifOrientation = 0;
     int bitDepth = 8;
+    /// The chroma subsampling (libaom here writes AV1 of 10 bits in 4:2:2 alone).
+    QByteArray chroma = "420";
     /// The longer side of a thumbnail (0: none).
     int thumbnail = 0;
     QByteArray icc;
@@ -125,6 +127,7 @@ inline QByteArray heifFile(const Photo &photo)
     heif_encoder *encoder = nullptr;
     heif_context_get_encoder_for_format(context, photo.coding, &encoder);
     heif_encoder_set_lossy_quality(encoder, 90);
+    heif_encoder_set_parameter_string(encoder, "chroma", photo.chroma.constData());
     const int stored = photo.turn != 1 ? photo.turn : photo.exifOrientation;
     heif_image *image = heifImage(storedFor(photo.viewed, stored), photo.bitDepth);
     if (!photo.icc.isEmpty())
@@ -233,7 +236,7 @@ inline Shown shown(const QByteArray &file)
 /// picture of that type, as long as the alpha's name): what a portrait photo carries.
 inline QByteArray withAuxiliaryType(QByteArray file, const QByteArray &auxiliaryType)
 {
-    for (const QByteArray alpha : {QByteArray("urn:mpeg:hevc:2015:auxid:1"),
+    for (const QByteArray &alpha : {QByteArray("urn:mpeg:hevc:2015:auxid:1"),
              QByteArray("urn:mpeg:mpegB:cicp:systems:auxiliary:alpha")})
         if (auxiliaryType.size() == alpha.size())
             file.replace(alpha, auxiliaryType);

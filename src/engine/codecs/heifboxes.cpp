@@ -60,8 +60,11 @@ std::optional<Box> boxAt(const QByteArray &bytes, qint64 pos, qint64 limit)
 QList<Box> childrenOf(const QByteArray &bytes, qint64 from, qint64 to)
 {
     QList<Box> boxes;
-    for (qint64 pos = from; auto box = boxAt(bytes, pos, to); pos = box->end)
+    qint64 pos = from;
+    while (const std::optional<Box> box = boxAt(bytes, pos, to)) {
         boxes << *box;
+        pos = box->end;
+    }
     return boxes;
 }
 

@@ -166,7 +166,9 @@ QByteArray encodeHeif(const Picture &picture, int quality, QString *error)
                 thumbnail.bitDepth, details, heif.coding, error);
             if (!small)
                 return {};
-            heif_context_assign_thumbnail(context.get(), handle.get(), small.get());
+            // libheif's C function hands its two pictures on to the library in the reverse
+            // order of its own declaration (1.15 and since): the thumbnail goes first.
+            heif_context_assign_thumbnail(context.get(), small.get(), handle.get());
         }
         handles.push_back(std::move(handle));
     }
