@@ -11,11 +11,13 @@ using namespace KalvoraStampTest;
 
 namespace {
 
-/// What a HEIF result legitimately changes beside what any new encoding does: the coding of its
-/// pictures (their HEVC or AV1 configuration and where their data lie), the rotation a phone
-/// stored them with (the result is stored upright), and the EXIF Orientation that now says so.
+/// What a HEIF result legitimately changes beside what any new encoding does: where its coded
+/// pictures lie, the rotation a phone stored them with and the stored sizes it implies (the
+/// result is stored upright), and the EXIF Orientation that now says so.
 const QStringList kChangedInHeif = TaggedPhotos::kChangedByEncoding
-    + QStringList {QStringLiteral("QuickTime:*"), QStringLiteral("Meta:*"),
+    + QStringList {QStringLiteral("QuickTime:MediaDataSize"),
+        QStringLiteral("QuickTime:MediaDataOffset"), QStringLiteral("QuickTime:Rotation"),
+        QStringLiteral("QuickTime:ImageSpatialExtent"), QStringLiteral("Meta:MetaImageSize"),
         QStringLiteral("IFD0:Orientation")};
 
 } // namespace

@@ -110,22 +110,24 @@ int bitDepthOf(const heif_image_handle *handle)
     return luma > 8 ? std::min(luma, 12) : 8;
 }
 
-void readColour(const heif_image_handle *handle, HeifImage &image)
+HeifColour colourOf(const heif_image_handle *handle)
 {
+    HeifColour colour;
     const size_t iccSize = heif_image_handle_get_raw_color_profile_size(handle);
     if (iccSize > 0) {
-        image.iccProfile.resize(qsizetype(iccSize));
-        if (heif_image_handle_get_raw_color_profile(handle, image.iccProfile.data()).code
+        colour.iccProfile.resize(qsizetype(iccSize));
+        if (heif_image_handle_get_raw_color_profile(handle, colour.iccProfile.data()).code
             != heif_error_Ok)
-            image.iccProfile.clear();
+            colour.iccProfile.clear();
         if (heif_image_handle_get_color_profile_type(handle) == heif_color_profile_type_rICC)
-            image.iccType = "rICC";
+            colour.iccType = "rICC";
     }
     heif_color_profile_nclx *nclx = nullptr;
     if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code == heif_error_Ok && nclx)
-        image.nclx = HeifNclx {int(nclx->color_primaries), int(nclx->transfer_characteristics),
+        colour.nclx = HeifNclx {int(nclx->color_primaries), int(nclx->transfer_characteristics),
             int(nclx->matrix_coefficients), nclx->full_range_flag != 0};
     heif_nclx_color_profile_free(nclx);
+    return colour;
 }
 
 QList<HeifMetadata> metadataOf(const heif_image_handle *handle)
@@ -187,7 +189,7 @@ PictureFrame readImage(const heif_image_handle *handle, heif_item_id id, const H
     image.bitDepth = bitDepthOf(handle);
     image.chroma = layout.chroma == "400" ? QByteArray("420") : layout.chroma;
     image.premultiplied = heif_image_handle_is_premultiplied_alpha(handle);
-    readColour(handle, image);
+    image.colour = colourOf(handle);
     image.metadata = metadataOf(handle);
     const int exifOrientation = orientationOfExifItem(image.metadata);
     const auto upright = [&](heif_item_id item, QImage pixels) {
@@ -209,7 +211,8 @@ PictureFrame readImage(const heif_image_handle *handle, heif_item_id id, const H
         refuseAuxiliaries(thumbnail, shown);
         const int bits = bitDepthOf(thumbnail);
         budget.take(thumbnail, bits);
-        image.thumbnails << HeifThumbnail {upright(thumbnailId, decodeHandle(thumbnail, bits, shown)), bits};
+        image.thumbnails << HeifThumbnail {
+            upright(thumbnailId, decodeHandle(thumbnail, bits, shown)), bits, colourOf(thumbnail)};
     }
     return frame;
 }

@@ -74,10 +74,10 @@ std::unique_ptr<heif_color_profile_nclx, NclxDeleter> nclxOf(const HeifNclx &col
     return nclx;
 }
 
-// Codes one picture (a frame or a thumbnail) upright, with the colour profile and chroma
-// subsampling of \a details; answers its handle, or none with the reason in \a error.
+// Codes one picture (a frame or a thumbnail) upright, in \a colour, with the chroma
+// subsampling and alpha of \a details; answers its handle, or none with the reason in \a error.
 Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pixels, int bitDepth,
-    const HeifImage &details, HeifCoding coding, QString *error)
+    const HeifColour &colour, const HeifImage &details, HeifCoding coding, QString *error)
 {
     const HeifImagePointer image
         = heifImageOf(pixels, writtenBitDepth(coding, bitDepth), details.premultiplied);
@@ -87,12 +87,12 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
                      .arg(pixels.height());
         return {};
     }
-    if (!details.iccProfile.isEmpty())
-        heif_image_set_raw_color_profile(image.get(), details.iccType.constData(),
-            details.iccProfile.constData(), size_t(details.iccProfile.size()));
+    if (!colour.iccProfile.isEmpty())
+        heif_image_set_raw_color_profile(image.get(), colour.iccType.constData(),
+            colour.iccProfile.constData(), size_t(colour.iccProfile.size()));
     std::unique_ptr<heif_color_profile_nclx, NclxDeleter> nclx;
-    if (details.nclx) {
-        nclx = nclxOf(*details.nclx);
+    if (colour.nclx) {
+        nclx = nclxOf(*colour.nclx);
         heif_image_set_nclx_color_profile(image.get(), nclx.get());
     }
     const std::unique_ptr<heif_encoding_options, EncodingOptionsDeleter> options(
@@ -101,7 +101,7 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
     // The source's matrix and range turn the colours into YCbCr, as the source's did.
     options->output_nclx_profile = nclx.get();
     options->save_two_colr_boxes_when_ICC_and_nclx_available
-        = nclx && !details.iccProfile.isEmpty();
+        = nclx && !colour.iccProfile.isEmpty();
     options->image_orientation = heif_orientation_normal;
     heif_encoder_set_parameter_string(encoder, "chroma", details.chroma.constData());
     heif_image_handle *handle = nullptr;
@@ -158,12 +158,12 @@ QByteArray encodeHeif(const Picture &picture, int quality, QString *error)
     for (qsizetype i = 0; i < picture.frames.size(); ++i) {
         const HeifImage &details = heif.images.at(i);
         Handle handle = encodeOne(context.get(), encoder.get(), picture.frames.at(i).image,
-            details.bitDepth, details, heif.coding, error);
+            details.bitDepth, details.colour, details, heif.coding, error);
         if (!handle || !addMetadata(context.get(), handle.get(), details, error))
             return {};
         for (const HeifThumbnail &thumbnail : details.thumbnails) {
             const Handle small = encodeOne(context.get(), encoder.get(), thumbnail.image,
-                thumbnail.bitDepth, details, heif.coding, error);
+                thumbnail.bitDepth, thumbnail.colour, details, heif.coding, error);
             if (!small)
                 return {};
             // libheif's C function hands its two pictures on to the library in the reverse

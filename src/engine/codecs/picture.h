@@ -93,11 +93,22 @@ struct HeifMetadata
     QByteArray data;
 };
 
-/// A thumbnail of a HEIF picture, upright as viewed, with the bit depth it is coded in.
+/// The colour profile of a HEIF picture or thumbnail: an ICC profile (of the colour box type
+/// iccType, "prof" or "rICC") and the nclx description, either or both.
+struct HeifColour
+{
+    QByteArray iccProfile;
+    QByteArray iccType = "prof";
+    std::optional<HeifNclx> nclx;
+};
+
+/// A thumbnail of a HEIF picture, upright as viewed, with the bit depth it is coded in and its
+/// own colour profile.
 struct HeifThumbnail
 {
     QImage image;
     int bitDepth = 8;
+    HeifColour colour;
 };
 
 /// What one picture of a HEIF file (one frame of its Picture) carries beside its pixels.
@@ -109,11 +120,7 @@ struct HeifImage
     QByteArray chroma = "420";
     /// The colours of its alpha channel are stored multiplied by alpha.
     bool premultiplied = false;
-    /// The colour profile: an ICC profile (of the colour box type iccType, "prof" or "rICC") and
-    /// the nclx description, either or both.
-    QByteArray iccProfile;
-    QByteArray iccType = "prof";
-    std::optional<HeifNclx> nclx;
+    HeifColour colour;
     QList<HeifMetadata> metadata;
     QList<HeifThumbnail> thumbnails;
 };
