@@ -22,8 +22,9 @@ const QStringList kChangedInHeif = TaggedPhotos::kChangedByEncoding
 
 } // namespace
 
-/// kalvora-stamp on a phone's HEIC and AVIF: stamped in its own coding, upright, with every tag
-/// ExifTool reads in the source kept (but what the new coding changes) and the mark added.
+/// kalvora-stamp on a phone's HEIC and AVIF: stamped with its date taken in its own coding,
+/// upright, with every tag ExifTool reads in the source kept (but what the new coding changes)
+/// and the mark added, by which a later run skips it.
 class TestStampHeif : public KalvoraStampFixture
 {
     Q_OBJECT
@@ -53,7 +54,8 @@ private slots:
         QString error;
         QVERIFY2(TaggedPhotos::writeRichTags(path, m_output->path(), &error), qPrintable(error));
 
-        const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral("Kept"),
+        const Outcome outcome = runStamp({QStringLiteral("--date"), QStringLiteral("taken"),
+            QStringLiteral("--date-format"), QStringLiteral("yyyy-MM-dd"),
             QStringLiteral("--output"), m_output->path(), path});
         QCOMPARE(outcome.errors, QString());
         QCOMPARE(outcome.code, 0);
@@ -68,10 +70,17 @@ private slots:
         QCOMPARE(before.value(QStringLiteral("IFD0:Orientation")), QStringLiteral("6"));
         QCOMPARE(tags.value(QStringLiteral("IFD0:Orientation")), QStringLiteral("1"));
         QVERIFY(!tags.contains(QStringLiteral("QuickTime:Rotation")));
-        QCOMPARE(tags.values(QStringLiteral("XMP-kalvora:StampText")), QStringList {"Kept"});
+        QCOMPARE(tags.values(QStringLiteral("XMP-kalvora:StampText")), QStringList {"2024-05-06"});
         const HeifPhotos::Shown seen = HeifPhotos::shown(HeifPhotos::readFile(output(name)));
         QCOMPARE(seen.picture.size(), QSize(96, 64));
         QCOMPARE(seen.thumbnails.size(), 1);
+
+        const QByteArray stamped = HeifPhotos::readFile(output(name));
+        const Outcome again = runStamp({QStringLiteral("--skip-stamped"), QStringLiteral("--text"),
+            QStringLiteral("Again"), QStringLiteral("--in-place"), output(name)});
+        QCOMPARE(again.code, 0);
+        QVERIFY2(again.errors.contains(QStringLiteral("was stamped before")), qPrintable(again.errors));
+        QCOMPARE(HeifPhotos::readFile(output(name)), stamped);
     }
 };
 

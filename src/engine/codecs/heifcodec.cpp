@@ -226,6 +226,20 @@ bool isHeifExtension(const QString &ext)
     return kNames.contains(ext, Qt::CaseInsensitive);
 }
 
+QList<HeifMetadata> heifMetadataOf(const QByteArray &bytes)
+{
+    const Context context = newContext();
+    heif_image_handle *handle = nullptr;
+    if (heif_context_read_from_memory_without_copy(
+            context.get(), bytes.constData(), size_t(bytes.size()), nullptr)
+            .code
+        != heif_error_Ok
+        || heif_context_get_primary_image_handle(context.get(), &handle).code != heif_error_Ok)
+        return {};
+    const Handle owned(handle);
+    return metadataOf(handle);
+}
+
 Picture readHeif(const QByteArray &bytes, const QString &shown)
 {
     if (const QString damage = heifDamage(bytes); !damage.isEmpty())

@@ -17,6 +17,10 @@ inline constexpr int kDefaultHeifQuality = 85;
 /// "hif" (as cameras name theirs) or "avif".
 bool isHeifExtension(const QString &ext);
 
+/// The metadata items of the primary picture of the HEIF file \a bytes (EXIF, XMP and the
+/// like), read without decoding its pixels; none when libheif cannot read the file.
+QList<HeifMetadata> heifMetadataOf(const QByteArray &bytes);
+
 /// Reads the HEIF file in \a bytes (a HEIC or an AVIF) whole with libheif: every top-level
 /// picture as a frame, upright as a viewer shows it (its own rotation and mirror applied, or,
 /// where it has none, the EXIF Orientation of the file's EXIF), with its bit depth, chroma
