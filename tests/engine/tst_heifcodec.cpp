@@ -50,10 +50,14 @@ QRect redArea(const QImage &picture, int by)
 // The quarter of a picture of \a size at the named corner, and the one across from it.
 QRect quarter(const QSize &size, StampPosition corner, bool across = false)
 {
-    const bool right = (corner == StampPosition::UpperRight || corner == StampPosition::LowerRight) != across;
-    const bool lower = (corner == StampPosition::LowerLeft || corner == StampPosition::LowerRight) != across;
+    const bool right
+        = (corner == StampPosition::UpperRight || corner == StampPosition::LowerRight) != across;
+    const bool lower
+        = (corner == StampPosition::LowerLeft || corner == StampPosition::LowerRight) != across;
     const QSize half = size / 2;
-    return QRect(QPoint(right ? size.width() - half.width() : 0, lower ? size.height() - half.height() : 0), half);
+    return QRect(
+        QPoint(right ? size.width() - half.width() : 0, lower ? size.height() - half.height() : 0),
+        half);
 }
 
 // The largest difference of a colour channel, averaged over \a area.
@@ -111,10 +115,14 @@ private slots:
                 QTest::addRow("%s, irot 90, %s", qPrintable(ext), qPrintable(where))
                     << QStringLiteral("phone.") + ext << 6 << 6 << corner;
         }
-        QTest::newRow("heic, irot and imir") << QStringLiteral("m.heic") << 5 << 0 << StampPosition::LowerRight;
-        QTest::newRow("avif, irot 180") << QStringLiteral("h.avif") << 3 << 0 << StampPosition::UpperRight;
-        QTest::newRow("heic, EXIF 8 alone") << QStringLiteral("e.heic") << 1 << 8 << StampPosition::UpperLeft;
-        QTest::newRow("avif, EXIF 7 alone") << QStringLiteral("e.avif") << 1 << 7 << StampPosition::LowerLeft;
+        QTest::newRow("heic, irot and imir")
+            << QStringLiteral("m.heic") << 5 << 0 << StampPosition::LowerRight;
+        QTest::newRow("avif, irot 180")
+            << QStringLiteral("h.avif") << 3 << 0 << StampPosition::UpperRight;
+        QTest::newRow("heic, EXIF 8 alone")
+            << QStringLiteral("e.heic") << 1 << 8 << StampPosition::UpperLeft;
+        QTest::newRow("avif, EXIF 7 alone")
+            << QStringLiteral("e.avif") << 1 << 7 << StampPosition::LowerLeft;
     }
     void uprightAtEveryCorner()
     {
@@ -124,7 +132,8 @@ private slots:
         QFETCH(StampPosition, corner);
         const QImage viewed = landscape();
         Photo photo;
-        photo.coding = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
+        photo.coding
+            = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
         photo.viewed = viewed;
         photo.turn = turn;
         photo.exifOrientation = exifOrientation;
@@ -140,7 +149,11 @@ private slots:
         QCOMPARE(seen.picture.size(), viewed.size());
         const QRect red = redArea(seen.picture, 80);
         QVERIFY2(quarter(viewed.size(), corner).contains(red) && !red.isEmpty(),
-            qPrintable(QStringLiteral("the stamp lies at %1,%2 %3x%4").arg(red.x()).arg(red.y()).arg(red.width()).arg(red.height())));
+            qPrintable(QStringLiteral("the stamp lies at %1,%2 %3x%4")
+                           .arg(red.x())
+                           .arg(red.y())
+                           .arg(red.width())
+                           .arg(red.height())));
         QVERIFY(red.width() > red.height() * 2);
         // The rest of the photo shows as it did: upright, not turned again.
         QVERIFY(meanDifference(seen.picture, viewed, quarter(viewed.size(), corner, true)) < 6);
@@ -150,7 +163,9 @@ private slots:
         QCOMPARE(thumbnail.size(), viewed.size() / 2);
         const QRect small = redArea(thumbnail, 50);
         QVERIFY(!small.isEmpty() && quarter(thumbnail.size(), corner).contains(small));
-        QVERIFY(meanDifference(thumbnail, viewed.scaled(thumbnail.size()), quarter(thumbnail.size(), corner, true)) < 6);
+        QVERIFY(meanDifference(thumbnail, viewed.scaled(thumbnail.size()),
+                    quarter(thumbnail.size(), corner, true))
+            < 6);
     }
 
     // The result is coded as the source: HEVC stays HEVC, AV1 stays AV1, in the source's bit
@@ -163,10 +178,14 @@ private slots:
         QTest::addColumn<bool>("alpha");
         QTest::addColumn<bool>("icc");
         QTest::addColumn<int>("writtenBits");
-        QTest::newRow("heic, 10 bits, nclx") << QStringLiteral("deep.heic") << 10 << false << false << 10;
-        QTest::newRow("avif, 10 bits, nclx") << QStringLiteral("deep.avif") << 10 << false << false << 12;
-        QTest::newRow("heic, 8 bits, ICC, alpha") << QStringLiteral("icc.heic") << 8 << true << true << 8;
-        QTest::newRow("avif, 8 bits, ICC, alpha") << QStringLiteral("icc.avif") << 8 << true << true << 8;
+        QTest::newRow("heic, 10 bits, nclx")
+            << QStringLiteral("deep.heic") << 10 << false << false << 10;
+        QTest::newRow("avif, 10 bits, nclx")
+            << QStringLiteral("deep.avif") << 10 << false << false << 12;
+        QTest::newRow("heic, 8 bits, ICC, alpha")
+            << QStringLiteral("icc.heic") << 8 << true << true << 8;
+        QTest::newRow("avif, 8 bits, ICC, alpha")
+            << QStringLiteral("icc.avif") << 8 << true << true << 8;
     }
     void keptAsCoded()
     {
@@ -176,8 +195,10 @@ private slots:
         QFETCH(bool, icc);
         QFETCH(int, writtenBits);
         Photo photo;
-        photo.coding = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
-        photo.viewed = landscape().convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        photo.coding
+            = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
+        photo.viewed
+            = landscape().convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (alpha)
             for (int y = 0; y < 20; ++y)
                 for (int x = 0; x < photo.viewed.width(); ++x)
@@ -217,12 +238,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("heic cut short") << QStringLiteral("cut.heic") << QStringLiteral("cut") << QStringLiteral("is damaged: the file is cut short");
-        QTest::newRow("avif cut short") << QStringLiteral("cut.avif") << QStringLiteral("cut") << QStringLiteral("is damaged: the file is cut short");
-        QTest::newRow("heic depth map") << QStringLiteral("depth.heic") << QStringLiteral("urn:mpeg:hevc:2015:auxid:2") << QStringLiteral("depth map");
-        QTest::newRow("avif depth map") << QStringLiteral("depth.avif") << QStringLiteral("urn:mpeg:mpegB:cicp:systems:auxiliary:depth") << QStringLiteral("depth map");
-        QTest::newRow("heic gain map") << QStringLiteral("gain.heic") << QStringLiteral("urn:example:gainmap:test:1") << QStringLiteral("auxiliary picture \"urn:example:gainmap:test:1\"");
-        QTest::newRow("heic image sequence") << QStringLiteral("seq.heic") << QStringLiteral("moov") << QStringLiteral("moov boxes");
+        QTest::newRow("heic cut short") << QStringLiteral("cut.heic") << QStringLiteral("cut")
+                                        << QStringLiteral("is damaged: the file is cut short");
+        QTest::newRow("avif cut short") << QStringLiteral("cut.avif") << QStringLiteral("cut")
+                                        << QStringLiteral("is damaged: the file is cut short");
+        QTest::newRow("heic depth map")
+            << QStringLiteral("depth.heic") << QStringLiteral("urn:mpeg:hevc:2015:auxid:2")
+            << QStringLiteral("depth map");
+        QTest::newRow("avif depth map")
+            << QStringLiteral("depth.avif")
+            << QStringLiteral("urn:mpeg:mpegB:cicp:systems:auxiliary:depth")
+            << QStringLiteral("depth map");
+        QTest::newRow("heic gain map")
+            << QStringLiteral("gain.heic") << QStringLiteral("urn:example:gainmap:test:1")
+            << QStringLiteral("auxiliary picture \"urn:example:gainmap:test:1\"");
+        QTest::newRow("heic image sequence")
+            << QStringLiteral("seq.heic") << QStringLiteral("moov") << QStringLiteral("moov boxes");
     }
     void refusedAndUntouched()
     {
@@ -230,7 +261,8 @@ private slots:
         QFETCH(QString, damage);
         QFETCH(QString, reason);
         Photo photo;
-        photo.coding = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
+        photo.coding
+            = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
         photo.viewed = landscape().convertToFormat(QImage::Format_ARGB32);
         QByteArray bytes = heifFile(photo);
         if (damage == QLatin1String("cut"))

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
-#include "heifphotos.h"
 #include "engine/render/sourcepicture.h"
+#include "heifphotos.h"
 #include "imagelist/imagelist.h"
 #include "options/stampoptionsmodel.h"
 #include "stamppreviewfixture.h"

@@ -42,8 +42,8 @@ private slots:
     {
         QFETCH(QString, name);
         HeifPhotos::Photo photo;
-        photo.coding = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1
-                                                              : heif_compression_HEVC;
+        photo.coding
+            = name.endsWith(QLatin1String("avif")) ? heif_compression_AV1 : heif_compression_HEVC;
         photo.viewed = darkGray(96, 64);
         photo.turn = 6;
         photo.exifOrientation = 6;
@@ -54,9 +54,9 @@ private slots:
         QString error;
         QVERIFY2(TaggedPhotos::writeRichTags(path, m_output->path(), &error), qPrintable(error));
 
-        const Outcome outcome = runStamp({QStringLiteral("--date"), QStringLiteral("taken"),
-            QStringLiteral("--date-format"), QStringLiteral("yyyy-MM-dd"),
-            QStringLiteral("--output"), m_output->path(), path});
+        const Outcome outcome = runStamp(
+            {QStringLiteral("--date"), QStringLiteral("taken"), QStringLiteral("--date-format"),
+                QStringLiteral("yyyy-MM-dd"), QStringLiteral("--output"), m_output->path(), path});
         QCOMPARE(outcome.errors, QString());
         QCOMPARE(outcome.code, 0);
         const QStringList lost = TaggedPhotos::lostTags(path, output(name), kChangedInHeif);
@@ -79,7 +79,8 @@ private slots:
         const Outcome again = runStamp({QStringLiteral("--skip-stamped"), QStringLiteral("--text"),
             QStringLiteral("Again"), QStringLiteral("--in-place"), output(name)});
         QCOMPARE(again.code, 0);
-        QVERIFY2(again.errors.contains(QStringLiteral("was stamped before")), qPrintable(again.errors));
+        QVERIFY2(
+            again.errors.contains(QStringLiteral("was stamped before")), qPrintable(again.errors));
         QCOMPARE(HeifPhotos::readFile(output(name)), stamped);
     }
 };

@@ -43,7 +43,8 @@ inline QImage storedFor(const QImage &viewed, int orientation)
         for (int x = 0; x < stored.width(); ++x) {
             const QPoint at[] = {{x, y}, {x, y}, {w - 1 - x, y}, {w - 1 - x, h - 1 - y},
                 {x, h - 1 - y}, {y, x}, {w - 1 - y, x}, {w - 1 - y, h - 1 - x}, {y, h - 1 - x}};
-            stored.setPixel(x, y, viewed.pixel(at[orientation >= 1 && orientation <= 8 ? orientation : 1]));
+            stored.setPixel(
+                x, y, viewed.pixel(at[orientation >= 1 && orientation <= 8 ? orientation : 1]));
         }
     }
     return stored;
@@ -74,8 +75,8 @@ inline QByteArray exifWithOrientation(int orientation)
 {
     QByteArray tiff("Exif\0\0II*\0\x08\0\0\0\x02\0", 16);
     const auto entry = [&](quint16 tag, quint16 type, quint32 count, quint32 value) {
-        const char bytes[12] = {char(tag & 0xff), char(tag >> 8), char(type), 0, char(count), 0,
-            0, 0, char(value & 0xff), char((value >> 8) & 0xff), char((value >> 16) & 0xff), 0};
+        const char bytes[12] = {char(tag & 0xff), char(tag >> 8), char(type), 0, char(count), 0, 0,
+            0, char(value & 0xff), char((value >> 8) & 0xff), char((value >> 16) & 0xff), 0};
         tiff.append(bytes, 12);
     };
     entry(0x010f, 2, 4, 0x564b); // Make "KV" and its terminator, in place
@@ -89,10 +90,12 @@ inline heif_image *heifImage(const QImage &picture, int bitDepth)
     const bool alpha = picture.hasAlphaChannel();
     heif_image *image = nullptr;
     heif_image_create(picture.width(), picture.height(), heif_colorspace_RGB,
-        bitDepth > 8 ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
-                     : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB),
+        bitDepth > 8
+            ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+            : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB),
         &image);
-    heif_image_add_plane(image, heif_channel_interleaved, picture.width(), picture.height(), bitDepth);
+    heif_image_add_plane(
+        image, heif_channel_interleaved, picture.width(), picture.height(), bitDepth);
     int stride = 0;
     uint8_t *plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
     const int top = (1 << bitDepth) - 1;
@@ -103,7 +106,8 @@ inline heif_image *heifImage(const QImage &picture, int bitDepth)
             for (int c = 0; c < (alpha ? 4 : 3); ++c) {
                 const int value = samples[c] * top / 255;
                 if (bitDepth > 8) {
-                    auto *to = reinterpret_cast<quint16 *>(plane + y * stride) + x * (alpha ? 4 : 3);
+                    auto *to
+                        = reinterpret_cast<quint16 *>(plane + y * stride) + x * (alpha ? 4 : 3);
                     to[c] = quint16(value);
                 } else {
                     plane[y * stride + x * (alpha ? 4 : 3) + c] = uint8_t(value);
@@ -131,15 +135,18 @@ inline QByteArray heifFile(const Photo &photo)
     const int stored = photo.turn != 1 ? photo.turn : photo.exifOrientation;
     heif_image *image = heifImage(storedFor(photo.viewed, stored), photo.bitDepth);
     if (!photo.icc.isEmpty())
-        heif_image_set_raw_color_profile(image, "prof", photo.icc.constData(), size_t(photo.icc.size()));
+        heif_image_set_raw_color_profile(
+            image, "prof", photo.icc.constData(), size_t(photo.icc.size()));
     heif_encoding_options *options = heif_encoding_options_alloc();
     options->image_orientation = heif_orientation(photo.turn);
     heif_color_profile_nclx *nclx = nullptr;
     if (photo.nclxPrimaries) {
         nclx = heif_nclx_color_profile_alloc();
         heif_nclx_color_profile_set_color_primaries(nclx, quint16(*photo.nclxPrimaries));
-        heif_nclx_color_profile_set_transfer_characteristics(nclx, heif_transfer_characteristic_ITU_R_BT_2100_0_PQ);
-        heif_nclx_color_profile_set_matrix_coefficients(nclx, heif_matrix_coefficients_ITU_R_BT_2020_2_non_constant_luminance);
+        heif_nclx_color_profile_set_transfer_characteristics(
+            nclx, heif_transfer_characteristic_ITU_R_BT_2100_0_PQ);
+        heif_nclx_color_profile_set_matrix_coefficients(
+            nclx, heif_matrix_coefficients_ITU_R_BT_2020_2_non_constant_luminance);
         nclx->full_range_flag = 0;
         heif_image_set_nclx_color_profile(image, nclx);
         options->output_nclx_profile = nclx;
@@ -147,13 +154,15 @@ inline QByteArray heifFile(const Photo &photo)
     heif_image_handle *handle = nullptr;
     heif_context_encode_image(context, image, encoder, options, &handle);
     if (photo.thumbnail > 0)
-        heif_context_encode_thumbnail(context, image, handle, encoder, options, photo.thumbnail, nullptr);
+        heif_context_encode_thumbnail(
+            context, image, handle, encoder, options, photo.thumbnail, nullptr);
     if (photo.exifOrientation > 0) {
         const QByteArray exif = exifWithOrientation(photo.exifOrientation);
         heif_context_add_exif_metadata(context, handle, exif.constData(), int(exif.size()));
     }
     if (!photo.xmp.isEmpty())
-        heif_context_add_XMP_metadata(context, handle, photo.xmp.constData(), int(photo.xmp.size()));
+        heif_context_add_XMP_metadata(
+            context, handle, photo.xmp.constData(), int(photo.xmp.size()));
     QByteArray bytes;
     heif_writer writer {1, collect};
     heif_context_write(context, &writer, &bytes);
@@ -186,10 +195,13 @@ inline QImage decoded(const heif_image_handle *handle)
     options->convert_hdr_to_8bit = 1;
     heif_image *image = nullptr;
     QImage picture;
-    if (heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options).code
+    if (heif_decode_image(
+            handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options)
+            .code
         == heif_error_Ok) {
         int stride = 0;
-        const uint8_t *plane = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
+        const uint8_t *plane
+            = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
         picture = QImage(plane, heif_image_get_width(image, heif_channel_interleaved),
             heif_image_get_height(image, heif_channel_interleaved), stride, QImage::Format_RGBA8888)
                       .convertToFormat(QImage::Format_ARGB32);
@@ -204,7 +216,9 @@ inline Shown shown(const QByteArray &file)
     Shown seen;
     heif_context *context = heif_context_alloc();
     heif_image_handle *handle = nullptr;
-    if (heif_context_read_from_memory_without_copy(context, file.constData(), size_t(file.size()), nullptr).code
+    if (heif_context_read_from_memory_without_copy(
+            context, file.constData(), size_t(file.size()), nullptr)
+                .code
             == heif_error_Ok
         && heif_context_get_primary_image_handle(context, &handle).code == heif_error_Ok) {
         seen.read = true;

@@ -130,8 +130,7 @@ void readProperties(const QByteArray &bytes, const Box &iprp, quint32 primary, H
     if (!ipco)
         return;
     const QList<Box> properties = childrenOf(bytes, ipco->body, ipco->end);
-    const auto isConfig
-        = [](const Box &box) { return box.type == "hvcC" || box.type == "av1C"; };
+    const auto isConfig = [](const Box &box) { return box.type == "hvcC" || box.type == "av1C"; };
     std::optional<Box> config;
     for (const Box &ipma : children) {
         if (ipma.type != "ipma")

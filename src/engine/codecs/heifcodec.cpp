@@ -38,7 +38,8 @@ PictureFailure readFailure(const heif_error &error, const QString &shown)
         return PictureFailure(PictureFailure::Reason::Unreadable,
             QStringLiteral("The picture %1 is too large to be stamped.").arg(shown), 7);
     default:
-        return PictureFailure::damaged(shown, QStringLiteral("libheif says \"%1\"").arg(textOf(error)));
+        return PictureFailure::damaged(
+            shown, QStringLiteral("libheif says \"%1\"").arg(textOf(error)));
     }
 }
 
@@ -55,8 +56,10 @@ PictureFailure notWritable(const QString &shown, const QString &why)
 void refuseAuxiliaries(const heif_image_handle *handle, const QString &shown)
 {
     if (heif_image_handle_has_depth_image(handle))
-        throw notWritable(shown, QStringLiteral("it holds a depth map, which libheif 1.15 cannot write"));
-    constexpr int kOthers = LIBHEIF_AUX_IMAGE_FILTER_OMIT_ALPHA | LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH;
+        throw notWritable(
+            shown, QStringLiteral("it holds a depth map, which libheif 1.15 cannot write"));
+    constexpr int kOthers
+        = LIBHEIF_AUX_IMAGE_FILTER_OMIT_ALPHA | LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH;
     const int count = heif_image_handle_get_number_of_auxiliary_images(handle, kOthers);
     if (count <= 0)
         return;
@@ -232,8 +235,8 @@ QList<HeifMetadata> heifMetadataOf(const QByteArray &bytes)
     heif_image_handle *handle = nullptr;
     if (heif_context_read_from_memory_without_copy(
             context.get(), bytes.constData(), size_t(bytes.size()), nullptr)
-            .code
-        != heif_error_Ok
+                .code
+            != heif_error_Ok
         || heif_context_get_primary_image_handle(context.get(), &handle).code != heif_error_Ok)
         return {};
     const Handle owned(handle);

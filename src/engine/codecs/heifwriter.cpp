@@ -45,7 +45,8 @@ Encoder encoderFor(heif_context *context, HeifCoding coding, int quality, QStrin
     const heif_compression_format format
         = coding == HeifCoding::Hevc ? heif_compression_HEVC : heif_compression_AV1;
     if (heif_context_get_encoder_for_format(context, format, &encoder).code != heif_error_Ok) {
-        *error = QStringLiteral("this system has no %1 encoder for libheif").arg(codingName(coding));
+        *error
+            = QStringLiteral("this system has no %1 encoder for libheif").arg(codingName(coding));
         return {};
     }
     Encoder owned(encoder);
@@ -100,8 +101,7 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
     options->save_alpha_channel = pixels.hasAlphaChannel();
     // The source's matrix and range turn the colours into YCbCr, as the source's did.
     options->output_nclx_profile = nclx.get();
-    options->save_two_colr_boxes_when_ICC_and_nclx_available
-        = nclx && !colour.iccProfile.isEmpty();
+    options->save_two_colr_boxes_when_ICC_and_nclx_available = nclx && !colour.iccProfile.isEmpty();
     options->image_orientation = heif_orientation_normal;
     heif_encoder_set_parameter_string(encoder, "chroma", details.chroma.constData());
     heif_image_handle *handle = nullptr;
@@ -116,8 +116,8 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
 }
 
 // Gives \a handle the metadata items of \a details, the EXIF Orientation saying "upright".
-bool addMetadata(
-    heif_context *context, const heif_image_handle *handle, const HeifImage &details, QString *error)
+bool addMetadata(heif_context *context, const heif_image_handle *handle, const HeifImage &details,
+    QString *error)
 {
     for (const HeifMetadata &block : details.metadata) {
         const QByteArray data
@@ -145,8 +145,8 @@ heif_error appendTo(heif_context *, const void *data, size_t size, void *bytes)
 QByteArray encodeHeif(const Picture &picture, int quality, QString *error)
 {
     const HeifDetails &heif = picture.heif;
-    if (picture.frames.isEmpty() || heif.images.size() != picture.frames.size()
-        || heif.primary < 0 || heif.primary >= picture.frames.size()) {
+    if (picture.frames.isEmpty() || heif.images.size() != picture.frames.size() || heif.primary < 0
+        || heif.primary >= picture.frames.size()) {
         *error = QStringLiteral("a HEIF picture holds its pictures and their details together");
         return {};
     }
