@@ -170,7 +170,8 @@ private slots:
 
     // The result is coded as the source: HEVC stays HEVC, AV1 stays AV1, in the source's bit
     // depth (AV1 of 10 bits in 12, all libheif 1.15 writes with libaom beyond 8), with its
-    // alpha and its colour profile; the unstamped part keeps its colours.
+    // alpha and its colour profile; the unstamped part keeps its colours, at the quality the
+    // option names.
     void keptAsCoded_data()
     {
         QTest::addColumn<QString>("name");
@@ -229,6 +230,13 @@ private slots:
         QVERIFY(meanDifference(after.picture, before.picture, rest) < 4);
         if (alpha)
             QCOMPARE(qAlpha(after.picture.pixel(100, 150)), 0);
+
+        // The quality option reaches the encoder: a low one makes a smaller file.
+        StampOptions low = redStamp(StampPosition::UpperLeft);
+        low.jpegQuality = 20;
+        QVERIFY(QFile::remove(m_output.filePath(name)));
+        QCOMPARE(stamp(path, low).outcome, StampFileOutcome::Stamped);
+        QVERIFY(TestImages::contents(m_output.filePath(name)).size() < written.size());
     }
 
     // What cannot be stamped and written back whole is refused, naming the file and the

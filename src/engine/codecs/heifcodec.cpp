@@ -229,6 +229,16 @@ bool isHeifExtension(const QString &ext)
     return kNames.contains(ext, Qt::CaseInsensitive);
 }
 
+int heifQualityFor(int jpegQuality)
+{
+    constexpr int kJpegDefault = 85;
+    const int quality = std::clamp(jpegQuality, 1, 100);
+    if (quality <= kJpegDefault)
+        return std::max(1, (quality * kDefaultHeifQuality + kJpegDefault / 2) / kJpegDefault);
+    return kDefaultHeifQuality
+        + ((quality - kJpegDefault) * (100 - kDefaultHeifQuality) + 7) / (100 - kJpegDefault);
+}
+
 QList<HeifMetadata> heifMetadataOf(const QByteArray &bytes)
 {
     const Context context = newContext();

@@ -9,9 +9,16 @@
 
 namespace kalvora {
 
-/// The lossy quality a HEIF picture is written at when none is given: the first-start value
-/// of the quality option.
-inline constexpr int kDefaultHeifQuality = 85;
+/// The lossy quality a HEIF picture is written at when none is given: libheif's own default,
+/// about the quality phones write.
+inline constexpr int kDefaultHeifQuality = 50;
+
+/// The lossy quality of libheif (1 to 100) a HEIF result of the JPEG quality option
+/// \a jpegQuality is written at. libheif's scale is not JPEG's: its 50 (x265's CRF 25) makes
+/// files of about the size and looks phones write, where its 85 makes them some three times
+/// larger. So the option's first-start value, 85, maps to 50, the values below it in
+/// proportion (1 to 1), and those above it in proportion up to 100 (100 to 100).
+int heifQualityFor(int jpegQuality);
 
 /// Whether \a ext (without its dot, in any letter case) names a HEIF file: "heic", "heif",
 /// "hif" (as cameras name theirs) or "avif".

@@ -65,7 +65,7 @@ SourcePicture::Written SourcePicture::write(
     if (whole && whole->format == PictureFormat::Heif) {
         // A HEIF picture carries its metadata items itself, the mark in its XMP.
         const std::optional<Picture> marked = mark ? withHeifMark(*whole, *mark) : std::nullopt;
-        writeNewFile(encodePicture(marked ? *marked : *whole, quality), path);
+        writeNewFile(encodePicture(marked ? *marked : *whole, heifQualityFor(quality)), path);
         return {true, marked.has_value()};
     }
     if (whole) {

@@ -58,12 +58,12 @@ struct SourcePicture
     void stamp(const TextStamp &stamp, const QString &sourcePath);
 
     /// Writes the stamped picture to the new private file \a path (see intermediatePathFor):
-    /// whole pictures in their own format (HEIF at the lossy \a quality, with its metadata items
-    /// and the mark in its XMP: it needs no tag copy), a work surface in the format \a ext names
-    /// (JPEG with \a quality, a bitmap, or converted by \a converter). A JPEG result of a JPEG
-    /// source carries the source's metadata segments, its thumbnails stamped (see
-    /// carryJpegMetadata) and the mark in its XMP, and then needs no tag copy. Throws
-    /// RuntimeFailure naming the file and the reason, leaving no file at \a path.
+    /// whole pictures in their own format (HEIF at the lossy quality that \a quality maps to, see
+    /// heifQualityFor, with its metadata items and the mark in its XMP: it needs no tag copy), a
+    /// work surface in the format \a ext names (JPEG with \a quality, a bitmap, or converted by \a
+    /// converter). A JPEG result of a JPEG source carries the source's metadata segments, its
+    /// thumbnails stamped (see carryJpegMetadata) and the mark in its XMP, and then needs no tag
+    /// copy. Throws RuntimeFailure naming the file and the reason, leaving no file at \a path.
     Written write(
         const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
 };
