@@ -84,6 +84,7 @@ void refuseAuxiliaries(const heif_image_handle *handle, const QString &shown)
 // The pixels of \a handle, decoded strictly, with its own turns and crop applied.
 QImage decodeHandle(const heif_image_handle *handle, int bitDepth, const QString &shown)
 {
+    const bool premultiplied = heif_image_handle_is_premultiplied_alpha(handle);
     const std::unique_ptr<heif_decoding_options, DecodingOptionsDeleter> options(
         heif_decoding_options_alloc());
     options->strict_decoding = 1;
@@ -99,7 +100,7 @@ QImage decodeHandle(const heif_image_handle *handle, int bitDepth, const QString
     if (heif_image_get_decoding_warnings(decoded, 0, &warning, 1) > 0)
         throw PictureFailure::damaged(
             shown, QStringLiteral("libheif warns \"%1\"").arg(textOf(warning)));
-    QImage pixels = qImageOf(decoded, alpha, bitDepth);
+    QImage pixels = qImageOf(decoded, alpha, bitDepth, premultiplied);
     if (pixels.isNull())
         throw PictureFailure(PictureFailure::Reason::Unreadable,
             QStringLiteral("The picture %1 is too large to be stamped.").arg(shown), 7);

@@ -68,7 +68,7 @@ heif_chroma interleavedChroma(bool alpha, int bitDepth)
     return alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE;
 }
 
-QImage qImageOf(const heif_image *image, bool alpha, int bitDepth)
+QImage qImageOf(const heif_image *image, bool alpha, int bitDepth, bool premultiplied)
 {
     const int width = heif_image_get_width(image, heif_channel_interleaved);
     const int height = heif_image_get_height(image, heif_channel_interleaved);
@@ -78,14 +78,19 @@ QImage qImageOf(const heif_image *image, bool alpha, int bitDepth)
         return {};
     const int channels = alpha ? 4 : 3;
     if (bitDepth <= 8) {
-        QImage copy(width, height, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+        QImage copy(width, height,
+            !alpha ? QImage::Format_RGB888
+                   : (premultiplied ? QImage::Format_RGBA8888_Premultiplied
+                                    : QImage::Format_RGBA8888));
         if (copy.isNull())
             return {};
         for (int y = 0; y < height; ++y)
             std::memcpy(copy.scanLine(y), plane + qsizetype(y) * stride, size_t(width) * channels);
         return copy.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
-    QImage deep(width, height, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
+    QImage deep(width, height,
+        !alpha ? QImage::Format_RGBX64
+               : (premultiplied ? QImage::Format_RGBA64_Premultiplied : QImage::Format_RGBA64));
     if (deep.isNull())
         return {};
     const quint32 top = (1u << bitDepth) - 1;
@@ -101,7 +106,7 @@ QImage qImageOf(const heif_image *image, bool alpha, int bitDepth)
             to[x] = QRgba64::fromRgba64(
                 sample(x, 0), sample(x, 1), sample(x, 2), alpha ? sample(x, 3) : 65535);
     }
-    return deep;
+    return premultiplied && alpha ? deep.convertToFormat(QImage::Format_RGBA64) : deep;
 }
 
 HeifImagePointer heifImageOf(const QImage &image, int bitDepth, bool premultiplied)

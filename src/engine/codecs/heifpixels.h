@@ -37,10 +37,11 @@ Context newContext();
 /// from: interleaved RGB(A) of 8 bits, or of 16-bit little-endian samples holding \a bitDepth.
 heif_chroma interleavedChroma(bool alpha, int bitDepth);
 
-/// A copy of the decoded \a image (interleaved, as interleavedChroma names it) as a frame a
-/// painter draws on: RGB32 or ARGB32, or RGBX64 or RGBA64 for more than 8 bits (scaled to 16
-/// bits). A null image when it cannot be held.
-QImage qImageOf(const heif_image *image, bool alpha, int bitDepth);
+/// A copy of the decoded \a image (interleaved, as interleavedChroma names it; its colours
+/// multiplied by alpha when \a premultiplied) as a frame a painter draws on: RGB32 or ARGB32,
+/// or RGBX64 or RGBA64 for more than 8 bits (scaled to 16 bits), its colours not multiplied by
+/// alpha. A null image when it cannot be held.
+QImage qImageOf(const heif_image *image, bool alpha, int bitDepth, bool premultiplied);
 
 /// A libheif picture of \a image with \a bitDepth bits a sample, alpha where the frame has it,
 /// multiplied by alpha when \a premultiplied. Null when libheif cannot make it.

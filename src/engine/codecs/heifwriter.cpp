@@ -29,14 +29,15 @@ QString codingName(HeifCoding coding)
     return coding == HeifCoding::Hevc ? QStringLiteral("HEVC") : QStringLiteral("AV1");
 }
 
-// The bits a sample of a picture of \a bitDepth is written with. libheif 1.15 asks libaom for
-// AV1's professional profile beyond 8 bits, which holds 10 bits only in 4:2:2 and makes libaom
-// abort the program otherwise; 12 bits keep every step of 10.
+// The bits a sample of a picture of \a bitDepth is written with: 8, 10 or 12, the depths x265
+// writes, each the next that keeps every step. libheif 1.15 asks libaom for AV1's professional
+// profile beyond 8 bits, which holds 10 bits only in 4:2:2 and makes libaom abort the program
+// otherwise, so AV1 beyond 8 bits is written with 12.
 int writtenBitDepth(HeifCoding coding, int bitDepth)
 {
     if (bitDepth <= 8)
         return 8;
-    return coding == HeifCoding::Av1 ? 12 : bitDepth;
+    return coding == HeifCoding::Hevc && bitDepth <= 10 ? 10 : 12;
 }
 
 Encoder encoderFor(heif_context *context, HeifCoding coding, int quality, QString *error)
