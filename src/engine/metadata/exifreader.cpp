@@ -216,7 +216,7 @@ ExifFields readExifFields(const QString &path)
                 53);
         if (file.size() == 0)
             throw emptyFileFailure(path);
-        if (looksLikeHeif(file.peek(256))) {
+        if (looksLikeHeif(file.peek(4096))) {
             const QByteArray bytes = file.readAll();
             return fieldsOf([] { return Exiv2::Image::AutoPtr(); }, &bytes);
         }
