@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vendrel.example/kalvora)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libheif 1.15 (Debian 12) reads and writes HEIC and AVIF through these decoders and encoders:
+# libde265 and x265 for HEVC, dav1d and libaom for AV1.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libimage-exiftool-perl, fonts-liberation, qt6-image-formats-plugins, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
+    "libimage-exiftool-perl, fonts-liberation, qt6-image-formats-plugins, qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n, libheif1 (>= 1.15), libde265-0, libx265-199, libdav1d6, libaom3")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The copyright file and the compressed changelog that Debian's policy asks of every package

@@ -36,6 +36,8 @@ QString extensionOf(const std::optional<PictureFormat> &format)
         return QStringLiteral("ico");
     case PictureFormat::Webp:
         return QStringLiteral("webp");
+    case PictureFormat::Heif:
+        return QStringLiteral("heic");
     }
     return {};
 }

@@ -14,6 +14,7 @@ packages=(
     libimage-exiftool-perl
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
     zlib1g-dev
+    libheif-dev libde265-0 libx265-199 libdav1d6 libaom3
     fonts-liberation
     clang-format
     xvfb xauth imagemagick x11-utils xdotool openbox dbus-daemon bash-completion

@@ -16,8 +16,9 @@ inline constexpr auto kAddFilesTitle
 /// The filter in the classic "description|patterns|" form; the application's dialogs turn it
 /// into the toolkit's own.
 inline constexpr auto kPictureFilter = QT_TRANSLATE_NOOP("FileAdder",
-    "All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)"
-    "|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|");
+    "All Pictures (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;"
+    "*.avif)"
+    "|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|");
 inline constexpr auto kExtensionPrompt = QT_TRANSLATE_NOOP("FileAdder",
     "Enter file extension to load:\r\r"
     "(* for all files, txt for all txt files, doc for all "

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 #include "engine/render/sourcepicture.h"
+#include "heifphotos.h"
 #include "imagelist/imagelist.h"
 #include "options/stampoptionsmodel.h"
 #include "stamppreviewfixture.h"
@@ -37,6 +38,7 @@ private slots:
     void loadsWholeByTheFileName();
     void loadsAsTheRunLoads_data();
     void loadsAsTheRunLoads();
+    void showsAPhoneHeicUpright();
     void drawsWhatARunWouldWrite_data();
     void drawsWhatARunWouldWrite();
 };
@@ -96,6 +98,10 @@ void TestStampPreviewPicture::loadsWholeByTheFileName_data()
     QTest::newRow("photo.tiff") << "/photos/photo.tiff" << true;
     QTest::newRow("anim.GIF") << "/photos/anim.GIF" << true;
     QTest::newRow("app.ico") << "/photos/app.ico" << true;
+    QTest::newRow("IMG_0001.HEIC") << "/photos/IMG_0001.HEIC" << true;
+    QTest::newRow("photo.heif") << "/photos/photo.heif" << true;
+    QTest::newRow("DSC00001.HIF") << "/photos/DSC00001.HIF" << true;
+    QTest::newRow("photo.avif") << "/photos/photo.avif" << true;
     QTest::newRow("photo.jpeg") << "/photos/photo.jpeg" << false;
     QTest::newRow("holiday.2021.tif") << "/photos/holiday.2021.tif" << true;
     QTest::newRow("holiday.tif.jpg") << "/photos/holiday.tif.jpg" << false;
@@ -142,6 +148,31 @@ void TestStampPreviewPicture::loadsAsTheRunLoads()
     QVERIFY(form2() && form2()->isVisible());
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+// A phone's HEIC, stored turned, shows upright as a viewer on libheif shows it, and nothing is
+// written.
+void TestStampPreviewPicture::showsAPhoneHeicUpright()
+{
+    HeifPhotos::Photo photo;
+    photo.viewed = gradient(240, 160);
+    photo.turn = 6;
+    photo.exifOrientation = 6;
+    const QByteArray bytes = HeifPhotos::heifFile(photo);
+    const QString path = m_dir->filePath(QStringLiteral("IMG_0001.HEIC"));
+    QVERIFY(HeifPhotos::writeFile(path, bytes));
+    m_window->imageList().append(path);
+    child<QPlainTextEdit>("Text4")->setPlainText(QString());
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+    clickPreview();
+
+    QVERIFY(m_dialogs->shown.isEmpty());
+    const QImage viewed = HeifPhotos::shown(bytes).picture.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(viewed.size(), QSize(240, 160));
+    QVERIFY(changedArea(viewed, preview().surface().convertToFormat(QImage::Format_RGB32), 2)
+                .isEmpty());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), before);
+    QVERIFY(form2() && form2()->isVisible());
 }
 
 void TestStampPreviewPicture::drawsWhatARunWouldWrite_data()

@@ -9,11 +9,13 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace kalvora {
 
 /// The formats whose pictures are stamped from their own pixels, every frame, page or size of
-/// them, and written back straight in the same format.
-enum class PictureFormat { Png, Tiff, Gif, Ico, Webp };
+/// them, and written back straight in the same format. Heif is a HEIC or an AVIF file.
+enum class PictureFormat { Png, Tiff, Gif, Ico, Webp, Heif };
 
 /// One frame of an animated GIF or WebP, one page of a TIFF, one size of an icon.
 struct PictureFrame
@@ -68,6 +70,71 @@ struct WebpDetails
     QByteArray xmp;
 };
 
+/// How the pictures of a HEIF file are coded: HEVC in a HEIC, AV1 in an AVIF.
+enum class HeifCoding { Hevc, Av1 };
+
+/// The colour description of a HEIF picture (its nclx colour box): the code points of ITU-T
+/// H.273 for the primaries, the transfer curve and the matrix that turns RGB into YCbCr.
+struct HeifNclx
+{
+    int primaries = 0;
+    int transfer = 0;
+    int matrix = 0;
+    bool fullRange = true;
+};
+
+/// A metadata item of a HEIF picture as stored: its item type ("Exif", "mime" for XMP), its
+/// content type ("application/rdf+xml" for XMP; empty for EXIF) and its bytes (an EXIF item
+/// starts with the 4-byte offset of its TIFF header).
+struct HeifMetadata
+{
+    QByteArray type;
+    QByteArray contentType;
+    QByteArray data;
+};
+
+/// The colour profile of a HEIF picture or thumbnail: an ICC profile (of the colour box type
+/// iccType, "prof" or "rICC") and the nclx description, either or both.
+struct HeifColour
+{
+    QByteArray iccProfile;
+    QByteArray iccType = "prof";
+    std::optional<HeifNclx> nclx;
+};
+
+/// A thumbnail of a HEIF picture, upright as viewed, with the bit depth it is coded in and its
+/// own colour profile.
+struct HeifThumbnail
+{
+    QImage image;
+    int bitDepth = 8;
+    HeifColour colour;
+};
+
+/// What one picture of a HEIF file (one frame of its Picture) carries beside its pixels.
+struct HeifImage
+{
+    /// The bits of each colour sample as coded (8, 10 or 12) and the chroma subsampling as the
+    /// encoders name it ("420", "422", "444"), kept where the encoder can write them.
+    int bitDepth = 8;
+    QByteArray chroma = "420";
+    /// The colours of its alpha channel are stored multiplied by alpha.
+    bool premultiplied = false;
+    HeifColour colour;
+    QList<HeifMetadata> metadata;
+    QList<HeifThumbnail> thumbnails;
+};
+
+/// What a HEIF file holds beside the pixels of its pictures.
+struct HeifDetails
+{
+    HeifCoding coding = HeifCoding::Hevc;
+    /// The frame a viewer shows: the primary picture.
+    int primary = 0;
+    /// One for each frame, in the same order.
+    QList<HeifImage> images;
+};
+
 /// A picture file's content, whole.
 struct Picture
 {
@@ -77,6 +144,16 @@ struct Picture
     /// nothing.
     int loopCount = -1;
     WebpDetails webp;
+    HeifDetails heif;
+    /// The frames are held upright as viewed (the codec applied the file's turns and mirrors,
+    /// and writes them upright): a stamp is drawn on them without a turn.
+    bool upright = false;
+
+    /// The frame a viewer shows first: a HEIF file's primary picture, otherwise the first.
+    const PictureFrame &shownFrame() const
+    {
+        return frames.at(format == PictureFormat::Heif ? heif.primary : 0);
+    }
 };
 
 /// A picture that cannot be stamped whole. The description names the file and the reason.

@@ -3,6 +3,8 @@
 #include "engine/codecs/picturecodec.h"
 
 #include "engine/codecs/gifcodec.h"
+#include "engine/codecs/heifboxes.h"
+#include "engine/codecs/heifcodec.h"
 #include "engine/codecs/icocodec.h"
 #include "engine/codecs/picturedamage.h"
 #include "engine/codecs/tiffcodec.h"
@@ -48,6 +50,8 @@ QByteArray qtFormatName(PictureFormat format)
         return "ico";
     case PictureFormat::Webp:
         return "webp";
+    case PictureFormat::Heif:
+        return "heif";
     }
     return {};
 }
@@ -192,6 +196,8 @@ std::optional<PictureFormat> pictureFormatOf(const QByteArray &bytes)
         return PictureFormat::Ico;
     if (bytes.size() >= 12 && bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP")
         return PictureFormat::Webp;
+    if (looksLikeHeif(bytes))
+        return PictureFormat::Heif;
     return std::nullopt;
 }
 
@@ -207,7 +213,7 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
     const std::optional<PictureFormat> format = pictureFormatOf(bytes);
     if (!format)
         throw PictureFailure(PictureFailure::Reason::NotWritable,
-            QStringLiteral("The picture %1 is not a PNG, TIFF, GIF, ICO or WebP picture.")
+            QStringLiteral("The picture %1 is not a PNG, TIFF, GIF, ICO, WebP or HEIF picture.")
                 .arg(shown),
             5);
 
@@ -228,6 +234,9 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
         break;
     case PictureFormat::Webp:
         picture = readWebp(bytes, shown);
+        break;
+    case PictureFormat::Heif:
+        picture = readHeif(bytes, shown);
         break;
     }
     picture.format = *format;
@@ -270,7 +279,7 @@ QImage withoutText(const QImage &image)
 
 } // namespace
 
-QByteArray encodePicture(const Picture &picture)
+QByteArray encodePicture(const Picture &picture, int heifQuality)
 {
     QString error;
     QByteArray bytes;
@@ -297,6 +306,9 @@ QByteArray encodePicture(const Picture &picture)
         break;
     case PictureFormat::Webp:
         bytes = encodeWebp(picture, &error);
+        break;
+    case PictureFormat::Heif:
+        bytes = encodeHeif(picture, heifQuality, &error);
         break;
     }
     if (!error.isEmpty() || bytes.isEmpty())

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/codecs/heifcodec.h"
 #include "engine/codecs/picture.h"
 
 #include <QByteArray>
@@ -25,8 +26,10 @@ Picture loadPicture(const QString &path);
 /// in failures). Throws PictureFailure.
 Picture decodePicture(const QByteArray &bytes, const QString &path);
 
-/// The whole file of \a picture in its format. Throws PictureFailure (WriteFailed).
-QByteArray encodePicture(const Picture &picture);
+/// The whole file of \a picture in its format; a HEIF picture is written at the lossy quality
+/// \a heifQuality (1 to 100; the other formats keep their own). Throws PictureFailure
+/// (WriteFailed).
+QByteArray encodePicture(const Picture &picture, int heifQuality = kDefaultHeifQuality);
 
 /// Writes \a picture to \a path through a temporary file in the same folder and a rename, so
 /// the path holds either what it held before or the complete new file. Throws PictureFailure.

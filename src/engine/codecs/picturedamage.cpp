@@ -3,6 +3,7 @@
 #include "engine/codecs/picturedamage.h"
 
 #include "engine/codecs/gifcodec.h"
+#include "engine/codecs/heifboxes.h"
 #include "engine/codecs/icocodec.h"
 #include "engine/codecs/picturecodec.h"
 #include "engine/codecs/tiffcodec.h"
@@ -49,6 +50,8 @@ QString pictureDamage(const QByteArray &bytes)
         return damageFound([&] { checkIco(bytes, {}); });
     case PictureFormat::Webp:
         return webpDamage(bytes);
+    case PictureFormat::Heif:
+        return heifDamage(bytes);
     }
     return {};
 }

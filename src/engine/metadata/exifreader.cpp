@@ -3,11 +3,14 @@
 #include "engine/metadata/exifreader.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/heifboxes.h"
+#include "engine/codecs/heifcodec.h"
 #include "engine/metadata/stampmark.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 // exiv2 0.27 hands its images out in std::auto_ptr, which C++17 deprecated; the warnings are
 // about the library's own types and say nothing about this file.
@@ -130,23 +133,57 @@ QByteArray xmpPacketOf(Exiv2::Image &image)
 
 namespace {
 
-// The fields of an image exiv2 opened; empty fields when its metadata cannot be read.
-template <typename Open> ExifFields fieldsOf(Open open)
+void readFields(const Exiv2::ExifData &exif, const Exiv2::XmpData &xmp, ExifFields &fields)
+{
+    fields.dateTimeOriginal = textOf(exif, "Exif.Photo.DateTimeOriginal");
+    fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
+    fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
+    fields.orientation = orientationTagOf(exif);
+    readCameraFields(exif, fields);
+    readXmpDates(xmp, fields);
+}
+
+// The fields of a HEIF file's EXIF and XMP items, as libheif finds them (exiv2 0.27 does not
+// follow every item location a HEIC keeps them at), parsed by exiv2.
+void readHeifFields(const QByteArray &bytes, ExifFields &fields)
+{
+    Exiv2::ExifData exif;
+    Exiv2::XmpData xmp;
+    QByteArray packet;
+    for (const HeifMetadata &item : heifMetadataOf(bytes)) {
+        // An EXIF item starts with the offset of its TIFF structure.
+        const qint64 tiff = item.data.size() >= 4
+            ? 4 + qint64(qFromBigEndian<quint32>(item.data.constData()))
+            : item.data.size();
+        if (item.type == "Exif" && exif.empty() && tiff < item.data.size())
+            Exiv2::ExifParser::decode(exif,
+                reinterpret_cast<const Exiv2::byte *>(item.data.constData()) + tiff,
+                uint32_t(item.data.size() - tiff));
+        if (item.type == "mime" && item.contentType == "application/rdf+xml" && packet.isEmpty()) {
+            packet = item.data;
+            Exiv2::XmpParser::decode(xmp, packet.toStdString());
+        }
+    }
+    readFields(exif, xmp, fields);
+    fields.xmpPacket = packet;
+}
+
+// The fields of an image exiv2 opened (or, for a HEIF file, of its items); empty fields when
+// its metadata cannot be read.
+template <typename Open> ExifFields fieldsOf(Open open, const QByteArray *heif = nullptr)
 {
     initializeExiv2();
     ExifFields fields;
     try {
+        if (heif) {
+            readHeifFields(*heif, fields);
+            return fields;
+        }
         Exiv2::Image::AutoPtr image = open();
         if (!image.get())
             return fields;
         image->readMetadata();
-        const Exiv2::ExifData &exif = image->exifData();
-        fields.dateTimeOriginal = textOf(exif, "Exif.Photo.DateTimeOriginal");
-        fields.createDate = textOf(exif, "Exif.Photo.DateTimeDigitized");
-        fields.modifyDate = textOf(exif, "Exif.Image.DateTime");
-        fields.orientation = orientationTagOf(exif);
-        readCameraFields(exif, fields);
-        readXmpDates(image->xmpData(), fields);
+        readFields(image->exifData(), image->xmpData(), fields);
         fields.xmpPacket = xmpPacketOf(*image);
     } catch (const Exiv2::AnyError &) {
         return {};
@@ -179,6 +216,10 @@ ExifFields readExifFields(const QString &path)
                 53);
         if (file.size() == 0)
             throw emptyFileFailure(path);
+        if (looksLikeHeif(file.peek(4096))) {
+            const QByteArray bytes = file.readAll();
+            return fieldsOf([] { return Exiv2::Image::AutoPtr(); }, &bytes);
+        }
     }
     // exiv2 reads a name such as "-", "http://..." or "data:..." as standard input or a remote
     // resource; an absolute path is always a file.
@@ -191,10 +232,12 @@ ExifFields readExifFields(const QByteArray &bytes, const QString &path)
 {
     if (bytes.isEmpty())
         throw emptyFileFailure(path);
-    ExifFields fields = fieldsOf([&] {
-        return Exiv2::ImageFactory::open(
-            reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
-    });
+    ExifFields fields = fieldsOf(
+        [&] {
+            return Exiv2::ImageFactory::open(
+                reinterpret_cast<const Exiv2::byte *>(bytes.constData()), long(bytes.size()));
+        },
+        looksLikeHeif(bytes) ? &bytes : nullptr);
     // exiv2 reads no metadata of a GIF.
     if (fields.xmpPacket && fields.xmpPacket->isEmpty())
         fields.xmpPacket = gifXmpPacket(bytes);

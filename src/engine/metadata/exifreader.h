@@ -43,18 +43,19 @@ struct ExifFields
     std::optional<double> longitude;
 
     /// The picture's XMP packet as stored, read with the EXIF: a JPEG's standard XMP segment,
-    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk (and, from a file read
-    /// whole, a GIF's XMP extension). Empty when it has none; none when its metadata could not
-    /// be read, so whether it has XMP is not known.
+    /// a PNG's XML:com.adobe.xmp text, TIFF tag 700, a WebP's XMP chunk, a HEIF's XMP item (and,
+    /// from a file read whole, a GIF's XMP extension). Empty when it has none; none when its
+    /// metadata could not be read, so whether it has XMP is not known.
     std::optional<QByteArray> xmpPacket;
 };
 
 /// Reads the EXIF and XMP of the picture at \a path through exiv2, wherever its format keeps them
-/// (a JPEG segment, a WebP chunk, the TIFF directories and tag 700, a PNG chunk) and in either
-/// byte order; an XMP packet's properties are read as attributes and as elements alike. A file
-/// whose EXIF is missing, damaged or of a type exiv2 does not know answers empty fields: the
-/// picture may still be fine, and its loading reports what is wrong with it. Throws RuntimeFailure,
-/// naming the file and the reason, when the file cannot be opened or is empty.
+/// (a JPEG segment, a WebP chunk, the TIFF directories and tag 700, a PNG chunk, the EXIF and XMP
+/// items of a HEIC or AVIF, found by libheif) and in either byte order; an XMP packet's
+/// properties are read as attributes and as elements alike. A file whose EXIF is missing,
+/// damaged or of a type exiv2 does not know answers empty fields: the picture may still be fine,
+/// and its loading reports what is wrong with it. Throws RuntimeFailure, naming the file and the
+/// reason, when the file cannot be opened or is empty.
 ///
 /// Safe to call from several threads at once.
 ExifFields readExifFields(const QString &path);

@@ -6,6 +6,7 @@
 #include "base/runtimefailure.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/worksurface.h"
+#include "engine/metadata/heifmark.h"
 #include "engine/metadata/jpegmetadata.h"
 #include "engine/output/imageoutput.h"
 #include "engine/output/placement.h"
@@ -16,10 +17,24 @@
 
 namespace kalvora {
 
+namespace {
+
+// A HEIF picture's thumbnails get its stamp in proportion, as a JPEG's EXIF thumbnail does.
+void stampHeifThumbnails(Picture &picture, const TextStamp &stamp)
+{
+    if (picture.format != PictureFormat::Heif)
+        return;
+    for (qsizetype i = 0; i < picture.heif.images.size(); ++i)
+        for (HeifThumbnail &thumbnail : picture.heif.images[i].thumbnails)
+            stampSmallerCopy(thumbnail.image, picture.frames.at(i).image.size(), stamp, 1);
+}
+
+} // namespace
+
 QImage SourcePicture::firstFrame() const
 {
     if (whole && !whole->frames.isEmpty())
-        return whole->frames.first().image;
+        return whole->shownFrame().image;
     return surface;
 }
 
@@ -29,6 +44,7 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
     if (whole) {
         stampPicture(
             *whole, [&](QImage &image, int, int) { draw(image); }, sourcePath);
+        stampHeifThumbnails(*whole, stamp);
         return;
     }
     drawn = stamp;
@@ -46,6 +62,12 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
 SourcePicture::Written SourcePicture::write(
     const QString &path, const QString &ext, int quality, ToolRunner &converter) const
 {
+    if (whole && whole->format == PictureFormat::Heif) {
+        // A HEIF picture carries its metadata items itself, the mark in its XMP.
+        const std::optional<Picture> marked = mark ? withHeifMark(*whole, *mark) : std::nullopt;
+        writeNewFile(encodePicture(marked ? *marked : *whole, heifQualityFor(quality)), path);
+        return {true, marked.has_value()};
+    }
     if (whole) {
         writeNewFile(encodePicture(*whole), path);
         return {};
@@ -97,6 +119,8 @@ std::optional<PictureFormat> namedFormatOf(const QString &sourcePath)
         return PictureFormat::Ico;
     if (ext == QLatin1String("webp"))
         return PictureFormat::Webp;
+    if (isHeifExtension(ext))
+        return PictureFormat::Heif;
     return std::nullopt;
 }
 
@@ -134,7 +158,8 @@ SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resul
         if (!picture.blocks)
             picture.surface = workSurfaceOf(source.bytes, source.path);
     }
-    picture.orientation = source.orientation();
+    // Pictures held upright as viewed take the stamp without a turn.
+    picture.orientation = picture.whole && picture.whole->upright ? 1 : source.orientation();
     return picture;
 }
 

@@ -18,8 +18,9 @@ namespace kalvora {
 
 class ToolRunner;
 
-/// A listed file loaded for stamping. PNG, TIFF, GIF, ICO and WebP files are held whole, every
-/// frame, page or size in its own pixels, and are written back in their own format. A colour JPEG
+/// A listed file loaded for stamping. PNG, TIFF, GIF, ICO, WebP and HEIF (HEIC, AVIF) files are
+/// held whole, every frame, page or size in its own pixels (a HEIF's upright as viewed, with its
+/// thumbnails), and are written back in their own format. A colour JPEG
 /// loaded for a JPEG result is held in its compressed blocks (see JpegBlockStamper). Any other
 /// file (or one of those names whose content is another format) is held as one work surface.
 struct SourcePicture
@@ -57,17 +58,19 @@ struct SourcePicture
     void stamp(const TextStamp &stamp, const QString &sourcePath);
 
     /// Writes the stamped picture to the new private file \a path (see intermediatePathFor):
-    /// whole pictures in their own format, a work surface in the format \a ext names (JPEG with
-    /// \a quality, a bitmap, or converted by \a converter). A JPEG result of a JPEG source
-    /// carries the source's metadata segments, its thumbnails stamped (see carryJpegMetadata)
-    /// and the mark in its XMP, and then needs no tag copy. Throws RuntimeFailure naming the
-    /// file and the reason, leaving no file at \a path.
+    /// whole pictures in their own format (HEIF at the lossy quality that \a quality maps to, see
+    /// heifQualityFor, with its metadata items and the mark in its XMP: it needs no tag copy), a
+    /// work surface in the format \a ext names (JPEG with \a quality, a bitmap, or converted by \a
+    /// converter). A JPEG result of a JPEG source carries the source's metadata segments, its
+    /// thumbnails stamped (see carryJpegMetadata) and the mark in its XMP, and then needs no tag
+    /// copy. Throws RuntimeFailure naming the file and the reason, leaving no file at \a path.
     Written write(
         const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
-/// "gif", "ico" or "webp" after the last dot of the file name, in any letter case.
+/// "gif", "ico", "webp" or a HEIF name (see isHeifExtension) after the last dot of the file
+/// name, in any letter case.
 bool loadsWhole(const QString &sourcePath);
 
 /// Loads the listed file \a sourcePath for stamping, the one way both a stamp run and the

@@ -49,9 +49,7 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
     } catch (const RuntimeFailure &) {
         return copy;
     }
-    if (pixels.isNull() || pictureSize.isEmpty()
-        || !overlayTextScaled(
-            pixels, pictureToCopy(pictureSize, pixels.size()), pictureSize, stamp, orientation))
+    if (!stampSmallerCopy(pixels, pictureSize, stamp, orientation))
         return copy;
     for (int q = std::clamp(quality, kLowestQuality, 100);;
          q = std::max(kLowestQuality, q - kQualityStep)) {
@@ -75,6 +73,14 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
 }
 
 } // namespace
+
+bool stampSmallerCopy(
+    QImage &copy, const QSize &pictureSize, const TextStamp &stamp, int orientation)
+{
+    return !copy.isNull() && !pictureSize.isEmpty()
+        && overlayTextScaled(
+            copy, pictureToCopy(pictureSize, copy.size()), pictureSize, stamp, orientation);
+}
 
 PreviewStamper thumbnailStamper(const TextStamp &stamp, int orientation, const QSize &pictureSize,
     int quality, const QString &sourcePath)

@@ -5,6 +5,7 @@
 #include "engine/metadata/jpegmetadata.h"
 #include "engine/render/textstamp.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -21,5 +22,11 @@ namespace kalvora {
 /// RuntimeFailure naming \a sourcePath when a stamped copy does not fit even at the lowest quality.
 PreviewStamper thumbnailStamper(const TextStamp &stamp, int orientation, const QSize &pictureSize,
     int quality, const QString &sourcePath);
+
+/// Draws \a stamp on \a copy, a smaller copy of a picture of \a pictureSize stored pixels with
+/// the EXIF orientation \a orientation (a thumbnail), at the picture's place and in its
+/// proportion, as thumbnailStamper does. Answers whether anything was drawn.
+bool stampSmallerCopy(
+    QImage &copy, const QSize &pictureSize, const TextStamp &stamp, int orientation);
 
 } // namespace kalvora

@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/heifcodec.h"
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/metadata/metadatacopy.h"
 #include "engine/output/imageoutput.h"
@@ -124,7 +125,9 @@ WrittenStamp &WrittenStamp::operator=(WrittenStamp &&other) noexcept
 
 bool needsExifTool(const PlannedStamp &plan)
 {
-    return holdsTags(plan.extension) && outputKindOf(plan.extension) != OutputKind::Jpeg;
+    // A HEIF result carries its source's metadata items itself.
+    return holdsTags(plan.extension) && outputKindOf(plan.extension) != OutputKind::Jpeg
+        && !isHeifExtension(plan.extension);
 }
 
 std::optional<QString> skippedAsStamped(const StampOptions &options, const SourceFile &source)

@@ -54,8 +54,9 @@ struct StampFailure
 };
 
 /// Whether the result \a plan names is tagged by ExifTool: a result of a format that holds
-/// tags, other than JPEG. A JPEG result is tagged by ExifTool only when its source turns out
-/// not to be a JPEG (see SourcePicture::write), which its content alone tells.
+/// tags, other than JPEG and HEIF (which carry their source's metadata themselves). A JPEG result
+/// is tagged by ExifTool only when its source turns out not to be a JPEG (see
+/// SourcePicture::write), which its content alone tells.
 bool needsExifTool(const PlannedStamp &plan);
 
 /// One file to stamp, with everything it depends on fixed when it was handed out: the options
