@@ -13,6 +13,7 @@ packages=(
     qt6-l10n-tools libgl-dev
     libimage-exiftool-perl
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
+    libssl-dev
     fonts-liberation
     clang-format
     xvfb xauth imagemagick x11-utils xdotool openbox

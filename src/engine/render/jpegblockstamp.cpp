@@ -96,21 +96,28 @@ void JpegBlockStamper::setStamp(const QString &text, const QString &positionCapt
     setStamp(TextStamp {text, positionCaption, font, color, {}}, orientation);
 }
 
-QRect JpegBlockStamper::stampedRegion() const
+QRect blockAlignedStampBounds(
+    const QSize &size, const QSize &mcu, const TextStamp &stamp, int orientation)
 {
     QImage resolution(1, 1, QImage::Format_RGB32);
     resolution.setDotsPerMeterX(kSurfaceDotsPerMeter);
     resolution.setDotsPerMeterY(kSurfaceDotsPerMeter);
-    const QRect bounds = overlayTextBounds(size(), resolution, m_stamp, m_orientation);
+    const QRect bounds = overlayTextBounds(size, resolution, stamp, orientation);
     if (bounds.isEmpty())
         return {};
-    const int w = m_blocks->mcuWidth;
-    const int h = m_blocks->mcuHeight;
+    const int w = mcu.width();
+    const int h = mcu.height();
     const int left = bounds.left() / w * w;
     const int top = bounds.top() / h * h;
-    const int right = std::min(size().width(), divideUp(bounds.right() + 1, w) * w);
-    const int bottom = std::min(size().height(), divideUp(bounds.bottom() + 1, h) * h);
+    const int right = std::min(size.width(), divideUp(bounds.right() + 1, w) * w);
+    const int bottom = std::min(size.height(), divideUp(bounds.bottom() + 1, h) * h);
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect JpegBlockStamper::stampedRegion() const
+{
+    return blockAlignedStampBounds(
+        size(), QSize(m_blocks->mcuWidth, m_blocks->mcuHeight), m_stamp, m_orientation);
 }
 
 bool JpegBlockStamper::stampTooLarge() const

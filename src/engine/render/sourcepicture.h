@@ -5,6 +5,7 @@
 #include "engine/codecs/picturecodec.h"
 #include "engine/metadata/stampmark.h"
 #include "engine/render/jpegblockstamp.h"
+#include "engine/render/ownqualitystamp.h"
 #include "engine/render/sourcefile.h"
 #include "engine/render/textstamp.h"
 
@@ -26,6 +27,8 @@ struct SourcePicture
 {
     std::optional<Picture> whole;
     std::unique_ptr<JpegBlockStamper> blocks;
+    /// A JPEG written as a JPEG that keeps its own quality (see OwnQualityStamper).
+    std::unique_ptr<OwnQualityStamper> ownQuality;
     QImage surface;
     int orientation = 1;
     /// The source file's content when it is a JPEG whose result is a JPEG: the result then
@@ -64,6 +67,9 @@ struct SourcePicture
     /// file and the reason, leaving no file at \a path.
     Written write(
         const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
+
+private:
+    Written writeOwnQuality(const QString &path) const;
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
@@ -80,7 +86,9 @@ std::optional<SourcePicture> loadSource(
     const QString &sourcePath, const QString &resultExt = QString());
 
 /// LoadSource for a file read once (see kalvora::readSourceFile): the same picture, with no
-/// second open of the file. Throws as LoadSource does.
-SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt);
+/// second open of the file. With \a keepQuality a JPEG whose result is a JPEG keeps its own
+/// quality (see OwnQualityStamper); one that cannot is a failure. Throws as LoadSource does.
+SourcePicture loadSource(
+    const kalvora::SourceFile &source, const QString &resultExt, bool keepQuality = false);
 
 } // namespace kalvora

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegsegments.h"
 
+#include <cstring>
+
 namespace kalvora {
 
 namespace {
@@ -27,8 +29,11 @@ bool standsAlone(uchar marker)
 qsizetype endOfScan(const uchar *data, qsizetype size, qsizetype pos)
 {
     for (; pos + 1 < size; ++pos) {
-        if (data[pos] != 0xFF)
-            continue;
+        const auto *ff = static_cast<const uchar *>(
+            std::memchr(data + pos, 0xFF, std::size_t(size - 1 - pos)));
+        if (!ff)
+            break;
+        pos = ff - data;
         const uchar next = data[pos + 1];
         if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF)
             continue;
@@ -37,9 +42,9 @@ qsizetype endOfScan(const uchar *data, qsizetype size, qsizetype pos)
     return size;
 }
 
-} // namespace
-
-std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
+// Follows the marker structure as readJpegLayout says; with \a headerOnly it stops after the
+// first start-of-scan segment.
+std::optional<JpegLayout> followLayout(const QByteArray &file, bool headerOnly)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -86,10 +91,27 @@ std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
         }
         pos = segment.end();
         if (marker == kStartOfScan) {
+            if (headerOnly)
+                return layout;
             scanned = true;
             pos = endOfScan(data, size, pos);
         }
     }
+}
+
+} // namespace
+
+std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
+{
+    return followLayout(file, false);
+}
+
+QList<JpegSegment> jpegHeaderSegments(const QByteArray &file)
+{
+    const std::optional<JpegLayout> layout = followLayout(file, true);
+    if (!layout || layout->segments.isEmpty() || layout->segments.last().marker != kStartOfScan)
+        return {};
+    return layout->segments;
 }
 
 QByteArray jpegSegment(uchar marker, const QByteArray &payload)
