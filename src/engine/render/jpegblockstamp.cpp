@@ -12,9 +12,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <mutex>
-
-#include <malloc.h>
 
 namespace kalvora {
 
@@ -36,16 +33,7 @@ JpegBlockStamper::~JpegBlockStamper() = default;
 std::unique_ptr<JpegBlockStamper> JpegBlockStamper::open(
     const QByteArray &data, const QString &shownPath)
 {
-    // A photo's coefficients take some 36 MB in a few large allocations. By default the C
-    // library gives each such block back to the system when it is freed and the next photo's
-    // arrays then fault in and clear fresh pages, which measured a third of the block path's
-    // time. Keeping blocks of up to 32 MB (the library's ceiling) in the heap, and trimming only
-    // beyond 128 MB, lets each worker reuse its memory from photo to photo.
-    static std::once_flag allocatorSet;
-    std::call_once(allocatorSet, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 128 << 20);
-    });
+    keepPhotoMemory();
     if (!looksLikeJpeg(data))
         return nullptr;
     configureImageReading();

@@ -104,6 +104,7 @@ OwnQualityStamper::~OwnQualityStamper() = default;
 std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
     const QByteArray &data, const QString &shownPath)
 {
+    keepPhotoMemory();
     std::unique_ptr<OwnQualityStamper> stamper(new OwnQualityStamper);
     stamper->m_data = data;
     stamper->m_path = shownPath;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpeghuffman.h"
 
+#include <algorithm>
+
 namespace kalvora {
 
 bool HuffmanTable::build(const JHUFF_TBL &table, bool ac)
@@ -20,8 +22,9 @@ bool HuffmanTable::build(const JHUFF_TBL &table, bool ac)
             lengths[count] = std::uint8_t(length);
             codes[count++] = code++;
         }
-        // A length cannot hold more codes than its bits tell apart.
-        if (code > (1u << length))
+        // A length cannot hold more codes than its bits tell apart, less the code of all ones,
+        // which libjpeg refuses.
+        if (code >= (1u << length))
             return false;
         m_largestCode[length] = table.bits[length] ? int(code) - 1 : -1;
         code <<= 1;
@@ -65,7 +68,36 @@ bool HuffmanTable::build(const JHUFF_TBL &table, bool ac)
             }
         }
     }
+    if (ac)
+        buildRuns();
     return true;
+}
+
+void HuffmanTable::buildRuns()
+{
+    for (std::size_t index = 0; index < m_runs.size(); ++index) {
+        Run &run = m_runs[index];
+        std::uint64_t bits = std::uint64_t(index) << (64 - kRunBits);
+        int used = 0;
+        int advance = 0;
+        for (;;) {
+            const Fast &code = fast(bits);
+            if (!code.totalLength || used + code.totalLength > kRunBits)
+                break;
+            used += code.totalLength;
+            bits <<= code.totalLength;
+            if (code.advance == 64) {
+                run.ends = 1;
+                break;
+            }
+            advance += code.advance;
+        }
+        run.bits = std::uint8_t(used);
+        run.advance = std::uint8_t(advance);
+        // The codes before an end of block must leave it a place; others may fill the block.
+        const int last = (run.ends ? DCTSIZE2 - 1 : DCTSIZE2) - advance;
+        run.last = std::uint8_t(used ? std::max(last, 0) : 0);
+    }
 }
 
 int HuffmanTable::decode(std::uint64_t bits, int *length) const

@@ -58,11 +58,26 @@ public:
         std::uint8_t advance = 0;
     };
 
+    static constexpr int kRunBits = 12;
+
+    /// For an AC table, the codes the next kRunBits bits hold whole, as many as fit: their bits,
+    /// how far they move the coefficient index, whether they end the block (advance then
+    /// counting up to the end-of-block code), and the largest index at which they all fall
+    /// inside the block (0 when not even one code fits).
+    struct Run
+    {
+        std::uint8_t bits = 0;
+        std::uint8_t advance = 0;
+        std::uint8_t ends = 0;
+        std::uint8_t last = 0;
+    };
+
     /// Builds the table from libjpeg's form of a DHT table; false when its codes do not form
     /// a Huffman code (more codes of a length than the length allows, or none at all).
     bool build(const JHUFF_TBL &table, bool ac);
 
     const Fast &fast(std::uint64_t bits) const { return m_fast[bits >> (64 - kFastBits)]; }
+    const Run &run(std::uint64_t bits) const { return m_runs[bits >> (64 - kRunBits)]; }
 
     /// The symbol whose code starts \a bits, with its length in \a length; -1 for bits that
     /// start no code.
@@ -73,7 +88,10 @@ public:
     int size(int symbol) const { return m_size[symbol]; }
 
 private:
+    void buildRuns();
+
     std::array<Fast, 1 << kFastBits> m_fast {};
+    std::array<Run, 1 << kRunBits> m_runs {};
     std::array<std::int32_t, 17> m_largestCode {};
     std::array<std::int32_t, 17> m_valueOffset {};
     std::array<std::uint8_t, 256> m_values {};

@@ -92,13 +92,20 @@ JpegRestore restoreJpeg(const QByteArray &fileData)
     if (!found.recipe)
         return {RestoreFinding::NotStamped, {}, QStringLiteral("carries no restore data")};
     const RestoreRecipe &recipe = *found.recipe;
-    if (found.result.size() != recipe.resultSize || sha256Of(found.result) != recipe.resultDigest)
-        return {RestoreFinding::Mismatch, {},
-            QStringLiteral("was changed after it was stamped, so its original cannot be rebuilt")};
+    const JpegRestore edited {RestoreFinding::Mismatch, {},
+        QStringLiteral("was changed after it was stamped, so its original cannot be rebuilt")};
+    if (found.result.size() != recipe.resultSize
+        || RestoreRecipe::digestOf(found.result, recipe.resultScanStart, recipe.resultScanEnd)
+            != recipe.resultDigest)
+        return edited;
     QByteArray original = applyRestoreRecipe(recipe, found.result);
-    if (original.isEmpty() || sha256Of(original) != recipe.originalDigest)
+    if (original.isEmpty())
         return {RestoreFinding::Damaged, {},
-            QStringLiteral("its restore data do not rebuild the original")};
+            QStringLiteral("its restore data do not fit the picture they came with")};
+    // Its metadata are as they were written: a rebuild that is not the original tells of
+    // scan data changed since.
+    if (sha256Of(original) != recipe.originalDigest)
+        return edited;
     return {RestoreFinding::Restored, std::move(original), {}};
 }
 

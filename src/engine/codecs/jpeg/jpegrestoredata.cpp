@@ -71,6 +71,8 @@ QByteArray serialized(const RestoreRecipe &recipe)
 {
     QByteArray out = kFormat.toByteArray() + recipe.originalDigest + recipe.resultDigest;
     putNumber(out, quint64(recipe.resultSize), 8);
+    putNumber(out, quint64(recipe.resultScanStart), 8);
+    putNumber(out, quint64(recipe.resultScanEnd), 8);
     putNumber(out, quint64(recipe.pieces.size()), 4);
     for (const RestorePiece &piece : recipe.pieces) {
         out.append(char(piece.kind));
@@ -105,6 +107,11 @@ std::optional<RestoreRecipe> parsed(QByteArrayView data)
     recipe.originalDigest = in.bytes(kDigestSize);
     recipe.resultDigest = in.bytes(kDigestSize);
     recipe.resultSize = qint64(in.number(8));
+    recipe.resultScanStart = qint64(in.number(8));
+    recipe.resultScanEnd = qint64(in.number(8));
+    if (recipe.resultScanStart < 0 || recipe.resultScanStart > recipe.resultScanEnd
+        || recipe.resultScanEnd > recipe.resultSize)
+        return std::nullopt;
     const quint64 count = in.number(4);
     for (quint64 i = 0; i < count && !in.failed(); ++i) {
         RestorePiece piece;
@@ -151,6 +158,13 @@ QByteArray sha256Of(const char *bytes, qsizetype size)
         || length != kDigestSize)
         return {};
     return digest;
+}
+
+QByteArray RestoreRecipe::digestOf(const QByteArray &result, qint64 scanStart, qint64 scanEnd)
+{
+    QByteArray outside = result.left(qsizetype(scanStart));
+    outside += QByteArrayView(result).sliced(qsizetype(scanEnd));
+    return sha256Of(outside);
 }
 
 void appendPiece(QList<RestorePiece> &pieces, RestorePiece piece)

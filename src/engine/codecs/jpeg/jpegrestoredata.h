@@ -5,10 +5,13 @@
 // The restore data a JPEG stamped in its own quality carries: how to rebuild the original file
 // byte for byte from the stamped one. The original is a list of pieces, each the stamped file's
 // bytes, bytes of the original kept in the restore data, or a restart interval of the scan put
-// together from runs of bits of both; two SHA-256 digests tell whether the stamped file is
-// still the one written and whether the rebuild is the original. The data lives in APP9
-// segments of its own, after the others of the header; offsets count in the stamped file with
-// those segments taken out.
+// together from runs of bits of both. Two SHA-256 digests tell whether the stamped file was
+// changed since: one of its metadata and trailer (everything but its scan data), so an edit of
+// its tags is told even where the rebuild would not read it, and one of the original, which the
+// rebuild must give and which an edit of the scan data spoils. Hashing the scan data of the
+// stamped file twice over would cost more than all the rest of the restore data. The data
+// lives in APP9 segments of its own, after the others of the header; offsets count in the
+// stamped file with those segments taken out.
 
 #include "engine/codecs/jpeg/jpegsegments.h"
 
@@ -51,8 +54,14 @@ struct RestorePiece
 struct RestoreRecipe
 {
     QByteArray originalDigest; ///< SHA-256 of the original file
-    QByteArray resultDigest; ///< SHA-256 of the stamped file without the restore segments
+    /// SHA-256 of the stamped file without the restore segments, but for its scan data
+    QByteArray resultDigest;
     qint64 resultSize = 0;
+    qint64 resultScanStart = 0; ///< where the stamped file's scan data start
+    qint64 resultScanEnd = 0; ///< and end
+
+    /// The digest of \a result as resultDigest is made.
+    static QByteArray digestOf(const QByteArray &result, qint64 scanStart, qint64 scanEnd);
     QList<RestorePiece> pieces;
 
     friend bool operator==(const RestoreRecipe &, const RestoreRecipe &) = default;

@@ -54,8 +54,10 @@ RestoreRecipe recipeFor(const QByteArray &original, const KeptScan &scan, const 
     for (RestorePiece &piece :
         differencePieces(original, scan.end, original.size(), result, resultScanEnd, result.size()))
         appendPiece(recipe.pieces, std::move(piece));
-    recipe.resultDigest = sha256Of(result);
     recipe.resultSize = result.size();
+    recipe.resultScanStart = resultScanStart;
+    recipe.resultScanEnd = resultScanEnd;
+    recipe.resultDigest = RestoreRecipe::digestOf(result, resultScanStart, resultScanEnd);
     return recipe;
 }
 
@@ -91,8 +93,11 @@ QByteArray withRestoreData(const QByteArray &original, const KeptScan &scan,
         const bool indexed = std::any_of(segments.cbegin(), segments.cend(),
             [&](const JpegSegment &s) { return isPictureIndex(*result, s); });
         if (!indexed || restore.size() == added) {
-            QByteArray file = *result;
-            file.insert(restorePlace(*result, segments), restore);
+            const qsizetype place = restorePlace(*result, segments);
+            QByteArray file;
+            file.reserve(result->size() + restore.size());
+            file.append(result->constData(), place).append(restore);
+            file.append(QByteArrayView(*result).sliced(place));
             return file;
         }
         added = restore.size();

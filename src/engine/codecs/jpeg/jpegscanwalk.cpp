@@ -5,6 +5,10 @@
 // coefficients. Every camera photo's scan passes through it, so its inner loop stays short.
 #include "engine/codecs/jpeg/jpegscan.h"
 
+#include <QtEndian>
+
+#include <cstring>
+
 namespace kalvora {
 
 namespace {
@@ -22,9 +26,8 @@ constexpr auto kNatural = [] {
     return order;
 }();
 
-// Reads one block from \a position, adding its DC difference to \a predictor; with Store, its
+// Reads one block from \a position, adding its DC difference to \a predictor; its
 // coefficients go into \a block (zeroed before). False at a code that is no code.
-template <bool Store>
 bool readBlock(const std::uint8_t *data, qint64 &position, const HuffmanTable &dc,
     const HuffmanTable &ac, int &predictor, JCOEF *block)
 {
@@ -43,8 +46,7 @@ bool readBlock(const std::uint8_t *data, qint64 &position, const HuffmanTable &d
         predictor += size ? extendBits(int(bits >> (64 - size)), size) : 0;
         pos += length + size;
     }
-    if constexpr (Store)
-        block[0] = JCOEF(predictor);
+    block[0] = JCOEF(predictor);
     for (int k = 1; k < DCTSIZE2;) {
         bits = peekBits(data, pos);
         const HuffmanTable::Fast &a = ac.fast(bits);
@@ -52,8 +54,7 @@ bool readBlock(const std::uint8_t *data, qint64 &position, const HuffmanTable &d
             // A zero run, the end of the block or a coefficient: storing the entry's value
             // at the last place it covers is right for all three.
             k += a.advance;
-            if constexpr (Store)
-                block[kNatural[k - 1]] = a.value;
+            block[kNatural[k - 1]] = a.value;
             pos += a.totalLength;
             continue;
         }
@@ -70,28 +71,109 @@ bool readBlock(const std::uint8_t *data, qint64 &position, const HuffmanTable &d
             continue;
         }
         k += symbol >> 4;
-        if constexpr (Store)
-            block[kNatural[k]] = JCOEF(extendBits(int((bits << length) >> (64 - size)), size));
+        block[kNatural[k]] = JCOEF(extendBits(int((bits << length) >> (64 - size)), size));
         ++k;
     }
     position = pos;
     return true;
 }
 
-template <bool Store>
 bool readMcu(const JpegScan &scan, qint64 &position, std::array<int, 4> &predictors,
-    ScanWindow *window, int mcu)
+    ScanWindow &window, int mcu)
 {
     const int row = mcu / scan.mcusAcross;
     const int column = mcu % scan.mcusAcross;
     for (const McuBlock &b : scan.mcuBlocks) {
         const ScanComponent &c = scan.components[b.component];
-        JCOEF *block = nullptr;
-        if constexpr (Store)
-            block = window->block(scan, b.component, row * c.v + b.row, column * c.h + b.column);
-        if (!readBlock<Store>(scan.data.data(), position, scan.dc[c.dcTable], scan.ac[c.acTable],
+        JCOEF *block = window.block(scan, b.component, row * c.v + b.row, column * c.h + b.column);
+        if (!readBlock(scan.data.data(), position, scan.dc[c.dcTable], scan.ac[c.acTable],
                 predictors[b.component], block))
             return false;
+    }
+    return true;
+}
+
+// Reads bits with the next ones kept in a register, so the walk's chain from one code to the
+// next goes through no memory but its table.
+class BitReader
+{
+public:
+    BitReader(const std::uint8_t *data, qint64 position)
+        : m_data(data)
+        , m_byte(position >> 3)
+    {
+        refill();
+        skip(int(position & 7));
+    }
+    /// The next bits, the first on top; at least 32 of them are the data's.
+    std::uint64_t peek() const { return m_bits; }
+    void skip(int count)
+    {
+        m_bits <<= count;
+        m_count -= count;
+        if (m_count < 32)
+            refill();
+    }
+    qint64 position() const { return m_byte * 8 - m_count; }
+
+private:
+    void refill()
+    {
+        std::uint32_t word;
+        std::memcpy(&word, m_data + m_byte, sizeof word);
+        m_bits |= std::uint64_t(qFromBigEndian(word)) << (32 - m_count);
+        m_byte += 4;
+        m_count += 32;
+    }
+    const std::uint8_t *m_data;
+    qint64 m_byte;
+    std::uint64_t m_bits = 0;
+    int m_count = 0;
+};
+
+// Passes over one block, adding its DC difference to \a predictor. False at a code that is no
+// code.
+bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor)
+{
+    std::uint64_t bits = in.peek();
+    const HuffmanTable::Fast &d = dc.fast(bits);
+    if (d.totalLength) {
+        predictor += d.value;
+        in.skip(d.totalLength);
+    } else {
+        int length = d.codeLength;
+        int size = d.symbol;
+        if (!length && (size = dc.decode(bits, &length)) < 0)
+            return false;
+        predictor += size ? extendBits(int((bits << length) >> (64 - size)), size) : 0;
+        in.skip(length + size);
+    }
+    for (int k = 1; k < DCTSIZE2;) {
+        bits = in.peek();
+        // Several short codes at once where they all fall inside the block, as they nearly
+        // always do; one at a time where the block's end might come between them.
+        const HuffmanTable::Run &r = ac.run(bits);
+        if (k <= r.last) {
+            in.skip(r.bits);
+            if (r.ends)
+                break;
+            k += r.advance;
+            continue;
+        }
+        const HuffmanTable::Fast &a = ac.fast(bits);
+        if (a.totalLength) {
+            k += a.advance;
+            in.skip(a.totalLength);
+            continue;
+        }
+        int length = a.codeLength;
+        int symbol = a.symbol;
+        if (!length && (symbol = ac.decode(bits, &length)) < 0)
+            return false;
+        in.skip(length + (symbol & 15));
+        if ((symbol & 15) == 0 && symbol >> 4 != 15)
+            break;
+        k += (symbol & 15) == 0 ? 16 : (symbol >> 4) + 1;
     }
     return true;
 }
@@ -103,25 +185,29 @@ bool walkJpegScan(JpegScan &scan, QString *damage)
     scan.rowStarts.assign(std::size_t(scan.mcusDown), {});
     int walked = 0;
     for (ScanInterval &interval : scan.intervals) {
-        qint64 position = interval.bitStart;
+        BitReader in(scan.data.data(), interval.bitStart);
         std::array<int, 4> predictors {};
         for (int mcu = interval.firstMcu; mcu < interval.firstMcu + interval.mcuCount; ++mcu) {
             if (mcu % scan.mcusAcross == 0)
-                scan.rowStarts[std::size_t(mcu / scan.mcusAcross)] = {position, predictors};
-            if (!readMcu<false>(scan, position, predictors, nullptr, mcu)) {
-                *damage = QStringLiteral("a bad Huffman code in its scan");
-                return false;
+                scan.rowStarts[std::size_t(mcu / scan.mcusAcross)] = {in.position(), predictors};
+            for (const McuBlock &b : scan.mcuBlocks) {
+                const ScanComponent &c = scan.components[b.component];
+                if (!skipBlock(
+                        in, scan.dc[c.dcTable], scan.ac[c.acTable], predictors[b.component])) {
+                    *damage = QStringLiteral("a bad Huffman code in its scan");
+                    return false;
+                }
             }
-            if (position > interval.bitEnd) {
+            if (in.position() > interval.bitEnd) {
                 *damage = QStringLiteral("its scan data end too early");
                 return false;
             }
         }
         walked += interval.mcuCount;
-        interval.codedEnd = position;
+        interval.codedEnd = in.position();
         // A byte the MCUs leave unread is one libjpeg passes over with a warning: the coding
         // went astray before it.
-        if (interval.bitEnd - position >= 8) {
+        if (interval.bitEnd - interval.codedEnd >= 8) {
             *damage = QStringLiteral("bytes its scan's coding does not reach");
             return false;
         }
@@ -159,7 +245,7 @@ ScanWindow decodeScanWindow(const JpegScan &scan, int firstRow, int lastRow)
         window.starts.push_back({position, predictors});
         // The scan was walked whole before, so its codes all read.
         if (mcu < end)
-            readMcu<true>(scan, position, predictors, &window, mcu);
+            readMcu(scan, position, predictors, window, mcu);
     }
     return window;
 }

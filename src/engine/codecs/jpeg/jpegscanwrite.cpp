@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegscanwrite.h"
 
+#include "engine/codecs/jpeg/jpegcodable.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -15,7 +17,6 @@ constexpr std::uint8_t kZigzagToNatural[DCTSIZE2]
     = {0, 1, 8, 16, 9, 2, 3, 10, 17, 24, 32, 25, 18, 11, 4, 5, 12, 19, 26, 33, 40, 48, 41, 34, 27,
         20, 13, 6, 7, 14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37, 44, 51,
         58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
-constexpr int kLargestDc = 2047;
 constexpr int kEndOfBlock = 0x00;
 constexpr int kSixteenZeros = 0xF0;
 
@@ -41,30 +42,17 @@ void putValue(ScanBitWriter &writer, const HuffmanTable &table, int symbol, int 
         writer.put(std::uint32_t(value < 0 ? value - 1 : value) & ((1u << size) - 1), size);
 }
 
-// The DC value nearest \a wanted whose difference from \a predictor the table codes, and from
-// which \a next (the DC of a following block that keeps its coefficients) is coded too.
-std::optional<int> codableDc(const HuffmanTable &dc, int wanted, int predictor, const int *next)
-{
-    for (int step = 0; step <= 2 * kLargestDc; ++step) {
-        for (const int value : {wanted + step, wanted - step}) {
-            if (value < -kLargestDc || value > kLargestDc)
-                continue;
-            if (dc.has(magnitudeCategory(value - predictor))
-                && (!next || dc.has(magnitudeCategory(*next - value))))
-                return value;
-        }
-    }
-    return std::nullopt;
-}
-
-// Codes \a block. A changed block (\a adjust) is first brought to what the tables code: its DC
-// to the nearest codable value, each AC coefficient to the largest magnitude its run codes, or
-// to zero; a kept block must be coded exactly. False when that cannot be done.
+// Codes \a block. A changed block (\a choice set) is first brought to what the tables code:
+// its DC to the nearest value from which the block that next keeps its coefficients is still
+// reached, each AC coefficient to the nearest value its run codes; a kept block must be coded
+// exactly. False when that cannot be done.
 bool putBlock(ScanBitWriter &writer, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor,
-    JCOEF *block, bool adjust, const int *nextDc)
+    JCOEF *block, const DcChoice *choice)
 {
+    const bool adjust = choice != nullptr;
     if (adjust) {
-        const auto value = codableDc(dc, block[0], predictor, nextDc);
+        const auto value = codableDc(choice->differences, block[0], predictor,
+            choice->anchored ? &choice->allowed : nullptr);
         if (!value)
             return false;
         block[0] = JCOEF(*value);
@@ -90,19 +78,16 @@ bool putBlock(ScanBitWriter &writer, const HuffmanTable &dc, const HuffmanTable 
             run += DCTSIZE2 - k;
             break;
         }
-        const int size = magnitudeCategory(coefficient);
-        int codable = size;
-        while (codable > 0 && !ac.has(((run & 15) << 4) | codable) && adjust)
-            --codable;
-        if (codable == 0 || !ac.has(((run & 15) << 4) | codable)) {
+        if (!ac.has(((run & 15) << 4) | magnitudeCategory(coefficient))) {
             if (!adjust)
                 return false;
-            coefficient = 0;
-            ++run;
-            continue;
+            coefficient = JCOEF(codableCoefficient(ac, run & 15, coefficient));
+            if (coefficient == 0) {
+                ++run;
+                continue;
+            }
         }
-        if (codable < size)
-            coefficient = JCOEF(coefficient < 0 ? 1 - (1 << codable) : (1 << codable) - 1);
+        const int codable = magnitudeCategory(coefficient);
         for (; run >= 16; run -= 16)
             putValue(writer, ac, kSixteenZeros, 0, 0);
         putValue(writer, ac, (run << 4) | codable, coefficient, codable);
@@ -123,6 +108,7 @@ struct Rewriter
     ScanWindow &window;
     const std::vector<std::vector<std::uint8_t>> &changed;
     int firstMcu = 0; // of the window
+    std::array<Spans, 4> differences {}; // that each DC table codes
 
     qsizetype indexOf(int component, int mcu, const McuBlock &b) const
     {
@@ -135,37 +121,49 @@ struct Rewriter
         return window.blocks[std::size_t(component)].data() + index * DCTSIZE2;
     }
 
-    // The DC of the block after block \a j of MCU \a mcu in its component, when that block
-    // keeps its coefficients and is coded after it in this interval's run.
-    std::optional<int> nextKeptDc(int mcu, std::size_t j, int lastMcu)
+    // What each changed block of MCUs \a first to \a last may take as its DC, found backwards
+    // from the block of its component that next keeps its coefficients: the values from
+    // which that block's DC is reached through the changed blocks between.
+    std::vector<DcChoice> choicesOf(int first, int last)
     {
-        const int component = scan.mcuBlocks[j].component;
-        for (int m = mcu; m <= lastMcu; ++m)
-            for (std::size_t i = m == mcu ? j + 1 : 0; i < scan.mcuBlocks.size(); ++i) {
-                if (scan.mcuBlocks[i].component != component)
-                    continue;
-                const qsizetype index = indexOf(component, m, scan.mcuBlocks[i]);
-                if (changed[std::size_t(component)][std::size_t(index)])
-                    return std::nullopt;
-                return blockAt(component, index)[0];
+        const std::size_t perMcu = scan.mcuBlocks.size();
+        std::vector<DcChoice> choices(std::size_t(last - first + 1) * perMcu);
+        std::array<DcChoice, 4> next {};
+        for (std::size_t ci = 0; ci < scan.components.size(); ++ci)
+            next[ci].differences = differences[std::size_t(scan.components[ci].dcTable)];
+        for (int mcu = last; mcu >= first; --mcu)
+            for (std::size_t j = perMcu; j-- > 0;) {
+                const int component = scan.mcuBlocks[j].component;
+                const qsizetype index = indexOf(component, mcu, scan.mcuBlocks[j]);
+                DcChoice &state = next[std::size_t(component)];
+                if (changed[std::size_t(component)][std::size_t(index)]) {
+                    if (state.anchored)
+                        state.allowed = stepBack(state.allowed, state.differences);
+                    choices[std::size_t(mcu - first) * perMcu + j] = state;
+                } else {
+                    const int dc = blockAt(component, index)[0];
+                    state.anchored = true;
+                    state.allowed = {{dc, dc}};
+                }
             }
-        return std::nullopt;
+        return choices;
     }
 
-    bool putMcus(ScanBitWriter &writer, int first, int last, int intervalLast)
+    // Codes MCUs \a first to \a last again; the MCU after them keeps its bits.
+    bool putMcus(ScanBitWriter &writer, int first, int last)
     {
         std::array<int, 4> predictors = window.starts[std::size_t(first - firstMcu)].predictors;
+        const std::vector<DcChoice> choices = choicesOf(first, last);
+        const std::size_t perMcu = scan.mcuBlocks.size();
         for (int mcu = first; mcu <= last; ++mcu)
-            for (std::size_t j = 0; j < scan.mcuBlocks.size(); ++j) {
+            for (std::size_t j = 0; j < perMcu; ++j) {
                 const McuBlock &b = scan.mcuBlocks[j];
                 const ScanComponent &c = scan.components[b.component];
                 const qsizetype index = indexOf(b.component, mcu, b);
                 const bool adjust = changed[b.component][std::size_t(index)];
-                const std::optional<int> next
-                    = adjust ? nextKeptDc(mcu, j, intervalLast) : std::nullopt;
                 if (!putBlock(writer, scan.dc[c.dcTable], scan.ac[c.acTable],
-                        predictors[b.component], blockAt(b.component, index), adjust,
-                        next ? &*next : nullptr))
+                        predictors[b.component], blockAt(b.component, index),
+                        adjust ? &choices[std::size_t(mcu - first) * perMcu + j] : nullptr))
                     return false;
             }
         return true;
@@ -217,7 +215,9 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
     ScanWindow &window, const std::vector<std::vector<std::uint8_t>> &changed, QString *error)
 {
     const std::vector<std::vector<McuRun>> runs = runsOf(scan, window, changed);
-    Rewriter rewriter {scan, window, changed, window.firstRow * scan.mcusAcross};
+    Rewriter rewriter {scan, window, changed, window.firstRow * scan.mcusAcross, {}};
+    for (std::size_t t = 0; t < scan.dc.size(); ++t)
+        rewriter.differences[t] = codedDifferences(scan.dc[t]);
     const std::uint8_t *data = scan.data.data();
     ScanRewrite rewrite;
     rewrite.scan.reserve(scan.end - scan.start + (1 << 16));
@@ -257,7 +257,7 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
                     return std::nullopt;
                 }
                 keepResult(window.starts[first].bit - bit);
-                if (!rewriter.putMcus(writer, run.first, run.last, intervalLast)) {
+                if (!rewriter.putMcus(writer, run.first, run.last)) {
                     *error = QStringLiteral("its Huffman tables hold no code for the stamp");
                     return std::nullopt;
                 }
