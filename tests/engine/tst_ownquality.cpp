@@ -212,7 +212,8 @@ void TestOwnQuality::restoreTellsAnEditedResult_data()
     QTest::addColumn<QStringList>("tool");
     QTest::addColumn<bool>("stamped");
     QTest::addColumn<int>("finding");
-    QTest::newRow("as written") << QStringList() << true << int(RestoreFinding::Restored);
+    QTest::newRow("stamped twice: the first result, then the original")
+        << QStringList {"again"} << true << int(RestoreFinding::Restored);
     QTest::newRow("tags rewritten by ExifTool")
         << QStringList {"exiftool", "-q", "-overwrite_original", "-Artist=x"} << true
         << int(RestoreFinding::Mismatch);
@@ -225,8 +226,9 @@ void TestOwnQuality::restoreTellsAnEditedResult_data()
         << QStringList {"spoil"} << true << int(RestoreFinding::Damaged);
 }
 
-// A result another tool rewrote after the stamp is told apart from one as written, from a
-// JPEG never stamped and from one whose restore data are broken.
+// A result another tool rewrote after the stamp is told apart from one as written (here stamped
+// again, whose restore data hold the first's), from a JPEG never stamped and from one whose
+// restore data are broken.
 void TestOwnQuality::restoreTellsAnEditedResult()
 {
     QFETCH(QStringList, tool);
@@ -235,6 +237,9 @@ void TestOwnQuality::restoreTellsAnEditedResult()
     const QByteArray source = plainJpeg(photo(), 85);
     const QString path = sourcePath("edited.jpg");
     QByteArray file = stamped ? ownQualityStamped(source, testStamp("Lower-Left", 18)) : source;
+    const QByteArray firstStamp = file;
+    if (tool == QStringList {"again"})
+        file = ownQualityStamped(file, testStamp("Lower-Right", 18));
     if (tool == QStringList {"spoil"})
         file[file.indexOf("KALVORA-RESTORE") + 20] = 'X'; // the first byte of the data
     // A bit of a byte far into the scan data, where it neither makes nor ends a marker.
@@ -257,7 +262,10 @@ void TestOwnQuality::restoreTellsAnEditedResult()
     QCOMPARE(hasJpegRestoreData(file), stamped);
     const JpegRestore restored = restoreJpeg(file);
     QCOMPARE(int(restored.finding), finding);
-    QCOMPARE(restored.original, finding == int(RestoreFinding::Restored) ? source : QByteArray());
+    const QByteArray expected = tool == QStringList {"again"} ? firstStamp : source;
+    QCOMPARE(restored.original, finding == int(RestoreFinding::Restored) ? expected : QByteArray());
+    if (tool == QStringList {"again"})
+        QCOMPARE(restoreJpeg(restored.original).original, source);
 }
 
 void TestOwnQuality::refusesWhatCannotKeepItsQuality_data()
