@@ -99,11 +99,12 @@ class BitReader
 {
 public:
     BitReader(const std::uint8_t *data, qint64 position)
-        : m_data(data)
-        , m_byte(position >> 3)
+        : m_data(data + (position >> 3))
     {
         refill();
-        skip(int(position & 7));
+        m_bits <<= position & 7;
+        m_count -= int(position & 7);
+        m_start = data;
     }
     /// The next bits, the first on top; at least 32 of them are the data's.
     std::uint64_t peek() const { return m_bits; }
@@ -111,22 +112,23 @@ public:
     {
         m_bits <<= count;
         m_count -= count;
-        if (m_count < 32)
-            refill();
+        refill();
     }
-    qint64 position() const { return m_byte * 8 - m_count; }
+    qint64 position() const { return (m_data - m_start) * 8 - m_count; }
 
 private:
+    // Tops the register up to at least 56 bits without a branch: the next eight bytes are
+    // read, those that fit are taken.
     void refill()
     {
-        std::uint32_t word;
-        std::memcpy(&word, m_data + m_byte, sizeof word);
-        m_bits |= std::uint64_t(qFromBigEndian(word)) << (32 - m_count);
-        m_byte += 4;
-        m_count += 32;
+        std::uint64_t word;
+        std::memcpy(&word, m_data, sizeof word);
+        m_bits |= qFromBigEndian(word) >> m_count;
+        m_data += (63 - m_count) >> 3;
+        m_count |= 56;
     }
     const std::uint8_t *m_data;
-    qint64 m_byte;
+    const std::uint8_t *m_start = nullptr;
     std::uint64_t m_bits = 0;
     int m_count = 0;
 };
