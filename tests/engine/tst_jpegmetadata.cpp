@@ -86,6 +86,29 @@ std::pair<qsizetype, qsizetype> ifd1Entries(const QByteArray &exif)
     return {10 + ifd1, 10 + ifd1 + 2 + 12 * u16(ifd1)};
 }
 
+// The EXIF block of \a output differs from that of \a source only in the thumbnail's data and
+// IFD1's entries.
+void expectOnlyThumbnailChanged(
+    const Segment &oldExif, const Segment &newExif, const QString &source, const QString &output)
+{
+    const auto [oldAt, oldLength] = thumbnailPlace(source);
+    const auto [newAt, newLength] = thumbnailPlace(output);
+    const auto [ifd1, ifd1End] = ifd1Entries(newExif.bytes);
+    const auto inOld = [&](qsizetype p) {
+        return p >= oldAt - oldExif.offset && p < oldAt - oldExif.offset + oldLength;
+    };
+    const auto inNew = [&](qsizetype p) {
+        return p >= newAt - newExif.offset && p < newAt - newExif.offset + newLength;
+    };
+    for (qsizetype p = 4; p < std::max(oldExif.bytes.size(), newExif.bytes.size()); ++p) {
+        if (inOld(p) || inNew(p) || (p >= ifd1 && p < ifd1End))
+            continue;
+        QVERIFY2(p < oldExif.bytes.size() && p < newExif.bytes.size()
+                && oldExif.bytes[p] == newExif.bytes[p],
+            qPrintable(QStringLiteral("EXIF byte %1 changed").arg(p)));
+    }
+}
+
 // A smaller copy of the picture shows the stamp: where the stamp lies on the picture (scaled
 // to the copy) it differs clearly, everywhere else it is the same but for encoding noise.
 void expectStampOn(const QImage &before, const QImage &after, const QRect &stamp)
@@ -259,25 +282,7 @@ void TestJpegMetadata::carriesEverySegment()
     }
     QVERIFY(exifAt >= 0);
 
-    // The EXIF block differs only in the thumbnail's data and IFD1's entries.
-    const Segment &oldExif = expected[exifAt];
-    const Segment &newExif = got[exifAt];
-    const auto [oldAt, oldLength] = thumbnailPlace(source);
-    const auto [newAt, newLength] = thumbnailPlace(output);
-    const auto [ifd1, ifd1End] = ifd1Entries(newExif.bytes);
-    const auto inOld = [&](qsizetype p) {
-        return p >= oldAt - oldExif.offset && p < oldAt - oldExif.offset + oldLength;
-    };
-    const auto inNew = [&](qsizetype p) {
-        return p >= newAt - newExif.offset && p < newAt - newExif.offset + newLength;
-    };
-    for (qsizetype p = 4; p < std::max(oldExif.bytes.size(), newExif.bytes.size()); ++p) {
-        if (inOld(p) || inNew(p) || (p >= ifd1 && p < ifd1End))
-            continue;
-        QVERIFY2(p < oldExif.bytes.size() && p < newExif.bytes.size()
-                && oldExif.bytes[p] == newExif.bytes[p],
-            qPrintable(QStringLiteral("EXIF byte %1 changed").arg(p)));
-    }
+    expectOnlyThumbnailChanged(expected[exifAt], got[exifAt], source, output);
 
     // The thumbnail shows the stamp and is a JPEG ExifTool reads.
     const QRect stamp = changedArea(decoded(before), decoded(after), 60);

@@ -31,15 +31,26 @@ struct Coefficients
     std::vector<std::vector<JCOEF>> blocks;
 };
 
-Coefficients coefficientsOf(const QByteArray &file)
+// libjpeg reading a file held in memory, up to its first scan.
+struct Reader
 {
+    explicit Reader(const QByteArray &file)
+    {
+        info.err = jpeg_std_error(&errors);
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.constData()),
+            static_cast<unsigned long>(file.size()));
+        jpeg_read_header(&info, TRUE);
+    }
+    ~Reader() { jpeg_destroy_decompress(&info); }
     jpeg_decompress_struct info {};
     jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.constData()),
-        static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&info, TRUE);
+};
+
+Coefficients coefficientsOf(const QByteArray &file)
+{
+    Reader reader(file);
+    jpeg_decompress_struct &info = reader.info;
     jvirt_barray_ptr *arrays = jpeg_read_coefficients(&info);
     Coefficients c;
     c.maxH = info.max_h_samp_factor;
@@ -60,20 +71,14 @@ Coefficients coefficientsOf(const QByteArray &file)
         c.blocks.push_back(std::move(blocks));
     }
     jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
     return c;
 }
 
 // The pixels libjpeg decodes, as the stamper decodes them (accurate DCT, smooth chroma).
 QImage pixelsOf(const QByteArray &file)
 {
-    jpeg_decompress_struct info {};
-    jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.constData()),
-        static_cast<unsigned long>(file.size()));
-    jpeg_read_header(&info, TRUE);
+    Reader reader(file);
+    jpeg_decompress_struct &info = reader.info;
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
     QImage image(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
@@ -84,7 +89,6 @@ QImage pixelsOf(const QByteArray &file)
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
     return image;
 }
 

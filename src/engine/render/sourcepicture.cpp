@@ -68,13 +68,7 @@ SourcePicture::Written SourcePicture::write(
     const QByteArray encoded = blocks ? blocks->encode(quality) : encodeJpeg(surface, quality);
     std::optional<QByteArray> carried;
     bool marked = false;
-    XmpEditor editXmp;
-    if (mark)
-        editXmp = [&](const QByteArray &packet) {
-            auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
-            marked = edited.has_value();
-            return edited;
-        };
+    const XmpEditor editXmp = markingXmp(&marked);
     if (!encoded.isEmpty()) {
         const QSize size = blocks ? blocks->size() : surface.size();
         carried = carryJpegMetadata(jpegSource, encoded,
@@ -87,16 +81,21 @@ SourcePicture::Written SourcePicture::write(
     return {carried.has_value(), carried.has_value() && marked};
 }
 
+XmpEditor SourcePicture::markingXmp(bool *marked) const
+{
+    if (!mark)
+        return {};
+    return [this, marked](const QByteArray &packet) {
+        auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
+        *marked = edited.has_value();
+        return edited;
+    };
+}
+
 SourcePicture::Written SourcePicture::writeOwnQuality(const QString &path) const
 {
     bool marked = false;
-    XmpEditor editXmp;
-    if (mark)
-        editXmp = [&](const QByteArray &packet) {
-            auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
-            marked = edited.has_value();
-            return edited;
-        };
+    const XmpEditor editXmp = markingXmp(&marked);
     // The thumbnails keep their own tables too.
     writeNewFile(ownQuality->write(drawn ? thumbnailStamper(*drawn, orientation, ownQuality->size(),
                                        kOwnQuality, jpegSourcePath)

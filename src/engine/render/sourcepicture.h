@@ -69,6 +69,8 @@ struct SourcePicture
         const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
 
 private:
+    /// The editor that puts the mark in a JPEG result's XMP, noting in \a marked whether it did.
+    XmpEditor markingXmp(bool *marked) const;
     Written writeOwnQuality(const QString &path) const;
 };
 
