@@ -275,20 +275,27 @@ void TestOwnQuality::restoreTellsAnEditedResult()
 void TestOwnQuality::refusesWhatCannotKeepItsQuality_data()
 {
     QTest::addColumn<Layout>("layout");
+    QTest::addColumn<bool>("cut");
     QTest::addColumn<QString>("said");
-    QTest::newRow("progressive") << Layout {2, 2, true} << "a progressive JPEG cannot";
-    QTest::newRow("arithmetic") << Layout {2, 2, false, true} << "an arithmetic-coded JPEG";
-    QTest::newRow("CMYK") << Layout {1, 1, false, false, JCS_CMYK} << "a CMYK JPEG cannot";
+    QTest::newRow("progressive") << Layout {2, 2, true} << false << "a progressive JPEG cannot";
+    QTest::newRow("arithmetic")
+        << Layout {2, 2, false, true} << false << "an arithmetic-coded JPEG";
+    QTest::newRow("CMYK") << Layout {1, 1, false, false, JCS_CMYK} << false
+                          << "a CMYK JPEG cannot";
+    QTest::newRow("scan cut short") << Layout {2, 2} << true << "is damaged";
 }
 
-// A JPEG that cannot keep its own quality fails, naming the file and the reason, and is left
-// as it was; nothing is written at another quality in its place.
+// A JPEG that cannot keep its own quality, or whose scan the walk finds damaged, fails,
+// naming the file and the reason, and is left as it was; nothing is written in its place.
 void TestOwnQuality::refusesWhatCannotKeepItsQuality()
 {
     QFETCH(Layout, layout);
+    QFETCH(bool, cut);
     QFETCH(QString, said);
     const QString path = sourcePath("refused.jpg");
-    const QByteArray source = plainJpeg(photo(), 85, layout);
+    QByteArray source = plainJpeg(photo(), 85, layout);
+    if (cut)
+        source = source.left(source.size() * 2 / 3) + "\xFF\xD9";
     QVERIFY(writeFile(path, source));
     StampOptions options = customText(SaveOption::OriginalFolder);
     options.keepQuality = true;
