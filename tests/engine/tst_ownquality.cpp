@@ -278,10 +278,9 @@ void TestOwnQuality::refusesWhatCannotKeepItsQuality_data()
     QTest::addColumn<bool>("cut");
     QTest::addColumn<QString>("said");
     QTest::newRow("progressive") << Layout {2, 2, true} << false << "a progressive JPEG cannot";
-    QTest::newRow("arithmetic")
-        << Layout {2, 2, false, true} << false << "an arithmetic-coded JPEG";
-    QTest::newRow("CMYK") << Layout {1, 1, false, false, JCS_CMYK} << false
-                          << "a CMYK JPEG cannot";
+    QTest::newRow("arithmetic") << Layout {2, 2, false, true} << false
+                                << "an arithmetic-coded JPEG";
+    QTest::newRow("CMYK") << Layout {1, 1, false, false, JCS_CMYK} << false << "a CMYK JPEG cannot";
     QTest::newRow("scan cut short") << Layout {2, 2} << true << "is damaged";
 }
 
