@@ -33,6 +33,8 @@ struct Layout
     bool arithmetic = false;
     J_COLOR_SPACE space = JCS_YCbCr;
     int restartRows = 0; // a restart marker after this many rows of blocks, or none
+    int restartMcus = 0; // or after this many MCUs
+    bool optimize = false; // Huffman tables made for the picture, holding only its codes
 };
 
 inline QByteArray plainJpeg(const QImage &picture, int quality, const Layout &layout = {})
@@ -60,6 +62,9 @@ inline QByteArray plainJpeg(const QImage &picture, int quality, const Layout &la
     jpeg_set_quality(&info, quality, TRUE);
     info.arith_code = layout.arithmetic ? TRUE : FALSE;
     info.restart_in_rows = layout.restartRows;
+    if (layout.restartMcus)
+        info.restart_interval = unsigned(layout.restartMcus);
+    info.optimize_coding = layout.optimize ? TRUE : FALSE;
     if (layout.progressive)
         jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/codecs/jpeg/jpegrestore.h"
 #include "jpegmetadatasupport.h"
 #include "stampfailures.h"
 #include "stampjobsupport.h"
@@ -85,6 +86,29 @@ std::pair<qsizetype, qsizetype> ifd1Entries(const QByteArray &exif)
     return {10 + ifd1, 10 + ifd1 + 2 + 12 * u16(ifd1)};
 }
 
+// The EXIF block of \a output differs from that of \a source only in the thumbnail's data and
+// IFD1's entries.
+void expectOnlyThumbnailChanged(
+    const Segment &oldExif, const Segment &newExif, const QString &source, const QString &output)
+{
+    const auto [oldAt, oldLength] = thumbnailPlace(source);
+    const auto [newAt, newLength] = thumbnailPlace(output);
+    const auto [ifd1, ifd1End] = ifd1Entries(newExif.bytes);
+    const auto inOld = [&](qsizetype p) {
+        return p >= oldAt - oldExif.offset && p < oldAt - oldExif.offset + oldLength;
+    };
+    const auto inNew = [&](qsizetype p) {
+        return p >= newAt - newExif.offset && p < newAt - newExif.offset + newLength;
+    };
+    for (qsizetype p = 4; p < std::max(oldExif.bytes.size(), newExif.bytes.size()); ++p) {
+        if (inOld(p) || inNew(p) || (p >= ifd1 && p < ifd1End))
+            continue;
+        QVERIFY2(p < oldExif.bytes.size() && p < newExif.bytes.size()
+                && oldExif.bytes[p] == newExif.bytes[p],
+            qPrintable(QStringLiteral("EXIF byte %1 changed").arg(p)));
+    }
+}
+
 // A smaller copy of the picture shows the stamp: where the stamp lies on the picture (scaled
 // to the copy) it differs clearly, everywhere else it is the same but for encoding noise.
 void expectStampOn(const QImage &before, const QImage &after, const QRect &stamp)
@@ -114,13 +138,14 @@ private slots:
     void init() { emptyFolders(); }
     void carriesEverySegment_data();
     void carriesEverySegment();
+    void stampsTheMultiPicturePreview_data();
     void stampsTheMultiPicturePreview();
     void thumbnailThatCannotFitFailsTheFile();
 
 private:
     void makeSource(const QString &path, const QString &kind);
     void makeNewSource(const QString &path, const QString &kind);
-    QString stampOne(const QString &source, int pointSize);
+    QString stampOne(const QString &source, int pointSize, bool ownQuality = false);
 
     QTemporaryDir m_made;
 };
@@ -173,9 +198,10 @@ void TestJpegMetadata::makeNewSource(const QString &path, const QString &kind)
     QVERIFY(exifTag("XMP:HasExtendedXMP", path).size() == 32);
 }
 
-QString TestJpegMetadata::stampOne(const QString &source, int pointSize)
+QString TestJpegMetadata::stampOne(const QString &source, int pointSize, bool ownQuality)
 {
     StampOptions options = customText(SaveOption::ChosenFolder);
+    options.keepQuality = ownQuality;
     options.font.pointSize = pointSize;
     options.position = StampPosition::LowerRight;
     options.jpegQuality = 95;
@@ -192,11 +218,15 @@ void TestJpegMetadata::carriesEverySegment_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("pointSize");
     QTest::addColumn<bool>("padded");
-    QTest::newRow("stamped in the blocks") << "colour" << 28 << false;
-    QTest::newRow("stamped whole: a stamp over most of the picture") << "colour" << 150 << false;
-    QTest::newRow("stamped whole: a grey source") << "grey" << 28 << false;
-    QTest::newRow("a source without JFIF gets none") << "no JFIF" << 28 << false;
-    QTest::newRow("thumbnail followed by other data") << "colour" << 28 << true;
+    QTest::addColumn<bool>("ownQuality");
+    QTest::newRow("stamped in the blocks") << "colour" << 28 << false << false;
+    QTest::newRow("stamped whole: a stamp over most of the picture")
+        << "colour" << 150 << false << false;
+    QTest::newRow("stamped whole: a grey source") << "grey" << 28 << false << false;
+    QTest::newRow("a source without JFIF gets none") << "no JFIF" << 28 << false << false;
+    QTest::newRow("thumbnail followed by other data") << "colour" << 28 << true << false;
+    QTest::newRow("own quality") << "colour" << 28 << false << true;
+    QTest::newRow("own quality: a grey source keeps its profile") << "grey" << 28 << false << true;
 }
 
 void TestJpegMetadata::carriesEverySegment()
@@ -204,6 +234,7 @@ void TestJpegMetadata::carriesEverySegment()
     QFETCH(QString, kind);
     QFETCH(int, pointSize);
     QFETCH(bool, padded);
+    QFETCH(bool, ownQuality);
     const QString source = sourcePath("IMG_0001.JPG");
     makeSource(source, kind);
     if (QTest::currentTestFailed())
@@ -218,16 +249,19 @@ void TestJpegMetadata::carriesEverySegment()
         before.replace(exif.offset, exif.bytes.size(), grown);
         QVERIFY(writeFile(source, before));
     }
-    const QString output = stampOne(source, pointSize);
+    const QString output = stampOne(source, pointSize, ownQuality);
     QVERIFY(!output.isEmpty());
     const QByteArray after = contents(output);
+    // Its restore data give back the source, every byte of it.
+    QCOMPARE(restoreJpeg(after).original, ownQuality ? before : QByteArray());
 
-    // Every APPn and COM segment byte for byte, in order, but for the EXIF thumbnail; a grey
-    // source's colour profile is not one of the result's colours.
+    // Every APPn and COM segment byte for byte, in order, but for the EXIF thumbnail and the
+    // restore data; a grey source's colour profile is not one of a colour result's colours.
     QList<Segment> expected = headerSegments(before);
-    if (kind == "grey")
+    if (kind == "grey" && !ownQuality)
         expected.removeIf([](const Segment &s) { return s.bytes.mid(4, 11) == "ICC_PROFILE"; });
-    const QList<Segment> got = headerSegments(after);
+    QList<Segment> got = headerSegments(after);
+    got.removeIf([](const Segment &s) { return s.bytes.mid(4, 15) == "KALVORA-RESTORE"; });
     QCOMPARE(got.size(), expected.size());
     qsizetype exifAt = -1;
     for (qsizetype i = 0; i < got.size(); ++i) {
@@ -248,25 +282,7 @@ void TestJpegMetadata::carriesEverySegment()
     }
     QVERIFY(exifAt >= 0);
 
-    // The EXIF block differs only in the thumbnail's data and IFD1's entries.
-    const Segment &oldExif = expected[exifAt];
-    const Segment &newExif = got[exifAt];
-    const auto [oldAt, oldLength] = thumbnailPlace(source);
-    const auto [newAt, newLength] = thumbnailPlace(output);
-    const auto [ifd1, ifd1End] = ifd1Entries(newExif.bytes);
-    const auto inOld = [&](qsizetype p) {
-        return p >= oldAt - oldExif.offset && p < oldAt - oldExif.offset + oldLength;
-    };
-    const auto inNew = [&](qsizetype p) {
-        return p >= newAt - newExif.offset && p < newAt - newExif.offset + newLength;
-    };
-    for (qsizetype p = 4; p < std::max(oldExif.bytes.size(), newExif.bytes.size()); ++p) {
-        if (inOld(p) || inNew(p) || (p >= ifd1 && p < ifd1End))
-            continue;
-        QVERIFY2(p < oldExif.bytes.size() && p < newExif.bytes.size()
-                && oldExif.bytes[p] == newExif.bytes[p],
-            qPrintable(QStringLiteral("EXIF byte %1 changed").arg(p)));
-    }
+    expectOnlyThumbnailChanged(expected[exifAt], got[exifAt], source, output);
 
     // The thumbnail shows the stamp and is a JPEG ExifTool reads.
     const QRect stamp = changedArea(decoded(before), decoded(after), 60);
@@ -275,8 +291,17 @@ void TestJpegMetadata::carriesEverySegment()
         decoded(extracted("ThumbnailImage", output)), stamp);
 
     // ExifTool reads every tag alike, but for how the new picture is coded.
-    expectSameTags(
-        source, output, {"File:ColorComponents", "File:YCbCrSubSampling", "File:EncodingProcess"});
+    expectSameTags(source, output,
+        ownQuality ? QStringList()
+                   : QStringList {
+                       "File:ColorComponents", "File:YCbCrSubSampling", "File:EncodingProcess"});
+}
+
+void TestJpegMetadata::stampsTheMultiPicturePreview_data()
+{
+    QTest::addColumn<bool>("ownQuality");
+    QTest::newRow("at the chosen quality") << false;
+    QTest::newRow("in its own quality, restore data before the index") << true;
 }
 
 // A preview after the picture, indexed by an MPF segment, shows the stamp too; another image
@@ -284,6 +309,7 @@ void TestJpegMetadata::carriesEverySegment()
 // index says where each image now lies.
 void TestJpegMetadata::stampsTheMultiPicturePreview()
 {
+    QFETCH(bool, ownQuality);
     const QString source = sourcePath("DSC_0002.JPG");
     makeSource(source, "colour");
     if (QTest::currentTestFailed())
@@ -314,9 +340,10 @@ void TestJpegMetadata::stampsTheMultiPicturePreview()
     QCOMPARE(extracted("MPImage2:PreviewImage", source), preview);
     QCOMPARE(extracted("MPImage3:MPImage3", source), disparity);
 
-    const QString output = stampOne(source, 28);
+    const QString output = stampOne(source, 28, ownQuality);
     QVERIFY(!output.isEmpty());
     const QByteArray after = contents(output);
+    QCOMPARE(restoreJpeg(after).original, ownQuality ? contents(source) : QByteArray());
     const QRect stamp = changedArea(decoded(contents(source)), decoded(after), 60);
     QVERIFY(!stamp.isEmpty());
     expectStampOn(decoded(preview), decoded(extracted("MPImage2:PreviewImage", output)), stamp);

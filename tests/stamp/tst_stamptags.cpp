@@ -20,20 +20,25 @@ private slots:
     void everyTagKept_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("jpeg") << QStringLiteral("rich.jpg");
-        QTest::newRow("png") << QStringLiteral("rich.png");
-        QTest::newRow("tiff") << QStringLiteral("rich.tif");
-        QTest::newRow("webp") << QStringLiteral("rich.webp");
+        QTest::addColumn<QStringList>("flags");
+        QTest::newRow("jpeg") << QStringLiteral("rich.jpg") << QStringList();
+        QTest::newRow("png") << QStringLiteral("rich.png") << QStringList();
+        QTest::newRow("tiff") << QStringLiteral("rich.tif") << QStringList();
+        QTest::newRow("webp") << QStringLiteral("rich.webp") << QStringList();
+        QTest::newRow("jpeg in its own quality")
+            << QStringLiteral("rich.jpg") << QStringList {QStringLiteral("--keep-quality")};
     }
     void everyTagKept()
     {
         QFETCH(QString, name);
+        QFETCH(QStringList, flags);
         const QString path = source(name);
         QVERIFY(darkGray(64, 48).save(path));
         QString error;
         QVERIFY2(TaggedPhotos::writeRichTags(path, m_output->path(), &error), qPrintable(error));
-        const Outcome outcome = runStamp({QStringLiteral("--text"), QStringLiteral("Kept"),
-            QStringLiteral("--output"), m_output->path(), path});
+        const Outcome outcome = runStamp(flags
+            + QStringList {QStringLiteral("--text"), QStringLiteral("Kept"),
+                QStringLiteral("--output"), m_output->path(), path});
         QCOMPARE(outcome.errors, QString());
         QCOMPARE(outcome.code, 0);
         const QStringList lost = TaggedPhotos::lostTags(path, output(name), kChangedByEncoding);
@@ -44,6 +49,18 @@ private slots:
         // The mark of the stamp is added, once, beside them all (in a JPEG, in the standard XMP
         // packet that names the extended one, whose digest still holds: its text was read above).
         QCOMPARE(tags.values(QStringLiteral("XMP-kalvora:StampText")), QStringList {"Kept"});
+        // In its own quality a JPEG keeps its quantization tables, byte for byte.
+        if (!flags.isEmpty()) {
+            QFile in(path);
+            QFile out(output(name));
+            QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
+            const QByteArray sourceBytes = in.readAll();
+            const qsizetype tables = sourceBytes.indexOf("\xFF\xDB");
+            QVERIFY(tables > 0);
+            const int length
+                = (uchar(sourceBytes[tables + 2]) << 8) | uchar(sourceBytes[tables + 3]);
+            QVERIFY(out.readAll().contains(sourceBytes.mid(tables, length + 2)));
+        }
     }
 
     // A source ExifTool warns about while copying its tags is stamped, the warning told once as

@@ -63,6 +63,8 @@ bool applyLookSwitch(const QString &argument, StampCommand &command)
         command.options.keepFolders = true;
     else if (argument == u"--dry-run")
         command.dryRun = true;
+    else if (argument == u"--keep-quality")
+        command.options.keepQuality = true;
     else
         return false;
     return true;
@@ -163,5 +165,9 @@ QString lookUsage()
         "Runs:\n"
         "  --skip-stamped            skip photos this program stamped before, with a note\n"
         "  --keep-folders            results of walked folders keep the folders below them\n"
-        "  --dry-run                 print source, result and text; write nothing\n");
+        "  --dry-run                 print source, result and text; write nothing\n"
+        "  --keep-quality            JPEGs keep their own quality: only the blocks under the\n"
+        "                            stamp are coded again, in the photo's own tables, and the\n"
+        "                            result can be restored to the original (--quality does\n"
+        "                            not apply)\n");
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/metadata/jpegmetadata.h"
 
+#include "engine/codecs/jpeg/jpegrestoredata.h"
 #include "engine/codecs/jpeg/jpegsegments.h"
 #include "engine/metadata/exifthumbnail.h"
 #include "engine/metadata/mpfindex.h"
@@ -72,7 +73,8 @@ QByteArray withStampedThumbnail(const QByteArray &exif, const PreviewStamper &st
 // further images with the previews stamped, and anything between and after them as it was.
 // The index in the segment at \a indexAt of \a result then gives the new sizes and places.
 void appendPictures(QByteArray &result, qsizetype indexAt, const QByteArray &source,
-    const JpegLayout &layout, const SourcePictures &pictures, const PreviewStamper &stampPreview)
+    const JpegLayout &layout, const SourcePictures &pictures, const PreviewStamper &stampPreview,
+    qsizetype firstImageExtra)
 {
     const QList<MpImage> &images = pictures.index.images;
     QByteArray following;
@@ -95,7 +97,7 @@ void appendPictures(QByteArray &result, qsizetype indexAt, const QByteArray &sou
     const qsizetype payloadAt = indexAt + 4;
     const qsizetype header = payloadAt + kMpHeaderInPayload;
     QByteArray payload = result.mid(payloadAt, pictures.segment.payloadSize());
-    setMpImage(payload, pictures.index, images[0], quint32(result.size()), 0);
+    setMpImage(payload, pictures.index, images[0], quint32(result.size() + firstImageExtra), 0);
     for (int i : pictures.inFileOrder)
         setMpImage(payload, pictures.index, images[i], quint32(sizes[i]),
             quint32(result.size() + places[i] - header));
@@ -113,28 +115,44 @@ std::optional<QByteArray> xmpSegment(const XmpEditor &editXmp, const QByteArray 
     return jpegSegment(kExifMarker, kXmpName.toByteArray() + *edited);
 }
 
-} // namespace
+// The picture's coding: the encoder's file, or the source's own header segments with a new
+// scan in place of its scan data.
+struct Coding
+{
+    const QByteArray *encoded = nullptr;
+    const KeptCoding *kept = nullptr;
+};
 
-std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
+// Whether the source's \a segment goes into the result's header.
+bool carried(const QByteArray &source, const JpegLayout &from, const JpegSegment &segment,
+    const Coding &coding)
+{
+    if (coding.kept)
+        return segment.offset < coding.kept->scanStart && !isRestoreSegment(source, segment);
+    if ((!segment.isApplication() && !segment.isComment()) || segment.marker == kAdobeMarker)
+        return false;
+    return !(segment.marker == kProfileMarker && from.components != 3
+        && named(source, segment, kProfileName));
+}
+
+std::optional<QByteArray> carry(const QByteArray &source, const Coding &coding,
     const PreviewStamper &stampPreview, const XmpEditor &editXmp)
 {
     const auto from = readJpegLayout(source);
-    const auto to = readJpegLayout(encoded);
-    if (!from || !to)
+    const auto to = coding.encoded ? readJpegLayout(*coding.encoded) : std::optional<JpegLayout>();
+    if (!from || (coding.encoded && !to))
         return std::nullopt;
 
     QByteArray result("\xFF\xD8", 2);
-    result.reserve(encoded.size() + source.size() - from->imageEnd + (1 << 16));
+    result.reserve((coding.encoded ? coding.encoded->size() : coding.kept->scan.size())
+        + source.size() - from->imageEnd + (1 << 16));
     std::optional<SourcePictures> pictures;
     qsizetype indexAt = -1;
     bool exifSeen = false;
     bool xmpSeen = !editXmp;
     qsizetype xmpAt = result.size(); // where a packet of its own goes
     for (const JpegSegment &segment : from->segments) {
-        if ((!segment.isApplication() && !segment.isComment()) || segment.marker == kAdobeMarker)
-            continue;
-        if (segment.marker == kProfileMarker && from->components != 3
-            && named(source, segment, kProfileName))
+        if (!carried(source, *from, segment, coding))
             continue;
         if (segment.marker == kProfileMarker && !pictures
             && named(source, segment, kPicturesName)) {
@@ -174,22 +192,44 @@ std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByt
             indexAt += added->size();
     }
 
-    // The encoder's own header segments give way to the source's, but for an Adobe segment,
-    // which would tell how the new scan data are coded.
-    const auto body = std::find_if(to->segments.cbegin(), to->segments.cend(),
-        [](const JpegSegment &s) { return !s.isApplication() && !s.isComment(); });
-    if (body == to->segments.cend())
-        return std::nullopt;
-    for (auto it = to->segments.cbegin(); it != body; ++it)
-        if (it->marker == kAdobeMarker)
-            result += QByteArrayView(encoded).sliced(it->offset, it->size);
-    result += QByteArrayView(encoded).sliced(body->offset, to->imageEnd - body->offset);
+    if (coding.kept) {
+        result += coding.kept->scan;
+        result += QByteArrayView(source).sliced(
+            coding.kept->scanEnd, from->imageEnd - coding.kept->scanEnd);
+    } else {
+        // The encoder's own header segments give way to the source's, but for an Adobe
+        // segment, which would tell how the new scan data are coded.
+        const QByteArray &encoded = *coding.encoded;
+        const auto body = std::find_if(to->segments.cbegin(), to->segments.cend(),
+            [](const JpegSegment &s) { return !s.isApplication() && !s.isComment(); });
+        if (body == to->segments.cend())
+            return std::nullopt;
+        for (auto it = to->segments.cbegin(); it != body; ++it)
+            if (it->marker == kAdobeMarker)
+                result += QByteArrayView(encoded).sliced(it->offset, it->size);
+        result += QByteArrayView(encoded).sliced(body->offset, to->imageEnd - body->offset);
+    }
 
     if (pictures)
-        appendPictures(result, indexAt, source, *from, *pictures, stampPreview);
+        appendPictures(result, indexAt, source, *from, *pictures, stampPreview,
+            coding.kept ? coding.kept->firstImageExtra : 0);
     else
         result += QByteArrayView(source).sliced(from->imageEnd);
     return result;
+}
+
+} // namespace
+
+std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
+    const PreviewStamper &stampPreview, const XmpEditor &editXmp)
+{
+    return carry(source, {&encoded, nullptr}, stampPreview, editXmp);
+}
+
+std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const KeptCoding &kept,
+    const PreviewStamper &stampPreview, const XmpEditor &editXmp)
+{
+    return carry(source, {nullptr, &kept}, stampPreview, editXmp);
 }
 
 } // namespace kalvora

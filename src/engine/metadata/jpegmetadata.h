@@ -43,4 +43,24 @@ using XmpEditor = std::function<std::optional<QByteArray>(const QByteArray &pack
 std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByteArray &encoded,
     const PreviewStamper &stampPreview, const XmpEditor &editXmp = {});
 
+/// A picture that keeps its source's coding: its scan data, which take the place of the
+/// source's bytes from \a scanStart (where the source's scan data start) to \a scanEnd (the
+/// marker after them).
+struct KeptCoding
+{
+    QByteArray scan;
+    qsizetype scanStart = 0;
+    qsizetype scanEnd = 0;
+    /// Bytes that will be added to the result's first image (the MP Index gives its size).
+    qsizetype firstImageExtra = 0;
+};
+
+/// CarryJpegMetadata for a picture that keeps the source's coding: every header segment of
+/// the source stays, in its order and byte for byte (the tables, the frame, the scan header,
+/// an Adobe segment and every colour profile included), but for the thumbnail, the XMP packet
+/// and the MP Index, changed as above, and any restore data of an earlier stamp, which no
+/// longer holds and is left out. The new scan follows, then what followed the source's.
+std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const KeptCoding &kept,
+    const PreviewStamper &stampPreview, const XmpEditor &editXmp = {});
+
 } // namespace kalvora

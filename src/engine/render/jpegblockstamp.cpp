@@ -12,9 +12,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <mutex>
-
-#include <malloc.h>
 
 namespace kalvora {
 
@@ -36,16 +33,7 @@ JpegBlockStamper::~JpegBlockStamper() = default;
 std::unique_ptr<JpegBlockStamper> JpegBlockStamper::open(
     const QByteArray &data, const QString &shownPath)
 {
-    // A photo's coefficients take some 36 MB in a few large allocations. By default the C
-    // library gives each such block back to the system when it is freed and the next photo's
-    // arrays then fault in and clear fresh pages, which measured a third of the block path's
-    // time. Keeping blocks of up to 32 MB (the library's ceiling) in the heap, and trimming only
-    // beyond 128 MB, lets each worker reuse its memory from photo to photo.
-    static std::once_flag allocatorSet;
-    std::call_once(allocatorSet, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 128 << 20);
-    });
+    keepPhotoMemory();
     if (!looksLikeJpeg(data))
         return nullptr;
     configureImageReading();
@@ -96,21 +84,28 @@ void JpegBlockStamper::setStamp(const QString &text, const QString &positionCapt
     setStamp(TextStamp {text, positionCaption, font, color, {}}, orientation);
 }
 
-QRect JpegBlockStamper::stampedRegion() const
+QRect blockAlignedStampBounds(
+    const QSize &size, const QSize &mcu, const TextStamp &stamp, int orientation)
 {
     QImage resolution(1, 1, QImage::Format_RGB32);
     resolution.setDotsPerMeterX(kSurfaceDotsPerMeter);
     resolution.setDotsPerMeterY(kSurfaceDotsPerMeter);
-    const QRect bounds = overlayTextBounds(size(), resolution, m_stamp, m_orientation);
+    const QRect bounds = overlayTextBounds(size, resolution, stamp, orientation);
     if (bounds.isEmpty())
         return {};
-    const int w = m_blocks->mcuWidth;
-    const int h = m_blocks->mcuHeight;
+    const int w = mcu.width();
+    const int h = mcu.height();
     const int left = bounds.left() / w * w;
     const int top = bounds.top() / h * h;
-    const int right = std::min(size().width(), divideUp(bounds.right() + 1, w) * w);
-    const int bottom = std::min(size().height(), divideUp(bounds.bottom() + 1, h) * h);
+    const int right = std::min(size.width(), divideUp(bounds.right() + 1, w) * w);
+    const int bottom = std::min(size.height(), divideUp(bounds.bottom() + 1, h) * h);
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect JpegBlockStamper::stampedRegion() const
+{
+    return blockAlignedStampBounds(
+        size(), QSize(m_blocks->mcuWidth, m_blocks->mcuHeight), m_stamp, m_orientation);
 }
 
 bool JpegBlockStamper::stampTooLarge() const

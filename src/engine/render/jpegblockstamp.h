@@ -17,6 +17,11 @@ namespace kalvora {
 
 struct JpegBlocks;
 
+/// The stored pixels of a picture of \a size that OverlayText may change with \a stamp and
+/// \a orientation, widened to whole MCUs of \a mcu pixels; empty when nothing is drawn.
+QRect blockAlignedStampBounds(
+    const QSize &size, const QSize &mcu, const TextStamp &stamp, int orientation);
+
 /// Stamps a JPEG photo in its compressed form. A stamp covers a small part of a photo, so
 /// decoding and encoding all of its 12 million pixels is mostly wasted: the blocks of DCT
 /// coefficients are read as stored, only the few the stamp touches are turned into pixels,

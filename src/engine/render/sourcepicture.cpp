@@ -48,6 +48,10 @@ void SourcePicture::stamp(const TextStamp &stamp, const QString &sourcePath)
         return;
     }
     drawn = stamp;
+    if (ownQuality) {
+        ownQuality->setStamp(stamp, orientation);
+        return;
+    }
     if (blocks) {
         blocks->setStamp(stamp, orientation);
         if (!blocks->stampTooLarge())
@@ -72,6 +76,8 @@ SourcePicture::Written SourcePicture::write(
         writeNewFile(encodePicture(*whole), path);
         return {};
     }
+    if (ownQuality)
+        return writeOwnQuality(path);
     if (jpegSource.isEmpty() || outputKindOf(ext) != OutputKind::Jpeg
         || (!blocks && surface.isNull())) {
         std::function<QByteArray()> encodeBlocks;
@@ -84,13 +90,7 @@ SourcePicture::Written SourcePicture::write(
     const QByteArray encoded = blocks ? blocks->encode(quality) : encodeJpeg(surface, quality);
     std::optional<QByteArray> carried;
     bool marked = false;
-    XmpEditor editXmp;
-    if (mark)
-        editXmp = [&](const QByteArray &packet) {
-            auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
-            marked = edited.has_value();
-            return edited;
-        };
+    const XmpEditor editXmp = markingXmp(&marked);
     if (!encoded.isEmpty()) {
         const QSize size = blocks ? blocks->size() : surface.size();
         carried = carryJpegMetadata(jpegSource, encoded,
@@ -101,6 +101,30 @@ SourcePicture::Written SourcePicture::write(
     writeOutput(
         surface, path, ext, quality, converter, [&] { return carried ? *carried : encoded; });
     return {carried.has_value(), carried.has_value() && marked};
+}
+
+XmpEditor SourcePicture::markingXmp(bool *marked) const
+{
+    if (!mark)
+        return {};
+    return [this, marked](const QByteArray &packet) {
+        auto edited = markedXmpPacket(packet, *mark, kLargestJpegXmpPacket);
+        *marked = edited.has_value();
+        return edited;
+    };
+}
+
+SourcePicture::Written SourcePicture::writeOwnQuality(const QString &path) const
+{
+    bool marked = false;
+    const XmpEditor editXmp = markingXmp(&marked);
+    // The thumbnails keep their own tables too.
+    writeNewFile(ownQuality->write(drawn ? thumbnailStamper(*drawn, orientation, ownQuality->size(),
+                                       kOwnQuality, jpegSourcePath)
+                                         : PreviewStamper(),
+                     editXmp),
+        path);
+    return {true, marked};
 }
 
 namespace {
@@ -139,7 +163,8 @@ std::optional<SourcePicture> loadSource(const QString &sourcePath, const QString
     return loadSource(*source, resultExt);
 }
 
-SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt)
+SourcePicture loadSource(
+    const kalvora::SourceFile &source, const QString &resultExt, bool keepQuality)
 {
     SourcePicture picture;
     // A file named as one of the whole formats whose content is another (a JPEG saved as
@@ -153,9 +178,11 @@ SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resul
             picture.jpegSource = source.bytes;
             picture.jpegSourcePath = source.path;
         }
-        if (outputKindOf(resultExt) == OutputKind::Jpeg)
+        if (keepQuality && !picture.jpegSource.isEmpty())
+            picture.ownQuality = OwnQualityStamper::open(source.bytes, source.path);
+        else if (outputKindOf(resultExt) == OutputKind::Jpeg)
             picture.blocks = JpegBlockStamper::open(source.bytes, source.path);
-        if (!picture.blocks)
+        if (!picture.blocks && !picture.ownQuality)
             picture.surface = workSurfaceOf(source.bytes, source.path);
     }
     // Pictures held upright as viewed take the stamp without a turn.

@@ -5,6 +5,7 @@
 #include "engine/codecs/picturecodec.h"
 #include "engine/metadata/stampmark.h"
 #include "engine/render/jpegblockstamp.h"
+#include "engine/render/ownqualitystamp.h"
 #include "engine/render/sourcefile.h"
 #include "engine/render/textstamp.h"
 
@@ -27,6 +28,8 @@ struct SourcePicture
 {
     std::optional<Picture> whole;
     std::unique_ptr<JpegBlockStamper> blocks;
+    /// A JPEG written as a JPEG that keeps its own quality (see OwnQualityStamper).
+    std::unique_ptr<OwnQualityStamper> ownQuality;
     QImage surface;
     int orientation = 1;
     /// The source file's content when it is a JPEG whose result is a JPEG: the result then
@@ -66,6 +69,11 @@ struct SourcePicture
     /// copy. Throws RuntimeFailure naming the file and the reason, leaving no file at \a path.
     Written write(
         const QString &path, const QString &ext, int quality, ToolRunner &converter) const;
+
+private:
+    /// The editor that puts the mark in a JPEG result's XMP, noting in \a marked whether it did.
+    XmpEditor markingXmp(bool *marked) const;
+    Written writeOwnQuality(const QString &path) const;
 };
 
 /// Whether the listed file \a sourcePath is loaded whole by its name: "png", "tif", "tiff",
@@ -83,7 +91,9 @@ std::optional<SourcePicture> loadSource(
     const QString &sourcePath, const QString &resultExt = QString());
 
 /// LoadSource for a file read once (see kalvora::readSourceFile): the same picture, with no
-/// second open of the file. Throws as LoadSource does.
-SourcePicture loadSource(const kalvora::SourceFile &source, const QString &resultExt);
+/// second open of the file. With \a keepQuality a JPEG whose result is a JPEG keeps its own
+/// quality (see OwnQualityStamper); one that cannot is a failure. Throws as LoadSource does.
+SourcePicture loadSource(
+    const kalvora::SourceFile &source, const QString &resultExt, bool keepQuality = false);
 
 } // namespace kalvora

@@ -3,6 +3,7 @@
 #include "engine/render/thumbnailstamp.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/jpeg/jpegsegments.h"
 #include "engine/render/overlaytext.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int kQualityStep = 10;
 constexpr int kLowestQuality = 10;
+// Where a copy that does not fit in its own tables starts.
+constexpr int kFirstQuality = 90;
 
 // Places the stored picture on a smaller copy: scaled to fill it when their shapes agree to a
 // pixel, otherwise fitted and centred, as a camera fits a wide photo into a 4:3 thumbnail.
@@ -51,10 +54,12 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
     }
     if (!stampSmallerCopy(pixels, pictureSize, stamp, orientation))
         return copy;
-    for (int q = std::clamp(quality, kLowestQuality, 100);;
-         q = std::max(kLowestQuality, q - kQualityStep)) {
+    for (int q = quality == kOwnQuality ? kOwnQuality : std::clamp(quality, kLowestQuality, 100);;
+         q = q == kOwnQuality ? kFirstQuality : std::max(kLowestQuality, q - kQualityStep)) {
         QString error;
-        const QByteArray encoded = encodeJpeg(pixels, q, &error);
+        const QByteArray encoded = q == kOwnQuality
+            ? jpegblocks::encodeInTablesOf(pixels, copy, &error)
+            : encodeJpeg(pixels, q, &error);
         if (encoded.isEmpty())
             throw RuntimeFailure(QStringLiteral("Cannot stamp the thumbnail of %1: %2")
                                      .arg(QDir::toNativeSeparators(sourcePath), error));

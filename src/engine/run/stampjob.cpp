@@ -251,7 +251,7 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
                 if ((source = kalvora::readSourceFile(sourcePath))
                     && !(skipped = skippedAsStamped(options, *source))) {
                     refuseReadOnlySource(job.plan);
-                    picture = loadSource(*source, ext);
+                    picture = loadSource(*source, ext, options.keepQuality);
                 }
             }))
             return written;

@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+
+#include <malloc.h>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -44,7 +47,43 @@ bool tablesConsistent(const jpeg_decompress_struct &info)
     return true;
 }
 
+// Gives the encoder the colour space, sampling and quantization tables of the photo \a source,
+// so the blocks it codes are quantized as the photo's own are.
+void useTablesOf(jpeg_compress_struct &info, const jpeg_decompress_struct &source)
+{
+    jpeg_set_colorspace(&info, source.jpeg_color_space);
+    for (int ci = 0; ci < source.num_components; ++ci) {
+        const jpeg_component_info &from = source.comp_info[ci];
+        jpeg_component_info &to = info.comp_info[ci];
+        to.h_samp_factor = from.h_samp_factor;
+        to.v_samp_factor = from.v_samp_factor;
+        to.quant_tbl_no = from.quant_tbl_no;
+        // The tables in the slots: a header read alone has latched none to its components.
+        const JQUANT_TBL *slot = source.quant_tbl_ptrs[from.quant_tbl_no];
+        if (!slot)
+            continue;
+        unsigned int table[DCTSIZE2];
+        std::copy(std::begin(slot->quantval), std::end(slot->quantval), std::begin(table));
+        jpeg_add_quant_table(&info, from.quant_tbl_no, table, 100, FALSE);
+    }
+}
+
 } // namespace
+
+void keepPhotoMemory()
+{
+    // A photo's coefficients take some 36 MB in a few large allocations, and its file and the
+    // result some megabytes more. By default the C library gives each such block back to the
+    // system when it is freed and the next photo's arrays then fault in and clear fresh pages,
+    // which measured a third of the block path's time. Keeping blocks of up to 32 MB (the
+    // library's ceiling) in the heap, and trimming only beyond 128 MB, lets each worker reuse
+    // its memory from photo to photo.
+    static std::once_flag allocatorSet;
+    std::call_once(allocatorSet, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    });
+}
 
 namespace jpegblocks {
 
@@ -67,25 +106,23 @@ ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength
     return tablesConsistent(b.source) ? ReadResult::Read : ReadResult::NotTaken;
 }
 
-bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
+bool writeArea(
+    Encoder &e, const jpeg_decompress_struct &source, const QRect &area, const BlockRows &rows)
 {
     if (setjmp(e.errors.jump))
         return false;
-    // The photo's blocks are read through its own decoder, whose failures land here too.
-    if (setjmp(b.errors.jump)) {
-        std::copy(std::begin(b.errors.message), std::end(b.errors.message), e.errors.message);
-        return false;
-    }
     jpeg_create_compress(&e.info);
     jpeg_mem_dest(&e.info, &e.buffer, &e.size);
-    jpeg_copy_critical_parameters(&b.source, &e.info);
+    // libjpeg takes the source without const, but only reads it.
+    jpeg_copy_critical_parameters(const_cast<j_decompress_ptr>(&source), &e.info);
     e.info.image_width = JDIMENSION(area.width());
     e.info.image_height = JDIMENSION(area.height());
-    jvirt_barray_ptr arrays[3];
-    const int maxH = b.source.max_h_samp_factor;
-    const int maxV = b.source.max_v_samp_factor;
-    for (int ci = 0; ci < 3; ++ci) {
-        const jpeg_component_info &c = b.source.comp_info[ci];
+    const int components = source.num_components;
+    jvirt_barray_ptr arrays[MAX_COMPONENTS];
+    const int maxH = source.max_h_samp_factor;
+    const int maxV = source.max_v_samp_factor;
+    for (int ci = 0; ci < components; ++ci) {
+        const jpeg_component_info &c = source.comp_info[ci];
         const int width = divideUp(divideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
         const int height = divideUp(divideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
         arrays[ci] = e.info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&e.info),
@@ -94,31 +131,53 @@ bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
             JDIMENSION(c.v_samp_factor));
     }
     e.info.mem->realize_virt_arrays(reinterpret_cast<j_common_ptr>(&e.info));
-    for (int ci = 0; ci < 3; ++ci) {
-        const jpeg_component_info &c = b.source.comp_info[ci];
+    for (int ci = 0; ci < components; ++ci) {
+        const jpeg_component_info &c = source.comp_info[ci];
         const int firstColumn = area.x() / (DCTSIZE * maxH) * c.h_samp_factor;
         const int firstRow = area.y() / (DCTSIZE * maxV) * c.v_samp_factor;
         const int sourceColumns
             = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
         const int sourceRows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
         const int columns = divideUp(divideUp(area.width() * c.h_samp_factor, maxH), DCTSIZE);
-        const int rows = divideUp(divideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
+        const int rowCount = divideUp(divideUp(area.height() * c.v_samp_factor, maxV), DCTSIZE);
         const int paddedColumns = divideUp(columns, c.h_samp_factor) * c.h_samp_factor;
-        const int paddedRows = divideUp(rows, c.v_samp_factor) * c.v_samp_factor;
+        const int paddedRows = divideUp(rowCount, c.v_samp_factor) * c.v_samp_factor;
         for (int row = 0; row < paddedRows; ++row) {
-            const int from = std::min(firstRow + row, sourceRows - 1);
-            JBLOCKARRAY in
-                = b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
-                    b.coefficients[ci], JDIMENSION(from), 1, FALSE);
+            JBLOCKROW in = rows(ci, std::min(firstRow + row, sourceRows - 1));
             JBLOCKARRAY out = e.info.mem->access_virt_barray(
                 reinterpret_cast<j_common_ptr>(&e.info), arrays[ci], JDIMENSION(row), 1, TRUE);
             for (int column = 0; column < paddedColumns; ++column)
-                std::copy_n(in[0][std::min(firstColumn + column, sourceColumns - 1)], DCTSIZE2,
+                std::copy_n(in[std::min(firstColumn + column, sourceColumns - 1)], DCTSIZE2,
                     out[0][column]);
         }
     }
     jpeg_write_coefficients(&e.info, arrays);
     jpeg_finish_compress(&e.info);
+    return true;
+}
+
+bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area)
+{
+    // The photo's blocks are read through its own decoder, whose failures land here too.
+    if (setjmp(b.errors.jump)) {
+        std::copy(std::begin(b.errors.message), std::end(b.errors.message), e.errors.message);
+        return false;
+    }
+    return writeArea(e, b.source, area, [&](int component, int row) {
+        return b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
+            b.coefficients[component], JDIMENSION(row), 1, FALSE)[0];
+    });
+}
+
+bool readHeader(Decoder &d, const QByteArray &data, qsizetype *scanStart)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char *>(data.constData()),
+        static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&d.info, TRUE);
+    *scanStart = data.size() - qsizetype(d.info.src->bytes_in_buffer);
     return true;
 }
 
@@ -158,11 +217,15 @@ bool encodePixels(
     e.info.input_components = 4;
     e.info.in_color_space = kSurfaceColorSpace;
     jpeg_set_defaults(&e.info);
-    for (int ci = 0; ci < 3; ++ci) {
-        e.info.comp_info[ci].h_samp_factor = source.comp_info[ci].h_samp_factor;
-        e.info.comp_info[ci].v_samp_factor = source.comp_info[ci].v_samp_factor;
+    if (quality == kOwnTables) {
+        useTablesOf(e.info, source);
+    } else {
+        for (int ci = 0; ci < 3; ++ci) {
+            e.info.comp_info[ci].h_samp_factor = source.comp_info[ci].h_samp_factor;
+            e.info.comp_info[ci].v_samp_factor = source.comp_info[ci].v_samp_factor;
+        }
+        jpeg_set_quality(&e.info, quality, TRUE);
     }
-    jpeg_set_quality(&e.info, quality, TRUE);
     jpeg_start_compress(&e.info, TRUE);
     JSAMPROW rows[kRowBatch];
     while (e.info.next_scanline < e.info.image_height) {
@@ -185,6 +248,40 @@ bool readStampedBlocks(Decoder &d, const Encoder &stamped, jvirt_barray_ptr **co
     jpeg_read_header(&d.info, TRUE);
     *coefficients = jpeg_read_coefficients(&d.info);
     return true;
+}
+
+bool takeStampedRows(Decoder &d, jvirt_barray_ptr *coefficients,
+    const std::function<void(int component, int row, JBLOCKROW blocks, int count)> &take)
+{
+    if (setjmp(d.errors.jump))
+        return false;
+    for (int ci = 0; ci < d.info.num_components; ++ci) {
+        const jpeg_component_info &c = d.info.comp_info[ci];
+        const int rows = divideUp(int(c.height_in_blocks), c.v_samp_factor) * c.v_samp_factor;
+        const int columns = divideUp(int(c.width_in_blocks), c.h_samp_factor) * c.h_samp_factor;
+        for (int row = 0; row < rows; ++row)
+            take(ci, row,
+                d.info.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&d.info),
+                    coefficients[ci], JDIMENSION(row), 1, FALSE)[0],
+                columns);
+    }
+    return true;
+}
+
+QByteArray encodeInTablesOf(const QImage &image, const QByteArray &model, QString *error)
+{
+    Decoder header;
+    qsizetype scanStart = 0;
+    Encoder e;
+    if (!readHeader(header, model, &scanStart)) {
+        *error = QString::fromLocal8Bit(header.errors.message);
+        return {};
+    }
+    if (!encodePixels(e, header.info, image, kOwnTables)) {
+        *error = QString::fromLocal8Bit(e.errors.message);
+        return {};
+    }
+    return QByteArray(reinterpret_cast<const char *>(e.buffer), qsizetype(e.size));
 }
 
 bool prepareOutput(Encoder &e, JpegBlocks &b, int quality)

@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QRect>
 
+#include <functional>
+
 class QImage;
 
 namespace kalvora {
@@ -40,6 +42,10 @@ struct JpegBlocks
     int mcuWidth = 8;
     int mcuHeight = 8;
 };
+
+/// Keeps the large blocks of memory a photo's work takes in the heap once they are freed, for
+/// the next photo (see the .cpp), and returns memory to the system only beyond 128 MB.
+void keepPhotoMemory();
 
 namespace jpegblocks {
 
@@ -84,19 +90,44 @@ enum class ReadResult { Read, NotTaken, Failed };
 /// take. \a icc is set to the ICC profile libjpeg allocated, or null.
 ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength);
 
-/// Writes the blocks of \a area (aligned on whole chroma blocks) as a JPEG of their own with
-/// the photo's tables, so libjpeg turns exactly those into pixels.
+/// The row of blocks \a row of component \a component of a photo, from its first column.
+using BlockRows = std::function<JBLOCKROW(int component, int row)>;
+
+/// Writes the blocks of \a area (aligned on whole MCUs) of the photo whose header \a source
+/// read, as \a rows gives them, as a JPEG of their own with the photo's tables, so libjpeg
+/// turns exactly those into pixels.
+bool writeArea(
+    Encoder &e, const jpeg_decompress_struct &source, const QRect &area, const BlockRows &rows);
+
+/// WriteArea for a photo read whole as coefficients.
 bool writeArea(Encoder &e, JpegBlocks &b, const QRect &area);
+
+/// Reads the header of the JPEG \a data, up to its first scan; \a scanStart is then where that
+/// scan's data start.
+bool readHeader(Decoder &d, const QByteArray &data, qsizetype *scanStart);
 
 /// Decodes the JPEG \a data into \a image, which has its size and 32-bit RGB pixels.
 bool decodePixels(Decoder &d, const unsigned char *data, unsigned long size, QImage &image);
 
-/// Encodes the stamped pixels with the photo's sampling and the tables of \a quality.
+/// The quality that stands for the photo's own tables.
+inline constexpr int kOwnTables = 0;
+
+/// Encodes the stamped pixels with the photo's sampling and the tables of \a quality, or with
+/// the photo's own colour space, sampling and tables for kOwnTables.
 bool encodePixels(
     Encoder &e, const jpeg_decompress_struct &source, const QImage &image, int quality);
 
 /// Reads the coefficients of the stamped pixels' JPEG.
 bool readStampedBlocks(Decoder &d, const Encoder &stamped, jvirt_barray_ptr **coefficients);
+
+/// Hands each row of blocks of the stamped pixels' JPEG, and how many blocks it holds, to
+/// \a take.
+bool takeStampedRows(Decoder &d, jvirt_barray_ptr *coefficients,
+    const std::function<void(int component, int row, JBLOCKROW blocks, int count)> &take);
+
+/// \a image encoded with the colour space, sampling and tables of the JPEG \a model; the
+/// empty array, with \a error set, when libjpeg fails.
+QByteArray encodeInTablesOf(const QImage &image, const QByteArray &model, QString *error);
 
 /// Sets the output's tables to those of \a quality, exactly as a plain encode makes them.
 bool prepareOutput(Encoder &e, JpegBlocks &b, int quality);

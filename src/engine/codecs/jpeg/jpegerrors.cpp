@@ -69,9 +69,13 @@ void initJpegErrors(JpegErrors &errors)
 
 void throwJpegDamaged(const QString &shownPath, const JpegErrors &errors)
 {
-    throw RuntimeFailure(
-        QStringLiteral("The picture %1 is damaged (%2); it is left as it is.")
-            .arg(QDir::toNativeSeparators(shownPath), QString::fromLocal8Bit(errors.damage)),
+    throwJpegDamaged(shownPath, QString::fromLocal8Bit(errors.damage));
+}
+
+void throwJpegDamaged(const QString &shownPath, const QString &reason)
+{
+    throw RuntimeFailure(QStringLiteral("The picture %1 is damaged (%2); it is left as it is.")
+                             .arg(QDir::toNativeSeparators(shownPath), reason),
         481);
 }
 

@@ -41,6 +41,9 @@ void initJpegErrors(JpegErrors &errors);
 /// Throws the failure of a picture whose data libjpeg reported as damaged.
 [[noreturn]] void throwJpegDamaged(const QString &shownPath, const JpegErrors &errors);
 
+/// Throws the failure of a picture whose data are damaged for \a reason.
+[[noreturn]] void throwJpegDamaged(const QString &shownPath, const QString &reason);
+
 /// Throws the failure of a picture libjpeg could not read at all.
 [[noreturn]] void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors);
 

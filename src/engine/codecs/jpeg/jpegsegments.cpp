@@ -44,9 +44,9 @@ qsizetype endOfScan(const uchar *data, qsizetype size, qsizetype pos)
     return size;
 }
 
-} // namespace
-
-std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
+// Follows the marker structure as readJpegLayout says; with \a headerOnly it stops after the
+// first start-of-scan segment.
+std::optional<JpegLayout> followLayout(const QByteArray &file, bool headerOnly)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -93,10 +93,27 @@ std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
         }
         pos = segment.end();
         if (marker == kStartOfScan) {
+            if (headerOnly)
+                return layout;
             scanned = true;
             pos = endOfScan(data, size, pos);
         }
     }
+}
+
+} // namespace
+
+std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
+{
+    return followLayout(file, false);
+}
+
+QList<JpegSegment> jpegHeaderSegments(const QByteArray &file)
+{
+    const std::optional<JpegLayout> layout = followLayout(file, true);
+    if (!layout || layout->segments.isEmpty() || layout->segments.last().marker != kStartOfScan)
+        return {};
+    return layout->segments;
 }
 
 QByteArray jpegSegment(uchar marker, const QByteArray &payload)

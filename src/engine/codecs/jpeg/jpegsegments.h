@@ -50,6 +50,10 @@ struct JpegLayout
 /// no start-of-image, a length that runs past the end, no frame, or no end-of-image.
 std::optional<JpegLayout> readJpegLayout(const QByteArray &file);
 
+/// The marker segments of the JPEG file \a file up to its first start-of-scan segment, which
+/// is the last; none when the structure cannot be followed that far.
+QList<JpegSegment> jpegHeaderSegments(const QByteArray &file);
+
 /// A marker segment with \a marker and \a payload; the payload must be below 65534 bytes.
 QByteArray jpegSegment(uchar marker, const QByteArray &payload);
 
