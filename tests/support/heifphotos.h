@@ -183,7 +183,6 @@ struct Shown
     QList<QImage> thumbnails;
     int lumaBits = 0;
     bool alpha = false;
-    bool depth = false;
     QByteArray icc;
     int nclxPrimaries = -1;
     bool read = false;
@@ -225,7 +224,6 @@ inline Shown shown(const QByteArray &file)
         seen.picture = decoded(handle);
         seen.lumaBits = heif_image_handle_get_luma_bits_per_pixel(handle);
         seen.alpha = heif_image_handle_has_alpha_channel(handle);
-        seen.depth = heif_image_handle_has_depth_image(handle);
         seen.icc.resize(qsizetype(heif_image_handle_get_raw_color_profile_size(handle)));
         heif_image_handle_get_raw_color_profile(handle, seen.icc.data());
         heif_color_profile_nclx *nclx = nullptr;
@@ -246,8 +244,9 @@ inline Shown shown(const QByteArray &file)
     return seen;
 }
 
-/// \a file with its alpha channel named a depth map (or, with \a auxiliaryType, an auxiliary
-/// picture of that type, as long as the alpha's name): what a portrait photo carries.
+/// \a file with its alpha channel renamed an auxiliary picture of \a auxiliaryType (as long as
+/// the alpha's name, so no box moves): a depth map or a gain map, as portrait and HDR photos
+/// carry them.
 inline QByteArray withAuxiliaryType(QByteArray file, const QByteArray &auxiliaryType)
 {
     for (const QByteArray &alpha : {QByteArray("urn:mpeg:hevc:2015:auxid:1"),
