@@ -65,16 +65,16 @@ kalvora-stamp stempelt Bilder ohne Fenster von der Befehlszeile aus.
         <translation>Dateien hinzufügen – mit Strg oder Umschalt mehrere Dateien wählen</translation>
     </message>
     <message>
-        <source>All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</source>
-        <translation>Alle Bilder (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</translation>
-    </message>
-    <message>
         <source>Enter file extension to load:<byte value="xd"/><byte value="xd"/>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
         <translation>Dateiendung der zu ladenden Dateien:<byte value="xd"/><byte value="xd"/>(* für alle Dateien, txt für alle txt-Dateien, doc für alle doc-Dateien usw.)</translation>
     </message>
     <message>
         <source>Please select folder:</source>
         <translation>Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</source>
+        <translation>Alle Bilder (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@ kalvora-stamp stempelt Bilder ohne Fenster von der Befehlszeile aus.
         <source>Progress Bar</source>
         <translation>Fortschritt</translation>
     </message>
+    <message>
+        <source>Remove Stamp</source>
+        <translation>Stempel entfernen</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -272,50 +276,6 @@ kalvora-stamp stempelt Bilder ohne Fenster von der Befehlszeile aus.
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
-                            instead of --size
-  --style plain|outline|shadow|box
-                            what is drawn with the text (default plain)
-  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
-                            for light text, white for dark)
-  --box-opacity 0-100       how much the box hides (default 60)
-  --margin-percent P        the margin as P % of the shorter side (0 to 25)
-Dates:
-  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
-                            instead of --format
-  --locale NAME             names of months and days (default: the system&apos;s)
-  --no-date-taken sentence|filename|modified|skip
-                            what a photo without a date taken gets (default sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            added to every file date (a camera clock that was wrong)
-Runs:
-  --skip-stamped            skip photos this program stamped before, with a note
-  --keep-folders            results of walked folders keep the folders below them
-  --dry-run                 print source, result and text; write nothing
-</source>
-        <translation>  --size-percent P          Zeilenhöhe als P % der kürzeren Seite (0.5 bis 25),
-                            statt --size
-  --style plain|outline|shadow|box
-                            was mit dem Text gezeichnet wird (Vorgabe plain)
-  --style-color #RRGGBB     Farbe von Kontur, Schatten oder Kasten (Vorgabe: schwarz
-                            bei hellem Text, weiß bei dunklem)
-  --box-opacity 0-100       wie stark der Kasten verdeckt (Vorgabe 60)
-  --margin-percent P        der Rand als P % der kürzeren Seite (0 bis 25)
-Datumsangaben:
-  --date-format PATTERN     ein Qt-Datumsmuster wie &quot;yyyy-MM-dd HH:mm&quot;,
-                            statt --format
-  --locale NAME             Namen der Monate und Tage (Vorgabe: die des Systems)
-  --no-date-taken sentence|filename|modified|skip
-                            was ein Foto ohne Aufnahmedatum bekommt (Vorgabe sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            zu jedem Dateidatum addiert (eine falsch gehende Kamerauhr)
-Durchläufe:
-  --skip-stamped            von diesem Programm schon gestempelte Fotos mit Hinweis überspringen
-  --keep-folders            Ergebnisse durchsuchter Ordner behalten die Ordner darunter
-  --dry-run                 Quelle, Ergebnis und Text ausgeben; nichts schreiben
-</translation>
-    </message>
-    <message>
         <source>Kalvora could not stamp</source>
         <translation>Kalvora konnte nicht stempeln</translation>
     </message>
@@ -342,81 +302,6 @@ Durchläufe:
     <message>
         <source>the output folder %1 does not exist</source>
         <translation>der Zielordner %1 existiert nicht</translation>
-    </message>
-    <message>
-        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
-Stamps a date or a text onto every picture named, keeping its format and its EXIF,
-GPS, IPTC and XMP tags. Folders are walked with every folder below them.
-
-What to stamp (one of):
-  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
-  --date created|taken|modified|accessed
-                            a date of each file
-  --user-date D --user-time T
-                            a date and time as typed
-  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
-                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-How it looks:
-  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (default Arial)
-  --size POINTS             (default 14)
-  --bold --italic --underline --strikethrough
-                            the style; without any of them, bold
-  --color #RRGGBB           (default #FFFFFF)
-  --quality 1-100           JPEG quality (default 85)
-%1Where results go (one of):
-  --output DIR              into DIR under each source&apos;s name
-  --in-place                in place of each source
-Other:
-  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
-  --jobs N                  files stamped at once (default: one per processor core)
-  --from-settings           start from the options the window saved
-  --notify                  show the progress and a summary as desktop notifications
-  --help, --version
-  --                        ends the options: names after it may start with &quot;-&quot;
-
-Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some
-failed (a path that does not exist counts), 2 a malformed command (nothing written).
-</source>
-        <translation>Aufruf: kalvora-stamp [OPTIONEN] DATEI|ORDNER...
-Stempelt ein Datum oder einen Text auf jedes genannte Bild und behält dabei sein Format und
-seine EXIF-, GPS-, IPTC- und XMP-Tags. Ordner werden mit allen Ordnern darunter durchsucht.
-
-Was gestempelt wird (eines davon):
-  --text TEXT               ein eigener Text („\n“ in TEXT beginnt eine neue Zeile)
-  --date created|taken|modified|accessed
-                            ein Datum jeder Datei
-  --user-date D --user-time T
-                            Datum und Uhrzeit wie eingegeben
-  --format CAPTION          wie ein Dateidatum aussieht: &quot;Timestamp And Datestamp&quot;
-                            (Vorgabe), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-Wie es aussieht:
-  --position CAPTION        Upper-Left (Vorgabe), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (Vorgabe Arial)
-  --size POINTS             (Vorgabe 14)
-  --bold --italic --underline --strikethrough
-                            der Schriftstil; ohne eine davon fett
-  --color #RRGGBB           (Vorgabe #FFFFFF)
-  --quality 1-100           JPEG-Qualität (Vorgabe 85)
-%1Wohin die Ergebnisse gehen (eines davon):
-  --output DIR              in DIR unter dem Namen jeder Quelle
-  --in-place                anstelle jeder Quelle
-Sonstiges:
-  --extension EXT           welche Dateien ein Ordner liefert: &quot;jpg&quot; oder &quot;*&quot; für alle (Vorgabe)
-  --jobs N                  gleichzeitig gestempelte Dateien (Vorgabe: eine je Prozessorkern)
-  --from-settings           mit den vom Fenster gespeicherten Einstellungen beginnen
-  --notify                  Fortschritt und Zusammenfassung als Desktop-Benachrichtigungen
-  --help, --version
-  --                        beendet die Optionen: Namen danach dürfen mit „-“ beginnen
-
-Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien gestempelt,
-1 einige fehlgeschlagen (ein nicht vorhandener Pfad zählt mit), 2 fehlerhafter Aufruf
-(nichts geschrieben).
-</translation>
     </message>
     <message>
         <source>--text needs a text that is not empty</source>
@@ -493,6 +378,150 @@ Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien 
     <message>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
+                            instead of --size
+  --style plain|outline|shadow|box
+                            what is drawn with the text (default plain)
+  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
+                            for light text, white for dark)
+  --box-opacity 0-100       how much the box hides (default 60)
+  --margin-percent P        the margin as P % of the shorter side (0 to 25)
+Dates:
+  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
+                            instead of --format
+  --locale NAME             names of months and days (default: the system&apos;s)
+  --no-date-taken sentence|filename|modified|skip
+                            what a photo without a date taken gets (default sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            added to every file date (a camera clock that was wrong)
+Runs:
+  --skip-stamped            skip photos this program stamped before, with a note
+  --keep-folders            results of walked folders keep the folders below them
+  --dry-run                 print source, result and text; write nothing
+  --keep-quality            JPEGs keep their own quality: only the blocks under the
+                            stamp are coded again, in the photo&apos;s own tables, and the
+                            result can be restored to the original (--quality does
+                            not apply)
+</source>
+        <translation>  --size-percent P          Zeilenhöhe als P % der kürzeren Seite (0.5 bis 25),
+                            statt --size
+  --style plain|outline|shadow|box
+                            was mit dem Text gezeichnet wird (Vorgabe plain)
+  --style-color #RRGGBB     Farbe von Kontur, Schatten oder Kasten (Vorgabe: schwarz
+                            bei hellem Text, weiß bei dunklem)
+  --box-opacity 0-100       wie stark der Kasten verdeckt (Vorgabe 60)
+  --margin-percent P        der Rand als P % der kürzeren Seite (0 bis 25)
+Datumsangaben:
+  --date-format PATTERN     ein Qt-Datumsmuster wie &quot;yyyy-MM-dd HH:mm&quot;,
+                            statt --format
+  --locale NAME             Namen der Monate und Tage (Vorgabe: die des Systems)
+  --no-date-taken sentence|filename|modified|skip
+                            was ein Foto ohne Aufnahmedatum bekommt (Vorgabe sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            zu jedem Dateidatum addiert (eine falsch gehende Kamerauhr)
+Durchläufe:
+  --skip-stamped            von diesem Programm schon gestempelte Fotos mit Hinweis überspringen
+  --keep-folders            Ergebnisse durchsuchter Ordner behalten die Ordner darunter
+  --dry-run                 Quelle, Ergebnis und Text ausgeben; nichts schreiben
+  --keep-quality            JPEGs behalten ihre eigene Qualität: nur die Blöcke unter dem
+                            Stempel werden neu codiert, mit den Tabellen des Fotos, und das
+                            Ergebnis lässt sich zum Original zurückführen (--quality gilt
+                            dann nicht)
+</translation>
+    </message>
+    <message>
+        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
+       kalvora-stamp --undo [--extension EXT] FILE|FOLDER...
+Stamps a date or a text onto every picture named, keeping its format and its EXIF,
+GPS, IPTC and XMP tags. Folders are walked with every folder below them.
+
+What to stamp (one of):
+  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
+  --date created|taken|modified|accessed
+                            a date of each file
+  --user-date D --user-time T
+                            a date and time as typed
+  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
+                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+How it looks:
+  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (default Arial)
+  --size POINTS             (default 14)
+  --bold --italic --underline --strikethrough
+                            the style; without any of them, bold
+  --color #RRGGBB           (default #FFFFFF)
+  --quality 1-100           JPEG quality (default 85); HEIC and AVIF map it onto
+                            libheif&apos;s quality (85 as 50)
+%1Where results go (one of):
+  --output DIR              into DIR under each source&apos;s name
+  --in-place                in place of each source
+Other:
+  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
+  --jobs N                  files stamped at once (default: one per processor core)
+  --from-settings           start from the options the window saved
+  --notify                  show the progress and a summary as desktop notifications
+  --undo                    put back the originals of the files named, which were
+                            stamped keeping the photo&apos;s own quality; one line each
+  --help, --version
+  --                        ends the options: names after it may start with &quot;-&quot;
+
+Failures are printed one line per file. Exit status: 0 every file was stamped (with
+--undo: restored), 1 some failed (a path that does not exist counts), 2 a malformed
+command (nothing written).
+</source>
+        <translation>Aufruf: kalvora-stamp [OPTIONEN] DATEI|ORDNER...
+       kalvora-stamp --undo [--extension EXT] DATEI|ORDNER...
+Stempelt ein Datum oder einen Text auf jedes genannte Bild und behält dabei sein Format und
+seine EXIF-, GPS-, IPTC- und XMP-Tags. Ordner werden mit allen Ordnern darunter durchsucht.
+
+Was gestempelt wird (eines davon):
+  --text TEXT               ein eigener Text („\n“ in TEXT beginnt eine neue Zeile)
+  --date created|taken|modified|accessed
+                            ein Datum jeder Datei
+  --user-date D --user-time T
+                            Datum und Uhrzeit wie eingegeben
+  --format CAPTION          wie ein Dateidatum aussieht: &quot;Timestamp And Datestamp&quot;
+                            (Vorgabe), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+Wie es aussieht:
+  --position CAPTION        Upper-Left (Vorgabe), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (Vorgabe Arial)
+  --size POINTS             (Vorgabe 14)
+  --bold --italic --underline --strikethrough
+                            der Schriftstil; ohne eine davon fett
+  --color #RRGGBB           (Vorgabe #FFFFFF)
+  --quality 1-100           JPEG-Qualität (Vorgabe 85); für HEIC und AVIF auf die
+                            Qualität von libheif übertragen (85 als 50)
+%1Wohin die Ergebnisse gehen (eines davon):
+  --output DIR              in DIR unter dem Namen jeder Quelle
+  --in-place                anstelle jeder Quelle
+Sonstiges:
+  --extension EXT           welche Dateien ein Ordner liefert: &quot;jpg&quot; oder &quot;*&quot; für alle (Vorgabe)
+  --jobs N                  gleichzeitig gestempelte Dateien (Vorgabe: eine je Prozessorkern)
+  --from-settings           mit den vom Fenster gespeicherten Einstellungen beginnen
+  --notify                  Fortschritt und Zusammenfassung als Desktop-Benachrichtigungen
+  --undo                    die Originale der genannten Dateien zurückholen, die mit
+                            der eigenen Qualität des Fotos gestempelt wurden; je eine Zeile
+  --help, --version
+  --                        beendet die Optionen: Namen danach dürfen mit „-“ beginnen
+
+Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien gestempelt
+(mit --undo: zurückgeholt), 1 einige fehlgeschlagen (ein nicht vorhandener Pfad zählt mit),
+2 fehlerhafter Aufruf (nichts geschrieben).
+</translation>
+    </message>
+    <message>
+        <source>--undo takes files and folders only, with no stamp, --output, --in-place or --dry-run</source>
+        <translation>--undo nimmt nur Dateien und Ordner, ohne Stempel, --output, --in-place oder --dry-run</translation>
+    </message>
+    <message>
+        <source>name at least one file or folder to undo</source>
+        <translation>mindestens eine Datei oder einen Ordner zum Zurückholen angeben</translation>
     </message>
 </context>
 <context>
@@ -775,6 +804,14 @@ Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien 
     <message>
         <source>Keep the folders below a folder added whole</source>
         <translation>Unterordner eines ganz hinzugefügten Ordners beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s own quality</source>
+        <translation>Eigene Qualität des Fotos behalten</translation>
+    </message>
+    <message>
+        <source>A JPEG keeps its own compression and every part the stamp does not cover, so the quality slider does not apply to JPEGs. JPEG, PNG, TIFF and lossless WebP results can be undone with &quot;Remove Stamp&quot; in the list&apos;s menu.</source>
+        <translation>Ein JPEG behält seine eigene Kompression und jeden Teil, den der Stempel nicht bedeckt; der Qualitätsregler gilt dann nicht für JPEGs. Ergebnisse als JPEG, PNG, TIFF und verlustfreies WebP lassen sich mit „Stempel entfernen“ im Menü der Liste rückgängig machen.</translation>
     </message>
 </context>
 </TS>

@@ -64,16 +64,16 @@ kalvora-stamp sella imágenes desde la línea de órdenes, sin ventana.
         <translation>Añadir archivos: mantenga Ctrl o Mayús para elegir varios</translation>
     </message>
     <message>
-        <source>All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</source>
-        <translation>Todas las imágenes (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</translation>
-    </message>
-    <message>
         <source>Enter file extension to load:<byte value="xd"/><byte value="xd"/>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
         <translation>Extensión de los archivos que cargar:<byte value="xd"/><byte value="xd"/>(* para todos los archivos, txt para todos los archivos txt, doc para todos los archivos doc, etc.)</translation>
     </message>
     <message>
         <source>Please select folder:</source>
         <translation>Elija una carpeta:</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</source>
+        <translation>Todas las imágenes (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</translation>
     </message>
 </context>
 <context>
@@ -189,6 +189,10 @@ kalvora-stamp sella imágenes desde la línea de órdenes, sin ventana.
         <source>Progress Bar</source>
         <translation>Progreso</translation>
     </message>
+    <message>
+        <source>Remove Stamp</source>
+        <translation>Quitar sello</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -271,50 +275,6 @@ kalvora-stamp sella imágenes desde la línea de órdenes, sin ventana.
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
-                            instead of --size
-  --style plain|outline|shadow|box
-                            what is drawn with the text (default plain)
-  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
-                            for light text, white for dark)
-  --box-opacity 0-100       how much the box hides (default 60)
-  --margin-percent P        the margin as P % of the shorter side (0 to 25)
-Dates:
-  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
-                            instead of --format
-  --locale NAME             names of months and days (default: the system&apos;s)
-  --no-date-taken sentence|filename|modified|skip
-                            what a photo without a date taken gets (default sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            added to every file date (a camera clock that was wrong)
-Runs:
-  --skip-stamped            skip photos this program stamped before, with a note
-  --keep-folders            results of walked folders keep the folders below them
-  --dry-run                 print source, result and text; write nothing
-</source>
-        <translation>  --size-percent P          altura de línea como P % del lado corto (0.5 a 25),
-                            en lugar de --size
-  --style plain|outline|shadow|box
-                            lo que se dibuja con el texto (predeterminado plain)
-  --style-color #RRGGBB     el color del contorno, la sombra o el recuadro (predeterminado:
-                            negro para texto claro, blanco para oscuro)
-  --box-opacity 0-100       cuánto tapa el recuadro (predeterminado 60)
-  --margin-percent P        el margen como P % del lado corto (0 a 25)
-Fechas:
-  --date-format PATTERN     un patrón de fecha de Qt como &quot;yyyy-MM-dd HH:mm&quot;,
-                            en lugar de --format
-  --locale NAME             nombres de meses y días (predeterminado: los del sistema)
-  --no-date-taken sentence|filename|modified|skip
-                            qué recibe una foto sin fecha de captura (predeterminado sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            se suma a cada fecha de archivo (un reloj de cámara mal puesto)
-Ejecuciones:
-  --skip-stamped            omitir, con una nota, las fotos que este programa ya selló
-  --keep-folders            los resultados de carpetas recorridas conservan sus subcarpetas
-  --dry-run                 mostrar origen, resultado y texto; no escribir nada
-</translation>
-    </message>
-    <message>
         <source>Kalvora could not stamp</source>
         <translation>Kalvora no ha podido sellar</translation>
     </message>
@@ -341,81 +301,6 @@ Ejecuciones:
     <message>
         <source>the output folder %1 does not exist</source>
         <translation>la carpeta de destino %1 no existe</translation>
-    </message>
-    <message>
-        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
-Stamps a date or a text onto every picture named, keeping its format and its EXIF,
-GPS, IPTC and XMP tags. Folders are walked with every folder below them.
-
-What to stamp (one of):
-  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
-  --date created|taken|modified|accessed
-                            a date of each file
-  --user-date D --user-time T
-                            a date and time as typed
-  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
-                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-How it looks:
-  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (default Arial)
-  --size POINTS             (default 14)
-  --bold --italic --underline --strikethrough
-                            the style; without any of them, bold
-  --color #RRGGBB           (default #FFFFFF)
-  --quality 1-100           JPEG quality (default 85)
-%1Where results go (one of):
-  --output DIR              into DIR under each source&apos;s name
-  --in-place                in place of each source
-Other:
-  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
-  --jobs N                  files stamped at once (default: one per processor core)
-  --from-settings           start from the options the window saved
-  --notify                  show the progress and a summary as desktop notifications
-  --help, --version
-  --                        ends the options: names after it may start with &quot;-&quot;
-
-Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some
-failed (a path that does not exist counts), 2 a malformed command (nothing written).
-</source>
-        <translation>uso: kalvora-stamp [OPCIONES] ARCHIVO|CARPETA...
-Sella una fecha o un texto en cada imagen indicada, conservando su formato y sus etiquetas
-EXIF, GPS, IPTC y XMP. Las carpetas se recorren con todas sus subcarpetas.
-
-Qué sellar (una de estas):
-  --text TEXT               un texto propio («\n» en TEXT empieza una línea nueva)
-  --date created|taken|modified|accessed
-                            una fecha de cada archivo
-  --user-date D --user-time T
-                            una fecha y una hora tal como se escriben
-  --format CAPTION          cómo se presenta una fecha de archivo: &quot;Timestamp And Datestamp&quot;
-                            (predeterminado), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-Aspecto:
-  --position CAPTION        Upper-Left (predeterminado), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (predeterminado Arial)
-  --size POINTS             (predeterminado 14)
-  --bold --italic --underline --strikethrough
-                            el estilo; sin ninguna de ellas, negrita
-  --color #RRGGBB           (predeterminado #FFFFFF)
-  --quality 1-100           calidad JPEG (predeterminado 85)
-%1Adónde van los resultados (una de estas):
-  --output DIR              en DIR con el nombre de cada origen
-  --in-place                en lugar de cada origen
-Otras:
-  --extension EXT           los archivos que da una carpeta: &quot;jpg&quot;, o &quot;*&quot; para todos (predeterminado)
-  --jobs N                  archivos sellados a la vez (predeterminado: uno por núcleo)
-  --from-settings           partir de las opciones que guardó la ventana
-  --notify                  mostrar el progreso y un resumen como notificaciones
-  --help, --version
-  --                        termina las opciones: los nombres siguientes pueden empezar por «-»
-
-Los fallos se muestran en una línea por archivo. Estado de salida: 0 se sellaron todos los
-archivos, 1 algunos fallaron (una ruta que no existe cuenta), 2 orden mal formada (no se
-escribe nada).
-</translation>
     </message>
     <message>
         <source>--text needs a text that is not empty</source>
@@ -492,6 +377,150 @@ escribe nada).
     <message>
         <source>%1 needs a value</source>
         <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
+                            instead of --size
+  --style plain|outline|shadow|box
+                            what is drawn with the text (default plain)
+  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
+                            for light text, white for dark)
+  --box-opacity 0-100       how much the box hides (default 60)
+  --margin-percent P        the margin as P % of the shorter side (0 to 25)
+Dates:
+  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
+                            instead of --format
+  --locale NAME             names of months and days (default: the system&apos;s)
+  --no-date-taken sentence|filename|modified|skip
+                            what a photo without a date taken gets (default sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            added to every file date (a camera clock that was wrong)
+Runs:
+  --skip-stamped            skip photos this program stamped before, with a note
+  --keep-folders            results of walked folders keep the folders below them
+  --dry-run                 print source, result and text; write nothing
+  --keep-quality            JPEGs keep their own quality: only the blocks under the
+                            stamp are coded again, in the photo&apos;s own tables, and the
+                            result can be restored to the original (--quality does
+                            not apply)
+</source>
+        <translation>  --size-percent P          altura de línea como P % del lado corto (0.5 a 25),
+                            en lugar de --size
+  --style plain|outline|shadow|box
+                            lo que se dibuja con el texto (predeterminado plain)
+  --style-color #RRGGBB     el color del contorno, la sombra o el recuadro (predeterminado:
+                            negro para texto claro, blanco para oscuro)
+  --box-opacity 0-100       cuánto tapa el recuadro (predeterminado 60)
+  --margin-percent P        el margen como P % del lado corto (0 a 25)
+Fechas:
+  --date-format PATTERN     un patrón de fecha de Qt como &quot;yyyy-MM-dd HH:mm&quot;,
+                            en lugar de --format
+  --locale NAME             nombres de meses y días (predeterminado: los del sistema)
+  --no-date-taken sentence|filename|modified|skip
+                            qué recibe una foto sin fecha de captura (predeterminado sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            se suma a cada fecha de archivo (un reloj de cámara mal puesto)
+Ejecuciones:
+  --skip-stamped            omitir, con una nota, las fotos que este programa ya selló
+  --keep-folders            los resultados de carpetas recorridas conservan sus subcarpetas
+  --dry-run                 mostrar origen, resultado y texto; no escribir nada
+  --keep-quality            los JPEG conservan su propia calidad: solo se codifican de nuevo
+                            los bloques bajo el sello, con las tablas de la foto, y el
+                            resultado puede volver al original (--quality no se
+                            aplica)
+</translation>
+    </message>
+    <message>
+        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
+       kalvora-stamp --undo [--extension EXT] FILE|FOLDER...
+Stamps a date or a text onto every picture named, keeping its format and its EXIF,
+GPS, IPTC and XMP tags. Folders are walked with every folder below them.
+
+What to stamp (one of):
+  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
+  --date created|taken|modified|accessed
+                            a date of each file
+  --user-date D --user-time T
+                            a date and time as typed
+  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
+                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+How it looks:
+  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (default Arial)
+  --size POINTS             (default 14)
+  --bold --italic --underline --strikethrough
+                            the style; without any of them, bold
+  --color #RRGGBB           (default #FFFFFF)
+  --quality 1-100           JPEG quality (default 85); HEIC and AVIF map it onto
+                            libheif&apos;s quality (85 as 50)
+%1Where results go (one of):
+  --output DIR              into DIR under each source&apos;s name
+  --in-place                in place of each source
+Other:
+  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
+  --jobs N                  files stamped at once (default: one per processor core)
+  --from-settings           start from the options the window saved
+  --notify                  show the progress and a summary as desktop notifications
+  --undo                    put back the originals of the files named, which were
+                            stamped keeping the photo&apos;s own quality; one line each
+  --help, --version
+  --                        ends the options: names after it may start with &quot;-&quot;
+
+Failures are printed one line per file. Exit status: 0 every file was stamped (with
+--undo: restored), 1 some failed (a path that does not exist counts), 2 a malformed
+command (nothing written).
+</source>
+        <translation>uso: kalvora-stamp [OPCIONES] ARCHIVO|CARPETA...
+       kalvora-stamp --undo [--extension EXT] ARCHIVO|CARPETA...
+Sella una fecha o un texto en cada imagen indicada, conservando su formato y sus etiquetas
+EXIF, GPS, IPTC y XMP. Las carpetas se recorren con todas sus subcarpetas.
+
+Qué sellar (una de estas):
+  --text TEXT               un texto propio («\n» en TEXT empieza una línea nueva)
+  --date created|taken|modified|accessed
+                            una fecha de cada archivo
+  --user-date D --user-time T
+                            una fecha y una hora tal como se escriben
+  --format CAPTION          cómo se presenta una fecha de archivo: &quot;Timestamp And Datestamp&quot;
+                            (predeterminado), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+Aspecto:
+  --position CAPTION        Upper-Left (predeterminado), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (predeterminado Arial)
+  --size POINTS             (predeterminado 14)
+  --bold --italic --underline --strikethrough
+                            el estilo; sin ninguna de ellas, negrita
+  --color #RRGGBB           (predeterminado #FFFFFF)
+  --quality 1-100           calidad JPEG (predeterminado 85); en HEIC y AVIF se lleva a
+                            la calidad de libheif (85 como 50)
+%1Adónde van los resultados (una de estas):
+  --output DIR              en DIR con el nombre de cada origen
+  --in-place                en lugar de cada origen
+Otras:
+  --extension EXT           los archivos que da una carpeta: &quot;jpg&quot;, o &quot;*&quot; para todos (predeterminado)
+  --jobs N                  archivos sellados a la vez (predeterminado: uno por núcleo)
+  --from-settings           partir de las opciones que guardó la ventana
+  --notify                  mostrar el progreso y un resumen como notificaciones
+  --undo                    devolver los originales de los archivos indicados, sellados
+                            con la calidad propia de la foto; una línea por archivo
+  --help, --version
+  --                        termina las opciones: los nombres siguientes pueden empezar por «-»
+
+Los fallos se muestran en una línea por archivo. Estado de salida: 0 se sellaron todos los
+archivos (con --undo: se restauraron), 1 algunos fallaron (una ruta que no existe cuenta),
+2 orden mal formada (no se escribe nada).
+</translation>
+    </message>
+    <message>
+        <source>--undo takes files and folders only, with no stamp, --output, --in-place or --dry-run</source>
+        <translation>--undo solo acepta archivos y carpetas, sin sello, --output, --in-place ni --dry-run</translation>
+    </message>
+    <message>
+        <source>name at least one file or folder to undo</source>
+        <translation>indique al menos un archivo o una carpeta que restaurar</translation>
     </message>
 </context>
 <context>
@@ -774,6 +803,14 @@ escribe nada).
     <message>
         <source>Keep the folders below a folder added whole</source>
         <translation>Conservar las subcarpetas de una carpeta añadida entera</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s own quality</source>
+        <translation>Conservar la calidad propia de la foto</translation>
+    </message>
+    <message>
+        <source>A JPEG keeps its own compression and every part the stamp does not cover, so the quality slider does not apply to JPEGs. JPEG, PNG, TIFF and lossless WebP results can be undone with &quot;Remove Stamp&quot; in the list&apos;s menu.</source>
+        <translation>Un JPEG conserva su propia compresión y todo lo que el sello no cubre; el control de calidad no se aplica entonces a los JPEG. Los resultados JPEG, PNG, TIFF y WebP sin pérdida se pueden deshacer con «Quitar sello» en el menú de la lista.</translation>
     </message>
 </context>
 </TS>

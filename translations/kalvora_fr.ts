@@ -65,16 +65,16 @@ kalvora-stamp tamponne des images depuis la ligne de commande, sans fenêtre.
         <translation>Ajouter des fichiers – Ctrl ou Maj pour en sélectionner plusieurs</translation>
     </message>
     <message>
-        <source>All Pictures (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</source>
-        <translation>Toutes les images (*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp)|*.emf;*.wmf;*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp|</translation>
-    </message>
-    <message>
         <source>Enter file extension to load:<byte value="xd"/><byte value="xd"/>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
         <translation>Extension des fichiers à charger :<byte value="xd"/><byte value="xd"/>(* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
     </message>
     <message>
         <source>Please select folder:</source>
         <translation>Choisissez un dossier :</translation>
+    </message>
+    <message>
+        <source>All Pictures (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</source>
+        <translation>Toutes les images (*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif)|*.jpg;*.jpeg;*.bmp;*.dib;*.gif;*.png;*.ico;*.tif;*.webp;*.heic;*.heif;*.hif;*.avif|</translation>
     </message>
 </context>
 <context>
@@ -190,6 +190,10 @@ kalvora-stamp tamponne des images depuis la ligne de commande, sans fenêtre.
         <source>Progress Bar</source>
         <translation>Progression</translation>
     </message>
+    <message>
+        <source>Remove Stamp</source>
+        <translation>Retirer le tampon</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -272,50 +276,6 @@ kalvora-stamp tamponne des images depuis la ligne de commande, sans fenêtre.
         <translation>option inconnue %1</translation>
     </message>
     <message>
-        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
-                            instead of --size
-  --style plain|outline|shadow|box
-                            what is drawn with the text (default plain)
-  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
-                            for light text, white for dark)
-  --box-opacity 0-100       how much the box hides (default 60)
-  --margin-percent P        the margin as P % of the shorter side (0 to 25)
-Dates:
-  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
-                            instead of --format
-  --locale NAME             names of months and days (default: the system&apos;s)
-  --no-date-taken sentence|filename|modified|skip
-                            what a photo without a date taken gets (default sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            added to every file date (a camera clock that was wrong)
-Runs:
-  --skip-stamped            skip photos this program stamped before, with a note
-  --keep-folders            results of walked folders keep the folders below them
-  --dry-run                 print source, result and text; write nothing
-</source>
-        <translation>  --size-percent P          hauteur de ligne en P % du petit côté (0.5 à 25),
-                            au lieu de --size
-  --style plain|outline|shadow|box
-                            ce qui est dessiné avec le texte (par défaut plain)
-  --style-color #RRGGBB     la couleur du contour, de l&apos;ombre ou du cadre (par défaut :
-                            noir pour un texte clair, blanc pour un sombre)
-  --box-opacity 0-100       ce que le cadre masque (par défaut 60)
-  --margin-percent P        la marge en P % du petit côté (0 à 25)
-Dates :
-  --date-format PATTERN     un modèle de date Qt comme &quot;yyyy-MM-dd HH:mm&quot;,
-                            au lieu de --format
-  --locale NAME             noms des mois et des jours (par défaut : ceux du système)
-  --no-date-taken sentence|filename|modified|skip
-                            ce que reçoit une photo sans date de prise de vue (par défaut sentence)
-  --time-shift [+|-][Nd]HH:MM
-                            ajouté à chaque date de fichier (horloge d&apos;appareil mal réglée)
-Traitements :
-  --skip-stamped            ignorer, avec une remarque, les photos déjà tamponnées par ce programme
-  --keep-folders            les résultats des dossiers parcourus gardent leurs sous-dossiers
-  --dry-run                 afficher source, résultat et texte ; ne rien écrire
-</translation>
-    </message>
-    <message>
         <source>Kalvora could not stamp</source>
         <translation>Kalvora n&apos;a pas pu tamponner</translation>
     </message>
@@ -342,81 +302,6 @@ Traitements :
     <message>
         <source>the output folder %1 does not exist</source>
         <translation>le dossier de destination %1 n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
-Stamps a date or a text onto every picture named, keeping its format and its EXIF,
-GPS, IPTC and XMP tags. Folders are walked with every folder below them.
-
-What to stamp (one of):
-  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
-  --date created|taken|modified|accessed
-                            a date of each file
-  --user-date D --user-time T
-                            a date and time as typed
-  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
-                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-How it looks:
-  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (default Arial)
-  --size POINTS             (default 14)
-  --bold --italic --underline --strikethrough
-                            the style; without any of them, bold
-  --color #RRGGBB           (default #FFFFFF)
-  --quality 1-100           JPEG quality (default 85)
-%1Where results go (one of):
-  --output DIR              into DIR under each source&apos;s name
-  --in-place                in place of each source
-Other:
-  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
-  --jobs N                  files stamped at once (default: one per processor core)
-  --from-settings           start from the options the window saved
-  --notify                  show the progress and a summary as desktop notifications
-  --help, --version
-  --                        ends the options: names after it may start with &quot;-&quot;
-
-Failures are printed one line per file. Exit status: 0 every file was stamped, 1 some
-failed (a path that does not exist counts), 2 a malformed command (nothing written).
-</source>
-        <translation>utilisation : kalvora-stamp [OPTIONS] FICHIER|DOSSIER...
-Tamponne une date ou un texte sur chaque image nommée, en gardant son format et ses
-balises EXIF, GPS, IPTC et XMP. Les dossiers sont parcourus avec tous leurs sous-dossiers.
-
-Quoi tamponner (une option parmi) :
-  --text TEXT               un texte libre (« \n » dans TEXT commence une nouvelle ligne)
-  --date created|taken|modified|accessed
-                            une date de chaque fichier
-  --user-date D --user-time T
-                            une date et une heure telles que saisies
-  --format CAPTION          la présentation d&apos;une date de fichier : &quot;Timestamp And Datestamp&quot;
-                            (par défaut), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
-                            &quot;Datestamp&quot;
-Aspect :
-  --position CAPTION        Upper-Left (par défaut), Upper-Right, Lower-Left, Lower-Right,
-                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
-  --font FAMILY             (par défaut Arial)
-  --size POINTS             (par défaut 14)
-  --bold --italic --underline --strikethrough
-                            le style ; sans aucune d&apos;elles, gras
-  --color #RRGGBB           (par défaut #FFFFFF)
-  --quality 1-100           qualité JPEG (par défaut 85)
-%1Où vont les résultats (une option parmi) :
-  --output DIR              dans DIR sous le nom de chaque source
-  --in-place                à la place de chaque source
-Autres :
-  --extension EXT           les fichiers pris dans un dossier : &quot;jpg&quot;, ou &quot;*&quot; pour tous (par défaut)
-  --jobs N                  fichiers tamponnés en même temps (par défaut : un par cœur)
-  --from-settings           partir des réglages enregistrés par la fenêtre
-  --notify                  afficher la progression et un résumé en notifications
-  --help, --version
-  --                        termine les options : les noms suivants peuvent commencer par « - »
-
-Les échecs sont affichés à raison d&apos;une ligne par fichier. Code de sortie : 0 tous les
-fichiers tamponnés, 1 certains en échec (un chemin inexistant compte), 2 commande mal
-formée (rien d&apos;écrit).
-</translation>
     </message>
     <message>
         <source>--text needs a text that is not empty</source>
@@ -493,6 +378,150 @@ formée (rien d&apos;écrit).
     <message>
         <source>%1 needs a value</source>
         <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>  --size-percent P          line height as P % of the shorter side (0.5 to 25),
+                            instead of --size
+  --style plain|outline|shadow|box
+                            what is drawn with the text (default plain)
+  --style-color #RRGGBB     the outline&apos;s, shadow&apos;s or box&apos;s colour (default: black
+                            for light text, white for dark)
+  --box-opacity 0-100       how much the box hides (default 60)
+  --margin-percent P        the margin as P % of the shorter side (0 to 25)
+Dates:
+  --date-format PATTERN     a Qt date-time pattern such as &quot;yyyy-MM-dd HH:mm&quot;,
+                            instead of --format
+  --locale NAME             names of months and days (default: the system&apos;s)
+  --no-date-taken sentence|filename|modified|skip
+                            what a photo without a date taken gets (default sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            added to every file date (a camera clock that was wrong)
+Runs:
+  --skip-stamped            skip photos this program stamped before, with a note
+  --keep-folders            results of walked folders keep the folders below them
+  --dry-run                 print source, result and text; write nothing
+  --keep-quality            JPEGs keep their own quality: only the blocks under the
+                            stamp are coded again, in the photo&apos;s own tables, and the
+                            result can be restored to the original (--quality does
+                            not apply)
+</source>
+        <translation>  --size-percent P          hauteur de ligne en P % du petit côté (0.5 à 25),
+                            au lieu de --size
+  --style plain|outline|shadow|box
+                            ce qui est dessiné avec le texte (par défaut plain)
+  --style-color #RRGGBB     la couleur du contour, de l&apos;ombre ou du cadre (par défaut :
+                            noir pour un texte clair, blanc pour un sombre)
+  --box-opacity 0-100       ce que le cadre masque (par défaut 60)
+  --margin-percent P        la marge en P % du petit côté (0 à 25)
+Dates :
+  --date-format PATTERN     un modèle de date Qt comme &quot;yyyy-MM-dd HH:mm&quot;,
+                            au lieu de --format
+  --locale NAME             noms des mois et des jours (par défaut : ceux du système)
+  --no-date-taken sentence|filename|modified|skip
+                            ce que reçoit une photo sans date de prise de vue (par défaut sentence)
+  --time-shift [+|-][Nd]HH:MM
+                            ajouté à chaque date de fichier (horloge d&apos;appareil mal réglée)
+Traitements :
+  --skip-stamped            ignorer, avec une remarque, les photos déjà tamponnées par ce programme
+  --keep-folders            les résultats des dossiers parcourus gardent leurs sous-dossiers
+  --dry-run                 afficher source, résultat et texte ; ne rien écrire
+  --keep-quality            les JPEG gardent leur propre qualité : seuls les blocs sous le
+                            tampon sont recodés, avec les tables de la photo, et le
+                            résultat peut être ramené à l&apos;original (--quality ne
+                            s&apos;applique pas)
+</translation>
+    </message>
+    <message>
+        <source>usage: kalvora-stamp [OPTIONS] FILE|FOLDER...
+       kalvora-stamp --undo [--extension EXT] FILE|FOLDER...
+Stamps a date or a text onto every picture named, keeping its format and its EXIF,
+GPS, IPTC and XMP tags. Folders are walked with every folder below them.
+
+What to stamp (one of):
+  --text TEXT               a text of your own (&quot;\n&quot; in TEXT starts a new line)
+  --date created|taken|modified|accessed
+                            a date of each file
+  --user-date D --user-time T
+                            a date and time as typed
+  --format CAPTION          how a file date is laid out: &quot;Timestamp And Datestamp&quot;
+                            (default), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+How it looks:
+  --position CAPTION        Upper-Left (default), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (default Arial)
+  --size POINTS             (default 14)
+  --bold --italic --underline --strikethrough
+                            the style; without any of them, bold
+  --color #RRGGBB           (default #FFFFFF)
+  --quality 1-100           JPEG quality (default 85); HEIC and AVIF map it onto
+                            libheif&apos;s quality (85 as 50)
+%1Where results go (one of):
+  --output DIR              into DIR under each source&apos;s name
+  --in-place                in place of each source
+Other:
+  --extension EXT           the files a folder gives: &quot;jpg&quot;, or &quot;*&quot; for all (default)
+  --jobs N                  files stamped at once (default: one per processor core)
+  --from-settings           start from the options the window saved
+  --notify                  show the progress and a summary as desktop notifications
+  --undo                    put back the originals of the files named, which were
+                            stamped keeping the photo&apos;s own quality; one line each
+  --help, --version
+  --                        ends the options: names after it may start with &quot;-&quot;
+
+Failures are printed one line per file. Exit status: 0 every file was stamped (with
+--undo: restored), 1 some failed (a path that does not exist counts), 2 a malformed
+command (nothing written).
+</source>
+        <translation>utilisation : kalvora-stamp [OPTIONS] FICHIER|DOSSIER...
+       kalvora-stamp --undo [--extension EXT] FICHIER|DOSSIER...
+Tamponne une date ou un texte sur chaque image nommée, en gardant son format et ses
+balises EXIF, GPS, IPTC et XMP. Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Quoi tamponner (une option parmi) :
+  --text TEXT               un texte libre (« \n » dans TEXT commence une nouvelle ligne)
+  --date created|taken|modified|accessed
+                            une date de chaque fichier
+  --user-date D --user-time T
+                            une date et une heure telles que saisies
+  --format CAPTION          la présentation d&apos;une date de fichier : &quot;Timestamp And Datestamp&quot;
+                            (par défaut), &quot;Datestamp And Timestamp&quot;, &quot;Timestamp&quot;,
+                            &quot;Datestamp&quot;
+Aspect :
+  --position CAPTION        Upper-Left (par défaut), Upper-Right, Lower-Left, Lower-Right,
+                            Center-Top, Center-Left, Center-Right, Center-Bottom, Center
+  --font FAMILY             (par défaut Arial)
+  --size POINTS             (par défaut 14)
+  --bold --italic --underline --strikethrough
+                            le style ; sans aucune d&apos;elles, gras
+  --color #RRGGBB           (par défaut #FFFFFF)
+  --quality 1-100           qualité JPEG (par défaut 85) ; pour HEIC et AVIF, ramenée
+                            à la qualité de libheif (85 donne 50)
+%1Où vont les résultats (une option parmi) :
+  --output DIR              dans DIR sous le nom de chaque source
+  --in-place                à la place de chaque source
+Autres :
+  --extension EXT           les fichiers pris dans un dossier : &quot;jpg&quot;, ou &quot;*&quot; pour tous (par défaut)
+  --jobs N                  fichiers tamponnés en même temps (par défaut : un par cœur)
+  --from-settings           partir des réglages enregistrés par la fenêtre
+  --notify                  afficher la progression et un résumé en notifications
+  --undo                    remettre les originaux des fichiers nommés, tamponnés en
+                            gardant la qualité propre de la photo ; une ligne chacun
+  --help, --version
+  --                        termine les options : les noms suivants peuvent commencer par « - »
+
+Les échecs sont affichés à raison d&apos;une ligne par fichier. Code de sortie : 0 tous les
+fichiers tamponnés (avec --undo : restaurés), 1 certains en échec (un chemin inexistant
+compte), 2 commande mal formée (rien d&apos;écrit).
+</translation>
+    </message>
+    <message>
+        <source>--undo takes files and folders only, with no stamp, --output, --in-place or --dry-run</source>
+        <translation>--undo ne prend que des fichiers et des dossiers, sans tampon, --output, --in-place ni --dry-run</translation>
+    </message>
+    <message>
+        <source>name at least one file or folder to undo</source>
+        <translation>indiquez au moins un fichier ou un dossier à restaurer</translation>
     </message>
 </context>
 <context>
@@ -775,6 +804,14 @@ formée (rien d&apos;écrit).
     <message>
         <source>Keep the folders below a folder added whole</source>
         <translation>Garder les sous-dossiers d&apos;un dossier ajouté en entier</translation>
+    </message>
+    <message>
+        <source>Keep the photo&apos;s own quality</source>
+        <translation>Garder la qualité propre de la photo</translation>
+    </message>
+    <message>
+        <source>A JPEG keeps its own compression and every part the stamp does not cover, so the quality slider does not apply to JPEGs. JPEG, PNG, TIFF and lossless WebP results can be undone with &quot;Remove Stamp&quot; in the list&apos;s menu.</source>
+        <translation>Un JPEG garde sa propre compression et toutes les parties que le tampon ne couvre pas ; le curseur de qualité ne s&apos;applique alors pas aux JPEG. Les résultats JPEG, PNG, TIFF et WebP sans perte peuvent être annulés avec « Retirer le tampon » dans le menu de la liste.</translation>
     </message>
 </context>
 </TS>

@@ -72,7 +72,7 @@ Form1::Form1(Dialogs &dialogs, SettingsStore &settings, EventPump &events, Start
     // The list's context menu: the stamps of the selected entries removed, their originals put
     // back. Not while the window is busy, and no stamp run starts while it works.
     m_removeStamp = std::make_unique<RemoveStamp>(*m_stamp, m_dialogs, m_events, m_stamp->tools());
-    m_removeStampAction = new QAction(QStringLiteral("Remove Stamp"), m_ui->ListView1);
+    m_removeStampAction = new QAction(tr("Remove Stamp"), m_ui->ListView1);
     m_removeStampAction->setObjectName(QStringLiteral("removeStampAction"));
     m_ui->ListView1->addAction(m_removeStampAction);
     m_ui->ListView1->setContextMenuPolicy(Qt::ActionsContextMenu);
