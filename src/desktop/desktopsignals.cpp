@@ -70,7 +70,9 @@ bool DesktopSignals::notify(const QString &summary, const QString &body, int per
         hints.insert(QStringLiteral("value"), qBound(0, percent, 100));
     call << QStringLiteral("Kalvora") << m_notification << QStringLiteral("example.vendrel.Kalvora")
          << summary << body << QStringList() << hints << -1;
-    const QDBusReply<uint> reply = bus.call(call, QDBus::Block, kAnswerMs);
+    // Waiting with events running, so messages that arrive meanwhile are dispatched, not left
+    // in the connection until its next wake-up.
+    const QDBusReply<uint> reply = bus.call(call, QDBus::BlockWithGui, kAnswerMs);
     if (!reply.isValid())
         return false;
     m_notification = reply.value();

@@ -108,7 +108,7 @@ void TestDesktopSignals::windowRun()
     runWith(2, 2);
     QTRY_VERIFY_WITH_TIMEOUT(!m_launcher.updates.isEmpty()
             && !m_launcher.updates.constLast().second.value("progress-visible").toBool(),
-        5000);
+        30000);
 
     // One update for each file handed out, in order, then the progress taken away.
     QCOMPARE(m_launcher.updates.size(), names.size() + 1);
