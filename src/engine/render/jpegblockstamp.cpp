@@ -4,6 +4,7 @@
 
 #include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
+#include "engine/codecs/photomemory.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/render/overlaytext.h"
 

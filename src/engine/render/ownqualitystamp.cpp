@@ -7,6 +7,7 @@
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/jpeg/jpegrestoredata.h"
 #include "engine/codecs/jpeg/jpegscanwrite.h"
+#include "engine/codecs/photomemory.h"
 #include "engine/codecs/worksurface.h"
 #include "engine/output/imageoutput.h"
 #include "engine/render/jpegblockstamp.h"
@@ -114,6 +115,8 @@ std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
         throwJpegUnreadable(shownPath, header.errors);
     if (header.errors.damaged)
         throwJpegDamaged(shownPath, header.errors);
+    // The unstuffed scan, the new scan and the result's file, each about the source's size.
+    reservePhotoMemory(4 * data.size());
     const std::optional<JpegLayout> layout = readJpegLayout(stamper->m_data);
     if (layout
         && std::count_if(layout->segments.cbegin(), layout->segments.cend(),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/run/stamppool.h"
 
+#include "engine/codecs/photomemory.h"
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/output/toolrunner.h"
 
@@ -131,6 +132,8 @@ bool StampPool::finish(int waitMs)
 
 void StampPool::work()
 {
+    // Before the first source is read, so that its file stays in the heap for the next.
+    keepPhotoMemory();
     runJobs();
     {
         const std::lock_guard lock(m_mutex);

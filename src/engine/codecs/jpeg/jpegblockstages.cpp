@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegblockstages.h"
 
+#include "engine/codecs/photomemory.h"
 #include "engine/codecs/worksurface.h"
 
 #include <QImage>
@@ -9,9 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
-
-#include <malloc.h>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -70,21 +68,6 @@ void useTablesOf(jpeg_compress_struct &info, const jpeg_decompress_struct &sourc
 
 } // namespace
 
-void keepPhotoMemory()
-{
-    // A photo's coefficients take some 36 MB in a few large allocations, and its file and the
-    // result some megabytes more. By default the C library gives each such block back to the
-    // system when it is freed and the next photo's arrays then fault in and clear fresh pages,
-    // which measured a third of the block path's time. Keeping blocks of up to 32 MB (the
-    // library's ceiling) in the heap, and trimming only beyond 128 MB, lets each worker reuse
-    // its memory from photo to photo.
-    static std::once_flag allocatorSet;
-    std::call_once(allocatorSet, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 128 << 20);
-    });
-}
-
 namespace jpegblocks {
 
 ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength)
@@ -102,6 +85,12 @@ ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength
         return ReadResult::NotTaken;
     if (!jpeg_read_icc_profile(&b.source, icc, iccLength))
         *icc = nullptr;
+    // The coefficients, then the result's file and its copies, about the size of the source.
+    qint64 coefficientBytes = 0;
+    for (int ci = 0; ci < b.source.num_components; ++ci)
+        coefficientBytes += qint64(b.source.comp_info[ci].width_in_blocks)
+            * b.source.comp_info[ci].height_in_blocks * qint64(sizeof(JBLOCK));
+    reservePhotoMemory(coefficientBytes + 3 * b.data.size());
     b.coefficients = jpeg_read_coefficients(&b.source);
     return tablesConsistent(b.source) ? ReadResult::Read : ReadResult::NotTaken;
 }

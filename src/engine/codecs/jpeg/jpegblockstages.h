@@ -43,10 +43,6 @@ struct JpegBlocks
     int mcuHeight = 8;
 };
 
-/// Keeps the large blocks of memory a photo's work takes in the heap once they are freed, for
-/// the next photo (see the .cpp), and returns memory to the system only beyond 128 MB.
-void keepPhotoMemory();
-
 namespace jpegblocks {
 
 /// A libjpeg reader or writer with its own error handling, destroyed with its scope.
