@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/webpcodec.h"
 
-#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/picturedamage.h"
 #include "engine/codecs/worksurface.h"
 
