@@ -230,6 +230,75 @@ kalvora-stamp stempelt Bilder ohne Fenster von der Befehlszeile aus.
     </message>
 </context>
 <context>
+    <name>JpegReasons</name>
+    <message>
+        <source>a progressive JPEG</source>
+        <extracomment>What kind of JPEG a photo is, shown in &quot;%1: %2 cannot keep its own quality; …&quot;.</extracomment>
+        <translation>ein progressives JPEG</translation>
+    </message>
+    <message>
+        <source>an arithmetic-coded JPEG</source>
+        <translation>ein arithmetisch codiertes JPEG</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 bits a sample</source>
+        <translation>ein JPEG mit %1 Bit je Abtastwert</translation>
+    </message>
+    <message>
+        <source>a CMYK JPEG</source>
+        <translation>ein CMYK-JPEG</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 colour components</source>
+        <translation>ein JPEG mit %1 Farbkomponenten</translation>
+    </message>
+    <message>
+        <source>a JPEG whose colours are coded in separate scans</source>
+        <translation>ein JPEG, dessen Farben in getrennten Scans codiert sind</translation>
+    </message>
+    <message>
+        <source>a JPEG of an unusual colour sampling</source>
+        <translation>ein JPEG mit ungewöhnlicher Farbunterabtastung</translation>
+    </message>
+    <message>
+        <source>a quantization table is missing</source>
+        <translation>eine Quantisierungstabelle fehlt</translation>
+    </message>
+    <message>
+        <source>a Huffman table is no Huffman code</source>
+        <translation>eine Huffman-Tabelle ist kein Huffman-Code</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of its scan</source>
+        <translation>die Datei endet mitten in ihrem Scan</translation>
+    </message>
+    <message>
+        <source>a bad Huffman code in its scan</source>
+        <extracomment>A reason, shown in &quot;The picture %1 is damaged (%2); it is left as it is.&quot;</extracomment>
+        <translation>ein ungültiger Huffman-Code in seinem Scan</translation>
+    </message>
+    <message>
+        <source>its scan data end too early</source>
+        <translation>seine Scandaten enden zu früh</translation>
+    </message>
+    <message>
+        <source>bytes its scan&apos;s coding does not reach</source>
+        <translation>Bytes, die die Codierung seines Scans nicht erreicht</translation>
+    </message>
+    <message>
+        <source>the stamp reaches past the blocks read</source>
+        <translation>der Stempel reicht über die gelesenen Blöcke hinaus</translation>
+    </message>
+    <message>
+        <source>its Huffman tables hold no code for the stamp</source>
+        <translation>seine Huffman-Tabellen enthalten keinen Code für den Stempel</translation>
+    </message>
+    <message>
+        <source>its marker structure cannot be followed</source>
+        <translation>seiner Markerstruktur kann nicht gefolgt werden</translation>
+    </message>
+</context>
+<context>
     <name>KalvoraStamp</name>
     <message>
         <source>the file does not exist</source>
@@ -540,10 +609,463 @@ Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien 
     </message>
 </context>
 <context>
+    <name>OutputFailures</name>
+    <message>
+        <source>the converter could not be started (%1)</source>
+        <translation>der Konverter konnte nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>the converter crashed</source>
+        <translation>der Konverter ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>the converter did not finish in %1 s</source>
+        <translation>der Konverter ist nicht in %1 s fertig geworden</translation>
+    </message>
+    <message>
+        <source>the converter ended with code %1</source>
+        <translation>der Konverter endete mit Code %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert %1: the format &quot;%2&quot; is not supported.</source>
+        <translation>%1 kann nicht umgewandelt werden: das Format „%2“ wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>the converted file is not a %1 picture</source>
+        <translation>die umgewandelte Datei ist kein %1-Bild</translation>
+    </message>
+    <message>
+        <source>Cannot convert %1: %2.</source>
+        <translation>%1 kann nicht umgewandelt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the image. GDI+ Error:%1
+%2: %3</source>
+        <extracomment>Keep &quot;GDI+ Error:%1&quot; as it is (a status number people look up); %2 is the file, %3 the reason.</extracomment>
+        <translation>Das Bild kann nicht gespeichert werden. GDI+ Error:%1
+%2: %3</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>der JPEG-Encoder ist gescheitert</translation>
+    </message>
+    <message>
+        <source>Cannot save the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: pictures of the type &quot;%2&quot; cannot be written.</source>
+        <translation>%1 kann nicht gespeichert werden: Bilder des Typs „%2“ können nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the stamped picture %1 to the disk: %2.</source>
+        <translation>Das gestempelte Bild %1 kann nicht auf den Datenträger geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 is gone (%2)</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
+        <translation>der Ordner %1 ist verschwunden (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot put the stamped picture in place of %1: %2.</source>
+        <translation>Das gestempelte Bild kann nicht an die Stelle von %1 gesetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find the metadata tool exiftool on the search path (PATH). Please install ExifTool.</source>
+        <translation>Das Metadaten-Werkzeug exiftool ist im Suchpfad (PATH) nicht zu finden. Bitte ExifTool installieren.</translation>
+    </message>
+    <message>
+        <source>Cannot find the image converter kalvora-convert in %1. Please reinstall Kalvora.</source>
+        <translation>Der Bildkonverter kalvora-convert ist in %1 nicht zu finden. Bitte Kalvora neu installieren.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFailures</name>
+    <message>
+        <source>error %1</source>
+        <extracomment>The GIF library&apos;s error %1 (a number), when it has no text for it.</extracomment>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s frames differ in size</source>
+        <translation>die Einzelbilder des GIF sind verschieden groß</translation>
+    </message>
+    <message>
+        <source>the GIF has no frames</source>
+        <translation>das GIF hat keine Einzelbilder</translation>
+    </message>
+    <message>
+        <source>a GIF cannot hold %1 x %2 pixels (at most %3 a side)</source>
+        <translation>ein GIF kann keine %1 x %2 Pixel fassen (höchstens %3 je Seite)</translation>
+    </message>
+    <message>
+        <source>the GIF encoder failed: %1</source>
+        <translation>der GIF-Encoder ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>the GIF encoder cannot choose a palette</source>
+        <translation>der GIF-Encoder kann keine Palette wählen</translation>
+    </message>
+    <message>
+        <source>the GIF encoder cannot map a frame onto its palette</source>
+        <translation>der GIF-Encoder kann ein Einzelbild nicht auf seine Palette abbilden</translation>
+    </message>
+    <message>
+        <source>the file is cut short in a box header (%1 bytes)</source>
+        <translation>die Datei bricht in einem Box-Kopf ab (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: its %1 box runs past its end (%2 bytes)</source>
+        <translation>die Datei ist abgeschnitten: ihre %1-Box reicht über ihr Ende hinaus (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>its %1 box has a size of %2 bytes, less than its header</source>
+        <translation>ihre %1-Box hat eine Größe von %2 Bytes, weniger als ihr Kopf</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: libheif says &quot;%2&quot;.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: libheif meldet „%2“.</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped.</source>
+        <translation>Das Bild %1 ist zu groß zum Stempeln.</translation>
+    </message>
+    <message>
+        <source>libheif says &quot;%1&quot;</source>
+        <translation>libheif meldet „%1“</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: %2. It was left as it is.</source>
+        <translation>Das Bild %1 kann nicht vollständig zurückgeschrieben werden: %2. Es blieb, wie es war.</translation>
+    </message>
+    <message>
+        <source>it holds a depth map, which libheif 1.15 cannot write</source>
+        <translation>es enthält eine Tiefenkarte, die libheif 1.15 nicht schreiben kann</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <extracomment>Fills %1 of &quot;it holds an auxiliary picture %1 …&quot; when its kind is not known.</extracomment>
+        <translation>unbekannter Art</translation>
+    </message>
+    <message>
+        <source>it holds an auxiliary picture %1 (an HDR gain map, a matte or the like), which libheif 1.15 cannot write</source>
+        <translation>es enthält ein Hilfsbild %1 (eine HDR-Gain-Map, eine Maske oder Ähnliches), das libheif 1.15 nicht schreiben kann</translation>
+    </message>
+    <message>
+        <source>libheif warns &quot;%1&quot;</source>
+        <translation>libheif warnt „%1“</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped (%2 x %3 pixels).</source>
+        <translation>Das Bild %1 ist zu groß zum Stempeln (%2 x %3 Pixel).</translation>
+    </message>
+    <message>
+        <source>its meta box cannot be followed</source>
+        <translation>seiner meta-Box kann nicht gefolgt werden</translation>
+    </message>
+    <message>
+        <source>it holds %1 boxes, which libheif 1.15 cannot write</source>
+        <translation>es enthält %1-Boxen, die libheif 1.15 nicht schreiben kann</translation>
+    </message>
+    <message>
+        <source>its picture is coded with neither HEVC nor AV1</source>
+        <translation>sein Bild ist weder mit HEVC noch mit AV1 codiert</translation>
+    </message>
+    <message>
+        <source>it holds no picture</source>
+        <translation>es enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>this system has no %1 encoder for libheif</source>
+        <translation>dieses System hat keinen %1-Encoder für libheif</translation>
+    </message>
+    <message>
+        <source>libheif cannot hold a picture of %1 x %2 pixels</source>
+        <translation>libheif kann kein Bild mit %1 x %2 Pixeln fassen</translation>
+    </message>
+    <message>
+        <source>the %1 encoder failed: %2</source>
+        <translation>der %1-Encoder ist gescheitert: %2</translation>
+    </message>
+    <message>
+        <source>its %1 item cannot be written: %2</source>
+        <translation>sein %1-Element kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>a HEIF picture holds its pictures and their details together</source>
+        <translation>ein HEIF-Bild hält seine Bilder und deren Angaben zusammen</translation>
+    </message>
+    <message>
+        <source>libheif cannot assemble the file: %1</source>
+        <translation>libheif kann die Datei nicht zusammensetzen: %1</translation>
+    </message>
+    <message>
+        <source>cannot encode a size as PNG: %1</source>
+        <translation>eine Größe kann nicht als PNG codiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the icon directory is cut short</source>
+        <translation>das Symbolverzeichnis ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: it is a cursor, not an icon.</source>
+        <translation>Das Bild %1 kann nicht vollständig zurückgeschrieben werden: es ist ein Mauszeiger, kein Symbol.</translation>
+    </message>
+    <message>
+        <source>the icon holds no image</source>
+        <translation>das Symbol enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>size %1 of the icon is cut short</source>
+        <translation>Größe %1 des Symbols ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>an icon cannot hold a size of %1 x %2 pixels</source>
+        <translation>ein Symbol kann keine Größe von %1 x %2 Pixeln fassen</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged (%2); it is left as it is.</source>
+        <translation>Das Bild %1 ist beschädigt (%2); es bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>the picture is too large for the memory</source>
+        <translation>das Bild ist zu groß für den Speicher</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged: %2</source>
+        <translation>Das Bild %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>Das Bild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: it is a folder.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: it is an animated PNG, and only its first frame could be kept.</source>
+        <translation>Das Bild %1 kann nicht vollständig zurückgeschrieben werden: es ist ein animiertes PNG, und nur sein erstes Einzelbild könnte erhalten bleiben.</translation>
+    </message>
+    <message>
+        <source>it holds no pixel data</source>
+        <translation>es enthält keine Pixeldaten</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 frames can be read</source>
+        <translation>%1 seiner %2 Einzelbilder können gelesen werden</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be reached</source>
+        <translation>Einzelbild %1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: this system has no %2 reader.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: dieses System hat keinen Leser für %2.</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be read whole (%2)</source>
+        <translation>Einzelbild %1 kann nicht vollständig gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not a PNG, TIFF, GIF, ICO, WebP or HEIF picture.</source>
+        <translation>Das Bild %1 ist kein PNG-, TIFF-, GIF-, ICO-, WebP- oder HEIF-Bild.</translation>
+    </message>
+    <message>
+        <source>a PNG holds one picture, not %1</source>
+        <translation>ein PNG enthält ein Bild, nicht %1</translation>
+    </message>
+    <message>
+        <source>the PNG encoder failed: %1</source>
+        <translation>der PNG-Encoder ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save the image: %1.</source>
+        <translation>Das Bild kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>der Encoder hat nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot save the image %1: %2</source>
+        <translation>Das Bild %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the image %1: frame %2 changed its size.</source>
+        <translation>Das Bild %1 kann nicht gespeichert werden: Einzelbild %2 hat seine Größe geändert.</translation>
+    </message>
+    <message>
+        <source>the file is cut short before its end chunk (%1 bytes)</source>
+        <extracomment>A reason, shown after &quot;The picture %1 is damaged: &quot;.</extracomment>
+        <translation>die Datei bricht vor ihrem End-Chunk ab (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>the file is cut short in its header</source>
+        <translation>die Datei bricht in ihrem Kopf ab</translation>
+    </message>
+    <message>
+        <source>the file is cut short (%1 of %2 bytes)</source>
+        <translation>die Datei ist abgeschnitten (%1 von %2 Bytes)</translation>
+    </message>
+    <message>
+        <source>its header claims %1 x %2 pixels of %3 bits, more than a file holds</source>
+        <translation>sein Kopf gibt %1 x %2 Pixel zu %3 Bit an, mehr als eine Datei fasst</translation>
+    </message>
+    <message>
+        <source>its colours are stored as CMYK inks</source>
+        <translation>seine Farben sind als CMYK-Druckfarben gespeichert</translation>
+    </message>
+    <message>
+        <source>its colours are stored in a colour space (%1) that is not RGB</source>
+        <translation>seine Farben sind in einem Farbraum (%1) gespeichert, der nicht RGB ist</translation>
+    </message>
+    <message>
+        <source>its samples are not whole numbers</source>
+        <translation>seine Abtastwerte sind keine ganzen Zahlen</translation>
+    </message>
+    <message>
+        <source>it has %1 bits a sample</source>
+        <translation>es hat %1 Bit je Abtastwert</translation>
+    </message>
+    <message>
+        <source>it has more than one extra channel</source>
+        <translation>es hat mehr als einen Zusatzkanal</translation>
+    </message>
+    <message>
+        <source>the pixel data ends after %1 of %2 rows</source>
+        <translation>die Pixeldaten enden nach %1 von %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>it is no readable TIFF file</source>
+        <translation>es ist keine lesbare TIFF-Datei</translation>
+    </message>
+    <message>
+        <source>The TIFF picture %1 cannot be written back whole: page %2: %3.</source>
+        <translation>Das TIFF-Bild %1 kann nicht vollständig zurückgeschrieben werden: Seite %2: %3.</translation>
+    </message>
+    <message>
+        <source>page %1: %2</source>
+        <extracomment>%1 is a page number, %2 the TIFF library&apos;s own message.</extracomment>
+        <translation>Seite %1: %2</translation>
+    </message>
+    <message>
+        <source>page %1 is cut short (%2 of %3 bytes)</source>
+        <translation>Seite %1 ist abgeschnitten (%2 von %3 Bytes)</translation>
+    </message>
+    <message>
+        <source>the TIFF encoder failed: %1</source>
+        <translation>der TIFF-Encoder ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>frame %1 has no readable header</source>
+        <translation>Einzelbild %1 hat keinen lesbaren Kopf</translation>
+    </message>
+    <message>
+        <source>libwebp cannot decode its picture (status %1)</source>
+        <translation>libwebp kann sein Bild nicht decodieren (Status %1)</translation>
+    </message>
+    <message>
+        <source>libwebp cannot read its animation</source>
+        <translation>libwebp kann seine Animation nicht lesen</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be decoded</source>
+        <translation>Einzelbild %1 kann nicht decodiert werden</translation>
+    </message>
+    <message>
+        <source>the WebP encoder failed (libwebp error %1)</source>
+        <translation>der WebP-Encoder ist gescheitert (libwebp-Fehler %1)</translation>
+    </message>
+    <message>
+        <source>the WebP container cannot be made (libwebp error %1)</source>
+        <translation>der WebP-Container kann nicht erzeugt werden (libwebp-Fehler %1)</translation>
+    </message>
+    <message>
+        <source>a frame cannot be added to the WebP animation</source>
+        <translation>ein Einzelbild kann der WebP-Animation nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>the WebP animation encoder cannot be set up</source>
+        <translation>der WebP-Animations-Encoder kann nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>the WebP animation encoder failed: %1</source>
+        <translation>der WebP-Animations-Encoder ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>no memory</source>
+        <translation>kein Speicher</translation>
+    </message>
+    <message>
+        <source>the %1 chunk cannot be put back</source>
+        <translation>der %1-Chunk kann nicht zurückgesetzt werden</translation>
+    </message>
+    <message>
+        <source>libwebp cannot read its chunks</source>
+        <translation>libwebp kann seine Chunks nicht lesen</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped (%2 x %3 pixels, %4 frames).</source>
+        <translation>Das Bild %1 ist zu groß zum Stempeln (%2 x %3 Pixel, %4 Einzelbilder).</translation>
+    </message>
+    <message>
+        <source>a WebP holds at least one picture</source>
+        <translation>ein WebP enthält mindestens ein Bild</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication::TagFailures</name>
+    <message>
+        <source>ExifTool did not answer in %1 s</source>
+        <translation>ExifTool hat nicht innerhalb von %1 s geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>SampleFiles</name>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Soll der Ordner mit den Beispieldateien geöffnet werden (um sie vor der Arbeit damit anzusehen)?</translation>
+    </message>
+    <message>
+        <source>Overflow: the sample snapshot is longer than %1 characters.</source>
+        <translation>Überlauf: der Beispiel-Schnappschuss ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The snapshot key is empty.</source>
+        <translation>Der Schlüssel des Schnappschusses ist leer.</translation>
+    </message>
+    <message>
+        <source>The sample snapshot holds a character (code %1) that cannot be coded.</source>
+        <translation>Der Beispiel-Schnappschuss enthält ein Zeichen (Code %1), das sich nicht codieren lässt.</translation>
+    </message>
+    <message>
+        <source>Cannot show the folder %1 in the file manager.</source>
+        <translation>Der Ordner %1 kann nicht im Dateimanager gezeigt werden.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +1077,174 @@ Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien 
     <message>
         <source>Cannot save the settings file %1: %2</source>
         <translation>Die Einstellungsdatei %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <extracomment>A stored number that is not a number.</extracomment>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>its folder cannot be created</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>another program keeps it locked</source>
+        <translation>ein anderes Programm hält sie gesperrt</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be created</source>
+        <translation>ihre Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>percent &quot;%1&quot;</source>
+        <translation>Prozent „%1“</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+    <message>
+        <source>time shift &quot;%1&quot;</source>
+        <translation>Zeitverschiebung „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an item of the list</source>
+        <translation>„%1“ ist kein Eintrag der Liste</translation>
+    </message>
+    <message>
+        <source>Invalid property value: %1</source>
+        <translation>Ungültiger Eigenschaftswert: %1</translation>
+    </message>
+    <message>
+        <source>The settings were opened for reading only.</source>
+        <translation>Die Einstellungen wurden nur zum Lesen geöffnet.</translation>
+    </message>
+    <message>
+        <source>list position %1</source>
+        <extracomment>A stored value that is not valid, shown in &quot;Invalid property value: %1&quot;.</extracomment>
+        <translation>Listenposition %1</translation>
+    </message>
+    <message>
+        <source>quality %1</source>
+        <translation>Qualität %1</translation>
+    </message>
+    <message>
+        <source>font size %1</source>
+        <translation>Schriftgröße %1</translation>
+    </message>
+</context>
+<context>
+    <name>StampFailures</name>
+    <message>
+        <source>its PNG chunks cannot be walked</source>
+        <translation>seine PNG-Chunks können nicht durchlaufen werden</translation>
+    </message>
+    <message>
+        <source>its first TIFF directory cannot be read or written again</source>
+        <translation>sein erstes TIFF-Verzeichnis kann nicht gelesen oder neu geschrieben werden</translation>
+    </message>
+    <message>
+        <source>libwebp cannot add a chunk to it</source>
+        <translation>libwebp kann ihm keinen Chunk hinzufügen</translation>
+    </message>
+    <message>
+        <source>its format keeps no restore data</source>
+        <translation>sein Format bewahrt keine Wiederherstellungsdaten</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot keep its own quality; stamp it without --keep-quality</source>
+        <translation>%1: %2 kann seine eigene Qualität nicht behalten; ohne --keep-quality stempeln</translation>
+    </message>
+    <message>
+        <source>Cannot stamp %1 keeping its own quality: %2</source>
+        <translation>%1 kann nicht unter Beibehaltung seiner eigenen Qualität gestempelt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no date taken: it was left as it is.</source>
+        <translation>%1 hat kein Aufnahmedatum: die Datei blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 is not known.</source>
+        <translation>%1 von %2 ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source> It was stamped &quot;%1&quot;.</source>
+        <extracomment>Added to the end of a failure sentence: keep the space in front.</extracomment>
+        <translation> Gestempelt wurde „%1“.</translation>
+    </message>
+    <message>
+        <source> Nothing was stamped on it.</source>
+        <translation> Es wurde nichts darauf gestempelt.</translation>
+    </message>
+    <message>
+        <source>The file date &quot;%1&quot; holds no time.</source>
+        <translation>Das Dateidatum „%1“ enthält keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Cannot stamp the thumbnail of %1: %2</source>
+        <translation>Das Vorschaubild von %1 kann nicht gestempelt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot stamp the thumbnail of %1: stamped, it no longer fits in the file&apos;s EXIF block (64 KB)</source>
+        <translation>Das Vorschaubild von %1 kann nicht gestempelt werden: gestempelt passt es nicht mehr in den EXIF-Block der Datei (64 KB)</translation>
+    </message>
+    <message>
+        <source>%1 was stamped before (on %2): skipped</source>
+        <translation>%1 wurde schon gestempelt (am %2): übersprungen</translation>
+    </message>
+    <message>
+        <source>an unknown date</source>
+        <extracomment>Fills %2 of &quot;%1 was stamped before (on %2): skipped&quot;.</extracomment>
+        <translation>einem unbekannten Datum</translation>
+    </message>
+    <message>
+        <source>%1 is read-only: it was left as it is.</source>
+        <translation>%1 ist schreibgeschützt: die Datei blieb, wie sie war.</translation>
+    </message>
+    <message>
+        <source>the stamped picture was removed on its way (%1)</source>
+        <translation>das gestempelte Bild wurde unterwegs entfernt (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot copy the metadata of %1: %2.</source>
+        <translation>Die Metadaten von %1 können nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <extracomment>A reason, shown in &quot;Cannot put the stamped picture in place of %1: %2.&quot;</extracomment>
+        <translation>kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1 for the stamped picture: %2.</source>
+        <translation>Der Ordner %1 für das gestempelte Bild kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1: stamped, but its XMP could not take the mark of the stamp (it cannot be read or is full), so a later run cannot tell it was stamped</source>
+        <translation>%1: gestempelt, aber sein XMP konnte die Markierung des Stempels nicht aufnehmen (es ist nicht lesbar oder voll), daher erkennt ein späterer Lauf nicht, dass es gestempelt wurde</translation>
+    </message>
+    <message>
+        <source>%1: the tags were copied; ExifTool warned: %2</source>
+        <translation>%1: die Metadaten wurden kopiert; ExifTool warnte: %2</translation>
+    </message>
+    <message>
+        <source>%1: stamped as usual, but the stamp cannot be undone: only JPEG, PNG, TIFF and lossless WebP results keep what an undo needs</source>
+        <translation>%1: wie üblich gestempelt, aber der Stempel lässt sich nicht rückgängig machen: nur Ergebnisse als JPEG, PNG, TIFF und verlustfreies WebP bewahren, was dafür nötig ist</translation>
+    </message>
+    <message>
+        <source>Cannot add the restore data to %1: %2.</source>
+        <translation>Die Wiederherstellungsdaten können %1 nicht hinzugefügt werden: %2.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>Cannot make a private temporary folder in %1: %2.</source>
+        <translation>In %1 kann kein privater temporärer Ordner angelegt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -812,6 +1502,109 @@ Fehler werden je Datei in einer Zeile ausgegeben. Rückgabewert: 0 alle Dateien 
     <message>
         <source>A JPEG keeps its own compression and every part the stamp does not cover, so the quality slider does not apply to JPEGs. JPEG, PNG, TIFF and lossless WebP results can be undone with &quot;Remove Stamp&quot; in the list&apos;s menu.</source>
         <translation>Ein JPEG behält seine eigene Kompression und jeden Teil, den der Stempel nicht bedeckt; der Qualitätsregler gilt dann nicht für JPEGs. Ergebnisse als JPEG, PNG, TIFF und verlustfreies WebP lassen sich mit „Stempel entfernen“ im Menü der Liste rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>TagFailures</name>
+    <message>
+        <source>Cannot read the date taken of %1: the file is empty.</source>
+        <translation>Das Aufnahmedatum von %1 kann nicht gelesen werden: die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Cannot read the date taken of %1: %2</source>
+        <translation>Das Aufnahmedatum von %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the run was stopped before ExifTool answered</source>
+        <translation>der Lauf wurde angehalten, bevor ExifTool antwortete</translation>
+    </message>
+    <message>
+        <source>Cannot copy the metadata of %1 into %2: %3.</source>
+        <translation>Die Metadaten von %1 können nicht nach %2 kopiert werden: %3.</translation>
+    </message>
+    <message>
+        <source>ExifTool updated no file</source>
+        <translation>ExifTool hat keine Datei aktualisiert</translation>
+    </message>
+    <message>
+        <source>ExifTool&apos;s configuration cannot be written in %1: %2</source>
+        <translation>Die Konfiguration für ExifTool kann nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>ExifTool (%1) could not be started: %2</source>
+        <translation>ExifTool (%1) konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>its name cannot be passed to ExifTool</source>
+        <translation>ihr Name kann nicht an ExifTool übergeben werden</translation>
+    </message>
+    <message>
+        <source>the name of the temporary file %1 cannot be passed to ExifTool</source>
+        <translation>der Name der temporären Datei %1 kann nicht an ExifTool übergeben werden</translation>
+    </message>
+    <message>
+        <source>ExifTool crashed</source>
+        <translation>ExifTool ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>ExifTool stopped unexpectedly (exit code %1)</source>
+        <translation>ExifTool wurde unerwartet beendet (Exit-Code %1)</translation>
+    </message>
+</context>
+<context>
+    <name>UndoReasons</name>
+    <message>
+        <source>its restore data cannot be read</source>
+        <translation>seine Wiederherstellungsdaten können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>carries no restore data</source>
+        <translation>enthält keine Wiederherstellungsdaten</translation>
+    </message>
+    <message>
+        <source>was changed after it was stamped, so its original cannot be rebuilt</source>
+        <translation>wurde nach dem Stempeln verändert, daher kann das Original nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>its restore data do not fit the picture they came with</source>
+        <translation>seine Wiederherstellungsdaten passen nicht zu dem Bild, mit dem sie kamen</translation>
+    </message>
+    <message>
+        <source>restored</source>
+        <extracomment>An undo&apos;s answer after a file&apos;s name and a colon: the file is as it was before the stamp.</extracomment>
+        <translation>wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>carries no restore data (it was not stamped with the photo&apos;s own quality)</source>
+        <translation>enthält keine Wiederherstellungsdaten (es wurde nicht mit der eigenen Qualität des Fotos gestempelt)</translation>
+    </message>
+    <message>
+        <source>carries the mark of a stamp but no restore data (it was stamped without keeping the photo&apos;s own quality, or saved again since); left as it is</source>
+        <translation>trägt die Markierung eines Stempels, aber keine Wiederherstellungsdaten (es wurde gestempelt, ohne die eigene Qualität des Fotos zu behalten, oder seitdem neu gespeichert); unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>was changed after the stamp; left as it is</source>
+        <translation>wurde nach dem Stempeln verändert; unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>its restore data is damaged; left as it is</source>
+        <translation>seine Wiederherstellungsdaten sind beschädigt; unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>is read-only: left as it is</source>
+        <translation>ist schreibgeschützt: unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: the stamp could not be undone: %2</source>
+        <translation>%1: der Stempel konnte nicht rückgängig gemacht werden: %2</translation>
     </message>
 </context>
 </TS>

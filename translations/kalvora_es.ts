@@ -229,6 +229,75 @@ kalvora-stamp sella imágenes desde la línea de órdenes, sin ventana.
     </message>
 </context>
 <context>
+    <name>JpegReasons</name>
+    <message>
+        <source>a progressive JPEG</source>
+        <extracomment>What kind of JPEG a photo is, shown in &quot;%1: %2 cannot keep its own quality; …&quot;.</extracomment>
+        <translation>un JPEG progresivo</translation>
+    </message>
+    <message>
+        <source>an arithmetic-coded JPEG</source>
+        <translation>un JPEG con codificación aritmética</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 bits a sample</source>
+        <translation>un JPEG de %1 bits por muestra</translation>
+    </message>
+    <message>
+        <source>a CMYK JPEG</source>
+        <translation>un JPEG CMYK</translation>
+    </message>
+    <message>
+        <source>a JPEG of %1 colour components</source>
+        <translation>un JPEG de %1 componentes de color</translation>
+    </message>
+    <message>
+        <source>a JPEG whose colours are coded in separate scans</source>
+        <translation>un JPEG cuyos colores están codificados en barridos separados</translation>
+    </message>
+    <message>
+        <source>a JPEG of an unusual colour sampling</source>
+        <translation>un JPEG con un submuestreo de color poco habitual</translation>
+    </message>
+    <message>
+        <source>a quantization table is missing</source>
+        <translation>falta una tabla de cuantificación</translation>
+    </message>
+    <message>
+        <source>a Huffman table is no Huffman code</source>
+        <translation>una tabla de Huffman no es un código de Huffman</translation>
+    </message>
+    <message>
+        <source>the file ends in the middle of its scan</source>
+        <translation>el archivo termina en mitad de su barrido</translation>
+    </message>
+    <message>
+        <source>a bad Huffman code in its scan</source>
+        <extracomment>A reason, shown in &quot;The picture %1 is damaged (%2); it is left as it is.&quot;</extracomment>
+        <translation>un código de Huffman erróneo en su barrido</translation>
+    </message>
+    <message>
+        <source>its scan data end too early</source>
+        <translation>los datos de su barrido terminan demasiado pronto</translation>
+    </message>
+    <message>
+        <source>bytes its scan&apos;s coding does not reach</source>
+        <translation>bytes que la codificación de su barrido no alcanza</translation>
+    </message>
+    <message>
+        <source>the stamp reaches past the blocks read</source>
+        <translation>el sello va más allá de los bloques leídos</translation>
+    </message>
+    <message>
+        <source>its Huffman tables hold no code for the stamp</source>
+        <translation>sus tablas de Huffman no tienen código para el sello</translation>
+    </message>
+    <message>
+        <source>its marker structure cannot be followed</source>
+        <translation>no se puede seguir su estructura de marcadores</translation>
+    </message>
+</context>
+<context>
     <name>KalvoraStamp</name>
     <message>
         <source>the file does not exist</source>
@@ -539,10 +608,463 @@ archivos (con --undo: se restauraron), 1 algunos fallaron (una ruta que no exist
     </message>
 </context>
 <context>
+    <name>OutputFailures</name>
+    <message>
+        <source>the converter could not be started (%1)</source>
+        <translation>no se ha podido iniciar el convertidor (%1)</translation>
+    </message>
+    <message>
+        <source>the converter crashed</source>
+        <translation>el convertidor se ha bloqueado</translation>
+    </message>
+    <message>
+        <source>the converter did not finish in %1 s</source>
+        <translation>el convertidor no ha terminado en %1 s</translation>
+    </message>
+    <message>
+        <source>the converter ended with code %1</source>
+        <translation>el convertidor terminó con el código %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert %1: the format &quot;%2&quot; is not supported.</source>
+        <translation>No se puede convertir %1: el formato «%2» no es compatible.</translation>
+    </message>
+    <message>
+        <source>the converted file is not a %1 picture</source>
+        <translation>el archivo convertido no es una imagen %1</translation>
+    </message>
+    <message>
+        <source>Cannot convert %1: %2.</source>
+        <translation>No se puede convertir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save the image. GDI+ Error:%1
+%2: %3</source>
+        <extracomment>Keep &quot;GDI+ Error:%1&quot; as it is (a status number people look up); %2 is the file, %3 the reason.</extracomment>
+        <translation>No se puede guardar la imagen. GDI+ Error:%1
+%2: %3</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>the JPEG encoder failed</source>
+        <translation>el codificador JPEG ha fallado</translation>
+    </message>
+    <message>
+        <source>Cannot save the picture %1: %2</source>
+        <translation>No se puede guardar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: pictures of the type &quot;%2&quot; cannot be written.</source>
+        <translation>No se puede guardar %1: las imágenes del tipo «%2» no se pueden escribir.</translation>
+    </message>
+    <message>
+        <source>Cannot write the stamped picture %1 to the disk: %2.</source>
+        <translation>No se puede escribir la imagen sellada %1 en el disco: %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 is gone (%2)</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
+        <translation>la carpeta %1 ha desaparecido (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot put the stamped picture in place of %1: %2.</source>
+        <translation>No se puede poner la imagen sellada en lugar de %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot find the metadata tool exiftool on the search path (PATH). Please install ExifTool.</source>
+        <translation>No se encuentra la herramienta de metadatos exiftool en la ruta de búsqueda (PATH). Instale ExifTool.</translation>
+    </message>
+    <message>
+        <source>Cannot find the image converter kalvora-convert in %1. Please reinstall Kalvora.</source>
+        <translation>No se encuentra el convertidor de imágenes kalvora-convert en %1. Vuelva a instalar Kalvora.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFailures</name>
+    <message>
+        <source>error %1</source>
+        <extracomment>The GIF library&apos;s error %1 (a number), when it has no text for it.</extracomment>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>the GIF&apos;s frames differ in size</source>
+        <translation>los fotogramas del GIF tienen tamaños distintos</translation>
+    </message>
+    <message>
+        <source>the GIF has no frames</source>
+        <translation>el GIF no tiene fotogramas</translation>
+    </message>
+    <message>
+        <source>a GIF cannot hold %1 x %2 pixels (at most %3 a side)</source>
+        <translation>un GIF no puede contener %1 x %2 píxeles (como mucho %3 por lado)</translation>
+    </message>
+    <message>
+        <source>the GIF encoder failed: %1</source>
+        <translation>el codificador GIF ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>the GIF encoder cannot choose a palette</source>
+        <translation>el codificador GIF no puede elegir una paleta</translation>
+    </message>
+    <message>
+        <source>the GIF encoder cannot map a frame onto its palette</source>
+        <translation>el codificador GIF no puede ajustar un fotograma a su paleta</translation>
+    </message>
+    <message>
+        <source>the file is cut short in a box header (%1 bytes)</source>
+        <translation>el archivo se corta en una cabecera de caja (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the file is cut short: its %1 box runs past its end (%2 bytes)</source>
+        <translation>el archivo está cortado: su caja %1 va más allá de su final (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>its %1 box has a size of %2 bytes, less than its header</source>
+        <translation>su caja %1 tiene un tamaño de %2 bytes, menos que su cabecera</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: libheif says &quot;%2&quot;.</source>
+        <translation>No se puede leer la imagen %1: libheif dice «%2».</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped.</source>
+        <translation>La imagen %1 es demasiado grande para sellarla.</translation>
+    </message>
+    <message>
+        <source>libheif says &quot;%1&quot;</source>
+        <translation>libheif dice «%1»</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: %2. It was left as it is.</source>
+        <translation>La imagen %1 no se puede volver a escribir entera: %2. Se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>it holds a depth map, which libheif 1.15 cannot write</source>
+        <translation>contiene un mapa de profundidad, que libheif 1.15 no puede escribir</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <extracomment>Fills %1 of &quot;it holds an auxiliary picture %1 …&quot; when its kind is not known.</extracomment>
+        <translation>de un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>it holds an auxiliary picture %1 (an HDR gain map, a matte or the like), which libheif 1.15 cannot write</source>
+        <translation>contiene una imagen auxiliar %1 (un mapa de ganancia HDR, un mate o similar), que libheif 1.15 no puede escribir</translation>
+    </message>
+    <message>
+        <source>libheif warns &quot;%1&quot;</source>
+        <translation>libheif advierte «%1»</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped (%2 x %3 pixels).</source>
+        <translation>La imagen %1 es demasiado grande para sellarla (%2 x %3 píxeles).</translation>
+    </message>
+    <message>
+        <source>its meta box cannot be followed</source>
+        <translation>no se puede seguir su caja meta</translation>
+    </message>
+    <message>
+        <source>it holds %1 boxes, which libheif 1.15 cannot write</source>
+        <translation>contiene cajas %1, que libheif 1.15 no puede escribir</translation>
+    </message>
+    <message>
+        <source>its picture is coded with neither HEVC nor AV1</source>
+        <translation>su imagen no está codificada ni con HEVC ni con AV1</translation>
+    </message>
+    <message>
+        <source>it holds no picture</source>
+        <translation>no contiene ninguna imagen</translation>
+    </message>
+    <message>
+        <source>this system has no %1 encoder for libheif</source>
+        <translation>este sistema no tiene un codificador %1 para libheif</translation>
+    </message>
+    <message>
+        <source>libheif cannot hold a picture of %1 x %2 pixels</source>
+        <translation>libheif no puede contener una imagen de %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the %1 encoder failed: %2</source>
+        <translation>el codificador %1 ha fallado: %2</translation>
+    </message>
+    <message>
+        <source>its %1 item cannot be written: %2</source>
+        <translation>no se puede escribir su elemento %1: %2</translation>
+    </message>
+    <message>
+        <source>a HEIF picture holds its pictures and their details together</source>
+        <translation>una imagen HEIF mantiene juntas sus imágenes y sus datos</translation>
+    </message>
+    <message>
+        <source>libheif cannot assemble the file: %1</source>
+        <translation>libheif no puede montar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>cannot encode a size as PNG: %1</source>
+        <translation>no se puede codificar un tamaño como PNG: %1</translation>
+    </message>
+    <message>
+        <source>the icon directory is cut short</source>
+        <translation>el directorio del icono está cortado</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: it is a cursor, not an icon.</source>
+        <translation>La imagen %1 no se puede volver a escribir entera: es un cursor, no un icono.</translation>
+    </message>
+    <message>
+        <source>the icon holds no image</source>
+        <translation>el icono no contiene ninguna imagen</translation>
+    </message>
+    <message>
+        <source>size %1 of the icon is cut short</source>
+        <translation>el tamaño %1 del icono está cortado</translation>
+    </message>
+    <message>
+        <source>an icon cannot hold a size of %1 x %2 pixels</source>
+        <translation>un icono no puede contener un tamaño de %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged (%2); it is left as it is.</source>
+        <translation>La imagen %1 está dañada (%2); se deja como está.</translation>
+    </message>
+    <message>
+        <source>the picture is too large for the memory</source>
+        <translation>la imagen es demasiado grande para la memoria</translation>
+    </message>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>No se puede cargar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is damaged: %2</source>
+        <translation>La imagen %1 está dañada: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: it is a folder.</source>
+        <translation>No se puede leer la imagen %1: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture %1: %2</source>
+        <translation>No se puede leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be written back whole: it is an animated PNG, and only its first frame could be kept.</source>
+        <translation>La imagen %1 no se puede volver a escribir entera: es un PNG animado y solo se podría conservar su primer fotograma.</translation>
+    </message>
+    <message>
+        <source>it holds no pixel data</source>
+        <translation>no contiene datos de píxeles</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 frames can be read</source>
+        <translation>se pueden leer %1 de sus %2 fotogramas</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be reached</source>
+        <translation>no se puede llegar al fotograma %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: this system has no %2 reader.</source>
+        <translation>No se puede leer la imagen %1: este sistema no tiene un lector de %2.</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be read whole (%2)</source>
+        <translation>el fotograma %1 no se puede leer entero (%2)</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not a PNG, TIFF, GIF, ICO, WebP or HEIF picture.</source>
+        <translation>La imagen %1 no es una imagen PNG, TIFF, GIF, ICO, WebP ni HEIF.</translation>
+    </message>
+    <message>
+        <source>a PNG holds one picture, not %1</source>
+        <translation>un PNG contiene una imagen, no %1</translation>
+    </message>
+    <message>
+        <source>the PNG encoder failed: %1</source>
+        <translation>el codificador PNG ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save the image: %1.</source>
+        <translation>No se puede guardar la imagen: %1.</translation>
+    </message>
+    <message>
+        <source>the encoder wrote nothing</source>
+        <translation>el codificador no ha escrito nada</translation>
+    </message>
+    <message>
+        <source>Cannot save the image %1: %2</source>
+        <translation>No se puede guardar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the image %1: frame %2 changed its size.</source>
+        <translation>No se puede guardar la imagen %1: el fotograma %2 ha cambiado de tamaño.</translation>
+    </message>
+    <message>
+        <source>the file is cut short before its end chunk (%1 bytes)</source>
+        <extracomment>A reason, shown after &quot;The picture %1 is damaged: &quot;.</extracomment>
+        <translation>el archivo se corta antes de su bloque final (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the file is cut short in its header</source>
+        <translation>el archivo se corta en su cabecera</translation>
+    </message>
+    <message>
+        <source>the file is cut short (%1 of %2 bytes)</source>
+        <translation>el archivo está cortado (%1 de %2 bytes)</translation>
+    </message>
+    <message>
+        <source>its header claims %1 x %2 pixels of %3 bits, more than a file holds</source>
+        <translation>su cabecera declara %1 x %2 píxeles de %3 bits, más de lo que cabe en un archivo</translation>
+    </message>
+    <message>
+        <source>its colours are stored as CMYK inks</source>
+        <translation>sus colores están guardados como tintas CMYK</translation>
+    </message>
+    <message>
+        <source>its colours are stored in a colour space (%1) that is not RGB</source>
+        <translation>sus colores están guardados en un espacio de color (%1) que no es RGB</translation>
+    </message>
+    <message>
+        <source>its samples are not whole numbers</source>
+        <translation>sus muestras no son números enteros</translation>
+    </message>
+    <message>
+        <source>it has %1 bits a sample</source>
+        <translation>tiene %1 bits por muestra</translation>
+    </message>
+    <message>
+        <source>it has more than one extra channel</source>
+        <translation>tiene más de un canal adicional</translation>
+    </message>
+    <message>
+        <source>the pixel data ends after %1 of %2 rows</source>
+        <translation>los datos de píxeles terminan tras %1 de %2 filas</translation>
+    </message>
+    <message>
+        <source>it is no readable TIFF file</source>
+        <translation>no es un archivo TIFF legible</translation>
+    </message>
+    <message>
+        <source>The TIFF picture %1 cannot be written back whole: page %2: %3.</source>
+        <translation>La imagen TIFF %1 no se puede volver a escribir entera: página %2: %3.</translation>
+    </message>
+    <message>
+        <source>page %1: %2</source>
+        <extracomment>%1 is a page number, %2 the TIFF library&apos;s own message.</extracomment>
+        <translation>página %1: %2</translation>
+    </message>
+    <message>
+        <source>page %1 is cut short (%2 of %3 bytes)</source>
+        <translation>la página %1 está cortada (%2 de %3 bytes)</translation>
+    </message>
+    <message>
+        <source>the TIFF encoder failed: %1</source>
+        <translation>el codificador TIFF ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>frame %1 has no readable header</source>
+        <translation>el fotograma %1 no tiene una cabecera legible</translation>
+    </message>
+    <message>
+        <source>libwebp cannot decode its picture (status %1)</source>
+        <translation>libwebp no puede decodificar su imagen (estado %1)</translation>
+    </message>
+    <message>
+        <source>libwebp cannot read its animation</source>
+        <translation>libwebp no puede leer su animación</translation>
+    </message>
+    <message>
+        <source>frame %1 cannot be decoded</source>
+        <translation>no se puede decodificar el fotograma %1</translation>
+    </message>
+    <message>
+        <source>the WebP encoder failed (libwebp error %1)</source>
+        <translation>el codificador WebP ha fallado (error de libwebp %1)</translation>
+    </message>
+    <message>
+        <source>the WebP container cannot be made (libwebp error %1)</source>
+        <translation>no se puede crear el contenedor WebP (error de libwebp %1)</translation>
+    </message>
+    <message>
+        <source>a frame cannot be added to the WebP animation</source>
+        <translation>no se puede añadir un fotograma a la animación WebP</translation>
+    </message>
+    <message>
+        <source>the WebP animation encoder cannot be set up</source>
+        <translation>no se puede preparar el codificador de animación WebP</translation>
+    </message>
+    <message>
+        <source>the WebP animation encoder failed: %1</source>
+        <translation>el codificador de animación WebP ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>no memory</source>
+        <translation>sin memoria</translation>
+    </message>
+    <message>
+        <source>the %1 chunk cannot be put back</source>
+        <translation>no se puede volver a poner el bloque %1</translation>
+    </message>
+    <message>
+        <source>libwebp cannot read its chunks</source>
+        <translation>libwebp no puede leer sus bloques</translation>
+    </message>
+    <message>
+        <source>The picture %1 is too large to be stamped (%2 x %3 pixels, %4 frames).</source>
+        <translation>La imagen %1 es demasiado grande para sellarla (%2 x %3 píxeles, %4 fotogramas).</translation>
+    </message>
+    <message>
+        <source>a WebP holds at least one picture</source>
+        <translation>un WebP contiene al menos una imagen</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication::TagFailures</name>
+    <message>
+        <source>ExifTool did not answer in %1 s</source>
+        <translation>ExifTool no ha respondido en %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SampleFiles</name>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>¿Quiere abrir la carpeta donde están estos archivos de ejemplo (para verlos antes de trabajar con ellos)?</translation>
+    </message>
+    <message>
+        <source>Overflow: the sample snapshot is longer than %1 characters.</source>
+        <translation>Desbordamiento: la instantánea de ejemplos tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The snapshot key is empty.</source>
+        <translation>La clave de la instantánea está vacía.</translation>
+    </message>
+    <message>
+        <source>The sample snapshot holds a character (code %1) that cannot be coded.</source>
+        <translation>La instantánea de ejemplos contiene un carácter (código %1) que no se puede codificar.</translation>
+    </message>
+    <message>
+        <source>Cannot show the folder %1 in the file manager.</source>
+        <translation>No se puede mostrar la carpeta %1 en el gestor de archivos.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +1076,174 @@ archivos (con --undo: se restauraron), 1 algunos fallaron (una ruta que no exist
     <message>
         <source>Cannot save the settings file %1: %2</source>
         <translation>No se puede guardar el archivo de configuración %1: %2</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <extracomment>A stored number that is not a number.</extracomment>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>its folder cannot be created</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>another program keeps it locked</source>
+        <translation>otro programa lo mantiene bloqueado</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be created</source>
+        <translation>no se puede crear su archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>percent &quot;%1&quot;</source>
+        <translation>porcentaje «%1»</translation>
+    </message>
+    <message>
+        <source>colour %1</source>
+        <translation>color %1</translation>
+    </message>
+    <message>
+        <source>time shift &quot;%1&quot;</source>
+        <translation>desfase horario «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an item of the list</source>
+        <translation>«%1» no es un elemento de la lista</translation>
+    </message>
+    <message>
+        <source>Invalid property value: %1</source>
+        <translation>Valor de propiedad no válido: %1</translation>
+    </message>
+    <message>
+        <source>The settings were opened for reading only.</source>
+        <translation>Las opciones se abrieron solo para lectura.</translation>
+    </message>
+    <message>
+        <source>list position %1</source>
+        <extracomment>A stored value that is not valid, shown in &quot;Invalid property value: %1&quot;.</extracomment>
+        <translation>posición de la lista %1</translation>
+    </message>
+    <message>
+        <source>quality %1</source>
+        <translation>calidad %1</translation>
+    </message>
+    <message>
+        <source>font size %1</source>
+        <translation>tamaño de letra %1</translation>
+    </message>
+</context>
+<context>
+    <name>StampFailures</name>
+    <message>
+        <source>its PNG chunks cannot be walked</source>
+        <translation>no se pueden recorrer sus bloques PNG</translation>
+    </message>
+    <message>
+        <source>its first TIFF directory cannot be read or written again</source>
+        <translation>su primer directorio TIFF no se puede leer ni volver a escribir</translation>
+    </message>
+    <message>
+        <source>libwebp cannot add a chunk to it</source>
+        <translation>libwebp no puede añadirle un bloque</translation>
+    </message>
+    <message>
+        <source>its format keeps no restore data</source>
+        <translation>su formato no guarda datos de restauración</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot keep its own quality; stamp it without --keep-quality</source>
+        <translation>%1: %2 no puede conservar su calidad propia; séllelo sin --keep-quality</translation>
+    </message>
+    <message>
+        <source>Cannot stamp %1 keeping its own quality: %2</source>
+        <translation>No se puede sellar %1 conservando su calidad propia: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no date taken: it was left as it is.</source>
+        <translation>%1 no tiene fecha de captura: se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 is not known.</source>
+        <translation>%1 de %2 no se conoce.</translation>
+    </message>
+    <message>
+        <source> It was stamped &quot;%1&quot;.</source>
+        <extracomment>Added to the end of a failure sentence: keep the space in front.</extracomment>
+        <translation> Se ha sellado «%1».</translation>
+    </message>
+    <message>
+        <source> Nothing was stamped on it.</source>
+        <translation> No se ha sellado nada en él.</translation>
+    </message>
+    <message>
+        <source>The file date &quot;%1&quot; holds no time.</source>
+        <translation>La fecha de archivo «%1» no contiene hora.</translation>
+    </message>
+    <message>
+        <source>Cannot stamp the thumbnail of %1: %2</source>
+        <translation>No se puede sellar la miniatura de %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot stamp the thumbnail of %1: stamped, it no longer fits in the file&apos;s EXIF block (64 KB)</source>
+        <translation>No se puede sellar la miniatura de %1: una vez sellada, ya no cabe en el bloque EXIF del archivo (64 KB)</translation>
+    </message>
+    <message>
+        <source>%1 was stamped before (on %2): skipped</source>
+        <translation>%1 ya se selló (el %2): omitido</translation>
+    </message>
+    <message>
+        <source>an unknown date</source>
+        <extracomment>Fills %2 of &quot;%1 was stamped before (on %2): skipped&quot;.</extracomment>
+        <translation>una fecha desconocida</translation>
+    </message>
+    <message>
+        <source>%1 is read-only: it was left as it is.</source>
+        <translation>%1 es de solo lectura: se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>the stamped picture was removed on its way (%1)</source>
+        <translation>la imagen sellada se ha eliminado por el camino (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot copy the metadata of %1: %2.</source>
+        <translation>No se pueden copiar los metadatos de %1: %2.</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <extracomment>A reason, shown in &quot;Cannot put the stamped picture in place of %1: %2.&quot;</extracomment>
+        <translation>no existe esa carpeta</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1 for the stamped picture: %2.</source>
+        <translation>No se puede crear la carpeta %1 para la imagen sellada: %2.</translation>
+    </message>
+    <message>
+        <source>%1: stamped, but its XMP could not take the mark of the stamp (it cannot be read or is full), so a later run cannot tell it was stamped</source>
+        <translation>%1: sellado, pero su XMP no ha podido recibir la marca del sello (no se puede leer o está lleno), así que una ejecución posterior no sabrá que se selló</translation>
+    </message>
+    <message>
+        <source>%1: the tags were copied; ExifTool warned: %2</source>
+        <translation>%1: se copiaron los metadatos; ExifTool advirtió: %2</translation>
+    </message>
+    <message>
+        <source>%1: stamped as usual, but the stamp cannot be undone: only JPEG, PNG, TIFF and lossless WebP results keep what an undo needs</source>
+        <translation>%1: sellado como de costumbre, pero el sello no se puede deshacer: solo los resultados JPEG, PNG, TIFF y WebP sin pérdida guardan lo que hace falta para deshacerlo</translation>
+    </message>
+    <message>
+        <source>Cannot add the restore data to %1: %2.</source>
+        <translation>No se pueden añadir los datos de restauración a %1: %2.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>Cannot make a private temporary folder in %1: %2.</source>
+        <translation>No se puede crear una carpeta temporal privada en %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -811,6 +1501,109 @@ archivos (con --undo: se restauraron), 1 algunos fallaron (una ruta que no exist
     <message>
         <source>A JPEG keeps its own compression and every part the stamp does not cover, so the quality slider does not apply to JPEGs. JPEG, PNG, TIFF and lossless WebP results can be undone with &quot;Remove Stamp&quot; in the list&apos;s menu.</source>
         <translation>Un JPEG conserva su propia compresión y todo lo que el sello no cubre; el control de calidad no se aplica entonces a los JPEG. Los resultados JPEG, PNG, TIFF y WebP sin pérdida se pueden deshacer con «Quitar sello» en el menú de la lista.</translation>
+    </message>
+</context>
+<context>
+    <name>TagFailures</name>
+    <message>
+        <source>Cannot read the date taken of %1: the file is empty.</source>
+        <translation>No se puede leer la fecha de captura de %1: el archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>Cannot read the date taken of %1: %2</source>
+        <translation>No se puede leer la fecha de captura de %1: %2</translation>
+    </message>
+    <message>
+        <source>the run was stopped before ExifTool answered</source>
+        <translation>la ejecución se detuvo antes de que ExifTool respondiera</translation>
+    </message>
+    <message>
+        <source>Cannot copy the metadata of %1 into %2: %3.</source>
+        <translation>No se pueden copiar los metadatos de %1 en %2: %3.</translation>
+    </message>
+    <message>
+        <source>ExifTool updated no file</source>
+        <translation>ExifTool no ha actualizado ningún archivo</translation>
+    </message>
+    <message>
+        <source>ExifTool&apos;s configuration cannot be written in %1: %2</source>
+        <translation>No se puede escribir la configuración de ExifTool en %1: %2</translation>
+    </message>
+    <message>
+        <source>ExifTool (%1) could not be started: %2</source>
+        <translation>No se ha podido iniciar ExifTool (%1): %2</translation>
+    </message>
+    <message>
+        <source>its name cannot be passed to ExifTool</source>
+        <translation>su nombre no se puede pasar a ExifTool</translation>
+    </message>
+    <message>
+        <source>the name of the temporary file %1 cannot be passed to ExifTool</source>
+        <translation>el nombre del archivo temporal %1 no se puede pasar a ExifTool</translation>
+    </message>
+    <message>
+        <source>ExifTool crashed</source>
+        <translation>ExifTool se ha bloqueado</translation>
+    </message>
+    <message>
+        <source>ExifTool stopped unexpectedly (exit code %1)</source>
+        <translation>ExifTool se ha detenido inesperadamente (código de salida %1)</translation>
+    </message>
+</context>
+<context>
+    <name>UndoReasons</name>
+    <message>
+        <source>its restore data cannot be read</source>
+        <translation>no se pueden leer sus datos de restauración</translation>
+    </message>
+    <message>
+        <source>carries no restore data</source>
+        <translation>no lleva datos de restauración</translation>
+    </message>
+    <message>
+        <source>was changed after it was stamped, so its original cannot be rebuilt</source>
+        <translation>se modificó después de sellarse, así que no se puede reconstruir su original</translation>
+    </message>
+    <message>
+        <source>its restore data do not fit the picture they came with</source>
+        <translation>sus datos de restauración no encajan con la imagen que los acompaña</translation>
+    </message>
+    <message>
+        <source>restored</source>
+        <extracomment>An undo&apos;s answer after a file&apos;s name and a colon: the file is as it was before the stamp.</extracomment>
+        <translation>restaurado</translation>
+    </message>
+    <message>
+        <source>carries no restore data (it was not stamped with the photo&apos;s own quality)</source>
+        <translation>no lleva datos de restauración (no se selló con la calidad propia de la foto)</translation>
+    </message>
+    <message>
+        <source>carries the mark of a stamp but no restore data (it was stamped without keeping the photo&apos;s own quality, or saved again since); left as it is</source>
+        <translation>lleva la marca de un sello pero no datos de restauración (se selló sin conservar la calidad propia de la foto o se ha vuelto a guardar desde entonces); se deja como está</translation>
+    </message>
+    <message>
+        <source>was changed after the stamp; left as it is</source>
+        <translation>se modificó después del sello; se deja como está</translation>
+    </message>
+    <message>
+        <source>its restore data is damaged; left as it is</source>
+        <translation>sus datos de restauración están dañados; se deja como está</translation>
+    </message>
+    <message>
+        <source>is read-only: left as it is</source>
+        <translation>es de solo lectura: se deja como está</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the stamp could not be undone: %2</source>
+        <translation>%1: no se ha podido deshacer el sello: %2</translation>
     </message>
 </context>
 </TS>

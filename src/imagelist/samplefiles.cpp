@@ -29,18 +29,21 @@ constexpr int kInvalidCall = 5;
 QString shiftCodes(const QString &text, const QString &key, int direction)
 {
     if (text.size() > kSnapshotMaxLength)
-        throw RuntimeFailure(QStringLiteral("Overflow: the sample snapshot is longer than %1 "
-                                            "characters.")
+        throw RuntimeFailure(QCoreApplication::translate("SampleFiles",
+                                 "Overflow: the sample snapshot is longer than %1 "
+                                 "characters.")
                                  .arg(kSnapshotMaxLength),
             kOverflow);
     if (key.isEmpty())
-        throw RuntimeFailure(QStringLiteral("The snapshot key is empty."), kInvalidCall);
+        throw RuntimeFailure(
+            QCoreApplication::translate("SampleFiles", "The snapshot key is empty."), kInvalidCall);
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int code = text.at(i).unicode();
         if (code < 1 || code > 255)
-            throw RuntimeFailure(QStringLiteral("The sample snapshot holds a character (code %1) "
-                                                "that cannot be coded.")
+            throw RuntimeFailure(QCoreApplication::translate("SampleFiles",
+                                     "The sample snapshot holds a character (code %1) "
+                                     "that cannot be coded.")
                                      .arg(code),
                 kInvalidCall);
         int value = code + direction * key.at(i % key.size()).unicode();
@@ -123,7 +126,8 @@ void LoadSampleFiles(SampleFilesContext &context)
     procedure.run(106, [&] {
         const QString folder = context.samplesFolder;
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder + kSeparator)))
-            throw RuntimeFailure(QStringLiteral("Cannot show the folder %1 in the file manager.")
+            throw RuntimeFailure(QCoreApplication::translate(
+                "SampleFiles", "Cannot show the folder %1 in the file manager.")
                                      .arg(QDir::toNativeSeparators(folder)));
     });
 }

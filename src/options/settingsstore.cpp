@@ -36,7 +36,9 @@ double numberOf(const QString &text)
     bool ok = false;
     const double number = text.toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        throw RuntimeFailure(QStringLiteral("Type mismatch"), kTypeMismatch);
+        throw RuntimeFailure(
+            //: A stored number that is not a number.
+            QCoreApplication::translate("SettingsStore", "Type mismatch"), kTypeMismatch);
     return number;
 }
 
@@ -46,7 +48,7 @@ template <typename Integer> Integer roundedInteger(const QString &text)
     const double rounded = std::nearbyint(numberOf(text));
     if (rounded < double(std::numeric_limits<Integer>::min())
         || rounded > double(std::numeric_limits<Integer>::max()))
-        throw RuntimeFailure(QStringLiteral("Overflow"), kOverflow);
+        throw RuntimeFailure(QCoreApplication::translate("SettingsStore", "Overflow"), kOverflow);
     return Integer(rounded);
 }
 
@@ -119,14 +121,15 @@ void SettingsStore::WriteSetting(const QString &key, const QString &text)
 {
     const QFileInfo info(m_fileName);
     if (!QDir().mkpath(info.absolutePath()))
-        failToWrite(m_fileName, QStringLiteral("its folder cannot be created"));
+        failToWrite(m_fileName,
+            QCoreApplication::translate("SettingsStore", "its folder cannot be created"));
 
     QLockFile lock(m_fileName + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMs))
         failToWrite(m_fileName,
             lock.error() == QLockFile::LockFailedError
-                ? QStringLiteral("another program keeps it locked")
-                : QStringLiteral("its lock file cannot be created"));
+                ? QCoreApplication::translate("SettingsStore", "another program keeps it locked")
+                : QCoreApplication::translate("SettingsStore", "its lock file cannot be created"));
 
     // Under the lock nobody else writes: start from the file as it is now.
     IniDocument document(contentOf(m_fileName));

@@ -5,6 +5,7 @@
 #include "options/settingsstore.h"
 #include "options/storedoptions.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -25,7 +26,7 @@ double percent(const QString &text, double least, double most)
     bool ok = false;
     const double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok || value < least || value > most)
-        throwInvalidValue(QStringLiteral("percent \"%1\"").arg(text));
+        throwInvalidValue(QCoreApplication::translate("SettingsStore", "percent \"%1\"").arg(text));
     return value;
 }
 
@@ -54,7 +55,7 @@ StampLook StoredOptions::loadLook() const
     // -1: the colour that suits the text's.
     const qint32 color = LongInteger(m_reader.read(Keys::kStyleColor));
     if (color < -1 || color > qint32(kWhite))
-        throwInvalidValue(QStringLiteral("colour %1").arg(color));
+        throwInvalidValue(QCoreApplication::translate("SettingsStore", "colour %1").arg(color));
     if (color >= 0)
         look.styleColor = quint32(color);
     look.outlineWidth = smallWithin(m_reader.read(Keys::kOutlineWidth), 1, 25);
@@ -72,7 +73,8 @@ DateChoices StoredOptions::loadDates() const
     const QString shift = m_reader.read(Keys::kTimeShift);
     const std::optional<int> minutes = timeShiftMinutesOf(shift);
     if (!minutes)
-        throwInvalidValue(QStringLiteral("time shift \"%1\"").arg(shift));
+        throwInvalidValue(
+            QCoreApplication::translate("SettingsStore", "time shift \"%1\"").arg(shift));
     dates.timeShiftMinutes = *minutes;
     return dates;
 }

@@ -5,6 +5,8 @@
 #include "base/runtimefailure.h"
 #include "options/settingsstore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The failure number of the classic run-time for a value a control does not take.
@@ -34,7 +36,9 @@ template <typename Value> Value listItem(const QString &text, Value (*named)(con
 {
     const Value value = named(text);
     if (value == Value::None)
-        throwInvalidValue(QStringLiteral("\"%1\" is not an item of the list").arg(text));
+        throwInvalidValue(
+            QCoreApplication::translate("SettingsStore", "\"%1\" is not an item of the list")
+                .arg(text));
     return value;
 }
 
@@ -43,7 +47,8 @@ template <typename Value> Value listItem(const QString &text, Value (*named)(con
 void throwInvalidValue(const QString &what)
 {
     throw RuntimeFailure(
-        QStringLiteral("Invalid property value: %1").arg(what), kInvalidPropertyValue);
+        QCoreApplication::translate("SettingsStore", "Invalid property value: %1").arg(what),
+        kInvalidPropertyValue);
 }
 
 StoredOptions::StoredOptions(SettingsStore &settings)
@@ -58,7 +63,8 @@ StoredOptions::StoredOptions(const SettingsStore &settings)
 SettingsStore &StoredOptions::writer()
 {
     if (!m_writer)
-        throw RuntimeFailure(QStringLiteral("The settings were opened for reading only."));
+        throw RuntimeFailure(QCoreApplication::translate(
+            "SettingsStore", "The settings were opened for reading only."));
     return *m_writer;
 }
 
@@ -117,7 +123,9 @@ FileDateKind StoredOptions::loadFileDateKind() const
     const qint16 item = SmallInteger(m_reader.read(Keys::kFileDateKind));
     // -1 is a valid position: no item selected.
     if (item != -1 && fileDateKindAt(item) == FileDateKind::None)
-        throwInvalidValue(QStringLiteral("list position %1").arg(item));
+        throwInvalidValue(
+            //: A stored value that is not valid, shown in "Invalid property value: %1".
+            QCoreApplication::translate("SettingsStore", "list position %1").arg(item));
     return fileDateKindAt(item);
 }
 
@@ -155,7 +163,7 @@ int StoredOptions::loadJpegQuality() const
 {
     const qint32 quality = LongInteger(m_reader.read(Keys::kJpegQuality));
     if (quality < kLowestQuality || quality > kHighestQuality)
-        throwInvalidValue(QStringLiteral("quality %1").arg(quality));
+        throwInvalidValue(QCoreApplication::translate("SettingsStore", "quality %1").arg(quality));
     return quality;
 }
 
@@ -181,7 +189,7 @@ double StoredOptions::loadFontSize() const
 {
     const qint16 size = SmallInteger(m_reader.read(Keys::kFontSize));
     if (size <= 0)
-        throwInvalidValue(QStringLiteral("font size %1").arg(size));
+        throwInvalidValue(QCoreApplication::translate("SettingsStore", "font size %1").arg(size));
     return size;
 }
 
@@ -209,7 +217,7 @@ quint32 StoredOptions::loadColor() const
 {
     const qint32 color = LongInteger(m_reader.read(Keys::kFontColor));
     if (color < qint32(kBlack) || color > qint32(kWhite))
-        throwInvalidValue(QStringLiteral("colour %1").arg(color));
+        throwInvalidValue(QCoreApplication::translate("SettingsStore", "colour %1").arg(color));
     return quint32(color);
 }
 

@@ -7,7 +7,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <memory>
@@ -31,17 +33,25 @@ private:
         return catalogue.translate(context, source);
     }
 
-    static QString stampHelp(const QString &locale)
+    // kalvora-stamp run under \a locale: what it printed on the standard output, or with
+    // \a errors on the standard error.
+    static QString runStamp(const QString &locale, const QStringList &arguments, bool errors)
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("LC_ALL"), locale);
         environment.insert(QStringLiteral("LANG"), locale);
         process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"),
-            {QStringLiteral("--help")});
+        process.start(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/kalvora-stamp"), arguments);
         process.waitForFinished(60000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return QString::fromUtf8(
+            errors ? process.readAllStandardError() : process.readAllStandardOutput());
+    }
+
+    static QString stampHelp(const QString &locale)
+    {
+        return runStamp(locale, {QStringLiteral("--help")}, false);
     }
 
 private slots:
@@ -140,6 +150,68 @@ private slots:
         translations.reset();
         QCOMPARE(expected != stampUsage(), translated);
         QCOMPARE(stampHelp(locale), expected);
+    }
+
+    // The engine's failure texts in kalvora-stamp's per-file lines, composed of translated
+    // parts: a PNG cut short before its end, and a photo never stamped named to --undo.
+    void stampFailureLines_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("undo");
+        QTest::newRow("de cut PNG") << "de_DE.UTF-8"
+                                    << "de" << false;
+        QTest::newRow("de undo") << "de_DE.UTF-8"
+                                 << "de" << true;
+        QTest::newRow("fr cut PNG") << "fr_FR.UTF-8"
+                                    << "fr" << false;
+        QTest::newRow("es undo") << "es_ES.UTF-8"
+                                 << "es" << true;
+        QTest::newRow("C cut PNG") << "C.UTF-8"
+                                   << "" << false;
+        QTest::newRow("C undo") << "C.UTF-8"
+                                << "" << true;
+    }
+
+    void stampFailureLines()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(bool, undo);
+        // The catalogue's text, which must differ from the English, or the English for C.
+        const auto text = [&](const char *context, const char *source) {
+            if (language.isEmpty())
+                return QString::fromLatin1(source);
+            const QString translated = catalogued(language, context, source);
+            return translated.isEmpty() || translated == QLatin1String(source)
+                ? QStringLiteral("<no translation of %1>").arg(QLatin1String(source))
+                : translated;
+        };
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("photo.png"));
+        QImage picture(32, 24, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(path, "png"));
+        QString expected;
+        QStringList arguments;
+        if (undo) {
+            arguments = {QStringLiteral("--undo"), path};
+            expected = text("UndoReasons",
+                "carries no restore data (it was not stamped with the photo's own quality)");
+        } else {
+            QFile file(path);
+            QVERIFY(file.resize(file.size() - 6));
+            arguments = {QStringLiteral("--text"), QStringLiteral("X"), QStringLiteral("--output"),
+                folder.path(), path};
+            expected = text("PictureFailures", "The picture %1 is damaged: %2")
+                           .arg(path,
+                               text("PictureFailures",
+                                   "the file is cut short before its end chunk (%1 bytes)")
+                                   .arg(file.size()));
+        }
+        const QStringList lines = runStamp(locale, arguments, true).split(u'\n').filter(path);
+        QCOMPARE(lines, QStringList {path + QStringLiteral(": ") + expected});
     }
 };
 

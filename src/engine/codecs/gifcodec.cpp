@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/gifcodec.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/gifpalette.h"
 
 #include <gif_lib.h>
@@ -48,7 +49,8 @@ int appendBytes(GifFileType *gif, const GifByteType *data, int size)
 QString gifError(int code)
 {
     const char *text = GifErrorString(code);
-    return text ? QString::fromLatin1(text) : QStringLiteral("error %1").arg(code);
+    //: The GIF library's error %1 (a number), when it has no text for it.
+    return text ? QString::fromLatin1(text) : PictureFailures::tr("error %1").arg(code);
 }
 
 // The loop count of a NETSCAPE2.0 application extension among \a blocks; -1 without one.
@@ -152,7 +154,7 @@ bool indexFrames(const Picture &picture, int limit, bool dither, std::vector<Ind
     std::vector<bool> transparency;
     for (const PictureFrame &frame : picture.frames) {
         if (frame.image.size() != screen) {
-            *error = QStringLiteral("the GIF's frames differ in size");
+            *error = PictureFailures::tr("the GIF's frames differ in size");
             return false;
         }
         bool transparent = false;
@@ -179,12 +181,12 @@ bool indexFrames(const Picture &picture, int limit, bool dither, std::vector<Ind
 QByteArray encodeFrames(const Picture &picture, int limit, bool dither, QString *error)
 {
     if (picture.frames.isEmpty()) {
-        *error = QStringLiteral("the GIF has no frames");
+        *error = PictureFailures::tr("the GIF has no frames");
         return {};
     }
     const QSize screen = picture.frames.first().image.size();
     if (screen.width() > kMaxGifSide || screen.height() > kMaxGifSide) {
-        *error = QStringLiteral("a GIF cannot hold %1 x %2 pixels (at most %3 a side)")
+        *error = PictureFailures::tr("a GIF cannot hold %1 x %2 pixels (at most %3 a side)")
                      .arg(screen.width())
                      .arg(screen.height())
                      .arg(kMaxGifSide);
@@ -199,7 +201,7 @@ QByteArray encodeFrames(const Picture &picture, int limit, bool dither, QString 
     int code = 0;
     GifFileType *gif = EGifOpen(&bytes, appendBytes, &code);
     if (!gif) {
-        *error = QStringLiteral("the GIF encoder failed: %1").arg(gifError(code));
+        *error = PictureFailures::tr("the GIF encoder failed: %1").arg(gifError(code));
         return {};
     }
     EGifSetGifVersion(gif, true);
@@ -217,7 +219,7 @@ QByteArray encodeFrames(const Picture &picture, int limit, bool dither, QString 
         code = closeCode;
     }
     if (!written) {
-        *error = QStringLiteral("the GIF encoder failed: %1").arg(gifError(code));
+        *error = PictureFailures::tr("the GIF encoder failed: %1").arg(gifError(code));
         return {};
     }
     return bytes;
@@ -233,7 +235,7 @@ QByteArray encodeGifFrames(const Picture &picture, QString *error)
 QByteArray encodeGifImage(const QImage &image, int maxColours, bool dither, QString *error)
 {
     if (image.isNull()) {
-        *error = QStringLiteral("the picture is empty");
+        *error = PictureFailures::tr("the picture is empty");
         return {};
     }
     Picture picture;

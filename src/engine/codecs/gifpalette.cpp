@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/gifpalette.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QHash>
 #include <QSet>
@@ -133,7 +134,7 @@ bool quantize(const QImage &rgba, int limit, bool dither, IndexedFrame *frame, Q
 {
     std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
     if (!attr || liq_set_max_colors(attr.get(), limit) != LIQ_OK) {
-        *error = QStringLiteral("the GIF encoder cannot choose a palette");
+        *error = PictureFailures::tr("the GIF encoder cannot choose a palette");
         return false;
     }
     if (qint64(rgba.width()) * rgba.height() > kLargeFramePixels)
@@ -143,7 +144,7 @@ bool quantize(const QImage &rgba, int limit, bool dither, IndexedFrame *frame, Q
         liq_image_create_rgba(attr.get(), rgba.constBits(), rgba.width(), rgba.height(), 0));
     liq_result *raw = nullptr;
     if (!image || liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK || !raw) {
-        *error = QStringLiteral("the GIF encoder cannot choose a palette");
+        *error = PictureFailures::tr("the GIF encoder cannot choose a palette");
         return false;
     }
     std::unique_ptr<liq_result, ResultDeleter> result(raw);
@@ -152,7 +153,7 @@ bool quantize(const QImage &rgba, int limit, bool dither, IndexedFrame *frame, Q
     if (liq_write_remapped_image(
             result.get(), image.get(), frame->pixels.data(), frame->pixels.size())
         != LIQ_OK) {
-        *error = QStringLiteral("the GIF encoder cannot map a frame onto its palette");
+        *error = PictureFailures::tr("the GIF encoder cannot map a frame onto its palette");
         return false;
     }
     const liq_palette *palette = liq_get_palette(result.get());

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/heifboxes.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QtEndian>
 
@@ -184,17 +185,18 @@ QString heifDamage(const QByteArray &bytes)
     while (pos < bytes.size()) {
         const std::optional<Box> box = boxAt(bytes, pos, bytes.size());
         if (!box && pos + 8 > bytes.size())
-            return QStringLiteral("the file is cut short in a box header (%1 bytes)")
+            return PictureFailures::tr("the file is cut short in a box header (%1 bytes)")
                 .arg(bytes.size());
         const QString type = QString::fromLatin1(bytes.mid(pos + 4, 4).toPercentEncoding());
         // A size of 1 is followed by a 64-bit size, which did not fit either.
         const quint32 size = u32At(bytes, pos);
         if (!box && (size == 1 || size > quint64(bytes.size() - pos)))
-            return QStringLiteral("the file is cut short: its %1 box runs past its end (%2 bytes)")
+            return PictureFailures::tr(
+                "the file is cut short: its %1 box runs past its end (%2 bytes)")
                 .arg(type)
                 .arg(bytes.size());
         if (!box)
-            return QStringLiteral("its %1 box has a size of %2 bytes, less than its header")
+            return PictureFailures::tr("its %1 box has a size of %2 bytes, less than its header")
                 .arg(type)
                 .arg(size);
         pos = box->end;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/heifcodec.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/heifboxes.h"
 #include "engine/codecs/heifpixels.h"
 #include "engine/codecs/worksurface.h"
@@ -31,22 +32,23 @@ PictureFailure readFailure(const heif_error &error, const QString &shown)
     case heif_error_Unsupported_filetype:
     case heif_error_Unsupported_feature:
         return PictureFailure(PictureFailure::Reason::NotWritable,
-            QStringLiteral("The picture %1 cannot be read: libheif says \"%2\".")
+            PictureFailures::tr("The picture %1 cannot be read: libheif says \"%2\".")
                 .arg(shown, textOf(error)),
             481);
     case heif_error_Memory_allocation_error:
         return PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("The picture %1 is too large to be stamped.").arg(shown), 7);
+            PictureFailures::tr("The picture %1 is too large to be stamped.").arg(shown), 7);
     default:
         return PictureFailure::damaged(
-            shown, QStringLiteral("libheif says \"%1\"").arg(textOf(error)));
+            shown, PictureFailures::tr("libheif says \"%1\"").arg(textOf(error)));
     }
 }
 
 PictureFailure notWritable(const QString &shown, const QString &why)
 {
     return PictureFailure(PictureFailure::Reason::NotWritable,
-        QStringLiteral("The picture %1 cannot be written back whole: %2. It was left as it is.")
+        PictureFailures::tr(
+            "The picture %1 cannot be written back whole: %2. It was left as it is.")
             .arg(shown, why),
         5);
 }
@@ -57,7 +59,7 @@ void refuseAuxiliaries(const heif_image_handle *handle, const QString &shown)
 {
     if (heif_image_handle_has_depth_image(handle))
         throw notWritable(
-            shown, QStringLiteral("it holds a depth map, which libheif 1.15 cannot write"));
+            shown, PictureFailures::tr("it holds a depth map, which libheif 1.15 cannot write"));
     constexpr int kOthers
         = LIBHEIF_AUX_IMAGE_FILTER_OMIT_ALPHA | LIBHEIF_AUX_IMAGE_FILTER_OMIT_DEPTH;
     const int count = heif_image_handle_get_number_of_auxiliary_images(handle, kOthers);
@@ -65,7 +67,8 @@ void refuseAuxiliaries(const heif_image_handle *handle, const QString &shown)
         return;
     QList<heif_item_id> ids(count);
     heif_image_handle_get_list_of_auxiliary_image_IDs(handle, kOthers, ids.data(), count);
-    QString type = QStringLiteral("of an unknown kind");
+    //: Fills %1 of "it holds an auxiliary picture %1 …" when its kind is not known.
+    QString type = PictureFailures::tr("of an unknown kind");
     heif_image_handle *auxiliary = nullptr;
     if (heif_image_handle_get_auxiliary_image_handle(handle, ids.first(), &auxiliary).code
         == heif_error_Ok) {
@@ -76,8 +79,9 @@ void refuseAuxiliaries(const heif_image_handle *handle, const QString &shown)
         heif_image_handle_free_auxiliary_types(auxiliary, &name);
     }
     throw notWritable(shown,
-        QStringLiteral("it holds an auxiliary picture %1 (an HDR gain map, a matte or the like), "
-                       "which libheif 1.15 cannot write")
+        PictureFailures::tr(
+            "it holds an auxiliary picture %1 (an HDR gain map, a matte or the like), "
+            "which libheif 1.15 cannot write")
             .arg(type));
 }
 
@@ -99,11 +103,11 @@ QImage decodeHandle(const heif_image_handle *handle, int bitDepth, const QString
     heif_error warning;
     if (heif_image_get_decoding_warnings(decoded, 0, &warning, 1) > 0)
         throw PictureFailure::damaged(
-            shown, QStringLiteral("libheif warns \"%1\"").arg(textOf(warning)));
+            shown, PictureFailures::tr("libheif warns \"%1\"").arg(textOf(warning)));
     QImage pixels = qImageOf(decoded, alpha, bitDepth, premultiplied);
     if (pixels.isNull())
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("The picture %1 is too large to be stamped.").arg(shown), 7);
+            PictureFailures::tr("The picture %1 is too large to be stamped.").arg(shown), 7);
     return pixels;
 }
 
@@ -172,7 +176,7 @@ public:
             * heif_image_handle_get_height(handle) * (bitDepth > 8 ? 8 : 4);
         if (m_bytes > qint64(kImageAllocationLimitMb) << 20)
             throw PictureFailure(PictureFailure::Reason::Unreadable,
-                QStringLiteral("The picture %1 is too large to be stamped (%2 x %3 pixels).")
+                PictureFailures::tr("The picture %1 is too large to be stamped (%2 x %3 pixels).")
                     .arg(m_shown)
                     .arg(heif_image_handle_get_width(handle))
                     .arg(heif_image_handle_get_height(handle)),
@@ -265,13 +269,15 @@ Picture readHeif(const QByteArray &bytes, const QString &shown)
         throw readFailure(read, shown);
     const std::optional<HeifLayout> layout = readHeifLayout(bytes);
     if (!layout)
-        throw PictureFailure::damaged(shown, QStringLiteral("its meta box cannot be followed"));
+        throw PictureFailure::damaged(
+            shown, PictureFailures::tr("its meta box cannot be followed"));
     if (!layout->unwritable.isEmpty())
         throw notWritable(shown,
-            QStringLiteral("it holds %1 boxes, which libheif 1.15 cannot write")
+            PictureFailures::tr("it holds %1 boxes, which libheif 1.15 cannot write")
                 .arg(QString::fromLatin1(layout->unwritable.join(", "))));
     if (!layout->coding)
-        throw notWritable(shown, QStringLiteral("its picture is coded with neither HEVC nor AV1"));
+        throw notWritable(
+            shown, PictureFailures::tr("its picture is coded with neither HEVC nor AV1"));
 
     const int count = heif_context_get_number_of_top_level_images(context.get());
     QList<heif_item_id> ids(std::max(count, 0));
@@ -296,7 +302,7 @@ Picture readHeif(const QByteArray &bytes, const QString &shown)
         picture.frames << readImage(handle, id, *layout, picture.heif.images.last(), budget, shown);
     }
     if (picture.frames.isEmpty())
-        throw PictureFailure::damaged(shown, QStringLiteral("it holds no picture"));
+        throw PictureFailure::damaged(shown, PictureFailures::tr("it holds no picture"));
     return picture;
 }
 

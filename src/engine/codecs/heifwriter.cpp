@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/heifcodec.h"
 #include "engine/codecs/heifpixels.h"
 
@@ -46,8 +47,8 @@ Encoder encoderFor(heif_context *context, HeifCoding coding, int quality, QStrin
     const heif_compression_format format
         = coding == HeifCoding::Hevc ? heif_compression_HEVC : heif_compression_AV1;
     if (heif_context_get_encoder_for_format(context, format, &encoder).code != heif_error_Ok) {
-        *error
-            = QStringLiteral("this system has no %1 encoder for libheif").arg(codingName(coding));
+        *error = PictureFailures::tr("this system has no %1 encoder for libheif")
+                     .arg(codingName(coding));
         return {};
     }
     Encoder owned(encoder);
@@ -84,7 +85,7 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
     const HeifImagePointer image
         = heifImageOf(pixels, writtenBitDepth(coding, bitDepth), details.premultiplied);
     if (!image) {
-        *error = QStringLiteral("libheif cannot hold a picture of %1 x %2 pixels")
+        *error = PictureFailures::tr("libheif cannot hold a picture of %1 x %2 pixels")
                      .arg(pixels.width())
                      .arg(pixels.height());
         return {};
@@ -109,7 +110,7 @@ Handle encodeOne(heif_context *context, heif_encoder *encoder, const QImage &pix
     const heif_error encoded
         = heif_context_encode_image(context, image.get(), encoder, options.get(), &handle);
     if (encoded.code != heif_error_Ok) {
-        *error = QStringLiteral("the %1 encoder failed: %2")
+        *error = PictureFailures::tr("the %1 encoder failed: %2")
                      .arg(codingName(coding), QString::fromUtf8(encoded.message));
         return {};
     }
@@ -127,7 +128,7 @@ bool addMetadata(heif_context *context, const heif_image_handle *handle, const H
             data.constData(), int(data.size()), block.type.constData(),
             block.contentType.isEmpty() ? nullptr : block.contentType.constData());
         if (added.code != heif_error_Ok) {
-            *error = QStringLiteral("its %1 item cannot be written: %2")
+            *error = PictureFailures::tr("its %1 item cannot be written: %2")
                          .arg(QString::fromLatin1(block.type), QString::fromUtf8(added.message));
             return false;
         }
@@ -148,7 +149,8 @@ QByteArray encodeHeif(const Picture &picture, int quality, QString *error)
     const HeifDetails &heif = picture.heif;
     if (picture.frames.isEmpty() || heif.images.size() != picture.frames.size() || heif.primary < 0
         || heif.primary >= picture.frames.size()) {
-        *error = QStringLiteral("a HEIF picture holds its pictures and their details together");
+        *error
+            = PictureFailures::tr("a HEIF picture holds its pictures and their details together");
         return {};
     }
     const Context context = newContext();
@@ -178,7 +180,7 @@ QByteArray encodeHeif(const Picture &picture, int quality, QString *error)
     heif_writer writer {1, appendTo};
     if (const heif_error written = heif_context_write(context.get(), &writer, &bytes);
         written.code != heif_error_Ok) {
-        *error = QStringLiteral("libheif cannot assemble the file: %1")
+        *error = PictureFailures::tr("libheif cannot assemble the file: %1")
                      .arg(QString::fromUtf8(written.message));
         return {};
     }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/icocodec.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -76,7 +77,7 @@ QByteArray pngEntry(const QImage &frame, QString *error)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(frame.convertToFormat(QImage::Format_ARGB32))) {
-        *error = QStringLiteral("cannot encode a size as PNG: %1").arg(writer.errorString());
+        *error = PictureFailures::tr("cannot encode a size as PNG: %1").arg(writer.errorString());
         return {};
     }
     return bytes;
@@ -88,20 +89,21 @@ QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown)
 {
     const auto damaged = [&](const QString &why) { return PictureFailure::damaged(shown, why); };
     if (bytes.size() < kHeaderSize)
-        throw damaged(QStringLiteral("the icon directory is cut short"));
+        throw damaged(PictureFailures::tr("the icon directory is cut short"));
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const quint16 type = qFromLittleEndian<quint16>(data + 2);
     const quint16 count = qFromLittleEndian<quint16>(data + 4);
     if (type != kIconType)
         throw PictureFailure(PictureFailure::Reason::NotWritable,
-            QStringLiteral("The picture %1 cannot be written back whole: it is a cursor, not an "
-                           "icon.")
+            PictureFailures::tr(
+                "The picture %1 cannot be written back whole: it is a cursor, not an "
+                "icon.")
                 .arg(shown),
             5);
     if (count == 0)
-        throw damaged(QStringLiteral("the icon holds no image"));
+        throw damaged(PictureFailures::tr("the icon holds no image"));
     if (bytes.size() < kHeaderSize + count * kEntrySize)
-        throw damaged(QStringLiteral("the icon directory is cut short"));
+        throw damaged(PictureFailures::tr("the icon directory is cut short"));
 
     QList<PictureFrame> frames;
     for (int i = 0; i < count; ++i) {
@@ -109,7 +111,7 @@ QList<PictureFrame> checkIco(const QByteArray &bytes, const QString &shown)
         const quint32 size = qFromLittleEndian<quint32>(entry + 8);
         const quint32 offset = qFromLittleEndian<quint32>(entry + 12);
         if (quint64(offset) + size > quint64(bytes.size()))
-            throw damaged(QStringLiteral("size %1 of the icon is cut short").arg(i + 1));
+            throw damaged(PictureFailures::tr("size %1 of the icon is cut short").arg(i + 1));
         PictureFrame frame;
         frame.pngEncoded = bytes.mid(offset, kPngSignature.size()) == kPngSignature;
         frames << frame;
@@ -122,7 +124,7 @@ QByteArray encodeIco(const QList<PictureFrame> &frames, QString *error)
     QList<QByteArray> entries;
     for (const PictureFrame &frame : frames) {
         if (frame.image.width() > kMaxSide || frame.image.height() > kMaxSide) {
-            *error = QStringLiteral("an icon cannot hold a size of %1 x %2 pixels")
+            *error = PictureFailures::tr("an icon cannot hold a size of %1 x %2 pixels")
                          .arg(frame.image.width())
                          .arg(frame.image.height());
             return {};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -182,8 +183,8 @@ public:
     /// A Damaged failure: "The picture <shown> is damaged: <why>", keeping \a why apart.
     static PictureFailure damaged(const QString &shown, const QString &why)
     {
-        PictureFailure failure(
-            Reason::Damaged, QStringLiteral("The picture %1 is damaged: %2").arg(shown, why), 481);
+        PictureFailure failure(Reason::Damaged,
+            PictureFailures::tr("The picture %1 is damaged: %2").arg(shown, why), 481);
         failure.m_why = why;
         return failure;
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/picturecodec.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/gifcodec.h"
 #include "engine/codecs/heifboxes.h"
 #include "engine/codecs/heifcodec.h"
@@ -66,22 +67,23 @@ QByteArray readWhole(const QString &path, const QString &shown)
     QFile file(path);
     if (!QFileInfo::exists(path))
         throw PictureFailure(PictureFailure::Reason::Missing,
-            QStringLiteral("The picture %1 does not exist.").arg(shown), 53);
+            PictureFailures::tr("The picture %1 does not exist.").arg(shown), 53);
     if (QFileInfo(path).isDir())
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("Cannot read the picture %1: it is a folder.").arg(shown), 75);
+            PictureFailures::tr("Cannot read the picture %1: it is a folder.").arg(shown), 75);
     if (!file.open(QIODevice::ReadOnly)) {
         // Gone between the two looks: as missing as if it had never been there.
         const auto reason = QFileInfo::exists(path) ? PictureFailure::Reason::Unreadable
                                                     : PictureFailure::Reason::Missing;
         throw PictureFailure(reason,
-            QStringLiteral("Cannot read the picture %1: %2").arg(shown, file.errorString()),
+            PictureFailures::tr("Cannot read the picture %1: %2").arg(shown, file.errorString()),
             reason == PictureFailure::Reason::Missing ? 53 : 75);
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("Cannot read the picture %1: %2").arg(shown, file.errorString()), 75);
+            PictureFailures::tr("Cannot read the picture %1: %2").arg(shown, file.errorString()),
+            75);
     return bytes;
 }
 
@@ -98,15 +100,16 @@ void checkPng(const QByteArray &bytes, const QString &shown)
         const QByteArray type = bytes.mid(position + 4, 4);
         if (type == "acTL")
             throw PictureFailure(PictureFailure::Reason::NotWritable,
-                QStringLiteral("The picture %1 cannot be written back whole: it is an animated "
-                               "PNG, and only its first frame could be kept.")
+                PictureFailures::tr(
+                    "The picture %1 cannot be written back whole: it is an animated "
+                    "PNG, and only its first frame could be kept.")
                     .arg(shown),
                 5);
         if (type == "IDAT")
             return;
         position += 12 + qint64(length);
     }
-    throw damaged(shown, QStringLiteral("it holds no pixel data"));
+    throw damaged(shown, PictureFailures::tr("it holds no pixel data"));
 }
 
 // The frame in a format that a painter draws on and the writers take without loss.
@@ -140,7 +143,7 @@ QList<QImage> decodeFrames(
     const int found = reader.imageCount();
     if (expected > 1 && found != expected)
         throw damaged(
-            shown, QStringLiteral("%1 of its %2 frames can be read").arg(found).arg(expected));
+            shown, PictureFailures::tr("%1 of its %2 frames can be read").arg(found).arg(expected));
     // Refused before decoding, with its own reason: 16-bit frames take twice the memory.
     const QSize size = reader.size();
     const int bits = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
@@ -149,7 +152,7 @@ QList<QImage> decodeFrames(
         && qint64(size.width()) * size.height() * bytesPerPixel > qint64(kImageAllocationLimitMb)
                 << 20)
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("The picture %1 is too large to be stamped (%2 x %3 pixels).")
+            PictureFailures::tr("The picture %1 is too large to be stamped (%2 x %3 pixels).")
                 .arg(shown)
                 .arg(size.width())
                 .arg(size.height()),
@@ -160,18 +163,18 @@ QList<QImage> decodeFrames(
         // GIF frames are read in turn, each laid over the ones before; pages and sizes are
         // reached by number.
         if (format != PictureFormat::Gif && i > 0 && !reader.jumpToImage(int(i)))
-            throw damaged(shown, QStringLiteral("frame %1 cannot be reached").arg(i + 1));
+            throw damaged(shown, PictureFailures::tr("frame %1 cannot be reached").arg(i + 1));
         // A failed read may leave a half-filled image behind: only the answer counts.
         QImage image;
         const bool read = reader.read(&image);
         if (!read && reader.error() == QImageReader::UnsupportedFormatError)
             throw PictureFailure(PictureFailure::Reason::NotWritable,
-                QStringLiteral("The picture %1 cannot be read: this system has no %2 reader.")
+                PictureFailures::tr("The picture %1 cannot be read: this system has no %2 reader.")
                     .arg(shown, QString::fromLatin1(qtFormatName(format)).toUpper()),
                 481);
         if (!read || image.isNull())
             throw damaged(shown,
-                QStringLiteral("frame %1 cannot be read whole (%2)")
+                PictureFailures::tr("frame %1 cannot be read whole (%2)")
                     .arg(i + 1)
                     .arg(reader.errorString()));
         frames << paintable(image);
@@ -213,7 +216,8 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
     const std::optional<PictureFormat> format = pictureFormatOf(bytes);
     if (!format)
         throw PictureFailure(PictureFailure::Reason::NotWritable,
-            QStringLiteral("The picture %1 is not a PNG, TIFF, GIF, ICO, WebP or HEIF picture.")
+            PictureFailures::tr(
+                "The picture %1 is not a PNG, TIFF, GIF, ICO, WebP or HEIF picture.")
                 .arg(shown),
             5);
 
@@ -241,7 +245,7 @@ Picture decodePicture(const QByteArray &bytes, const QString &path)
     }
     picture.format = *format;
     if (picture.frames.isEmpty())
-        throw damaged(shown, QStringLiteral("it holds no picture"));
+        throw damaged(shown, PictureFailures::tr("it holds no picture"));
 
     // Frames that the format's own reader has not decoded yet go through Qt's.
     const bool allDecoded = std::all_of(picture.frames.cbegin(), picture.frames.cend(),
@@ -290,9 +294,10 @@ QByteArray encodePicture(const Picture &picture, int heifQuality)
         QImageWriter writer(&buffer, "png");
         writer.setQuality(kPngQuality);
         if (picture.frames.size() != 1)
-            error = QStringLiteral("a PNG holds one picture, not %1").arg(picture.frames.size());
+            error
+                = PictureFailures::tr("a PNG holds one picture, not %1").arg(picture.frames.size());
         else if (!writer.write(withoutText(picture.frames.first().image)))
-            error = QStringLiteral("the PNG encoder failed: %1").arg(writer.errorString());
+            error = PictureFailures::tr("the PNG encoder failed: %1").arg(writer.errorString());
         break;
     }
     case PictureFormat::Tiff:
@@ -313,8 +318,8 @@ QByteArray encodePicture(const Picture &picture, int heifQuality)
     }
     if (!error.isEmpty() || bytes.isEmpty())
         throw PictureFailure(PictureFailure::Reason::WriteFailed,
-            QStringLiteral("Cannot save the image: %1.")
-                .arg(error.isEmpty() ? QStringLiteral("the encoder wrote nothing") : error),
+            PictureFailures::tr("Cannot save the image: %1.")
+                .arg(error.isEmpty() ? PictureFailures::tr("the encoder wrote nothing") : error),
             5);
     return bytes;
 }
@@ -324,7 +329,7 @@ void writePicture(const Picture &picture, const QString &path)
     const QByteArray bytes = encodePicture(picture);
     const auto failed = [&](const QString &reason) {
         return PictureFailure(PictureFailure::Reason::WriteFailed,
-            QStringLiteral("Cannot save the image %1: %2").arg(shownPath(path), reason), 5);
+            PictureFailures::tr("Cannot save the image %1: %2").arg(shownPath(path), reason), 5);
     };
     // QSaveFile writes "<name>.XXXXXX" beside the target and renames it over the target
     // only when everything is written.
@@ -354,7 +359,7 @@ void stampPicture(Picture &picture, const FrameStamper &stamp, const QString &so
         stamp(image, i, count);
         if (image.size() != size)
             throw PictureFailure(PictureFailure::Reason::WriteFailed,
-                QStringLiteral("Cannot save the image %1: frame %2 changed its size.")
+                PictureFailures::tr("Cannot save the image %1: frame %2 changed its size.")
                     .arg(shownPath(sourcePath))
                     .arg(i + 1),
                 5);

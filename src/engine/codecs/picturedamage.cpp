@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/picturedamage.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/gifcodec.h"
 #include "engine/codecs/heifboxes.h"
 #include "engine/codecs/icocodec.h"
@@ -68,7 +69,8 @@ QString pngDamage(const QByteArray &bytes)
             return {};
         position = end;
     }
-    return QStringLiteral("the file is cut short before its end chunk (%1 bytes)")
+    //: A reason, shown after "The picture %1 is damaged: ".
+    return PictureFailures::tr("the file is cut short before its end chunk (%1 bytes)")
         .arg(bytes.size());
 }
 
@@ -76,11 +78,13 @@ QString pngDamage(const QByteArray &bytes)
 QString webpDamage(const QByteArray &bytes)
 {
     if (bytes.size() < 12)
-        return QStringLiteral("the file is cut short in its header");
+        return PictureFailures::tr("the file is cut short in its header");
     const qint64 needed = qint64(qFromLittleEndian<quint32>(bytes.constData() + 4)) + 8;
     if (bytes.size() >= needed)
         return {};
-    return QStringLiteral("the file is cut short (%1 of %2 bytes)").arg(bytes.size()).arg(needed);
+    return PictureFailures::tr("the file is cut short (%1 of %2 bytes)")
+        .arg(bytes.size())
+        .arg(needed);
 }
 
 QString bitmapDamage(const QByteArray &data, qint64 fileSize)
@@ -104,7 +108,7 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
         compression = dword(30);
         imageSize = dword(34);
     } else {
-        return QStringLiteral("the file is cut short in its header");
+        return PictureFailures::tr("the file is cut short in its header");
     }
     // Uncompressed rows are padded to four bytes; run-length coded pixels say their own size.
     // A header may claim any size: the count saturates rather than overflow.
@@ -121,14 +125,15 @@ QString bitmapDamage(const QByteArray &data, qint64 fileSize)
     if (pixelBytes < 0)
         return {};
     if (pixelBytes == kMost)
-        return QStringLiteral("its header claims %1 x %2 pixels of %3 bits, more than a file holds")
+        return PictureFailures::tr(
+            "its header claims %1 x %2 pixels of %3 bits, more than a file holds")
             .arg(width)
             .arg(height)
             .arg(bitsPerPixel);
     const qint64 needed = pixelsAt + pixelBytes;
     if (fileSize >= needed)
         return {};
-    return QStringLiteral("the file is cut short (%1 of %2 bytes)").arg(fileSize).arg(needed);
+    return PictureFailures::tr("the file is cut short (%1 of %2 bytes)").arg(fileSize).arg(needed);
 }
 
 } // namespace kalvora

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/restorechunk.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QList>
 #include <QtEndian>
@@ -80,7 +81,7 @@ QByteArray pngWithChunk(const QByteArray &file, const QByteArray &payload, QStri
 {
     const auto chunks = pngChunks(file);
     if (!chunks || payload.size() > 0x7fffffff) {
-        *error = QStringLiteral("its PNG chunks cannot be walked");
+        *error = StampFailures::tr("its PNG chunks cannot be walked");
         return {};
     }
     QByteArray result = file.left(kPngSignature.size());
@@ -190,7 +191,7 @@ QByteArray tiffWithTag(const QByteArray &file, const QByteArray &payload, QStrin
     if (!directory || payload.size() <= 4
         || qint64(file.size()) + payload.size() + (directory->second + 1) * kEntrySize + 16
             > qint64(0xffffffff)) {
-        *error = QStringLiteral("its first TIFF directory cannot be read or written again");
+        *error = StampFailures::tr("its first TIFF directory cannot be read or written again");
         return {};
     }
     QByteArray result = file;
@@ -253,7 +254,7 @@ QByteArray webpWithChunk(const QByteArray &file, const QByteArray &payload, QStr
     WebPData assembled {};
     if (!mux || WebPMuxSetChunk(mux.get(), kRestoreWebpChunk, &chunk, 0) != WEBP_MUX_OK
         || WebPMuxAssemble(mux.get(), &assembled) != WEBP_MUX_OK) {
-        *error = QStringLiteral("libwebp cannot add a chunk to it");
+        *error = StampFailures::tr("libwebp cannot add a chunk to it");
         return {};
     }
     const QByteArray result(
@@ -295,7 +296,7 @@ QByteArray withRestoreChunk(
     case PictureFormat::Webp:
         return webpWithChunk(file, payload, error);
     default:
-        *error = QStringLiteral("its format keeps no restore data");
+        *error = StampFailures::tr("its format keeps no restore data");
         return {};
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/tiffcodec.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/tiffmemoryfile.h"
 #include "engine/codecs/worksurface.h"
 
@@ -44,18 +45,18 @@ QString unwritableColours(TIFF *tiff)
     case PHOTOMETRIC_YCBCR:
         break;
     case PHOTOMETRIC_SEPARATED:
-        return QStringLiteral("its colours are stored as CMYK inks");
+        return PictureFailures::tr("its colours are stored as CMYK inks");
     default:
-        return QStringLiteral("its colours are stored in a colour space (%1) that is not RGB")
+        return PictureFailures::tr("its colours are stored in a colour space (%1) that is not RGB")
             .arg(photometric);
     }
     if (format != SAMPLEFORMAT_UINT)
-        return QStringLiteral("its samples are not whole numbers");
+        return PictureFailures::tr("its samples are not whole numbers");
     if (bits > 16)
-        return QStringLiteral("it has %1 bits a sample").arg(bits);
+        return PictureFailures::tr("it has %1 bits a sample").arg(bits);
     const int colours = photometric == PHOTOMETRIC_RGB || photometric == PHOTOMETRIC_YCBCR ? 3 : 1;
     if (samples > colours + 1)
-        return QStringLiteral("it has more than one extra channel");
+        return PictureFailures::tr("it has more than one extra channel");
     return {};
 }
 
@@ -146,7 +147,7 @@ QImage readDirect(TIFF *tiff, MemoryFile *file)
     }
     if (y < height) {
         file->errors
-            << QStringLiteral("the pixel data ends after %1 of %2 rows").arg(y).arg(height);
+            << PictureFailures::tr("the pixel data ends after %1 of %2 rows").arg(y).arg(height);
         return {};
     }
     return image;
@@ -261,11 +262,12 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
     {
         const TiffHandle tiff = openTiff(&file, "rm");
         if (!tiff)
-            throw damaged(file.errors.value(0, QStringLiteral("it is no readable TIFF file")));
+            throw damaged(file.errors.value(0, PictureFailures::tr("it is no readable TIFF file")));
         do {
             if (const QString why = unwritableColours(tiff.get()); !why.isEmpty())
                 throw PictureFailure(PictureFailure::Reason::NotWritable,
-                    QStringLiteral("The TIFF picture %1 cannot be written back whole: page %2: %3.")
+                    PictureFailures::tr(
+                        "The TIFF picture %1 cannot be written back whole: page %2: %3.")
                         .arg(shown)
                         .arg(pages.size() + 1)
                         .arg(why),
@@ -280,7 +282,9 @@ QList<PictureFrame> readTiff(const QByteArray &bytes, const QString &shown)
         } while (TIFFReadDirectory(tiff.get()));
     }
     if (!file.errors.isEmpty())
-        throw damaged(QStringLiteral("page %1: %2").arg(pages.size() + 1).arg(file.errors.first()));
+        throw damaged(
+            //: %1 is a page number, %2 the TIFF library's own message.
+            PictureFailures::tr("page %1: %2").arg(pages.size() + 1).arg(file.errors.first()));
     return pages;
 }
 
@@ -290,7 +294,7 @@ QString tiffDamage(const QByteArray &bytes)
     file.input = &bytes;
     const TiffHandle tiff = openTiff(&file, "rm");
     if (!tiff)
-        return file.errors.value(0, QStringLiteral("it is no readable TIFF file"));
+        return file.errors.value(0, PictureFailures::tr("it is no readable TIFF file"));
     int page = 1;
     for (;;) {
         // Every strip or tile of the page lies inside the file; libtiff itself only notices a
@@ -301,7 +305,7 @@ QString tiffDamage(const QByteArray &bytes)
             const quint64 end = quint64(TIFFGetStrileOffset(tiff.get(), i))
                 + TIFFGetStrileByteCount(tiff.get(), i);
             if (end > quint64(bytes.size()))
-                return QStringLiteral("page %1 is cut short (%2 of %3 bytes)")
+                return PictureFailures::tr("page %1 is cut short (%2 of %3 bytes)")
                     .arg(page)
                     .arg(bytes.size())
                     .arg(end);
@@ -316,7 +320,7 @@ QString tiffDamage(const QByteArray &bytes)
         ++page;
     }
     if (!file.errors.isEmpty())
-        return QStringLiteral("page %1: %2").arg(page).arg(file.errors.first());
+        return PictureFailures::tr("page %1: %2").arg(page).arg(file.errors.first());
     return {};
 }
 
@@ -332,8 +336,8 @@ QByteArray encodeTiff(const QList<PictureFrame> &pages, QString *error)
     tiff.reset();
     if (written && file.errors.isEmpty())
         return bytes;
-    *error = QStringLiteral("the TIFF encoder failed: %1")
-                 .arg(file.errors.value(0, QStringLiteral("unknown error")));
+    *error = PictureFailures::tr("the TIFF encoder failed: %1")
+                 .arg(file.errors.value(0, PictureFailures::tr("unknown error")));
     return {};
 }
 

@@ -77,8 +77,8 @@ QList<PictureFrame> framesOf(WebPDemuxer *demux, bool *hasAlpha, const QString &
         if (WebPGetFeatures(iterator.fragment.bytes, iterator.fragment.size, &features)
             != VP8_STATUS_OK) {
             WebPDemuxReleaseIterator(&iterator);
-            throw PictureFailure::damaged(
-                shown, QStringLiteral("frame %1 has no readable header").arg(frames.size() + 1));
+            throw PictureFailure::damaged(shown,
+                PictureFailures::tr("frame %1 has no readable header").arg(frames.size() + 1));
         }
         PictureFrame frame;
         frame.duration = iterator.duration;
@@ -97,7 +97,7 @@ QImage decodeStill(const QByteArray &bytes, QSize size, const QString &shown)
     WebPDecoderConfig config;
     if (image.isNull() || !WebPInitDecoderConfig(&config))
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("The picture %1 is too large to be stamped.").arg(shown), 7);
+            PictureFailures::tr("The picture %1 is too large to be stamped.").arg(shown), 7);
     config.output.colorspace = MODE_RGBA;
     config.output.is_external_memory = 1;
     config.output.u.RGBA.rgba = image.bits();
@@ -107,8 +107,8 @@ QImage decodeStill(const QByteArray &bytes, QSize size, const QString &shown)
         reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()), &config);
     WebPFreeDecBuffer(&config.output);
     if (status != VP8_STATUS_OK)
-        throw PictureFailure::damaged(
-            shown, QStringLiteral("libwebp cannot decode its picture (status %1)").arg(status));
+        throw PictureFailure::damaged(shown,
+            PictureFailures::tr("libwebp cannot decode its picture (status %1)").arg(status));
     return image;
 }
 
@@ -123,7 +123,8 @@ QList<QImage> decodeAnimation(const QByteArray &bytes, qsizetype count, const QS
         WebPAnimDecoderNew(&data, &options));
     WebPAnimInfo info;
     if (!decoder || !WebPAnimDecoderGetInfo(decoder.get(), &info))
-        throw PictureFailure::damaged(shown, QStringLiteral("libwebp cannot read its animation"));
+        throw PictureFailure::damaged(
+            shown, PictureFailures::tr("libwebp cannot read its animation"));
     const int width = int(info.canvas_width);
     QList<QImage> images;
     for (qsizetype i = 0; i < count; ++i) {
@@ -131,7 +132,7 @@ QList<QImage> decodeAnimation(const QByteArray &bytes, qsizetype count, const QS
         int timestamp = 0;
         if (!WebPAnimDecoderGetNext(decoder.get(), &pixels, &timestamp))
             throw PictureFailure::damaged(
-                shown, QStringLiteral("frame %1 cannot be decoded").arg(i + 1));
+                shown, PictureFailures::tr("frame %1 cannot be decoded").arg(i + 1));
         images << QImage(pixels, width, int(info.canvas_height), width * 4, QImage::Format_RGBA8888)
                       .convertToFormat(QImage::Format_ARGB32);
     }
@@ -193,7 +194,7 @@ QByteArray encodeStill(const PictureFrame &frame, QString *error)
         && WebPEncode(&config, picture.get()))
         bytes = QByteArray(reinterpret_cast<const char *>(writer.mem), qsizetype(writer.size));
     else
-        *error = QStringLiteral("the WebP encoder failed (libwebp error %1)")
+        *error = PictureFailures::tr("the WebP encoder failed (libwebp error %1)")
                      .arg(picture.get()->error_code);
     WebPMemoryWriterClear(&writer);
     return bytes;
@@ -204,7 +205,8 @@ QByteArray assemble(WebPMux *mux, QString *error)
     WebPData data;
     WebPDataInit(&data);
     if (const WebPMuxError status = WebPMuxAssemble(mux, &data); status != WEBP_MUX_OK) {
-        *error = QStringLiteral("the WebP container cannot be made (libwebp error %1)").arg(status);
+        *error = PictureFailures::tr("the WebP container cannot be made (libwebp error %1)")
+                     .arg(status);
         return {};
     }
     return takeData(&data);
@@ -225,7 +227,7 @@ QByteArray encodeWholeFrames(const Picture &picture, QString *error)
         info.dispose_method = WEBP_MUX_DISPOSE_NONE;
         info.blend_method = WEBP_MUX_NO_BLEND;
         if (WebPMuxPushFrame(mux.get(), &info, 1) != WEBP_MUX_OK) {
-            *error = QStringLiteral("a frame cannot be added to the WebP animation");
+            *error = PictureFailures::tr("a frame cannot be added to the WebP animation");
             return {};
         }
     }
@@ -254,7 +256,7 @@ QByteArray encodeAnimation(const Picture &picture, QString *error)
     const QSize size = picture.frames.first().image.size();
     WebPAnimEncoderOptions options;
     if (!WebPAnimEncoderOptionsInit(&options)) {
-        *error = QStringLiteral("the WebP animation encoder cannot be set up");
+        *error = PictureFailures::tr("the WebP animation encoder cannot be set up");
         return {};
     }
     options.anim_params = {picture.webp.background, qMax(picture.loopCount, 0)};
@@ -266,9 +268,9 @@ QByteArray encodeAnimation(const Picture &picture, QString *error)
         ImportedFrame image(frame.image);
         if (!encoder || !configure(&config, frame.lossless) || !image.isValid()
             || !WebPAnimEncoderAdd(encoder.get(), image.get(), timestamp, &config)) {
-            *error = QStringLiteral("the WebP animation encoder failed: %1")
+            *error = PictureFailures::tr("the WebP animation encoder failed: %1")
                          .arg(encoder ? QString::fromUtf8(WebPAnimEncoderGetError(encoder.get()))
-                                      : QStringLiteral("no memory"));
+                                      : PictureFailures::tr("no memory"));
             return {};
         }
         timestamp += frame.duration;
@@ -277,7 +279,7 @@ QByteArray encodeAnimation(const Picture &picture, QString *error)
     WebPDataInit(&data);
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr)
         || !WebPAnimEncoderAssemble(encoder.get(), &data)) {
-        *error = QStringLiteral("the WebP animation encoder failed: %1")
+        *error = PictureFailures::tr("the WebP animation encoder failed: %1")
                      .arg(QString::fromUtf8(WebPAnimEncoderGetError(encoder.get())));
         return {};
     }
@@ -324,7 +326,7 @@ QByteArray withMetadata(const QByteArray &file, const WebpDetails &details, QStr
         const WebPData chunk = dataOf(*bytes);
         if (!bytes->isEmpty()
             && (!mux || WebPMuxSetChunk(mux.get(), fourcc, &chunk, 1) != WEBP_MUX_OK)) {
-            *error = QStringLiteral("the %1 chunk cannot be put back")
+            *error = PictureFailures::tr("the %1 chunk cannot be put back")
                          .arg(QString::fromLatin1(fourcc).trimmed());
             return {};
         }
@@ -341,7 +343,7 @@ Picture readWebp(const QByteArray &bytes, const QString &shown)
     const WebPData data = dataOf(bytes);
     const Demux demux(WebPDemux(&data));
     if (!demux)
-        throw PictureFailure::damaged(shown, QStringLiteral("libwebp cannot read its chunks"));
+        throw PictureFailure::damaged(shown, PictureFailures::tr("libwebp cannot read its chunks"));
     const QSize size(int(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH)),
         int(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT)));
     const quint32 flags = WebPDemuxGetI(demux.get(), WEBP_FF_FORMAT_FLAGS);
@@ -352,12 +354,13 @@ Picture readWebp(const QByteArray &bytes, const QString &shown)
     picture.webp.hasAlpha = flags & ALPHA_FLAG;
     picture.frames = framesOf(demux.get(), &picture.webp.hasAlpha, shown);
     if (picture.frames.isEmpty())
-        throw PictureFailure::damaged(shown, QStringLiteral("it holds no picture"));
+        throw PictureFailure::damaged(shown, PictureFailures::tr("it holds no picture"));
     // The frames are held whole at once, each a full canvas.
     if (qint64(size.width()) * size.height() * 4 * picture.frames.size()
         > qint64(kImageAllocationLimitMb) << 20)
         throw PictureFailure(PictureFailure::Reason::Unreadable,
-            QStringLiteral("The picture %1 is too large to be stamped (%2 x %3 pixels, %4 frames).")
+            PictureFailures::tr(
+                "The picture %1 is too large to be stamped (%2 x %3 pixels, %4 frames).")
                 .arg(shown)
                 .arg(size.width())
                 .arg(size.height())
@@ -385,7 +388,7 @@ Picture readWebp(const QByteArray &bytes, const QString &shown)
 QByteArray encodeWebp(const Picture &picture, QString *error)
 {
     if (picture.frames.isEmpty()) {
-        *error = QStringLiteral("a WebP holds at least one picture");
+        *error = PictureFailures::tr("a WebP holds at least one picture");
         return {};
     }
     const QByteArray file = picture.webp.animated || picture.frames.size() > 1

@@ -3,6 +3,7 @@
 #include "engine/codecs/worksurface.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/picturedamage.h"
 
@@ -37,9 +38,10 @@ QByteArray readPictureFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString reason = QFileInfo::exists(path) ? file.errorString()
-                                                       : QStringLiteral("the file does not exist");
-        throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
+        const QString reason = QFileInfo::exists(path)
+            ? file.errorString()
+            : PictureFailures::tr("the file does not exist");
+        throw RuntimeFailure(PictureFailures::tr("Cannot load the picture %1: %2")
                                  .arg(QDir::toNativeSeparators(path), reason),
             481);
     }
@@ -67,7 +69,7 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
     // Qt's readers fill in what a cut-short file lacks and report success.
     if (const QString damage = pictureDamage(data); !damage.isEmpty())
         throw RuntimeFailure(
-            QStringLiteral("The picture %1 is damaged: %2").arg(shown, damage), 481);
+            PictureFailures::tr("The picture %1 is damaged: %2").arg(shown, damage), 481);
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -76,8 +78,8 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
     const QSize size = reader.size();
     if (size.isValid()
         && qint64(size.width()) * size.height() * 4 > qint64(kImageAllocationLimitMb) << 20)
-        throw RuntimeFailure(QStringLiteral("The picture %1 is too large to be stamped "
-                                            "(%2 x %3 pixels).")
+        throw RuntimeFailure(PictureFailures::tr("The picture %1 is too large to be stamped "
+                                                 "(%2 x %3 pixels).")
                                  .arg(shown)
                                  .arg(size.width())
                                  .arg(size.height()),
@@ -86,7 +88,8 @@ QImage workSurfaceOf(const QByteArray &data, const QString &path)
     image = reader.read();
     if (image.isNull())
         throw RuntimeFailure(
-            QStringLiteral("Cannot load the picture %1: %2").arg(shown, reader.errorString()), 481);
+            PictureFailures::tr("Cannot load the picture %1: %2").arg(shown, reader.errorString()),
+            481);
     return asSurface(std::move(image));
 }
 

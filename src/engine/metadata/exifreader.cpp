@@ -3,6 +3,7 @@
 #include "engine/metadata/exifreader.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/heifboxes.h"
 #include "engine/codecs/heifcodec.h"
 #include "engine/metadata/stampmark.h"
@@ -198,7 +199,7 @@ template <typename Open> ExifFields fieldsOf(Open open, const QByteArray *heif =
 
 RuntimeFailure emptyFileFailure(const QString &path)
 {
-    return RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: the file is empty.")
+    return RuntimeFailure(TagFailures::tr("Cannot read the date taken of %1: the file is empty.")
                               .arg(QDir::toNativeSeparators(path)),
         9);
 }
@@ -211,7 +212,7 @@ ExifFields readExifFields(const QString &path)
         // Opened here first so that a missing or locked file is told with the system's reason.
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw RuntimeFailure(QStringLiteral("Cannot read the date taken of %1: %2")
+            throw RuntimeFailure(TagFailures::tr("Cannot read the date taken of %1: %2")
                                      .arg(QDir::toNativeSeparators(path), file.errorString()),
                 53);
         if (file.size() == 0)

@@ -3,6 +3,7 @@
 #include "engine/metadata/exiftoolsession.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -38,7 +39,8 @@ constexpr int kStopAttemptMs = 500;
 // How often a copy that waits for its answer looks whether it was interrupted.
 constexpr int kPollMs = 100;
 
-constexpr auto kInterrupted = "the run was stopped before ExifTool answered";
+constexpr auto kInterrupted
+    = QT_TRANSLATE_NOOP("TagFailures", "the run was stopped before ExifTool answered");
 
 QString shown(const QString &path)
 {
@@ -47,7 +49,7 @@ QString shown(const QString &path)
 
 [[noreturn]] void fail(const QString &source, const QString &output, const QString &reason)
 {
-    throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1 into %2: %3.")
+    throw RuntimeFailure(TagFailures::tr("Cannot copy the metadata of %1 into %2: %3.")
                              .arg(shown(source), shown(output), reason),
         5);
 }
@@ -112,7 +114,7 @@ Verdict judge(const QStringList &lines)
         warnings.removeDuplicates();
         return {{}, warnings};
     }
-    return {warnings.isEmpty() ? QStringLiteral("ExifTool updated no file")
+    return {warnings.isEmpty() ? TagFailures::tr("ExifTool updated no file")
                                : warnings.join(QLatin1Char(' ')),
         {}};
 }
@@ -192,7 +194,7 @@ bool ExifToolSession::writeConfig(QString *error)
     const QByteArray text = stampMarkExifToolConfig();
     if (!config->open() || config->write(text) != text.size() || !config->flush()) {
         if (error)
-            *error = QStringLiteral("ExifTool's configuration cannot be written in %1: %2")
+            *error = TagFailures::tr("ExifTool's configuration cannot be written in %1: %2")
                          .arg(QDir::toNativeSeparators(m_configFolder), config->errorString());
         return false;
     }
@@ -246,7 +248,7 @@ bool ExifToolSession::start(QString *error)
     if (m_process->waitForStarted(kStartWaitMs))
         return true;
     if (error)
-        *error = QStringLiteral("ExifTool (%1) could not be started: %2")
+        *error = TagFailures::tr("ExifTool (%1) could not be started: %2")
                      .arg(m_program, m_process->errorString());
     m_process.reset();
     return false;
@@ -280,22 +282,22 @@ QStringList ExifToolSession::copyTags(const QString &sourcePath, const QString &
         source = linkTo(source, linkFolder,
             QStringLiteral("source.") + QFileInfo(sourcePath).suffix().remove(QLatin1Char('%')));
         if (source.isEmpty() || exifToolMisreadsPath(source))
-            fail(sourcePath, outputPath, QStringLiteral("its name cannot be passed to ExifTool"));
+            fail(sourcePath, outputPath, TagFailures::tr("its name cannot be passed to ExifTool"));
     }
     if (output.contains(QLatin1Char('\n')) || output.contains(QLatin1Char('\r'))) {
         const QFileInfo info(output);
         const QString folder = linkTo(info.absolutePath(), linkFolder, QStringLiteral("output"));
         output = folder + QLatin1Char('/') + info.fileName();
         if (folder.isEmpty() || output.contains(QLatin1Char('\n')))
-            fail(sourcePath, outputPath, QStringLiteral("its name cannot be passed to ExifTool"));
+            fail(sourcePath, outputPath, TagFailures::tr("its name cannot be passed to ExifTool"));
     }
 
     if (exifToolMisreadsPath(mark.xmpFile))
         fail(sourcePath, outputPath,
-            QStringLiteral("the name of the temporary file %1 cannot be passed to ExifTool")
+            TagFailures::tr("the name of the temporary file %1 cannot be passed to ExifTool")
                 .arg(shown(mark.xmpFile)));
     if (m_interrupted)
-        fail(sourcePath, outputPath, QString::fromLatin1(kInterrupted));
+        fail(sourcePath, outputPath, QCoreApplication::translate("TagFailures", kInterrupted));
     QString error;
     if (!start(&error))
         fail(sourcePath, outputPath, error);
@@ -326,8 +328,8 @@ QByteArray ExifToolSession::readAnswer(
             abandon(outputPath);
             fail(sourcePath, outputPath,
                 m_interrupted
-                    ? QString::fromLatin1(kInterrupted)
-                    : QStringLiteral("ExifTool did not answer in %1 s").arg(m_answerLimitSeconds));
+                    ? QCoreApplication::translate("TagFailures", kInterrupted)
+                    : TagFailures::tr("ExifTool did not answer in %1 s").arg(m_answerLimitSeconds));
         }
         // Waited for in short slices, so an interruption is seen at once.
         const int slice = int(std::clamp<qint64>(deadline.remainingTime(), 0, kPollMs));
@@ -345,8 +347,8 @@ QByteArray ExifToolSession::readAnswer(
         const int code = m_process->exitCode();
         m_process.reset();
         fail(sourcePath, outputPath,
-            crashed ? QStringLiteral("ExifTool crashed")
-                    : QStringLiteral("ExifTool stopped unexpectedly (exit code %1)").arg(code));
+            crashed ? TagFailures::tr("ExifTool crashed")
+                    : TagFailures::tr("ExifTool stopped unexpectedly (exit code %1)").arg(code));
     }
     return answer;
 }

@@ -5,6 +5,7 @@
 #include "base/eventpump.h"
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/output/toolrunner.h"
 
 #include <QDir>
@@ -31,12 +32,13 @@ QByteArray formatOfContent(const QString &path)
 QString describe(int code, const QString &errorText)
 {
     if (code == kToolNotStarted)
-        return QStringLiteral("the converter could not be started (%1)").arg(errorText);
+        return OutputFailures::tr("the converter could not be started (%1)").arg(errorText);
     if (code == kToolCrashed)
-        return QStringLiteral("the converter crashed");
+        return OutputFailures::tr("the converter crashed");
     if (code == kToolTimedOut)
-        return QStringLiteral("the converter did not finish in %1 s").arg(kToolTimeLimitSeconds);
-    QString text = QStringLiteral("the converter ended with code %1").arg(code);
+        return OutputFailures::tr("the converter did not finish in %1 s")
+            .arg(kToolTimeLimitSeconds);
+    QString text = OutputFailures::tr("the converter ended with code %1").arg(code);
     if (!errorText.isEmpty())
         text += QStringLiteral(" (%1)").arg(errorText);
     return text;
@@ -73,7 +75,7 @@ void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &to
     const QString shown = QDir::toNativeSeparators(outputPath);
     if (words.isEmpty())
         throw RuntimeFailure(
-            QStringLiteral("Cannot convert %1: the format \"%2\" is not supported.")
+            OutputFailures::tr("Cannot convert %1: the format \"%2\" is not supported.")
                 .arg(shown, ext),
             5);
     const QString converter = tools.converter();
@@ -85,14 +87,14 @@ void ConvertOutput(const QString &outputPath, const QString &ext, ToolRunner &to
     if (code != 0)
         failure = describe(code, errorText);
     else if (formatOfContent(outputPath) != convertedFormatOf(ext))
-        failure = QStringLiteral("the converted file is not a %1 picture")
+        failure = OutputFailures::tr("the converted file is not a %1 picture")
                       .arg(QString::fromLatin1(convertedFormatOf(ext)).toUpper());
     if (failure.isEmpty())
         return;
     // What is left there is bitmap data, or worse, under the target's name.
     NullEventPump noEvents;
     RemoveFile(outputPath, noEvents);
-    throw RuntimeFailure(QStringLiteral("Cannot convert %1: %2.").arg(shown, failure), 5);
+    throw RuntimeFailure(OutputFailures::tr("Cannot convert %1: %2.").arg(shown, failure), 5);
 }
 
 } // namespace kalvora

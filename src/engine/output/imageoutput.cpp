@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vendrel
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/output/imageoutput.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/output/placement.h"
 
 #include "base/filehelpers.h"
@@ -80,7 +81,9 @@ bool writeAll(QFile &file, const QByteArray &bytes, QString *reason)
 
 QString saveFailureText(int status, const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot save the image. GDI+ Error:%1\n%2: %3")
+    //: Keep "GDI+ Error:%1" as it is (a status number people look up); %2 is the file, %3 the
+    //: reason.
+    return OutputFailures::tr("Cannot save the image. GDI+ Error:%1\n%2: %3")
         .arg(QString::number(status), shown(path), reason);
 }
 
@@ -88,11 +91,11 @@ void SaveAsJPG(const QImage &image, const QString &path, int quality)
 {
     if (image.isNull())
         failSave(statusOf(QImageWriter::InvalidImageError), path,
-            QStringLiteral("the picture is empty"));
+            OutputFailures::tr("the picture is empty"));
     const QByteArray bytes = encodeJpeg(image, quality);
     if (bytes.isEmpty())
-        failSave(
-            statusOf(QImageWriter::UnknownError), path, QStringLiteral("the JPEG encoder failed"));
+        failSave(statusOf(QImageWriter::UnknownError), path,
+            OutputFailures::tr("the JPEG encoder failed"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         failSave(statusOf(QImageWriter::DeviceError), path, file.errorString());
@@ -103,7 +106,7 @@ void SaveBitmap(const QImage &image, const QString &path)
     QSaveFile file(path);
     QString reason;
     if (image.isNull()) {
-        reason = QStringLiteral("the picture is empty");
+        reason = OutputFailures::tr("the picture is empty");
     } else if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
     } else {
@@ -117,7 +120,7 @@ void SaveBitmap(const QImage &image, const QString &path)
     }
     if (!reason.isEmpty())
         throw RuntimeFailure(
-            QStringLiteral("Cannot save the picture %1: %2").arg(shown(path), reason), 75);
+            OutputFailures::tr("Cannot save the picture %1: %2").arg(shown(path), reason), 75);
 }
 
 void writeOutput(const QImage &surface, const QString &path, const QString &ext, int quality,
@@ -125,8 +128,8 @@ void writeOutput(const QImage &surface, const QString &path, const QString &ext,
 {
     const OutputKind kind = outputKindOf(ext);
     if (kind == OutputKind::Unsupported)
-        throw RuntimeFailure(QStringLiteral("Cannot save %1: pictures of the type \"%2\" "
-                                            "cannot be written.")
+        throw RuntimeFailure(OutputFailures::tr("Cannot save %1: pictures of the type \"%2\" "
+                                                "cannot be written.")
                                  .arg(shown(path), ext),
             5);
     // The path is a new private file that only this call writes and that is renamed into place
@@ -140,19 +143,19 @@ void writeOutput(const QImage &surface, const QString &path, const QString &ext,
     };
     if (surface.isNull() && !(encodeJpeg && kind == OutputKind::Jpeg))
         fail(saveFailureText(statusOf(QImageWriter::InvalidImageError), path,
-                 QStringLiteral("the picture is empty")),
+                 OutputFailures::tr("the picture is empty")),
             kSaveFailureNumber);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         fail(kind == OutputKind::Jpeg
                 ? saveFailureText(statusOf(QImageWriter::DeviceError), path, file.errorString())
-                : QStringLiteral("Cannot save the picture %1: %2")
+                : OutputFailures::tr("Cannot save the picture %1: %2")
                       .arg(shown(path), file.errorString()),
             kind == OutputKind::Jpeg ? kSaveFailureNumber : 75);
     if (kind == OutputKind::Jpeg) {
         const QByteArray bytes = encodeJpeg ? encodeJpeg() : kalvora::encodeJpeg(surface, quality);
         if (bytes.isEmpty())
             fail(saveFailureText(statusOf(QImageWriter::UnknownError), path,
-                     QStringLiteral("the JPEG encoder failed")),
+                     OutputFailures::tr("the JPEG encoder failed")),
                 kSaveFailureNumber);
         QString reason;
         if (!writeAll(file, bytes, &reason))
@@ -162,7 +165,7 @@ void writeOutput(const QImage &surface, const QString &path, const QString &ext,
     }
     QImageWriter writer(&file, "bmp");
     if (!writer.write(surface) || !file.flush())
-        fail(QStringLiteral("Cannot save the picture %1: %2")
+        fail(OutputFailures::tr("Cannot save the picture %1: %2")
                  .arg(shown(path),
                      writer.error() == QImageWriter::DeviceError ? file.errorString()
                                                                  : writer.errorString()),

@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/output/converter.h"
 #include "engine/output/stalefolders.h"
 
@@ -132,8 +133,9 @@ void flushToDisk(const QString &path)
         const int error = errno;
         if (descriptor >= 0)
             ::close(descriptor);
-        throw RuntimeFailure(QStringLiteral("Cannot write the stamped picture %1 to the disk: %2.")
-                                 .arg(shown(path), QString::fromLocal8Bit(std::strerror(error))),
+        throw RuntimeFailure(
+            OutputFailures::tr("Cannot write the stamped picture %1 to the disk: %2.")
+                .arg(shown(path), QString::fromLocal8Bit(std::strerror(error))),
             75);
     }
     ::close(descriptor);
@@ -190,8 +192,9 @@ RuntimeFailure placementFailure(const QString &finalPath, const QString &reason)
     const QString folder = QFileInfo(finalPath).path();
     const QString why = QFileInfo(folder).isDir()
         ? reason
-        : QStringLiteral("the folder %1 is gone (%2)").arg(shown(folder), reason);
-    return RuntimeFailure(QStringLiteral("Cannot put the stamped picture in place of %1: %2.")
+        //: %2 is the system's reason.
+        : OutputFailures::tr("the folder %1 is gone (%2)").arg(shown(folder), reason);
+    return RuntimeFailure(OutputFailures::tr("Cannot put the stamped picture in place of %1: %2.")
                               .arg(shown(finalPath), why),
         75);
 }

@@ -4,6 +4,7 @@
 
 #include "base/programfiles.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,8 +61,8 @@ QString ToolRunner::exifTool() const
         return m_exifTool;
     const QString found = QStandardPaths::findExecutable(QStringLiteral("exiftool"));
     if (found.isEmpty())
-        throw RuntimeFailure(QStringLiteral("Cannot find the metadata tool exiftool on the "
-                                            "search path (PATH). Please install ExifTool."),
+        throw RuntimeFailure(OutputFailures::tr("Cannot find the metadata tool exiftool on the "
+                                                "search path (PATH). Please install ExifTool."),
             53);
     return found;
 }
@@ -78,9 +79,10 @@ QString ToolRunner::converter() const
     const QString found
         = QStandardPaths::findExecutable(QStringLiteral("kalvora-convert"), folders);
     if (found.isEmpty())
-        throw RuntimeFailure(QStringLiteral("Cannot find the image converter kalvora-convert in "
-                                            "%1. Please reinstall Kalvora.")
-                                 .arg(QDir::toNativeSeparators(folder)),
+        throw RuntimeFailure(
+            OutputFailures::tr("Cannot find the image converter kalvora-convert in "
+                               "%1. Please reinstall Kalvora.")
+                .arg(QDir::toNativeSeparators(folder)),
             53);
     return found;
 }

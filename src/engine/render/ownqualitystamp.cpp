@@ -3,6 +3,7 @@
 #include "engine/render/ownqualitystamp.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/jpeg/jpegrestoredata.h"
@@ -41,8 +42,8 @@ QString shown(const QString &path)
 
 [[noreturn]] void refuse(const QString &path, const QString &what)
 {
-    throw RuntimeFailure(QStringLiteral("%1: %2 cannot keep its own quality; stamp it without "
-                                        "--keep-quality")
+    throw RuntimeFailure(StampFailures::tr("%1: %2 cannot keep its own quality; stamp it without "
+                                           "--keep-quality")
                              .arg(shown(path), what),
         481);
 }
@@ -123,7 +124,7 @@ std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
                [](const JpegSegment &s) { return s.marker == 0xDA; })
             > 1
         && !header.info.progressive_mode)
-        refuse(shownPath, QStringLiteral("a JPEG whose colours are coded in separate scans"));
+        refuse(shownPath, JpegReasons::tr("a JPEG whose colours are coded in separate scans"));
     QString refusal;
     QString damage;
     stamper->m_scan = readJpegScan(header.info, stamper->m_data, scanStart, &refusal, &damage);
@@ -151,7 +152,7 @@ namespace {
 [[noreturn]] void failStamp(const QString &path, const QString &reason)
 {
     throw RuntimeFailure(
-        QStringLiteral("Cannot stamp %1 keeping its own quality: %2").arg(shown(path), reason),
+        StampFailures::tr("Cannot stamp %1 keeping its own quality: %2").arg(shown(path), reason),
         kSaveFailureNumber);
 }
 
@@ -174,7 +175,7 @@ Flags stampWindow(const jpeg_decompress_struct &info, const JpegScan &scan, Scan
         failStamp(path, QString::fromLocal8Bit(areaFile.errors.message));
     if (qint64(area.width()) * area.height() * 4 > qint64(QImageReader::allocationLimit()) << 20)
         throw RuntimeFailure(
-            QStringLiteral("The picture %1 is too large to be stamped.").arg(shown(path)), 7);
+            PictureFailures::tr("The picture %1 is too large to be stamped.").arg(shown(path)), 7);
     QImage before(area.size(), QImage::Format_RGB32);
     before.setDotsPerMeterX(kSurfaceDotsPerMeter);
     before.setDotsPerMeterY(kSurfaceDotsPerMeter);
@@ -246,7 +247,7 @@ QByteArray OwnQualityStamper::write(
             m_data, KeptCoding {rewrite->scan, scan.start, scan.end, added}, stampPreview, editXmp);
     });
     if (file.isEmpty())
-        failStamp(m_path, QStringLiteral("its marker structure cannot be followed"));
+        failStamp(m_path, JpegReasons::tr("its marker structure cannot be followed"));
     return file;
 }
 

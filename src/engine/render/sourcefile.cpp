@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/render/sourcefile.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/worksurface.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ std::optional<SourceFile> readSourceFile(const QString &path)
         if (errno == ENOENT || errno == ENOTDIR)
             return std::nullopt;
         throw RuntimeFailure(
-            QStringLiteral("Cannot load the picture %1: %2")
+            PictureFailures::tr("Cannot load the picture %1: %2")
                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))),
             481);
     }

@@ -3,6 +3,7 @@
 #include "engine/render/stamptext.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/render/datewriter.h"
 #include "engine/render/filedates.h"
 #include "engine/render/sourcefile.h"
@@ -45,7 +46,7 @@ void composeWithoutDateTaken(const StampOptions &options, const SourceFile &sour
         break;
     case NoDateTaken::Skip:
         composed.skipped = true;
-        composed.note = QStringLiteral("%1 has no date taken: it was left as it is.")
+        composed.note = StampFailures::tr("%1 has no date taken: it was left as it is.")
                             .arg(QDir::toNativeSeparators(source.path));
         return;
     }
@@ -72,7 +73,7 @@ void composeFileDate(const StampOptions &options, const SourceFile &source, cons
     } else if (options.fileDateKind == FileDateKind::DateTaken) {
         composeWithoutDateTaken(options, source, texts, composed);
     } else {
-        throw RuntimeFailure(QStringLiteral("The %1 of %2 is not known.")
+        throw RuntimeFailure(StampFailures::tr("The %1 of %2 is not known.")
                                  .arg(caption(options.fileDateKind).toLower(),
                                      QDir::toNativeSeparators(source.path)),
             9);
@@ -85,8 +86,9 @@ void tellWhatWasStamped(ComposedStamp &composed)
     if (composed.skipped)
         return;
     const QString outcome = composed.text && !composed.text->isEmpty()
-        ? QStringLiteral(" It was stamped \"%1\".").arg(*composed.text)
-        : QStringLiteral(" Nothing was stamped on it.");
+        //: Added to the end of a failure sentence: keep the space in front.
+        ? StampFailures::tr(" It was stamped \"%1\".").arg(*composed.text)
+        : StampFailures::tr(" Nothing was stamped on it.");
     for (QString &failure : composed.failures)
         failure += outcome;
 }
@@ -107,7 +109,7 @@ std::optional<QString> ComposeStampText(const StampOptions &options, const QStri
         : dateText.split(QLatin1Char(' '));
     if (items.size() < 2)
         throw RuntimeFailure(
-            QStringLiteral("The file date \"%1\" holds no time.").arg(dateText), 9);
+            StampFailures::tr("The file date \"%1\" holds no time.").arg(dateText), 9);
     QString timePart = items[1];
     if (items.size() > 2)
         timePart += QLatin1Char(' ') + items[2];

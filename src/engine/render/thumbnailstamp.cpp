@@ -3,6 +3,7 @@
 #include "engine/render/thumbnailstamp.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/jpeg/jpegsegments.h"
@@ -61,7 +62,7 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
             ? jpegblocks::encodeInTablesOf(pixels, copy, &error)
             : encodeJpeg(pixels, q, &error);
         if (encoded.isEmpty())
-            throw RuntimeFailure(QStringLiteral("Cannot stamp the thumbnail of %1: %2")
+            throw RuntimeFailure(StampFailures::tr("Cannot stamp the thumbnail of %1: %2")
                                      .arg(QDir::toNativeSeparators(sourcePath), error));
         // The copy's own segments stay; copies inside it are left as they are.
         const auto stamped = carryJpegMetadata(copy, encoded, {});
@@ -71,8 +72,8 @@ QByteArray stampCopy(const QByteArray &copy, qsizetype largest, const TextStamp 
             return *stamped;
         if (q == kLowestQuality)
             throw RuntimeFailure(
-                QStringLiteral("Cannot stamp the thumbnail of %1: stamped, it no longer fits in "
-                               "the file's EXIF block (64 KB)")
+                StampFailures::tr("Cannot stamp the thumbnail of %1: stamped, it no longer fits in "
+                                  "the file's EXIF block (64 KB)")
                     .arg(QDir::toNativeSeparators(sourcePath)));
     }
 }

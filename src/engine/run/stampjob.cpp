@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/heifcodec.h"
 #include "engine/metadata/exiftoolsession.h"
 #include "engine/metadata/metadatacopy.h"
@@ -138,9 +139,10 @@ std::optional<QString> skippedAsStamped(const StampOptions &options, const Sourc
         = readStampMark(source.exif.xmpPacket.value_or(QByteArray()));
     if (!mark)
         return std::nullopt;
-    return QStringLiteral("%1 was stamped before (on %2): skipped")
+    return StampFailures::tr("%1 was stamped before (on %2): skipped")
         .arg(QDir::toNativeSeparators(source.path),
-            mark->date.isEmpty() ? QStringLiteral("an unknown date") : mark->date);
+            //: Fills %2 of "%1 was stamped before (on %2): skipped".
+            mark->date.isEmpty() ? StampFailures::tr("an unknown date") : mark->date);
 }
 
 StampJob stampJobFor(const QString &source, const StampOptions &options, const QString &workFolder)
@@ -166,7 +168,7 @@ void refuseReadOnlySource(const PlannedStamp &plan)
     const QFileInfo info(plan.source);
     constexpr auto kWritable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (info.exists() && !(info.permissions() & kWritable))
-        throw RuntimeFailure(QStringLiteral("%1 is read-only: it was left as it is.")
+        throw RuntimeFailure(StampFailures::tr("%1 is read-only: it was left as it is.")
                                  .arg(QDir::toNativeSeparators(plan.source)));
 }
 
@@ -182,11 +184,11 @@ void requireJobFiles(
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         throw placementFailure(finalPath,
             QFileInfo(QFileInfo(finalPath).path()).isDir()
-                ? QStringLiteral("the stamped picture was removed on its way (%1)").arg(reason)
+                ? StampFailures::tr("the stamped picture was removed on its way (%1)").arg(reason)
                 : reason);
     }
     if (::stat(QFile::encodeName(sourcePath).constData(), &info) != 0)
-        throw RuntimeFailure(QStringLiteral("Cannot copy the metadata of %1: %2.")
+        throw RuntimeFailure(StampFailures::tr("Cannot copy the metadata of %1: %2.")
                                  .arg(QDir::toNativeSeparators(sourcePath),
                                      QString::fromLocal8Bit(std::strerror(errno))),
             75);
@@ -200,12 +202,13 @@ void makeResultFolder(const PlannedStamp &plan)
         return;
     const QString folder = QFileInfo(plan.destination).absolutePath();
     if (!QFileInfo(plan.madeBelow).isDir())
-        throw placementFailure(plan.destination, QStringLiteral("no such folder"));
+        //: A reason, shown in "Cannot put the stamped picture in place of %1: %2."
+        throw placementFailure(plan.destination, StampFailures::tr("no such folder"));
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (error)
         throw RuntimeFailure(
-            QStringLiteral("Cannot make the folder %1 for the stamped picture: %2.")
+            StampFailures::tr("Cannot make the folder %1 for the stamped picture: %2.")
                 .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(error.message())),
             75);
 }
@@ -222,8 +225,9 @@ std::optional<QByteArray> knownXmpOf(const SourceFile &source)
 
 QString unmarkedNote(const QString &finalPath)
 {
-    return QStringLiteral("%1: stamped, but its XMP could not take the mark of the stamp (it "
-                          "cannot be read or is full), so a later run cannot tell it was stamped")
+    return StampFailures::tr(
+        "%1: stamped, but its XMP could not take the mark of the stamp (it "
+        "cannot be read or is full), so a later run cannot tell it was stamped")
         .arg(QDir::toNativeSeparators(finalPath));
 }
 
@@ -346,7 +350,8 @@ StampJobResult finishStampJob(const StampJob &job, WrittenStamp written, ExifToo
             try {
                 for (const QString &note : CopyMetadata(job.sourcePath(), privatePath, exifTool,
                          job.workFolder, mark ? &*mark : nullptr))
-                    result.notes << QStringLiteral("%1: the tags were copied; ExifTool warned: %2")
+                    result.notes << StampFailures::tr(
+                        "%1: the tags were copied; ExifTool warned: %2")
                                         .arg(QDir::toNativeSeparators(finalPath), note);
             } catch (const RuntimeFailure &) {
                 if (mark && !mark->xmpFile.isEmpty())

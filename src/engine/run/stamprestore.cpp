@@ -3,6 +3,7 @@
 #include "engine/run/stamprestore.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/picturecodec.h"
 #include "engine/codecs/restorechunk.h"
 #include "engine/codecs/worksurface.h"
@@ -30,8 +31,9 @@ bool restorable(const Picture &picture)
 
 QString cannotBeUndone(const QString &resultPath)
 {
-    return QStringLiteral("%1: stamped as usual, but the stamp cannot be undone: only JPEG, PNG, "
-                          "TIFF and lossless WebP results keep what an undo needs")
+    return StampFailures::tr(
+        "%1: stamped as usual, but the stamp cannot be undone: only JPEG, PNG, "
+        "TIFF and lossless WebP results keep what an undo needs")
         .arg(QDir::toNativeSeparators(resultPath));
 }
 
@@ -86,7 +88,7 @@ void attachRestoreData(const QString &path, RestoreData data)
     const QByteArray file = readPictureFile(path);
     const std::optional<PictureFormat> format = pictureFormatOf(file);
     data.resultXmpDigest = xmpDigest(readExifFields(file, path).xmpPacket);
-    QString error = QStringLiteral("its format keeps no restore data");
+    QString error = StampFailures::tr("its format keeps no restore data");
     const QByteArray carried = format && carriesRestoreChunk(*format)
         ? withRestoreChunk(file, *format, serializeRestoreData(data), &error)
         : QByteArray();
@@ -95,7 +97,7 @@ void attachRestoreData(const QString &path, RestoreData data)
         && out.write(carried) == carried.size() && out.flush())
         return;
     throw RuntimeFailure(
-        QStringLiteral("Cannot add the restore data to %1: %2.")
+        StampFailures::tr("Cannot add the restore data to %1: %2.")
             .arg(QDir::toNativeSeparators(path), carried.isEmpty() ? error : out.errorString()),
         75);
 }

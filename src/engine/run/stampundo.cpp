@@ -4,6 +4,7 @@
 
 #include "base/filehelpers.h"
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegcodec.h"
 #include "engine/codecs/jpeg/jpegrestore.h"
 #include "engine/codecs/picturecodec.h"
@@ -26,14 +27,18 @@ namespace kalvora {
 
 namespace {
 
-constexpr auto kRestored = "restored";
-constexpr auto kNoRestoreData
-    = "carries no restore data (it was not stamped with the photo's own quality)";
-constexpr auto kNoRestoreDataLeft = "carries the mark of a stamp but no restore data (it was "
-                                    "stamped without keeping the photo's own quality, or saved "
-                                    "again since); left as it is";
-constexpr auto kEdited = "was changed after the stamp; left as it is";
-constexpr auto kDamagedData = "its restore data is damaged; left as it is";
+//: An undo's answer after a file's name and a colon: the file is as it was before the stamp.
+constexpr auto kRestored = QT_TRANSLATE_NOOP("UndoReasons", "restored");
+constexpr auto kNoRestoreData = QT_TRANSLATE_NOOP(
+    "UndoReasons", "carries no restore data (it was not stamped with the photo's own quality)");
+constexpr auto kNoRestoreDataLeft = QT_TRANSLATE_NOOP("UndoReasons",
+    "carries the mark of a stamp but no restore data (it was stamped without keeping the "
+    "photo's own quality, or saved again since); left as it is");
+constexpr auto kEdited
+    = QT_TRANSLATE_NOOP("UndoReasons", "was changed after the stamp; left as it is");
+constexpr auto kDamagedData
+    = QT_TRANSLATE_NOOP("UndoReasons", "its restore data is damaged; left as it is");
+constexpr auto kReadOnly = QT_TRANSLATE_NOOP("UndoReasons", "is read-only: left as it is");
 
 UndoResult answer(UndoFinding finding, const QString &path, const QString &what)
 {
@@ -42,7 +47,7 @@ UndoResult answer(UndoFinding finding, const QString &path, const QString &what)
 
 UndoResult answer(UndoFinding finding, const QString &path, const char *what)
 {
-    return answer(finding, path, QString::fromLatin1(what));
+    return answer(finding, path, UndoReasons::tr(what));
 }
 
 // The answer for a file without restore data: one that carries the mark of a stamp says what
@@ -138,7 +143,7 @@ UndoResult undoWhole(const QString &path, const QString &target, const QByteArra
     if (!putOriginalPixels(picture, *data))
         return answer(UndoFinding::Failed, path, kDamagedData);
     if (readOnly(target))
-        return answer(UndoFinding::Failed, path, "is read-only: left as it is");
+        return answer(UndoFinding::Failed, path, kReadOnly);
 
     // The tags come from the stamped file, which has the original's but for the mark in its
     // XMP: the original's packet takes that one's place.
@@ -172,16 +177,16 @@ UndoResult undoStamp(const QString &path, ExifToolSession &exifTool, const QStri
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return answer(UndoFinding::Failed, path, "the file does not exist");
+        return answer(UndoFinding::Failed, path, UndoReasons::tr("the file does not exist"));
     if (info.isDir())
-        return answer(UndoFinding::Failed, path, "is a folder");
+        return answer(UndoFinding::Failed, path, UndoReasons::tr("is a folder"));
     // The file a link leads to is restored in its own folder, so the link stays a link.
     const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
     try {
         const QByteArray bytes = readPictureFile(target);
         if (looksLikeJpeg(bytes)) {
             if (readOnly(target) && hasJpegRestoreData(bytes))
-                return answer(UndoFinding::Failed, path, "is read-only: left as it is");
+                return answer(UndoFinding::Failed, path, kReadOnly);
             return undoJpeg(path, target, bytes);
         }
         const std::optional<PictureFormat> format = pictureFormatOf(bytes);
@@ -190,7 +195,7 @@ UndoResult undoStamp(const QString &path, ExifToolSession &exifTool, const QStri
         return undoWhole(path, target, bytes, *format, exifTool, workFolder);
     } catch (const RuntimeFailure &failure) {
         return {UndoFinding::Failed,
-            QStringLiteral("%1: the stamp could not be undone: %2")
+            UndoReasons::tr("%1: the stamp could not be undone: %2")
                 .arg(QDir::toNativeSeparators(path), failure.description())};
     }
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/run/tempfolder.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/output/stalefolders.h"
 
 #include <QDir>
@@ -14,14 +15,14 @@ TempFolder::TempFolder()
     // template without a folder would put the run's files in the working folder.
     const QString parent = QDir::tempPath();
     const QString named = parent.isEmpty() ? qEnvironmentVariable("TMPDIR") : parent;
-    QString reason = QStringLiteral("the folder does not exist");
+    QString reason = StampFailures::tr("the folder does not exist");
     if (!parent.isEmpty()) {
         m_dir.emplace(privateTempFolderTemplate(parent));
         if (m_dir->isValid())
             return;
         reason = m_dir->errorString();
     }
-    m_error = QStringLiteral("Cannot make a private temporary folder in %1: %2.")
+    m_error = StampFailures::tr("Cannot make a private temporary folder in %1: %2.")
                   .arg(QDir::toNativeSeparators(named), reason);
 }
 

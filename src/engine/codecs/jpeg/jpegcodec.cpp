@@ -3,6 +3,7 @@
 #include "engine/codecs/jpeg/jpegcodec.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegerrors.h"
 
 #include <QColorSpace>
@@ -136,8 +137,8 @@ QImage decodeJpeg(const QByteArray &data, const QString &shownPath)
     jpeg_destroy_decompress(&info);
 
     if (tooLarge)
-        throw RuntimeFailure(QStringLiteral("The picture %1 is too large to be stamped "
-                                            "(%2 x %3 pixels).")
+        throw RuntimeFailure(PictureFailures::tr("The picture %1 is too large to be stamped "
+                                                 "(%2 x %3 pixels).")
                                  .arg(QDir::toNativeSeparators(shownPath))
                                  .arg(info.output_width)
                                  .arg(info.output_height),

@@ -3,6 +3,7 @@
 #include "engine/codecs/jpeg/jpegerrors.h"
 
 #include "base/runtimefailure.h"
+#include "engine/codecs/failuretexts.h"
 
 #include <QDir>
 
@@ -74,7 +75,7 @@ void throwJpegDamaged(const QString &shownPath, const JpegErrors &errors)
 
 void throwJpegDamaged(const QString &shownPath, const QString &reason)
 {
-    throw RuntimeFailure(QStringLiteral("The picture %1 is damaged (%2); it is left as it is.")
+    throw RuntimeFailure(PictureFailures::tr("The picture %1 is damaged (%2); it is left as it is.")
                              .arg(QDir::toNativeSeparators(shownPath), reason),
         481);
 }
@@ -83,8 +84,8 @@ void throwJpegUnreadable(const QString &shownPath, const JpegErrors &errors)
 {
     const QString reason = errors.message[0]
         ? QString::fromLocal8Bit(errors.message)
-        : QStringLiteral("the picture is too large for the memory");
-    throw RuntimeFailure(QStringLiteral("Cannot load the picture %1: %2")
+        : PictureFailures::tr("the picture is too large for the memory");
+    throw RuntimeFailure(PictureFailures::tr("Cannot load the picture %1: %2")
                              .arg(QDir::toNativeSeparators(shownPath), reason),
         481);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegrestore.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegbitwriter.h"
 #include "engine/codecs/jpeg/jpegrestoredata.h"
 
@@ -88,12 +89,12 @@ JpegRestore restoreJpeg(const QByteArray &fileData)
 {
     const FoundRestoreData found = findRestoreData(fileData);
     if (found.damaged)
-        return {RestoreFinding::Damaged, {}, QStringLiteral("its restore data cannot be read")};
+        return {RestoreFinding::Damaged, {}, UndoReasons::tr("its restore data cannot be read")};
     if (!found.recipe)
-        return {RestoreFinding::NotStamped, {}, QStringLiteral("carries no restore data")};
+        return {RestoreFinding::NotStamped, {}, UndoReasons::tr("carries no restore data")};
     const RestoreRecipe &recipe = *found.recipe;
     const JpegRestore edited {RestoreFinding::Mismatch, {},
-        QStringLiteral("was changed after it was stamped, so its original cannot be rebuilt")};
+        UndoReasons::tr("was changed after it was stamped, so its original cannot be rebuilt")};
     if (found.result.size() != recipe.resultSize
         || RestoreRecipe::digestOf(found.result, recipe.resultScanStart, recipe.resultScanEnd)
             != recipe.resultDigest)
@@ -101,7 +102,7 @@ JpegRestore restoreJpeg(const QByteArray &fileData)
     QByteArray original = applyRestoreRecipe(recipe, found.result);
     if (original.isEmpty())
         return {RestoreFinding::Damaged, {},
-            QStringLiteral("its restore data do not fit the picture they came with")};
+            UndoReasons::tr("its restore data do not fit the picture they came with")};
     // Its metadata are as they were written: a rebuild that is not the original tells of
     // scan data changed since.
     if (sha256Of(original) != recipe.originalDigest)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegscan.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegerrors.h"
 
 #include <cstring>
@@ -96,28 +97,29 @@ bool unstuff(JpegScan &scan, const QByteArray &file)
 QString refusalOf(const jpeg_decompress_struct &header)
 {
     if (header.progressive_mode)
-        return QStringLiteral("a progressive JPEG");
+        //: What kind of JPEG a photo is, shown in "%1: %2 cannot keep its own quality; …".
+        return JpegReasons::tr("a progressive JPEG");
     if (header.arith_code)
-        return QStringLiteral("an arithmetic-coded JPEG");
+        return JpegReasons::tr("an arithmetic-coded JPEG");
     if (header.data_precision != 8)
-        return QStringLiteral("a JPEG of %1 bits a sample").arg(header.data_precision);
+        return JpegReasons::tr("a JPEG of %1 bits a sample").arg(header.data_precision);
     if (header.jpeg_color_space == JCS_CMYK || header.jpeg_color_space == JCS_YCCK)
-        return QStringLiteral("a CMYK JPEG");
+        return JpegReasons::tr("a CMYK JPEG");
     if (header.jpeg_color_space != JCS_GRAYSCALE && header.jpeg_color_space != JCS_YCbCr
         && header.jpeg_color_space != JCS_RGB)
-        return QStringLiteral("a JPEG of %1 colour components").arg(header.num_components);
+        return JpegReasons::tr("a JPEG of %1 colour components").arg(header.num_components);
     if (header.comps_in_scan != header.num_components)
-        return QStringLiteral("a JPEG whose colours are coded in separate scans");
+        return JpegReasons::tr("a JPEG whose colours are coded in separate scans");
     int blocks = 0;
     for (int ci = 0; ci < header.num_components; ++ci) {
         const jpeg_component_info &c = header.comp_info[ci];
         if (header.max_h_samp_factor % c.h_samp_factor
             || header.max_v_samp_factor % c.v_samp_factor)
-            return QStringLiteral("a JPEG of an unusual colour sampling");
+            return JpegReasons::tr("a JPEG of an unusual colour sampling");
         blocks += c.h_samp_factor * c.v_samp_factor;
     }
     if (blocks > kMostBlocksInMcu)
-        return QStringLiteral("a JPEG of an unusual colour sampling");
+        return JpegReasons::tr("a JPEG of an unusual colour sampling");
     return {};
 }
 
@@ -160,7 +162,7 @@ std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, con
         component.pixelsAcross = DCTSIZE * maxH / c.h_samp_factor;
         component.pixelsDown = DCTSIZE * maxV / c.v_samp_factor;
         if (!header.quant_tbl_ptrs[c.quant_tbl_no]) {
-            *damage = QStringLiteral("a quantization table is missing");
+            *damage = JpegReasons::tr("a quantization table is missing");
             return nullptr;
         }
         const JHUFF_TBL *dc
@@ -169,7 +171,7 @@ std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, con
             = tableOf(header.ac_huff_tbl_ptrs, c.ac_tbl_no, true, standard, haveStandard);
         if (!dc || !ac || !scan->dc[c.dc_tbl_no].build(*dc, false)
             || !scan->ac[c.ac_tbl_no].build(*ac, true)) {
-            *damage = QStringLiteral("a Huffman table is no Huffman code");
+            *damage = JpegReasons::tr("a Huffman table is no Huffman code");
             return nullptr;
         }
         for (int row = 0; row < component.v; ++row)
@@ -181,7 +183,7 @@ std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, con
     scan->restartInterval = int(header.restart_interval);
     scan->start = scanStart;
     if (!unstuff(*scan, file)) {
-        *damage = QStringLiteral("the file ends in the middle of its scan");
+        *damage = JpegReasons::tr("the file ends in the middle of its scan");
         return nullptr;
     }
     const int perInterval = scan->restartInterval ? scan->restartInterval : scan->mcuCount();

@@ -3,6 +3,7 @@
 // The Huffman walker: it reads a scan's codes without dequantizing or transforming anything,
 // table-driven, to find where MCUs start and, for the few rows a stamp needs, their
 // coefficients. Every camera photo's scan passes through it, so its inner loop stays short.
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegscan.h"
 
 #include <QtEndian>
@@ -196,12 +197,13 @@ bool walkJpegScan(JpegScan &scan, QString *damage)
                 const ScanComponent &c = scan.components[b.component];
                 if (!skipBlock(
                         in, scan.dc[c.dcTable], scan.ac[c.acTable], predictors[b.component])) {
-                    *damage = QStringLiteral("a bad Huffman code in its scan");
+                    //: A reason, shown in "The picture %1 is damaged (%2); it is left as it is."
+                    *damage = JpegReasons::tr("a bad Huffman code in its scan");
                     return false;
                 }
             }
             if (in.position() > interval.bitEnd) {
-                *damage = QStringLiteral("its scan data end too early");
+                *damage = JpegReasons::tr("its scan data end too early");
                 return false;
             }
         }
@@ -210,12 +212,12 @@ bool walkJpegScan(JpegScan &scan, QString *damage)
         // A byte the MCUs leave unread is one libjpeg passes over with a warning: the coding
         // went astray before it.
         if (interval.bitEnd - interval.codedEnd >= 8) {
-            *damage = QStringLiteral("bytes its scan's coding does not reach");
+            *damage = JpegReasons::tr("bytes its scan's coding does not reach");
             return false;
         }
     }
     if (walked != scan.mcuCount()) {
-        *damage = QStringLiteral("its scan data end too early");
+        *damage = JpegReasons::tr("its scan data end too early");
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegscanwrite.h"
 
+#include "engine/codecs/failuretexts.h"
 #include "engine/codecs/jpeg/jpegcodable.h"
 
 #include <QtEndian>
@@ -253,12 +254,12 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
                 const std::size_t first = std::size_t(run.first - rewriter.firstMcu);
                 const std::size_t after = std::size_t(run.last + 1 - rewriter.firstMcu);
                 if (after >= window.starts.size()) {
-                    *error = QStringLiteral("the stamp reaches past the blocks read");
+                    *error = JpegReasons::tr("the stamp reaches past the blocks read");
                     return std::nullopt;
                 }
                 keepResult(window.starts[first].bit - bit);
                 if (!rewriter.putMcus(writer, run.first, run.last)) {
-                    *error = QStringLiteral("its Huffman tables hold no code for the stamp");
+                    *error = JpegReasons::tr("its Huffman tables hold no code for the stamp");
                     return std::nullopt;
                 }
                 const qint64 end
