@@ -138,7 +138,10 @@ bool carried(const QByteArray &source, const JpegLayout &from, const JpegSegment
 std::optional<QByteArray> carry(const QByteArray &source, const Coding &coding,
     const PreviewStamper &stampPreview, const XmpEditor &editXmp)
 {
-    const auto from = readJpegLayout(source);
+    // The source's layout follows every scan to its end, a pass over the whole file.
+    const auto from = coding.kept && coding.kept->sourceLayout
+        ? std::optional<JpegLayout>(*coding.kept->sourceLayout)
+        : readJpegLayout(source);
     const auto to = coding.encoded ? readJpegLayout(*coding.encoded) : std::optional<JpegLayout>();
     if (!from || (coding.encoded && !to))
         return std::nullopt;

@@ -9,6 +9,8 @@
 
 namespace kalvora {
 
+struct JpegLayout;
+
 /// Draws the stamp on a smaller copy of the picture that a JPEG file carries (its EXIF
 /// thumbnail, a multi-picture preview): given that copy's JPEG file, answers the stamped one,
 /// no larger than the second argument, or the copy unchanged to leave it as it is. Throws
@@ -53,6 +55,8 @@ struct KeptCoding
     qsizetype scanEnd = 0;
     /// Bytes that will be added to the result's first image (the MP Index gives its size).
     qsizetype firstImageExtra = 0;
+    /// The source's layout when it was read already, or none to read it again.
+    const JpegLayout *sourceLayout = nullptr;
 };
 
 /// CarryJpegMetadata for a picture that keeps the source's coding: every header segment of

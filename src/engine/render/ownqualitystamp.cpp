@@ -118,7 +118,8 @@ std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
         throwJpegDamaged(shownPath, header.errors);
     // The unstuffed scan, the new scan and the result's file, each about the source's size.
     reservePhotoMemory(4 * data.size());
-    const std::optional<JpegLayout> layout = readJpegLayout(stamper->m_data);
+    stamper->m_layout = readJpegLayout(stamper->m_data);
+    const std::optional<JpegLayout> &layout = stamper->m_layout;
     if (layout
         && std::count_if(layout->segments.cbegin(), layout->segments.cend(),
                [](const JpegSegment &s) { return s.marker == 0xDA; })
@@ -232,7 +233,8 @@ QByteArray OwnQualityStamper::write(
             = region.adjusted(-scan.mcuWidth, -scan.mcuHeight, scan.mcuWidth, scan.mcuHeight)
             & QRect(QPoint(0, 0), pictureSize);
         window = decodeScanWindow(scan, area.top() / scan.mcuHeight,
-            std::min(scan.mcusDown - 1, area.bottom() / scan.mcuHeight + 1));
+            std::min(scan.mcusDown - 1, area.bottom() / scan.mcuHeight + 1),
+            area.left() / scan.mcuWidth, area.right() / scan.mcuWidth);
         changed = stampWindow(
             m_header->decoder.info, scan, window, area, m_stamp, m_orientation, m_path);
     }
@@ -243,8 +245,10 @@ QByteArray OwnQualityStamper::write(
         failStamp(m_path, error);
     const KeptScan kept {scan.start, scan.end, rewrite->scan.size(), rewrite->pieces};
     const QByteArray file = withRestoreData(m_data, kept, [&](qsizetype added) {
-        return carryJpegMetadata(
-            m_data, KeptCoding {rewrite->scan, scan.start, scan.end, added}, stampPreview, editXmp);
+        return carryJpegMetadata(m_data,
+            KeptCoding {
+                rewrite->scan, scan.start, scan.end, added, m_layout ? &*m_layout : nullptr},
+            stampPreview, editXmp);
     });
     if (file.isEmpty())
         failStamp(m_path, JpegReasons::tr("its marker structure cannot be followed"));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/codecs/jpeg/jpegsegments.h"
 #include "engine/metadata/jpegmetadata.h"
 #include "engine/render/textstamp.h"
 
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace kalvora {
 
@@ -60,6 +62,7 @@ private:
     QString m_path;
     std::unique_ptr<OwnQualityHeader> m_header;
     std::unique_ptr<JpegScan> m_scan;
+    std::optional<JpegLayout> m_layout;
     TextStamp m_stamp;
     int m_orientation = 1;
 };

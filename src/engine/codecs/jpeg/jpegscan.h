@@ -118,7 +118,10 @@ struct ScanWindow
     }
 };
 
-/// Decodes the rows of MCUs from \a firstRow to \a lastRow of the walked \a scan.
-ScanWindow decodeScanWindow(const JpegScan &scan, int firstRow, int lastRow);
+/// Decodes the rows of MCUs from \a firstRow to \a lastRow of the walked \a scan: the
+/// coefficients of the MCUs in columns \a firstColumn to \a lastColumn and in the first column
+/// (the MCU after a row's last), the start of every MCU. The blocks of the other MCUs stay zero.
+ScanWindow decodeScanWindow(
+    const JpegScan &scan, int firstRow, int lastRow, int firstColumn, int lastColumn);
 
 } // namespace kalvora

@@ -181,6 +181,18 @@ bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, in
     return true;
 }
 
+// Passes over the MCU at \a position, as readMcu reads it.
+void skipMcu(const JpegScan &scan, qint64 &position, std::array<int, 4> &predictors)
+{
+    BitReader in(scan.data.data(), position);
+    for (const McuBlock &b : scan.mcuBlocks) {
+        const ScanComponent &c = scan.components[b.component];
+        // The scan was walked whole before, so its codes all read.
+        skipBlock(in, scan.dc[c.dcTable], scan.ac[c.acTable], predictors[b.component]);
+    }
+    position = in.position();
+}
+
 } // namespace
 
 bool walkJpegScan(JpegScan &scan, QString *damage)
@@ -223,7 +235,8 @@ bool walkJpegScan(JpegScan &scan, QString *damage)
     return true;
 }
 
-ScanWindow decodeScanWindow(const JpegScan &scan, int firstRow, int lastRow)
+ScanWindow decodeScanWindow(
+    const JpegScan &scan, int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
     ScanWindow window;
     window.firstRow = firstRow;
@@ -248,8 +261,11 @@ ScanWindow decodeScanWindow(const JpegScan &scan, int firstRow, int lastRow)
         }
         window.starts.push_back({position, predictors});
         // The scan was walked whole before, so its codes all read.
-        if (mcu < end)
+        const int column = mcu % scan.mcusAcross;
+        if (mcu < end && (column == 0 || (column >= firstColumn && column <= lastColumn)))
             readMcu(scan, position, predictors, window, mcu);
+        else if (mcu < end)
+            skipMcu(scan, position, predictors);
     }
     return window;
 }
