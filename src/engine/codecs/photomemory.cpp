@@ -66,9 +66,10 @@ void reservePhotoMemory(qint64 bytes)
     // Allocated, placed and freed again, the memory stays in the thread's heap (see
     // keepPhotoMemory) for the photo's buffers.
     thread_local qint64 reserved = 0;
-    bytes = std::min(bytes, kLargestReserve);
-    if (bytes <= reserved)
+    if (std::min(bytes, kLargestReserve) <= reserved)
         return;
+    // A quarter more, so that the next photo, a little larger, finds its memory in place too.
+    bytes = std::min(bytes + bytes / 4, kLargestReserve);
     keepPhotoMemory();
     std::vector<char *> pieces;
     for (qint64 placed = 0; placed < bytes;) {
