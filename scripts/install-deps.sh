@@ -13,7 +13,7 @@ packages=(
     qt6-l10n-tools qt6-translations-l10n locales libgl-dev
     libimage-exiftool-perl
     libimagequant-dev libgif-dev libjpeg62-turbo-dev libexiv2-dev libtiff-dev libwebp-dev
-    zlib1g-dev libssl-dev
+    zlib1g-dev libssl-dev libxxhash-dev
     libheif-dev libde265-0 libx265-199 libdav1d6 libaom3
     fonts-liberation
     clang-format

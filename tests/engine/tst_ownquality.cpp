@@ -4,12 +4,14 @@
 // A JPEG stamped in its own quality: every block the stamp leaves alone keeps its coefficients,
 // the photo keeps its tables and sampling, and the restore data give back the original file.
 #include "engine/codecs/jpeg/jpegrestore.h"
+#include "engine/codecs/jpeg/jpegrestoredata.h"
 #include "engine/render/ownqualitystamp.h"
 #include "jpegblocksupport.h"
 #include "stampfailures.h"
 #include "stampjobsupport.h"
 #include "testimages.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
 
 #include <vector>
@@ -228,6 +230,27 @@ void TestOwnQuality::restoreTellsAnEditedResult_data()
     QTest::newRow("never stamped") << QStringList() << false << int(RestoreFinding::NotStamped);
     QTest::newRow("restore data unreadable")
         << QStringList {"spoil"} << true << int(RestoreFinding::Damaged);
+    QTest::newRow("restore data of the first format, with SHA-256 digests")
+        << QStringList {"sha256"} << true << int(RestoreFinding::Restored);
+}
+
+// \a file with its restore data written again in the first format: the same recipe, with
+// SHA-256 digests.
+QByteArray inFirstFormat(const QByteArray &file, const QByteArray &original)
+{
+    const FoundRestoreData found = findRestoreData(file);
+    if (!found.recipe)
+        return {};
+    RestoreRecipe recipe = *found.recipe;
+    recipe.digest = RestoreRecipe::Digest::Sha256;
+    recipe.originalDigest = QCryptographicHash::hash(original, QCryptographicHash::Sha256);
+    const QByteArray outside = found.result.left(qsizetype(recipe.resultScanStart))
+        + found.result.mid(qsizetype(recipe.resultScanEnd));
+    recipe.resultDigest = QCryptographicHash::hash(outside, QCryptographicHash::Sha256);
+    QList<JpegSegment> restore = jpegHeaderSegments(file);
+    restore.removeIf([&](const JpegSegment &s) { return !isRestoreSegment(file, s); });
+    const qsizetype from = restore.first().offset;
+    return QByteArray(file).replace(from, restore.last().end() - from, restoreSegments(recipe));
 }
 
 // A result another tool rewrote after the stamp is told apart from one as written (here stamped
@@ -244,6 +267,10 @@ void TestOwnQuality::restoreTellsAnEditedResult()
     const QByteArray firstStamp = file;
     if (tool == QStringList {"again"})
         file = ownQualityStamped(file, testStamp("Lower-Right", 18));
+    if (tool == QStringList {"sha256"}) {
+        file = inFirstFormat(file, source);
+        QVERIFY(file.contains("KRD1"));
+    }
     if (tool == QStringList {"spoil"})
         file[file.indexOf("KALVORA-RESTORE") + 20] = 'X'; // the first byte of the data
     // A bit of a byte far into the scan data, where it neither makes nor ends a marker.

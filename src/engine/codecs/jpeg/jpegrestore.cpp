@@ -96,7 +96,7 @@ JpegRestore restoreJpeg(const QByteArray &fileData)
     const JpegRestore edited {RestoreFinding::Mismatch, {},
         UndoReasons::tr("was changed after it was stamped, so its original cannot be rebuilt")};
     if (found.result.size() != recipe.resultSize
-        || RestoreRecipe::digestOf(found.result, recipe.resultScanStart, recipe.resultScanEnd)
+        || recipe.resultDigestOf(found.result, recipe.resultScanStart, recipe.resultScanEnd)
             != recipe.resultDigest)
         return edited;
     QByteArray original = applyRestoreRecipe(recipe, found.result);
@@ -105,7 +105,7 @@ JpegRestore restoreJpeg(const QByteArray &fileData)
             UndoReasons::tr("its restore data do not fit the picture they came with")};
     // Its metadata are as they were written: a rebuild that is not the original tells of
     // scan data changed since.
-    if (sha256Of(original) != recipe.originalDigest)
+    if (recipe.digestOf(original) != recipe.originalDigest)
         return edited;
     return {RestoreFinding::Restored, std::move(original), {}};
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include <openssl/evp.h>
+#include <xxhash.h>
 
 namespace kalvora {
 
@@ -17,8 +18,11 @@ namespace {
 
 constexpr uchar kRestoreMarker = 0xE9; // APP9
 constexpr QByteArrayView kRestoreName("KALVORA-RESTORE\0", 16);
-constexpr QByteArrayView kFormat("KRD1");
-constexpr qsizetype kDigestSize = 32;
+// The format's name, which also tells the digests' kind and size.
+constexpr QByteArrayView kSha256Format("KRD1");
+constexpr QByteArrayView kFormat("KRD2");
+constexpr qsizetype kSha256Size = 32;
+constexpr qsizetype kXxh3Size = 16;
 // A segment's payload: the name, its number and the count of segments, then a share of data.
 constexpr qsizetype kChunkHeader = 16 + 4;
 constexpr qsizetype kChunkSize = kLargestSegmentPayload - kChunkHeader;
@@ -69,7 +73,9 @@ private:
 
 QByteArray serialized(const RestoreRecipe &recipe)
 {
-    QByteArray out = kFormat.toByteArray() + recipe.originalDigest + recipe.resultDigest;
+    QByteArray out
+        = (recipe.digest == RestoreRecipe::Digest::Sha256 ? kSha256Format : kFormat).toByteArray()
+        + recipe.originalDigest + recipe.resultDigest;
     putNumber(out, quint64(recipe.resultSize), 8);
     putNumber(out, quint64(recipe.resultScanStart), 8);
     putNumber(out, quint64(recipe.resultScanEnd), 8);
@@ -101,11 +107,14 @@ QByteArray serialized(const RestoreRecipe &recipe)
 std::optional<RestoreRecipe> parsed(QByteArrayView data)
 {
     Reader in(data);
-    if (in.bytes(quint64(kFormat.size())) != kFormat)
+    const QByteArray format = in.bytes(quint64(kFormat.size()));
+    if (format != kFormat && format != kSha256Format)
         return std::nullopt;
     RestoreRecipe recipe;
-    recipe.originalDigest = in.bytes(kDigestSize);
-    recipe.resultDigest = in.bytes(kDigestSize);
+    recipe.digest = format == kFormat ? RestoreRecipe::Digest::Xxh3 : RestoreRecipe::Digest::Sha256;
+    const qsizetype digestSize = format == kFormat ? kXxh3Size : kSha256Size;
+    recipe.originalDigest = in.bytes(quint64(digestSize));
+    recipe.resultDigest = in.bytes(quint64(digestSize));
     recipe.resultSize = qint64(in.number(8));
     recipe.resultScanStart = qint64(in.number(8));
     recipe.resultScanEnd = qint64(in.number(8));
@@ -151,20 +160,34 @@ std::optional<RestoreRecipe> parsed(QByteArrayView data)
 
 QByteArray sha256Of(const char *bytes, qsizetype size)
 {
-    QByteArray digest(kDigestSize, Qt::Uninitialized);
+    QByteArray digest(kSha256Size, Qt::Uninitialized);
     unsigned int length = 0;
     if (!EVP_Digest(bytes, std::size_t(size), reinterpret_cast<unsigned char *>(digest.data()),
             &length, EVP_sha256(), nullptr)
-        || length != kDigestSize)
+        || length != kSha256Size)
         return {};
     return digest;
 }
 
-QByteArray RestoreRecipe::digestOf(const QByteArray &result, qint64 scanStart, qint64 scanEnd)
+QByteArray xxh3Of(const char *bytes, qsizetype size)
+{
+    XXH128_canonical_t canonical;
+    XXH128_canonicalFromHash(&canonical, XXH3_128bits(bytes, std::size_t(size)));
+    return QByteArray(reinterpret_cast<const char *>(canonical.digest), kXxh3Size);
+}
+
+QByteArray RestoreRecipe::digestOf(QByteArrayView bytes) const
+{
+    return digest == Digest::Sha256 ? sha256Of(bytes.data(), bytes.size())
+                                    : xxh3Of(bytes.data(), bytes.size());
+}
+
+QByteArray RestoreRecipe::resultDigestOf(
+    const QByteArray &result, qint64 scanStart, qint64 scanEnd) const
 {
     QByteArray outside = result.left(qsizetype(scanStart));
     outside += QByteArrayView(result).sliced(qsizetype(scanEnd));
-    return sha256Of(outside);
+    return digestOf(outside);
 }
 
 void appendPiece(QList<RestorePiece> &pieces, RestorePiece piece)

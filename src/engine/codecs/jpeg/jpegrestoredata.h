@@ -5,17 +5,21 @@
 // The restore data a JPEG stamped in its own quality carries: how to rebuild the original file
 // byte for byte from the stamped one. The original is a list of pieces, each the stamped file's
 // bytes, bytes of the original kept in the restore data, or a restart interval of the scan put
-// together from runs of bits of both. Two SHA-256 digests tell whether the stamped file was
-// changed since: one of its metadata and trailer (everything but its scan data), so an edit of
-// its tags is told even where the rebuild would not read it, and one of the original, which the
-// rebuild must give and which an edit of the scan data spoils. Hashing the scan data of the
-// stamped file twice over would cost more than all the rest of the restore data. The data
+// together from runs of bits of both. Two digests tell whether the stamped file was changed
+// since: one of its metadata and trailer (everything but its scan data), so an edit of its tags
+// is told even where the rebuild would not read it, and one of the original, which the rebuild
+// must give and which an edit of the scan data spoils. Hashing the scan data of the stamped
+// file twice over would cost more than all the rest of the restore data. The digests are
+// 128-bit XXH3: they guard against files changed by other programs, not against forgery, and
+// SHA-256 of a whole photo took a tenth of the stamp's time. Restore data written with
+// SHA-256 digests (format KRD1) are still read. The data
 // lives in APP9 segments of its own, after the others of the header; offsets count in the
 // stamped file with those segments taken out.
 
 #include "engine/codecs/jpeg/jpegsegments.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 
 #include <functional>
@@ -53,15 +57,20 @@ struct RestorePiece
 /// Everything that rebuilds an original file from its stamped result.
 struct RestoreRecipe
 {
-    QByteArray originalDigest; ///< SHA-256 of the original file
-    /// SHA-256 of the stamped file without the restore segments, but for its scan data
+    /// How the digests are made: SHA-256 in the first format, XXH3 (128 bits) since.
+    enum class Digest : quint8 { Sha256, Xxh3 };
+    Digest digest = Digest::Xxh3;
+    QByteArray originalDigest; ///< of the original file
+    /// Of the stamped file without the restore segments, but for its scan data
     QByteArray resultDigest;
     qint64 resultSize = 0;
     qint64 resultScanStart = 0; ///< where the stamped file's scan data start
     qint64 resultScanEnd = 0; ///< and end
 
+    /// The digest of \a bytes, made as this recipe's digests are.
+    QByteArray digestOf(QByteArrayView bytes) const;
     /// The digest of \a result as resultDigest is made.
-    static QByteArray digestOf(const QByteArray &result, qint64 scanStart, qint64 scanEnd);
+    QByteArray resultDigestOf(const QByteArray &result, qint64 scanStart, qint64 scanEnd) const;
     QList<RestorePiece> pieces;
 
     friend bool operator==(const RestoreRecipe &, const RestoreRecipe &) = default;
@@ -69,10 +78,8 @@ struct RestoreRecipe
 
 /// The SHA-256 digest of \a bytes.
 QByteArray sha256Of(const char *bytes, qsizetype size);
-inline QByteArray sha256Of(const QByteArray &bytes)
-{
-    return sha256Of(bytes.constData(), bytes.size());
-}
+/// The 128-bit XXH3 digest of \a bytes, its bytes in their canonical (big-endian) order.
+QByteArray xxh3Of(const char *bytes, qsizetype size);
 
 /// Appends \a piece to \a pieces, joining it to the last one where they continue each other.
 void appendPiece(QList<RestorePiece> &pieces, RestorePiece piece);

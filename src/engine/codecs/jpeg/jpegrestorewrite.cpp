@@ -57,7 +57,7 @@ RestoreRecipe recipeFor(const QByteArray &original, const KeptScan &scan, const 
     recipe.resultSize = result.size();
     recipe.resultScanStart = resultScanStart;
     recipe.resultScanEnd = resultScanEnd;
-    recipe.resultDigest = RestoreRecipe::digestOf(result, resultScanStart, resultScanEnd);
+    recipe.resultDigest = recipe.resultDigestOf(result, resultScanStart, resultScanEnd);
     return recipe;
 }
 
@@ -76,7 +76,7 @@ qsizetype restorePlace(const QByteArray &result, const QList<JpegSegment> &segme
 QByteArray withRestoreData(const QByteArray &original, const KeptScan &scan,
     const std::function<std::optional<QByteArray>(qsizetype added)> &make)
 {
-    const QByteArray originalDigest = sha256Of(original);
+    const QByteArray originalDigest = RestoreRecipe().digestOf(original);
     qsizetype added = 0;
     for (int tries = 0; tries < kPlacingTries; ++tries) {
         const std::optional<QByteArray> result = make(added);
