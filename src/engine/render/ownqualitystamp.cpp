@@ -118,7 +118,12 @@ std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
         throwJpegDamaged(shownPath, header.errors);
     // The unstuffed scan, the new scan and the result's file, each about the source's size.
     reservePhotoMemory(4 * data.size());
-    stamper->m_layout = readJpegLayout(stamper->m_data);
+    QString refusal;
+    QString damage;
+    stamper->m_scan = readJpegScan(header.info, stamper->m_data, scanStart, &refusal, &damage);
+    // The first scan's end is known once its data are read: the layout need not pass over it.
+    stamper->m_layout
+        = readJpegLayout(stamper->m_data, stamper->m_scan ? stamper->m_scan->end : -1);
     const std::optional<JpegLayout> &layout = stamper->m_layout;
     if (layout
         && std::count_if(layout->segments.cbegin(), layout->segments.cend(),
@@ -126,9 +131,6 @@ std::unique_ptr<OwnQualityStamper> OwnQualityStamper::open(
             > 1
         && !header.info.progressive_mode)
         refuse(shownPath, JpegReasons::tr("a JPEG whose colours are coded in separate scans"));
-    QString refusal;
-    QString damage;
-    stamper->m_scan = readJpegScan(header.info, stamper->m_data, scanStart, &refusal, &damage);
     if (!refusal.isEmpty())
         refuse(shownPath, refusal);
     if (!stamper->m_scan || !walkJpegScan(*stamper->m_scan, &damage))

@@ -46,7 +46,8 @@ qsizetype endOfScan(const uchar *data, qsizetype size, qsizetype pos)
 
 // Follows the marker structure as readJpegLayout says; with \a headerOnly it stops after the
 // first start-of-scan segment.
-std::optional<JpegLayout> followLayout(const QByteArray &file, bool headerOnly)
+std::optional<JpegLayout> followLayout(
+    const QByteArray &file, bool headerOnly, qsizetype firstScanEnd = -1)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -95,17 +96,18 @@ std::optional<JpegLayout> followLayout(const QByteArray &file, bool headerOnly)
         if (marker == kStartOfScan) {
             if (headerOnly)
                 return layout;
+            const bool known = !scanned && firstScanEnd >= pos && firstScanEnd < size;
             scanned = true;
-            pos = endOfScan(data, size, pos);
+            pos = known ? firstScanEnd : endOfScan(data, size, pos);
         }
     }
 }
 
 } // namespace
 
-std::optional<JpegLayout> readJpegLayout(const QByteArray &file)
+std::optional<JpegLayout> readJpegLayout(const QByteArray &file, qsizetype firstScanEnd)
 {
-    return followLayout(file, false);
+    return followLayout(file, false, firstScanEnd);
 }
 
 QList<JpegSegment> jpegHeaderSegments(const QByteArray &file)

@@ -48,7 +48,9 @@ struct JpegLayout
 /// end-of-image marker, through every scan, as libjpeg reads it (fill bytes and stray bytes
 /// between segments are passed over). Answers nothing when the structure cannot be followed:
 /// no start-of-image, a length that runs past the end, no frame, or no end-of-image.
-std::optional<JpegLayout> readJpegLayout(const QByteArray &file);
+/// \a firstScanEnd, where known, is the position of the marker after the first scan's
+/// entropy-coded data, which then are not passed over again.
+std::optional<JpegLayout> readJpegLayout(const QByteArray &file, qsizetype firstScanEnd = -1);
 
 /// The marker segments of the JPEG file \a file up to its first start-of-scan segment, which
 /// is the last; none when the structure cannot be followed that far.
