@@ -24,21 +24,26 @@ constexpr std::size_t kReservePiece = 24 << 20;
 constexpr std::uintptr_t kHugePage = 2 << 20;
 
 // Asks for huge pages over the whole huge pages inside [start, start + size), then puts every
-// page of the range in place at once; a system without these calls touches each page instead.
+// page of the range in place, a huge page's worth at a time: placing holds the process's
+// memory map, which the window's thread may be waiting for. A system without these calls
+// touches each page instead.
 void placePages(char *start, std::size_t size)
 {
     const auto first = (reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1);
     const auto last = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(kHugePage - 1);
     if (last > first)
         madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
-#ifdef MADV_POPULATE_WRITE
     const auto pageSize = std::uintptr_t(sysconf(_SC_PAGESIZE));
     const auto from = (reinterpret_cast<std::uintptr_t>(start) + pageSize - 1) & ~(pageSize - 1);
     const auto to = (reinterpret_cast<std::uintptr_t>(start) + size) & ~(pageSize - 1);
-    if (to > from && madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE) == 0)
-        return;
+    for (std::uintptr_t at = from; at < to; at += kHugePage) {
+        const std::size_t step = std::min<std::uintptr_t>(kHugePage, to - at);
+#ifdef MADV_POPULATE_WRITE
+        if (madvise(reinterpret_cast<void *>(at), step, MADV_POPULATE_WRITE) == 0)
+            continue;
 #endif
-    std::memset(start, 0, size);
+        std::memset(reinterpret_cast<void *>(at), 0, step);
+    }
 }
 
 } // namespace
