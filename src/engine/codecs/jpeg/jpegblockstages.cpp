@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/codecs/jpeg/jpegblockstages.h"
 
+#include "engine/codecs/jpeg/jpegscan.h"
 #include "engine/codecs/photomemory.h"
 #include "engine/codecs/worksurface.h"
 
@@ -66,6 +67,46 @@ void useTablesOf(jpeg_compress_struct &info, const jpeg_decompress_struct &sourc
     }
 }
 
+// The photo's coefficients as jpeg_read_coefficients leaves them (tables latched), read by the
+// scan walker in half libjpeg's time; null where the walker cannot read the scan whole and
+// clean, for libjpeg to read.
+jvirt_barray_ptr *readOwnCoefficients(JpegBlocks &b)
+{
+    jpeg_decompress_struct &info = b.source;
+    if (info.progressive_mode || info.comps_in_scan != info.num_components)
+        return nullptr;
+    const qsizetype scanStart
+        = reinterpret_cast<const char *>(info.src->next_input_byte) - b.data.constData();
+    QString refusal;
+    QString damage;
+    const std::unique_ptr<JpegScan> scan = readJpegScan(info, b.data, scanStart, &refusal, &damage);
+    if (!scan)
+        return nullptr;
+    auto *common = reinterpret_cast<j_common_ptr>(&info);
+    auto *arrays = static_cast<jvirt_barray_ptr *>(info.mem->alloc_small(
+        common, JPOOL_IMAGE, sizeof(jvirt_barray_ptr) * std::size_t(info.num_components)));
+    // The coded grid of each component: its blocks rounded up to whole MCUs, as libjpeg's.
+    for (const ScanComponent &c : scan->components)
+        arrays[c.frameIndex] = info.mem->request_virt_barray(common, JPOOL_IMAGE, TRUE,
+            JDIMENSION(c.blocksAcross), JDIMENSION(scan->mcusDown * c.v), JDIMENSION(c.v));
+    info.mem->realize_virt_arrays(common);
+    const bool read = readAllBlocks(*scan, [&](int component, int blockRow) {
+        const int frameIndex = scan->components[std::size_t(component)].frameIndex;
+        return info.mem->access_virt_barray(
+            common, arrays[frameIndex], JDIMENSION(blockRow), 1, TRUE)[0];
+    });
+    if (!read)
+        return nullptr;
+    for (int ci = 0; ci < info.num_components; ++ci) {
+        jpeg_component_info &c = info.comp_info[ci];
+        auto *table = static_cast<JQUANT_TBL *>(
+            info.mem->alloc_small(common, JPOOL_IMAGE, sizeof(JQUANT_TBL)));
+        *table = *info.quant_tbl_ptrs[c.quant_tbl_no];
+        c.quant_table = table;
+    }
+    return arrays;
+}
+
 } // namespace
 
 namespace jpegblocks {
@@ -91,7 +132,9 @@ ReadResult readCoefficients(JpegBlocks &b, JOCTET **icc, unsigned int *iccLength
         coefficientBytes += qint64(b.source.comp_info[ci].width_in_blocks)
             * b.source.comp_info[ci].height_in_blocks * qint64(sizeof(JBLOCK));
     reservePhotoMemory(coefficientBytes + 3 * b.data.size());
-    b.coefficients = jpeg_read_coefficients(&b.source);
+    b.coefficients = readOwnCoefficients(b);
+    if (!b.coefficients)
+        b.coefficients = jpeg_read_coefficients(&b.source);
     return tablesConsistent(b.source) ? ReadResult::Read : ReadResult::NotTaken;
 }
 

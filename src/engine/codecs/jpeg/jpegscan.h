@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,6 +87,16 @@ struct JpegScan
 /// sampling), or with \a damage set when its tables or scan cannot be read.
 std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, const QByteArray &file,
     qsizetype scanStart, QString *refusal, QString *damage);
+
+/// The row of blocks \a blockRow of the scan's component \a component, zeroed, as wide as the
+/// component's blocksAcross.
+using BlockRowOf = std::function<JBLOCKROW(int component, int blockRow)>;
+
+/// Reads every block of \a scan into the rows \a rowOf gives, as libjpeg reads a clean scan.
+/// False where the scan is not clean (a code that is no code, data that end before their MCUs
+/// or bytes left over after them): the rows then hold nothing to rely on, and libjpeg is the
+/// one to say how it reads such data.
+bool readAllBlocks(const JpegScan &scan, const BlockRowOf &rowOf);
 
 /// Walks every MCU of \a scan, noting where each row of MCUs starts and where each interval's
 /// coded bits end. False with \a damage set (in libjpeg's words where it has them) when the

@@ -181,6 +181,53 @@ bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, in
     return true;
 }
 
+// Reads one block from \a in into \a block (zeroed before), as readBlock does; the register
+// reader makes it the whole scan's faster way.
+bool decodeBlock(
+    BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor, JCOEF *block)
+{
+    std::uint64_t bits = in.peek();
+    const HuffmanTable::Fast &d = dc.fast(bits);
+    if (d.totalLength) {
+        predictor += d.value;
+        in.skip(d.totalLength);
+    } else {
+        int length = d.codeLength;
+        int size = d.symbol;
+        if (!length && (size = dc.decode(bits, &length)) < 0)
+            return false;
+        predictor += size ? extendBits(int((bits << length) >> (64 - size)), size) : 0;
+        in.skip(length + size);
+    }
+    block[0] = JCOEF(predictor);
+    for (int k = 1; k < DCTSIZE2;) {
+        bits = in.peek();
+        const HuffmanTable::Fast &a = ac.fast(bits);
+        if (a.totalLength) {
+            k += a.advance;
+            block[kNatural[k - 1]] = a.value;
+            in.skip(a.totalLength);
+            continue;
+        }
+        int length = a.codeLength;
+        int symbol = a.symbol;
+        if (!length && (symbol = ac.decode(bits, &length)) < 0)
+            return false;
+        const int size = symbol & 15;
+        in.skip(length + size);
+        if (size == 0) {
+            if (symbol >> 4 != 15)
+                break;
+            k += 16;
+            continue;
+        }
+        k += symbol >> 4;
+        block[kNatural[k]] = JCOEF(extendBits(int((bits << length) >> (64 - size)), size));
+        ++k;
+    }
+    return true;
+}
+
 // Passes over the MCU at \a position, as readMcu reads it.
 void skipMcu(const JpegScan &scan, qint64 &position, std::array<int, 4> &predictors)
 {
@@ -233,6 +280,41 @@ bool walkJpegScan(JpegScan &scan, QString *damage)
         return false;
     }
     return true;
+}
+
+bool readAllBlocks(const JpegScan &scan, const BlockRowOf &rowOf)
+{
+    // The rows of blocks of the MCU row at work, per component and row within the MCU.
+    std::vector<std::array<JBLOCKROW, 4>> rows(scan.components.size());
+    int rowAt = -1;
+    int read = 0;
+    for (const ScanInterval &interval : scan.intervals) {
+        BitReader in(scan.data.data(), interval.bitStart);
+        std::array<int, 4> predictors {};
+        for (int mcu = interval.firstMcu; mcu < interval.firstMcu + interval.mcuCount; ++mcu) {
+            const int row = mcu / scan.mcusAcross;
+            const int column = mcu % scan.mcusAcross;
+            if (row != rowAt) {
+                for (std::size_t ci = 0; ci < scan.components.size(); ++ci)
+                    for (int r = 0; r < scan.components[ci].v; ++r)
+                        rows[ci][std::size_t(r)] = rowOf(int(ci), row * scan.components[ci].v + r);
+                rowAt = row;
+            }
+            for (const McuBlock &b : scan.mcuBlocks) {
+                const ScanComponent &c = scan.components[b.component];
+                JCOEF *block = rows[b.component][b.row][column * c.h + b.column];
+                if (!decodeBlock(
+                        in, scan.dc[c.dcTable], scan.ac[c.acTable], predictors[b.component], block))
+                    return false;
+            }
+            if (in.position() > interval.bitEnd)
+                return false;
+        }
+        read += interval.mcuCount;
+        if (interval.bitEnd - in.position() >= 8)
+            return false;
+    }
+    return read == scan.mcuCount();
 }
 
 ScanWindow decodeScanWindow(
