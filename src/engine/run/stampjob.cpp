@@ -231,6 +231,41 @@ QString unmarkedNote(const QString &finalPath)
         .arg(QDir::toNativeSeparators(finalPath));
 }
 
+// Where the stamped \a picture went (its private path beside the destination; empty when the
+// write failed, which leaves nothing behind) and whether its tags were carried.
+struct SavedPicture
+{
+    QString privatePath;
+    bool tagsCarried = false;
+};
+
+SavedPicture saveStamped(const StampJob &job, SourcePicture &picture, ToolRunner &converter,
+    Steps &steps, StampJobResult &result)
+{
+    const QString &ext = job.plan.extension;
+    const QString &finalPath = job.plan.destination;
+    const StageTimer timer(result.timings, &StampTimings::save);
+    SavedPicture saved;
+    bool unmarked = false;
+    const bool done = steps.run(244, [&] {
+        makeResultFolder(job.plan);
+        saved.privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
+                                                           : job.plan.privatePath;
+        const SourcePicture::Written how
+            = picture.write(saved.privatePath, ext, job.options.jpegQuality, converter);
+        saved.tagsCarried = how.tagsCarried;
+        unmarked = how.tagsCarried && picture.mark && !how.marked;
+    });
+    steps.name(saved.privatePath, finalPath);
+    if (done && unmarked)
+        result.notes << unmarkedNote(finalPath);
+    if (!done && !saved.privatePath.isEmpty())
+        QFile::remove(saved.privatePath);
+    if (!done)
+        saved.privatePath.clear();
+    return saved;
+}
+
 } // namespace
 
 WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const DateTexts &texts)
@@ -299,28 +334,11 @@ WrittenStamp writeStampJob(const StampJob &job, ToolRunner &converter, const Dat
             written.m_sourceXmp = knownXmpOf(*source);
     }
 
-    {
-        const StageTimer timer(result.timings, &StampTimings::save);
-        QString privatePath;
-        bool unmarked = false;
-        const bool done = steps.run(244, [&] {
-            makeResultFolder(job.plan);
-            privatePath = job.plan.privatePath.isEmpty() ? intermediatePathFor(finalPath, ext)
-                                                         : job.plan.privatePath;
-            const SourcePicture::Written how
-                = picture->write(privatePath, ext, options.jpegQuality, converter);
-            written.m_tagsCarried = how.tagsCarried;
-            unmarked = how.tagsCarried && picture->mark && !how.marked;
-        });
-        steps.name(privatePath, finalPath);
-        if (done && unmarked)
-            result.notes << unmarkedNote(finalPath);
-        if (done) {
-            written.m_privatePath = privatePath;
-            written.m_finalPath = finalPath;
-        } else if (!privatePath.isEmpty()) {
-            QFile::remove(privatePath);
-        }
+    const SavedPicture saved = saveStamped(job, *picture, converter, steps, result);
+    written.m_tagsCarried = saved.tagsCarried;
+    if (!saved.privatePath.isEmpty()) {
+        written.m_privatePath = saved.privatePath;
+        written.m_finalPath = finalPath;
     }
     return written;
 }
