@@ -67,9 +67,8 @@ void useTablesOf(jpeg_compress_struct &info, const jpeg_decompress_struct &sourc
     }
 }
 
-// The photo's coefficients as jpeg_read_coefficients leaves them (tables latched), read by the
-// scan walker in half libjpeg's time; null where the walker cannot read the scan whole and
-// clean, for libjpeg to read.
+// The coefficients as jpeg_read_coefficients leaves them, read by the scan walker in half its
+// time; null where the walker cannot read the scan whole and clean, for libjpeg to read.
 jvirt_barray_ptr *readOwnCoefficients(JpegBlocks &b)
 {
     jpeg_decompress_struct &info = b.source;
@@ -82,10 +81,14 @@ jvirt_barray_ptr *readOwnCoefficients(JpegBlocks &b)
     const std::unique_ptr<JpegScan> scan = readJpegScan(info, b.data, scanStart, &refusal, &damage);
     if (!scan)
         return nullptr;
+    // Restart markers count 0 to 7 over and over; one out of turn is for libjpeg to judge.
+    for (std::size_t i = 1; i < scan->intervals.size(); ++i)
+        if (uchar(b.data[scan->intervals[i].stuffedStart - 1]) != 0xD0 + ((i - 1) & 7))
+            return nullptr;
     auto *common = reinterpret_cast<j_common_ptr>(&info);
     auto *arrays = static_cast<jvirt_barray_ptr *>(info.mem->alloc_small(
         common, JPOOL_IMAGE, sizeof(jvirt_barray_ptr) * std::size_t(info.num_components)));
-    // The coded grid of each component: its blocks rounded up to whole MCUs, as libjpeg's.
+    // Each component's coded grid, in whole MCUs as libjpeg's; its tables latched at the end.
     for (const ScanComponent &c : scan->components)
         arrays[c.frameIndex] = info.mem->request_virt_barray(common, JPOOL_IMAGE, TRUE,
             JDIMENSION(c.blocksAcross), JDIMENSION(scan->mcusDown * c.v), JDIMENSION(c.v));
