@@ -16,6 +16,7 @@
 #include "engine/codecs/worksurface.h"
 #include "engine/output/stalefolders.h"
 #include "engine/output/toolrunner.h"
+#include "engine/render/overlaytext.h"
 #include "engine/run/orderedrun.h"
 #include "engine/run/stamppool.h"
 #include "engine/run/tempfolder.h"
@@ -28,12 +29,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -311,6 +314,9 @@ int main(int argc, char **argv)
     kalvora::OrderedRun run(pool, sink, events);
     run.setLookAhead(defaultLookAhead(pool.workerCount()));
     run.setWaitMs(kWaitMs);
+    // The first look-up of a font reads fontconfig's configuration and caches, which the
+    // first photos' drawing would wait for; done meanwhile, while they are read.
+    const std::jthread fontLookUp([font = stampFont(options)] { QFontMetricsF(font).height(); });
     run.run(entries);
     sink.finished();
     return sink.failedFiles() > 0 ? kExitFailure : 0;
