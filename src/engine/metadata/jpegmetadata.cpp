@@ -147,7 +147,8 @@ std::optional<QByteArray> carry(const QByteArray &source, const Coding &coding,
         return std::nullopt;
 
     QByteArray result("\xFF\xD8", 2);
-    result.reserve((coding.encoded ? coding.encoded->size() : coding.kept->scan.size())
+    result.reserve((coding.encoded ? coding.encoded->size()
+                                   : coding.kept->scanEnd - coding.kept->scanStart + (1 << 16))
         + source.size() - from->imageEnd + (1 << 16));
     std::optional<SourcePictures> pictures;
     qsizetype indexAt = -1;
@@ -196,7 +197,8 @@ std::optional<QByteArray> carry(const QByteArray &source, const Coding &coding,
     }
 
     if (coding.kept) {
-        result += coding.kept->scan;
+        if (!coding.kept->appendScan(result))
+            return std::nullopt;
         result += QByteArrayView(source).sliced(
             coding.kept->scanEnd, from->imageEnd - coding.kept->scanEnd);
     } else {

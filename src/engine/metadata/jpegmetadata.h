@@ -47,10 +47,12 @@ std::optional<QByteArray> carryJpegMetadata(const QByteArray &source, const QByt
 
 /// A picture that keeps its source's coding: its scan data, which take the place of the
 /// source's bytes from \a scanStart (where the source's scan data start) to \a scanEnd (the
-/// marker after them).
+/// marker after them), appended by \a appendScan to the result where they go (a scan of
+/// several megabytes is not made apart and copied). appendScan answers false when it cannot
+/// make them, and nothing is answered then.
 struct KeptCoding
 {
-    QByteArray scan;
+    std::function<bool(QByteArray &result)> appendScan;
     qsizetype scanStart = 0;
     qsizetype scanEnd = 0;
     /// Bytes that will be added to the result's first image (the MP Index gives its size).

@@ -240,18 +240,26 @@ QByteArray OwnQualityStamper::write(
         changed = stampWindow(
             m_header->decoder.info, scan, window, area, m_stamp, m_orientation, m_path);
     }
+    // The new scan is written straight into the result, after its header; made again if the
+    // result is (for a multi-picture index that counts the restore data).
     QString error;
-    const std::optional<ScanRewrite> rewrite
-        = rewriteJpegScan(m_data, scan, window, changed, &error);
-    if (!rewrite)
-        failStamp(m_path, error);
-    const KeptScan kept {scan.start, scan.end, rewrite->scan.size(), rewrite->pieces};
+    KeptScan kept {scan.start, scan.end, 0, {}};
+    const auto appendScan = [&](QByteArray &result) {
+        const std::optional<ScanRewrite> rewrite
+            = rewriteJpegScan(m_data, scan, window, changed, result, &error);
+        if (rewrite) {
+            kept.size = rewrite->size;
+            kept.pieces = rewrite->pieces;
+        }
+        return rewrite.has_value();
+    };
     const QByteArray file = withRestoreData(m_data, kept, [&](qsizetype added) {
         return carryJpegMetadata(m_data,
-            KeptCoding {
-                rewrite->scan, scan.start, scan.end, added, m_layout ? &*m_layout : nullptr},
+            KeptCoding {appendScan, scan.start, scan.end, added, m_layout ? &*m_layout : nullptr},
             stampPreview, editXmp);
     });
+    if (!error.isEmpty())
+        failStamp(m_path, error);
     if (file.isEmpty())
         failStamp(m_path, JpegReasons::tr("its marker structure cannot be followed"));
     return file;

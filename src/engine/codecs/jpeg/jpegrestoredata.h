@@ -110,7 +110,8 @@ struct KeptScan
 
 /// The stamped file that \a make puts together, with the restore data that rebuild
 /// \a original from it. \a make is given the bytes the restore data will add to the file's
-/// first image, which a multi-picture index counts. The empty array when \a make fails.
+/// first image, which a multi-picture index counts; \a scan is read after each \a make, which
+/// may fill it in as it writes the scan. The empty array when \a make fails.
 QByteArray withRestoreData(const QByteArray &original, const KeptScan &scan,
     const std::function<std::optional<QByteArray>(qsizetype added)> &make);
 

@@ -213,7 +213,8 @@ std::vector<std::vector<McuRun>> runsOf(const JpegScan &scan, const ScanWindow &
 } // namespace
 
 std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegScan &scan,
-    ScanWindow &window, const std::vector<std::vector<std::uint8_t>> &changed, QString *error)
+    ScanWindow &window, const std::vector<std::vector<std::uint8_t>> &changed, QByteArray &into,
+    QString *error)
 {
     const std::vector<std::vector<McuRun>> runs = runsOf(scan, window, changed);
     Rewriter rewriter {scan, window, changed, window.firstRow * scan.mcusAcross, {}};
@@ -221,14 +222,15 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
         rewriter.differences[t] = codedDifferences(scan.dc[t]);
     const std::uint8_t *data = scan.data.data();
     ScanRewrite rewrite;
-    rewrite.scan.reserve(scan.end - scan.start + (1 << 16));
+    const qsizetype base = into.size();
+    into.reserve(base + scan.end - scan.start + (1 << 16));
     const auto copyBytes = [&](qsizetype from, qsizetype to) {
         if (to <= from)
             return;
         RestorePiece piece;
-        piece.offset = rewrite.scan.size();
+        piece.offset = (into.size() - base);
         piece.length = to - from;
-        rewrite.scan.append(file.constData() + from, to - from);
+        into.append(file.constData() + from, to - from);
         appendPiece(rewrite.pieces, piece);
     };
     qsizetype copied = scan.start;
@@ -239,9 +241,9 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
         copyBytes(copied, interval.stuffedStart);
         RestorePiece piece;
         piece.kind = RestorePiece::Kind::Bits;
-        piece.offset = rewrite.scan.size();
+        piece.offset = (into.size() - base);
         {
-            ScanBitWriter writer(rewrite.scan);
+            ScanBitWriter writer(into);
             qint64 bit = interval.bitStart;
             const auto keepResult = [&](qint64 count) {
                 if (count > 0)
@@ -274,11 +276,12 @@ std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegSca
                     {false, 0, interval.bitEnd - bit, bitsOf(data, bit, interval.bitEnd - bit)});
             writer.padToByte();
         }
-        piece.length = rewrite.scan.size() - piece.offset;
+        piece.length = (into.size() - base) - piece.offset;
         appendPiece(rewrite.pieces, piece);
         copied = interval.stuffedEnd;
     }
     copyBytes(copied, scan.end);
+    rewrite.size = into.size() - base;
     return rewrite;
 }
 

@@ -15,10 +15,11 @@
 
 namespace kalvora {
 
-/// The scan of a stamped photo and what rebuilds the original's from it.
+/// The scan of a stamped photo, in place of the original's bytes from scan.start to scan.end,
+/// and what rebuilds the original's from it.
 struct ScanRewrite
 {
-    QByteArray scan; ///< in place of the original's bytes from scan.start to scan.end
+    qsizetype size = 0; ///< of the new scan data
     QList<RestorePiece> pieces; ///< the original's bytes there; offsets count from the scan's
 };
 
@@ -29,8 +30,9 @@ struct ScanRewrite
 /// original's, and restart intervals without a changed block are copied byte for byte. A
 /// changed coefficient the tables hold no code for is brought to the nearest one they code
 /// (the window then holds what was written). Answers nothing, with \a error set, when a block
-/// cannot be coded at all.
+/// cannot be coded at all. The new scan data are appended to \a into.
 std::optional<ScanRewrite> rewriteJpegScan(const QByteArray &file, const JpegScan &scan,
-    ScanWindow &window, const std::vector<std::vector<std::uint8_t>> &changed, QString *error);
+    ScanWindow &window, const std::vector<std::vector<std::uint8_t>> &changed, QByteArray &into,
+    QString *error);
 
 } // namespace kalvora
