@@ -297,6 +297,11 @@ kalvora-stamp stempelt Bilder ohne Fenster von der Befehlszeile aus.
         <source>its marker structure cannot be followed</source>
         <translation>seiner Markerstruktur kann nicht gefolgt werden</translation>
     </message>
+    <message>
+        <source>a restart marker out of turn in its scan</source>
+        <extracomment>A reason, shown in &quot;The picture %1 is damaged (%2); it is left as it is.&quot;</extracomment>
+        <translation>eine Restart-Marke außer der Reihe in seinem Scan</translation>
+    </message>
 </context>
 <context>
     <name>KalvoraStamp</name>

@@ -296,6 +296,11 @@ kalvora-stamp sella imágenes desde la línea de órdenes, sin ventana.
         <source>its marker structure cannot be followed</source>
         <translation>no se puede seguir su estructura de marcadores</translation>
     </message>
+    <message>
+        <source>a restart marker out of turn in its scan</source>
+        <extracomment>A reason, shown in &quot;The picture %1 is damaged (%2); it is left as it is.&quot;</extracomment>
+        <translation>un marcador de reinicio fuera de turno en su barrido</translation>
+    </message>
 </context>
 <context>
     <name>KalvoraStamp</name>

@@ -297,6 +297,11 @@ kalvora-stamp tamponne des images depuis la ligne de commande, sans fenêtre.
         <source>its marker structure cannot be followed</source>
         <translation>sa structure de marqueurs ne peut pas être suivie</translation>
     </message>
+    <message>
+        <source>a restart marker out of turn in its scan</source>
+        <extracomment>A reason, shown in &quot;The picture %1 is damaged (%2); it is left as it is.&quot;</extracomment>
+        <translation>un marqueur de reprise hors de son tour dans son scan</translation>
+    </message>
 </context>
 <context>
     <name>KalvoraStamp</name>

@@ -16,8 +16,10 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -160,3 +162,57 @@ inline QFont stampFont()
 }
 
 inline const QColor kInk(255, 0, 255);
+
+// A JPEG as libjpeg reads it: per component its sampling, its quantization table and its
+// blocks of coefficients (the picture's blocks, not the MCUs' padding).
+struct Coefficients
+{
+    int maxH = 1;
+    int maxV = 1;
+    std::vector<std::array<int, 4>> layout; // h, v, blocks across, blocks down
+    std::vector<std::vector<int>> tables;
+    std::vector<std::vector<JCOEF>> blocks;
+};
+
+// libjpeg reading a file held in memory, up to its first scan.
+struct Reader
+{
+    explicit Reader(const QByteArray &file)
+    {
+        info.err = jpeg_std_error(&errors);
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.constData()),
+            static_cast<unsigned long>(file.size()));
+        jpeg_read_header(&info, TRUE);
+    }
+    ~Reader() { jpeg_destroy_decompress(&info); }
+    jpeg_decompress_struct info {};
+    jpeg_error_mgr errors {};
+};
+
+inline Coefficients coefficientsOf(const QByteArray &file)
+{
+    Reader reader(file);
+    jpeg_decompress_struct &info = reader.info;
+    jvirt_barray_ptr *arrays = jpeg_read_coefficients(&info);
+    Coefficients c;
+    c.maxH = info.max_h_samp_factor;
+    c.maxV = info.max_v_samp_factor;
+    for (int ci = 0; ci < info.num_components; ++ci) {
+        const jpeg_component_info &comp = info.comp_info[ci];
+        const int across = int(comp.width_in_blocks);
+        const int down = int(comp.height_in_blocks);
+        c.layout.push_back({comp.h_samp_factor, comp.v_samp_factor, across, down});
+        c.tables.emplace_back(
+            std::begin(comp.quant_table->quantval), std::end(comp.quant_table->quantval));
+        std::vector<JCOEF> blocks;
+        for (int row = 0; row < down; ++row) {
+            JBLOCKROW r = info.mem->access_virt_barray(
+                reinterpret_cast<j_common_ptr>(&info), arrays[ci], JDIMENSION(row), 1, FALSE)[0];
+            blocks.insert(blocks.end(), r[0], r[0] + qsizetype(across) * DCTSIZE2);
+        }
+        c.blocks.push_back(std::move(blocks));
+    }
+    jpeg_finish_decompress(&info);
+    return c;
+}

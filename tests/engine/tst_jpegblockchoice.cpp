@@ -3,6 +3,7 @@
 //
 // Which pictures and stamps the block stamper takes, and which it leaves to the plain path.
 #include "base/runtimefailure.h"
+#include "engine/codecs/jpeg/jpegblockstages.h"
 #include "engine/render/jpegblockstamp.h"
 #include "engine/render/sourcepicture.h"
 #include "jpegblocksupport.h"
@@ -15,6 +16,8 @@ class TestJpegBlockChoice : public QObject
     Q_OBJECT
 
 private slots:
+    void blockPathReadsWhatLibjpegReads_data();
+    void blockPathReadsWhatLibjpegReads();
     // Pictures that are not the usual camera JPEG are left to the plain path.
     void leavesUnusualPicturesToThePlainPath_data()
     {
@@ -134,6 +137,64 @@ private slots:
             qPrintable(QStringLiteral("%1 pixels changed").arg(d.count)));
     }
 };
+
+void TestJpegBlockChoice::blockPathReadsWhatLibjpegReads_data()
+{
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<QString>("spoil");
+    QTest::newRow("4:2:0") << Layout {2, 2} << QString();
+    QTest::newRow("4:2:2") << Layout {2, 1} << QString();
+    QTest::newRow("4:4:4") << Layout {1, 1} << QString();
+    QTest::newRow("restart markers every 3 MCUs")
+        << Layout {2, 2, false, false, JCS_YCbCr, 0, 3} << QString();
+    QTest::newRow("optimized tables")
+        << Layout {2, 1, false, false, JCS_YCbCr, 0, 0, true} << QString();
+    QTest::newRow("progressive, left to libjpeg") << Layout {2, 2, true} << QString();
+    QTest::newRow("scan cut short, left to libjpeg") << Layout {2, 2} << "cut";
+    QTest::newRow("bytes flipped in the scan") << Layout {1, 1} << "flip";
+}
+
+// The block path reads a photo's coefficients with the scan walker where it can, and they are
+// the ones libjpeg reads, its tables latched as libjpeg latches them; a scan it cannot read
+// clean is left to libjpeg, which tells it damaged.
+void TestJpegBlockChoice::blockPathReadsWhatLibjpegReads()
+{
+    QFETCH(Layout, layout);
+    QFETCH(QString, spoil);
+    QByteArray file = plainJpeg(photo(), 90, layout);
+    if (spoil == "cut")
+        file = file.left(file.size() * 2 / 3) + "\xFF\xD9";
+    for (qsizetype at = file.size() / 2; spoil == "flip" && at < file.size() / 2 + 64; ++at)
+        if (uchar(file[at]) < 0xFE && uchar(file[at - 1]) != 0xFF)
+            file[at] = char(file[at] ^ 1);
+    const Coefficients expected = coefficientsOf(file);
+    Reader reference(file);
+    jpeg_read_coefficients(&reference.info);
+
+    JpegBlocks b;
+    b.data = file;
+    JOCTET *icc = nullptr;
+    unsigned int iccLength = 0;
+    QCOMPARE(
+        int(jpegblocks::readCoefficients(b, &icc, &iccLength)), int(jpegblocks::ReadResult::Read));
+    std::free(icc);
+    QCOMPARE(b.errors.damaged, reference.errors.num_warnings > 0);
+    for (int ci = 0; ci < b.source.num_components; ++ci) {
+        const jpeg_component_info &comp = b.source.comp_info[ci];
+        QVERIFY(std::equal(std::begin(comp.quant_table->quantval),
+            std::end(comp.quant_table->quantval), expected.tables[std::size_t(ci)].begin()));
+        const int across = expected.layout[std::size_t(ci)][2];
+        for (int row = 0; row < expected.layout[std::size_t(ci)][3]; ++row) {
+            JBLOCKROW r
+                = b.source.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&b.source),
+                    b.coefficients[ci], JDIMENSION(row), 1, FALSE)[0];
+            const JCOEF *want
+                = expected.blocks[std::size_t(ci)].data() + qsizetype(row) * across * DCTSIZE2;
+            QVERIFY2(std::equal(r[0], r[0] + qsizetype(across) * DCTSIZE2, want),
+                qPrintable(QStringLiteral("component %1, row %2").arg(ci).arg(row)));
+        }
+    }
+}
 
 QTEST_MAIN(TestJpegBlockChoice)
 #include "tst_jpegblockchoice.moc"

@@ -81,10 +81,6 @@ jvirt_barray_ptr *readOwnCoefficients(JpegBlocks &b)
     const std::unique_ptr<JpegScan> scan = readJpegScan(info, b.data, scanStart, &refusal, &damage);
     if (!scan)
         return nullptr;
-    // Restart markers count 0 to 7 over and over; one out of turn is for libjpeg to judge.
-    for (std::size_t i = 1; i < scan->intervals.size(); ++i)
-        if (uchar(b.data[scan->intervals[i].stuffedStart - 1]) != 0xD0 + ((i - 1) & 7))
-            return nullptr;
     auto *common = reinterpret_cast<j_common_ptr>(&info);
     auto *arrays = static_cast<jvirt_barray_ptr *>(info.mem->alloc_small(
         common, JPOOL_IMAGE, sizeof(jvirt_barray_ptr) * std::size_t(info.num_components)));

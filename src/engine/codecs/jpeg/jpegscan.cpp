@@ -161,8 +161,16 @@ std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, con
             : (scan->mcusAcross + c.h_samp_factor - 1) / c.h_samp_factor * c.h_samp_factor;
         component.pixelsAcross = DCTSIZE * maxH / c.h_samp_factor;
         component.pixelsDown = DCTSIZE * maxV / c.v_samp_factor;
-        if (!header.quant_tbl_ptrs[c.quant_tbl_no]) {
+        // libjpeg checks the table numbers only when it decodes; the header alone holds any
+        // number a file gives, and one past the slots would reach outside them.
+        if (c.quant_tbl_no < 0 || c.quant_tbl_no >= NUM_QUANT_TBLS
+            || !header.quant_tbl_ptrs[c.quant_tbl_no]) {
             *damage = JpegReasons::tr("a quantization table is missing");
+            return nullptr;
+        }
+        if (c.dc_tbl_no < 0 || c.dc_tbl_no >= NUM_HUFF_TBLS || c.ac_tbl_no < 0
+            || c.ac_tbl_no >= NUM_HUFF_TBLS) {
+            *damage = JpegReasons::tr("a Huffman table is no Huffman code");
             return nullptr;
         }
         const JHUFF_TBL *dc
@@ -186,6 +194,13 @@ std::unique_ptr<JpegScan> readJpegScan(const jpeg_decompress_struct &header, con
         *damage = JpegReasons::tr("the file ends in the middle of its scan");
         return nullptr;
     }
+    // Restart markers count 0 to 7 over and over; libjpeg tells one out of turn as damage.
+    for (std::size_t i = 1; i < scan->intervals.size(); ++i)
+        if (uchar(file[scan->intervals[i].stuffedStart - 1]) != 0xD0 + ((i - 1) & 7)) {
+            //: A reason, shown in "The picture %1 is damaged (%2); it is left as it is."
+            *damage = JpegReasons::tr("a restart marker out of turn in its scan");
+            return nullptr;
+        }
     const int perInterval = scan->restartInterval ? scan->restartInterval : scan->mcuCount();
     for (std::size_t i = 0; i < scan->intervals.size(); ++i) {
         ScanInterval &interval = scan->intervals[i];
