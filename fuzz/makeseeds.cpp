@@ -11,6 +11,7 @@
 #include "picturefiles.h"
 #include "testimages.h"
 
+#include "engine/render/ownqualitystamp.h"
 #include "imagelist/samplefiles.h"
 #include "options/settingskeys.h"
 #include "options/settingsstore.h"
@@ -86,6 +87,19 @@ void makeJpegSeeds()
     // Most of the picture under a large stamp: decoded whole. And a profile to carry.
     writeSeed(
         "fuzz_jpeg_block", "large-stamp.jpg", stampChoice(8, 48, 3, 250) + plainJpeg(small, 50));
+    // Kept in their own quality: with and without restart markers, and one stamped so already,
+    // whose restore data the reader meets.
+    Layout restarts;
+    restarts.restartMcus = 2;
+    const QByteArray kept = plainJpeg(photo(160, 120), 85);
+    writeSeed("fuzz_own_quality", "420.jpg", blocks + kept);
+    writeSeed(
+        "fuzz_own_quality", "444.jpg", stampChoice(8, 6, 1, 149) + plainJpeg(small, 90, full));
+    writeSeed("fuzz_own_quality", "restarts.jpg",
+        stampChoice(5, 8, 1, 84) + plainJpeg(small, 85, restarts));
+    const auto stamper = kalvora::OwnQualityStamper::open(kept, QStringLiteral("seed.jpg"));
+    stamper->setStamp({QStringLiteral("8"), QStringLiteral("Lower-Right"), QFont(), Qt::white, {}});
+    writeSeed("fuzz_own_quality", "stamped.jpg", stampChoice(1, 8, 1, 84) + stamper->write({}));
     QImage profiled = small;
     profiled.setColorSpace(QColorSpace::DisplayP3);
     writeSeed("fuzz_jpeg_block", "profile.jpg",

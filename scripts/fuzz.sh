@@ -15,7 +15,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KALVORA_FUZZ_BUILD_DIR:-$top/build-fuzz}
-all=(fuzz_jpeg_block fuzz_codecs fuzz_date_taken fuzz_settings fuzz_snapshot)
+all=(fuzz_jpeg_block fuzz_own_quality fuzz_codecs fuzz_date_taken fuzz_settings fuzz_snapshot)
 
 seconds=60
 targets=()
