@@ -134,25 +134,34 @@ private:
     int m_count = 0;
 };
 
-// Passes over one block, adding its DC difference to \a predictor. False at a code that is no
-// code.
-bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor)
+// Reads a block's DC difference from \a in, adding it to \a predictor. False at a code that is
+// no code.
+inline bool readDc(BitReader &in, const HuffmanTable &dc, int &predictor)
 {
-    std::uint64_t bits = in.peek();
+    const std::uint64_t bits = in.peek();
     const HuffmanTable::Fast &d = dc.fast(bits);
     if (d.totalLength) {
         predictor += d.value;
         in.skip(d.totalLength);
-    } else {
-        int length = d.codeLength;
-        int size = d.symbol;
-        if (!length && (size = dc.decode(bits, &length)) < 0)
-            return false;
-        predictor += size ? extendBits(int((bits << length) >> (64 - size)), size) : 0;
-        in.skip(length + size);
+        return true;
     }
+    int length = d.codeLength;
+    int size = d.symbol;
+    if (!length && (size = dc.decode(bits, &length)) < 0)
+        return false;
+    predictor += size ? extendBits(int((bits << length) >> (64 - size)), size) : 0;
+    in.skip(length + size);
+    return true;
+}
+
+// Passes over one block, adding its DC difference to \a predictor. False at a code that is no
+// code.
+bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor)
+{
+    if (!readDc(in, dc, predictor))
+        return false;
     for (int k = 1; k < DCTSIZE2;) {
-        bits = in.peek();
+        const std::uint64_t bits = in.peek();
         // Several short codes at once where they all fall inside the block, as they nearly
         // always do; one at a time where the block's end might come between them.
         const HuffmanTable::Run &r = ac.run(bits);
@@ -186,22 +195,11 @@ bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, in
 bool decodeBlock(
     BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor, JCOEF *block)
 {
-    std::uint64_t bits = in.peek();
-    const HuffmanTable::Fast &d = dc.fast(bits);
-    if (d.totalLength) {
-        predictor += d.value;
-        in.skip(d.totalLength);
-    } else {
-        int length = d.codeLength;
-        int size = d.symbol;
-        if (!length && (size = dc.decode(bits, &length)) < 0)
-            return false;
-        predictor += size ? extendBits(int((bits << length) >> (64 - size)), size) : 0;
-        in.skip(length + size);
-    }
+    if (!readDc(in, dc, predictor))
+        return false;
     block[0] = JCOEF(predictor);
     for (int k = 1; k < DCTSIZE2;) {
-        bits = in.peek();
+        const std::uint64_t bits = in.peek();
         const HuffmanTable::Fast &a = ac.fast(bits);
         if (a.totalLength) {
             k += a.advance;
