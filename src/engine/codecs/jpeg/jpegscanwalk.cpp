@@ -27,73 +27,6 @@ constexpr auto kNatural = [] {
     return order;
 }();
 
-// Reads one block from \a position, adding its DC difference to \a predictor; its
-// coefficients go into \a block (zeroed before). False at a code that is no code.
-bool readBlock(const std::uint8_t *data, qint64 &position, const HuffmanTable &dc,
-    const HuffmanTable &ac, int &predictor, JCOEF *block)
-{
-    qint64 pos = position;
-    std::uint64_t bits = peekBits(data, pos);
-    const HuffmanTable::Fast &d = dc.fast(bits);
-    if (d.totalLength) {
-        predictor += d.value;
-        pos += d.totalLength;
-    } else {
-        int length = d.codeLength;
-        int size = d.symbol;
-        if (!length && (size = dc.decode(bits, &length)) < 0)
-            return false;
-        bits <<= length;
-        predictor += size ? extendBits(int(bits >> (64 - size)), size) : 0;
-        pos += length + size;
-    }
-    block[0] = JCOEF(predictor);
-    for (int k = 1; k < DCTSIZE2;) {
-        bits = peekBits(data, pos);
-        const HuffmanTable::Fast &a = ac.fast(bits);
-        if (a.totalLength) {
-            // A zero run, the end of the block or a coefficient: storing the entry's value
-            // at the last place it covers is right for all three.
-            k += a.advance;
-            block[kNatural[k - 1]] = a.value;
-            pos += a.totalLength;
-            continue;
-        }
-        int length = a.codeLength;
-        int symbol = a.symbol;
-        if (!length && (symbol = ac.decode(bits, &length)) < 0)
-            return false;
-        const int size = symbol & 15;
-        pos += length + size;
-        if (size == 0) {
-            if (symbol >> 4 != 15)
-                break;
-            k += 16;
-            continue;
-        }
-        k += symbol >> 4;
-        block[kNatural[k]] = JCOEF(extendBits(int((bits << length) >> (64 - size)), size));
-        ++k;
-    }
-    position = pos;
-    return true;
-}
-
-bool readMcu(const JpegScan &scan, qint64 &position, std::array<int, 4> &predictors,
-    ScanWindow &window, int mcu)
-{
-    const int row = mcu / scan.mcusAcross;
-    const int column = mcu % scan.mcusAcross;
-    for (const McuBlock &b : scan.mcuBlocks) {
-        const ScanComponent &c = scan.components[b.component];
-        JCOEF *block = window.block(scan, b.component, row * c.v + b.row, column * c.h + b.column);
-        if (!readBlock(scan.data.data(), position, scan.dc[c.dcTable], scan.ac[c.acTable],
-                predictors[b.component], block))
-            return false;
-    }
-    return true;
-}
-
 // Reads bits with the next ones kept in a register, so the walk's chain from one code to the
 // next goes through no memory but its table.
 class BitReader
@@ -190,8 +123,8 @@ bool skipBlock(BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, in
     return true;
 }
 
-// Reads one block from \a in into \a block (zeroed before), as readBlock does; the register
-// reader makes it the whole scan's faster way.
+// Reads one block from \a in into \a block (zeroed before), adding its DC difference to
+// \a predictor. False at a code that is no code.
 bool decodeBlock(
     BitReader &in, const HuffmanTable &dc, const HuffmanTable &ac, int &predictor, JCOEF *block)
 {
@@ -223,6 +156,24 @@ bool decodeBlock(
         block[kNatural[k]] = JCOEF(extendBits(int((bits << length) >> (64 - size)), size));
         ++k;
     }
+    return true;
+}
+
+// Reads the MCU at \a position into \a window.
+bool readMcu(const JpegScan &scan, qint64 &position, std::array<int, 4> &predictors,
+    ScanWindow &window, int mcu)
+{
+    const int row = mcu / scan.mcusAcross;
+    const int column = mcu % scan.mcusAcross;
+    BitReader in(scan.data.data(), position);
+    for (const McuBlock &b : scan.mcuBlocks) {
+        const ScanComponent &c = scan.components[b.component];
+        JCOEF *block = window.block(scan, b.component, row * c.v + b.row, column * c.h + b.column);
+        if (!decodeBlock(
+                in, scan.dc[c.dcTable], scan.ac[c.acTable], predictors[b.component], block))
+            return false;
+    }
+    position = in.position();
     return true;
 }
 
